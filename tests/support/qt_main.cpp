@@ -1,0 +1,12 @@
+// Every test binary runs inside one QApplication on the offscreen platform, so widget tests need no
+// display and logic tests may use Qt's file and process helpers freely.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
