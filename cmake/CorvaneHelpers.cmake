@@ -15,7 +15,7 @@ function(corvane_test_folder name)
   endif()
   add_executable(${name} ${sources} ${corvane_test_support})
   set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets Qt6::Network GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets Qt6::Network Qt6::Test GTest::gtest GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     CORVANE_BIN_DIR="${CMAKE_BINARY_DIR}/bin" CORVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")

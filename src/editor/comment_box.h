@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace editor {
+
+// The multi-line comment box. The user can type or paste at most `maxLength` characters; text the
+// program puts in is taken whole.
+class CommentBox final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = 20000;
+
+    explicit CommentBox(QWidget* parent = nullptr);
+
+    int maxLength() const { return kMaxLength; }
+    int length() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    // Characters the user may still add when the current selection is replaced.
+    int room() const;
+};
+
+} // namespace editor

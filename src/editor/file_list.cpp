@@ -1,0 +1,27 @@
+#include "editor/file_list.h"
+
+#include "editor/picture_file_pattern.h"
+#include "platform/files.h"
+
+#include <algorithm>
+
+namespace editor {
+
+namespace {
+
+bool caseBlindLess(const QString& a, const QString& b)
+{
+    const int order = a.compare(b, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a < b; // names differing only in case keep a fixed order
+}
+
+} // namespace
+
+void FileList::rebuild(const QString& folder)
+{
+    names_ = files_.visibleFileNames(folder);
+    names_.removeIf([](const QString& name) { return !matchesPictureFilePattern(name); });
+    std::sort(names_.begin(), names_.end(), caseBlindLess);
+}
+
+} // namespace editor

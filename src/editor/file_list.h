@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+namespace platform {
+class Files;
+}
+
+namespace editor {
+
+// The hidden list of a folder's pictures: visible files whose names match PictureFilePattern, in
+// ascending order of name with letter case ignored, numbered from 0.
+class FileList {
+public:
+    explicit FileList(const platform::Files& files) : files_(files) {}
+
+    void rebuild(const QString& folder);
+
+    qsizetype ListCount() const { return names_.size(); }
+    bool contains(qsizetype index) const { return index >= 0 && index < names_.size(); }
+    // The name at `index`; empty for an index outside the list.
+    QString entry(qsizetype index) const { return contains(index) ? names_.at(index) : QString(); }
+    const QStringList& names() const { return names_; }
+
+private:
+    const platform::Files& files_;
+    QStringList names_;
+};
+
+} // namespace editor

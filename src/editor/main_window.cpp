@@ -1,0 +1,143 @@
+#include "editor/main_window.h"
+
+#include "editor/button_pictures.h"
+#include "editor/comment_box.h"
+#include "editor/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace editor {
+
+namespace {
+
+// The open frame round the work area, in twips, with its gap where the heading stands.
+struct FrameLine {
+    int x1, y1, x2, y2;
+};
+constexpr FrameLine kFrame[] = {
+    {120, 480, 120, 8400},   {120, 480, 240, 480},     {3000, 480, 11040, 480},
+    {11040, 480, 11040, 8400}, {120, 8400, 11040, 8400},
+};
+
+constexpr int kInactiveCaption = 3; // system colour index of an inactive window caption
+
+} // namespace
+
+Corvane::Corvane(EditorServices services, QWidget* parent)
+    : QWidget(parent), services_(services), file1_(services.files)
+{
+    setObjectName(QStringLiteral("Corvane"));
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowIcon(applicationIcon());
+    setFixedSize(twipsToPixels(11250), twipsToPixels(8520));
+    buildControls();
+    orderTabs();
+    connectHandlers();
+}
+
+Corvane::~Corvane() = default;
+
+void Corvane::buildControls()
+{
+    label1_ = new QLabel(tr("ADD/MODIFY PHOTO COMMENTS"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    placeInTwips(label1_, 360, 360, 2655, 495);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    placeInTwips(text1_, 360, 960, 8895, 495);
+
+    picture1_ = new QLabel(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setFrameShape(QFrame::Box);
+    picture1_->setAlignment(Qt::AlignCenter);
+    picture1_->setFocusPolicy(Qt::TabFocus);
+    placeInTwips(picture1_, 360, 1560, 8895, 2895);
+
+    text2_ = new CommentBox(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    placeInTwips(text2_, 360, 4560, 8895, 2775);
+
+    option1_ = new QRadioButton(tr("Photo Comments"), this);
+    option1_->setObjectName(QStringLiteral("Option1"));
+    option1_->setChecked(true);
+    placeInTwips(option1_, 360, 7440, 1695, 375);
+
+    option2_ = new QRadioButton(tr("Windows Comments"), this);
+    option2_->setObjectName(QStringLiteral("Option2"));
+    placeInTwips(option2_, 360, 7920, 1935, 375);
+
+    command_[1] = addCommand("Command1", tr("Open File"), 9480, 840);
+    command_[2] = addCommand("Command2", tr("Next File"), 9480, 1800);
+    command_[3] = addCommand("Command3", tr("Previous File"), 9480, 2640);
+    command_[4] = addCommand("Command4", tr("Copy File"), 9480, 3600);
+    command_[5] = addCommand("Command5", tr("Save Comments"), 9480, 4560);
+    command_[10] = addCommand("Command10", tr("Font"), 9480, 5520);
+    command_[7] = addCommand("Command7", tr("Close"), 9480, 6480);
+    command_[6] = addCommand("Command6", tr("About"), 5160, 7440);
+    command_[8] = addCommand("Command8", tr("Delete File"), 6600, 7440);
+    command_[9] = addCommand("Command9", tr("Rename File"), 8040, 7440);
+}
+
+QToolButton* Corvane::addCommand(const char* name, const QString& caption, int left, int top)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setIcon(buttonPicture(QString::fromLatin1(name)));
+    button->setIconSize(QSize(20, 20));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::StrongFocus);
+    placeInTwips(button, left, top, 1215, 735);
+    return button;
+}
+
+// The tab order of the window: path box, Open, comment box, the commands down the right side, and
+// so on, as the numbers of the layout give it.
+void Corvane::orderTabs()
+{
+    const QList<QWidget*> order = {text1_,      command_[1], text2_,      command_[2], command_[3],
+                                   command_[4], command_[5], command_[6], command_[7], picture1_,
+                                   option1_,    option2_,    command_[8], command_[9], command_[10]};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void Corvane::connectHandlers()
+{
+    connect(text1_, &QLineEdit::textChanged, this, &Corvane::Text1_Change);
+    connect(command_[1], &QToolButton::clicked, this, &Corvane::Command1_Click);
+    connect(command_[2], &QToolButton::clicked, this, &Corvane::Command2_Click);
+    connect(command_[3], &QToolButton::clicked, this, &Corvane::Command3_Click);
+    connect(command_[5], &QToolButton::clicked, this, &Corvane::Command5_Click);
+    connect(command_[7], &QToolButton::clicked, this, &Corvane::Command7_Click);
+    connect(command_[10], &QToolButton::clicked, this, &Corvane::Command10_Click);
+    connect(option1_, &QRadioButton::clicked, this, &Corvane::Option1_Click);
+    connect(option2_, &QRadioButton::clicked, this, &Corvane::Option2_Click);
+    connect(text2_, &QPlainTextEdit::textChanged, this, &Corvane::Text2_Change);
+}
+
+void Corvane::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(frameColor(kInactiveCaption), 1));
+    for (const FrameLine& line : kFrame) {
+        painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
+                         twipsToPixels(line.y2));
+    }
+}
+
+void Corvane::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace editor

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "editor/editor_services.h"
+#include "editor/file_list.h"
+#include "editor/shared_state.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+
+namespace editor {
+
+class CommentBox;
+
+// The main window: path box, picture area, comment box, the two comment kinds and ten commands.
+// Its handlers keep the names under which the rest of the program knows them.
+class Corvane final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* kAppTitle = "Corvane 1.0";
+
+    explicit Corvane(EditorServices services, QWidget* parent = nullptr);
+    ~Corvane() override;
+
+    SharedState& state() { return state_; }
+    const FileList& File1() const { return file1_; }
+    QLineEdit* Text1() const { return text1_; }
+    CommentBox* Text2() const { return text2_; }
+    QLabel* Picture1() const { return picture1_; }
+
+    // Commands
+    void Command1_Click();  // Open File
+    void Command2_Click();  // Next File
+    void Command3_Click();  // Previous File
+    void Command5_Click();  // Save Comments
+    void Command7_Click();  // Close
+    void Command10_Click(); // Font
+    void Option1_Click();   // Photo Comments
+    void Option2_Click();   // Windows Comments
+
+    // Operations
+    void ViewFile();
+    void resetnextback();
+    void updatefilelist();
+    void updatefilelistdeleted();
+    void Text1_Change();
+    void Text2_Change();
+    QString GetSpecialFolderPath(int folderId) const;
+    void dllcomments();
+    // Erases and rewrites the photo comment; the library's status (negative when the write failed).
+    int32_t savechanges();
+    void optiontwo();
+    QString GetFileComment(const QString& path) const;
+    // Saves when the file is still there; false when it is gone or the write failed (both reported).
+    bool checkfilevalid();
+    // The close check; true when the window must stay open.
+    bool Form_Unload();
+
+    // Brings the window forward when a second start of the program asks for it.
+    void bringForward();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void orderTabs();
+    void connectHandlers();
+    QToolButton* addCommand(const char* name, const QString& caption, int left, int top);
+    void rebuildList(const QString& folder);
+    // Moves CurrentIndex forward one entry at a time until it stands on `name`, at most once round the list.
+    void searchName(const QString& name);
+    bool refreshAfterRenameOrDelete();
+    void showStep();
+    void reportFileNotFound();
+    void reportSaveFailure(int32_t status);
+    void showPicture(const QString& path);
+
+    EditorServices services_;
+    SharedState state_;
+    FileList file1_;
+
+    QLabel* label1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLabel* picture1_ = nullptr;
+    CommentBox* text2_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QToolButton* command_[11] = {};
+};
+
+} // namespace editor

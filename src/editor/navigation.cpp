@@ -1,0 +1,119 @@
+// Stepping through the folder's pictures, and rebuilding the list after a rename or a delete.
+#include "editor/main_window.h"
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+#include <QLineEdit>
+
+namespace editor {
+
+using platform::paths::folderOf;
+using platform::paths::nameOf;
+
+void Corvane::rebuildList(const QString& folder)
+{
+    file1_.rebuild(folder);
+}
+
+void Corvane::searchName(const QString& name)
+{
+    for (qsizetype tries = 0; tries <= file1_.ListCount(); ++tries) {
+        if (file1_.contains(state_.CurrentIndex) && file1_.entry(state_.CurrentIndex) == name)
+            return;
+        ++state_.CurrentIndex;
+    }
+    // Not listed (a name outside the patterns, a hidden file): the index rests past the last entry,
+    // which the viewer and the two step commands understand as "the opened file, off the list".
+    state_.CurrentIndex = file1_.ListCount();
+}
+
+void Corvane::resetnextback()
+{
+    searchName(state_.CurrentFileName);
+}
+
+void Corvane::updatefilelist()
+{
+    const QString folder = folderOf(state_.NewFilePath);
+    state_.CurrentIndex = 0;
+    rebuildList(folder);
+    state_.CurrentFolder = folder; // the viewer joins this folder to the names of the rebuilt list
+    searchName(nameOf(state_.NewFilePath));
+}
+
+void Corvane::updatefilelistdeleted()
+{
+    const QString folder = folderOf(state_.CurrentFilePath);
+    state_.CurrentIndex = 0;
+    rebuildList(folder);
+    state_.CurrentFolder = folder; // the viewer joins this folder to the names of the rebuilt list
+    state_.CurrentFilePath = folder + file1_.entry(0);
+}
+
+void Corvane::Text1_Change()
+{
+    state_.CurrentFilePath = text1_->text();
+}
+
+void Corvane::reportFileNotFound()
+{
+    services_.dialogs.messageBox(QStringLiteral(" File not found."), QStringLiteral("Error"),
+                                 platform::MessageIcon::Information);
+}
+
+// The steps Next and Previous share before they move: pending rebuilds, and the check that the
+// current file is still there. False when the command must stop.
+bool Corvane::refreshAfterRenameOrDelete()
+{
+    if (state_.DeleteFlag == 1) {
+        updatefilelistdeleted();
+        state_.DeleteFlag = 0;
+    }
+    if (!services_.files.exists(state_.CurrentFilePath)) {
+        reportFileNotFound();
+        return false;
+    }
+    if (state_.RenameFlag == 1) {
+        updatefilelist();
+        state_.RenameFlag = 0;
+    }
+    return true;
+}
+
+void Corvane::Command2_Click()
+{
+    if (!refreshAfterRenameOrDelete())
+        return;
+    const qsizetype count = file1_.ListCount();
+    if (!file1_.contains(state_.CurrentIndex))
+        state_.CurrentIndex = count > 0 ? 0 : state_.CurrentIndex; // off the list: start at the first
+    else if (state_.CurrentIndex == count - 1)
+        state_.CurrentIndex = 0;
+    else
+        ++state_.CurrentIndex;
+    showStep();
+}
+
+void Corvane::Command3_Click()
+{
+    if (!refreshAfterRenameOrDelete())
+        return;
+    const qsizetype count = file1_.ListCount();
+    if (!file1_.contains(state_.CurrentIndex))
+        state_.CurrentIndex = count > 0 ? count - 1 : state_.CurrentIndex; // off the list: the last
+    else if (state_.CurrentIndex != 0)
+        --state_.CurrentIndex;
+    else
+        state_.CurrentIndex = count - 1;
+    showStep();
+}
+
+void Corvane::showStep()
+{
+    ViewFile();
+    dllcomments();
+}
+
+} // namespace editor

@@ -1,0 +1,63 @@
+#include "editor/photo_comment_io.h"
+
+#include "platform/comment_library.h"
+
+#include <QByteArray>
+#include <QFile>
+
+namespace editor {
+
+namespace {
+
+// A buffer of `capacity` spaces followed by one NUL, as the library expects it.
+QByteArray spaceFilledBuffer(int32_t capacity)
+{
+    QByteArray buffer(capacity + 1, ' ');
+    buffer[capacity] = '\0';
+    return buffer;
+}
+
+QString asShown(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'`', u'\n');
+    return text;
+}
+
+} // namespace
+
+QString readPhotoComment(platform::CommentLibrary& library, const QString& path)
+{
+    if (!library.isLoaded())
+        return {};
+    QByteArray pathBytes = QFile::encodeName(path);
+    int32_t capacity = kCommentReadBuffer;
+    QByteArray buffer;
+    // The library reports the comment's full length; a comment longer than the buffer is read again
+    // whole. A file that grows between two reads gets a few more tries.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        buffer = spaceFilledBuffer(capacity);
+        char* pathPointer = pathBytes.data();
+        const int32_t length = library.FillString(buffer.data(), capacity, &pathPointer);
+        if (length <= capacity)
+            break;
+        capacity = length;
+    }
+    return asShown(QString::fromUtf8(buffer.constData())); // up to the first NUL
+}
+
+int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text)
+{
+    QByteArray pathBytes = QFile::encodeName(path);
+    char* pathPointer = pathBytes.data();
+    const int32_t erased = library.eraser(&pathPointer);
+    if (erased < 0)
+        return erased;
+
+    QByteArray textBytes = text.toUtf8();
+    char* textPointer = textBytes.data();
+    pathPointer = pathBytes.data();
+    return library.DisplayStringByRef(&textPointer, static_cast<int32_t>(text.size()), &pathPointer);
+}
+
+} // namespace editor

@@ -1,0 +1,104 @@
+// Save Comments, and the check for unsaved edits when the window closes.
+#include "editor/main_window.h"
+
+#include "editor/comment_box.h"
+#include "platform/comment_library.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace editor {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+void Corvane::reportSaveFailure(int32_t status)
+{
+    services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2")
+                                     .arg(state_.CurrentFilePath, services_.comments.describe(status)),
+                                 QStringLiteral("Error"), MessageIcon::Error);
+}
+
+bool Corvane::checkfilevalid()
+{
+    if (!services_.files.exists(state_.CurrentFilePath)) {
+        reportFileNotFound();
+        return false;
+    }
+    const int32_t status = savechanges();
+    if (status < 0) {
+        reportSaveFailure(status);
+        return false;
+    }
+    return true;
+}
+
+void Corvane::Command5_Click()
+{
+    const QString title = QString::fromLatin1(kAppTitle);
+    if (text1_->text().isEmpty()) {
+        services_.dialogs.messageBox(QStringLiteral("Please enter a valid file path."), title,
+                                     MessageIcon::Information);
+        return;
+    }
+    if (!services_.files.exists(state_.CurrentFilePath)) {
+        reportFileNotFound();
+        return;
+    }
+    if (option2_->isChecked()) {
+        services_.dialogs.messageBox(QStringLiteral(" Please select Photo comments option to save comments."),
+                                     QLatin1Char(' ') + title, MessageIcon::Information);
+        return;
+    }
+    if (text2_->toPlainText() == state_.LoadedComment) {
+        services_.dialogs.messageBox(QStringLiteral("No changes made."), QLatin1Char(' ') + title,
+                                     MessageIcon::Information);
+        return;
+    }
+    if (checkfilevalid() && option1_->isChecked()) {
+        services_.dialogs.messageBox(QStringLiteral(" Comments saved."), QStringLiteral(" Comments"),
+                                     MessageIcon::Information);
+    }
+}
+
+bool Corvane::Form_Unload()
+{
+    const QString text = text2_->toPlainText();
+    if (text == state_.LoadedComment || text == state_.SavedComment)
+        return false;
+    if (!services_.files.exists(text1_->text()))
+        return false;
+
+    const MessageAnswer answer =
+        services_.dialogs.messageBox(QStringLiteral("Do you want to save changes before closing?"),
+                                     QString::fromLatin1(kAppTitle), MessageIcon::Question,
+                                     MessageButtons::YesNoCancel);
+    switch (answer) {
+    case MessageAnswer::Yes:
+        if (!services_.files.exists(text1_->text()))
+            return false;
+        if (const int32_t status = savechanges(); status < 0) {
+            reportSaveFailure(status);
+            return true; // the edits were not saved: keep the window so they are not lost
+        }
+        return false;
+    case MessageAnswer::Cancel:
+        return services_.files.exists(text1_->text());
+    default:
+        return false;
+    }
+}
+
+void Corvane::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload())
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace editor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace platform {
+
+class Dialogs;
+
+// The shell over the freedesktop conventions: XDG user folders, the freedesktop trash and the
+// desktop's URL handler. Confirmation questions go through the given dialogs.
+class DesktopShell final : public Shell {
+public:
+    explicit DesktopShell(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+    QString specialFolder(int csidl) const override;
+    TrashResult moveToRecycleBin(const QString& path) override;
+    bool openUrl(const QString& url) override;
+
+private:
+    Dialogs& dialogs_;
+};
+
+} // namespace platform

@@ -1,0 +1,69 @@
+#include "platform/loaded_comment_library.h"
+
+#include "commentlib/corvane.h"
+
+#include <QDir>
+
+namespace platform {
+
+namespace {
+
+// Checked at compile time: the pointers we resolve have exactly the exported signatures.
+static_assert(std::is_same_v<decltype(&::FillString), int32_t (*)(char*, int32_t, char**)>);
+static_assert(std::is_same_v<decltype(&::eraser), int32_t (*)(char**)>);
+static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**, int32_t, char**)>);
+
+QStringList candidatePaths(const QString& executableFolder)
+{
+    const QDir here(executableFolder);
+    return {here.filePath(QStringLiteral("libcorvane.so")),
+            here.filePath(QStringLiteral("../lib/libcorvane.so")),
+            here.filePath(QStringLiteral("../lib64/libcorvane.so")),
+            here.filePath(QStringLiteral("../lib/x86_64-linux-gnu/libcorvane.so"))};
+}
+
+} // namespace
+
+LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder)
+{
+    for (const QString& path : candidatePaths(executableFolder)) {
+        library_.setFileName(path);
+        if (library_.load())
+            break;
+    }
+    if (!library_.isLoaded())
+        return;
+    fillString_ = reinterpret_cast<FillStringFn>(library_.resolve("FillString"));
+    eraser_ = reinterpret_cast<EraserFn>(library_.resolve("eraser"));
+    displayStringByRef_ = reinterpret_cast<DisplayStringByRefFn>(library_.resolve("DisplayStringByRef"));
+    strerror_ = reinterpret_cast<StrerrorFn>(library_.resolve("corvane_strerror"));
+}
+
+bool LoadedCommentLibrary::isLoaded() const
+{
+    return fillString_ && eraser_ && displayStringByRef_;
+}
+
+int32_t LoadedCommentLibrary::FillString(char* buffer, int32_t capacity, char** path)
+{
+    return fillString_ ? fillString_(buffer, capacity, path) : kNotLoaded;
+}
+
+int32_t LoadedCommentLibrary::eraser(char** path)
+{
+    return eraser_ ? eraser_(path) : kNotLoaded;
+}
+
+int32_t LoadedCommentLibrary::DisplayStringByRef(char** text, int32_t length, char** path)
+{
+    return displayStringByRef_ ? displayStringByRef_(text, length, path) : kNotLoaded;
+}
+
+QString LoadedCommentLibrary::describe(int32_t status) const
+{
+    if (status == kNotLoaded || !strerror_)
+        return QObject::tr("The comment library (libcorvane.so) could not be loaded.");
+    return QString::fromUtf8(strerror_(status));
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/comment_library.h"
+
+#include <QLibrary>
+
+namespace platform {
+
+// libcorvane loaded at run time from beside the executable (or from the library folder next to it
+// once installed). When it is missing every call reports kNotLoaded.
+class LoadedCommentLibrary final : public CommentLibrary {
+public:
+    explicit LoadedCommentLibrary(const QString& executableFolder);
+
+    bool isLoaded() const override;
+    int32_t FillString(char* buffer, int32_t capacity, char** path) override;
+    int32_t eraser(char** path) override;
+    int32_t DisplayStringByRef(char** text, int32_t length, char** path) override;
+    QString describe(int32_t status) const override;
+
+private:
+    using FillStringFn = int32_t (*)(char*, int32_t, char**);
+    using EraserFn = int32_t (*)(char**);
+    using DisplayStringByRefFn = int32_t (*)(char**, int32_t, char**);
+    using StrerrorFn = const char* (*)(int32_t);
+
+    QLibrary library_;
+    FillStringFn fillString_ = nullptr;
+    EraserFn eraser_ = nullptr;
+    DisplayStringByRefFn displayStringByRef_ = nullptr;
+    StrerrorFn strerror_ = nullptr;
+};
+
+} // namespace platform

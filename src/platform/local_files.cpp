@@ -1,0 +1,107 @@
+#include "platform/local_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+bool isHiddenName(const char* name)
+{
+    return name[0] == '.';
+}
+
+// readdir reports the type of most entries; only links and file systems that do not get a stat.
+bool isRegularEntry(int folderFd, const dirent* entry)
+{
+    if (entry->d_type == DT_REG)
+        return true;
+    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+        return false;
+    struct stat info {};
+    return ::fstatat(folderFd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat infoA {}, infoB {};
+    return ::stat(QFile::encodeName(a).constData(), &infoA) == 0
+        && ::stat(QFile::encodeName(b).constData(), &infoB) == 0
+        && infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+}
+
+bool copyContents(QFile& from, QSaveFile& to)
+{
+    constexpr qint64 kChunk = 1 << 20;
+    QByteArray chunk;
+    while (!(chunk = from.read(kChunk)).isEmpty()) {
+        if (to.write(chunk) != chunk.size())
+            return false;
+    }
+    return from.error() == QFile::NoError;
+}
+
+} // namespace
+
+bool LocalFiles::exists(const QString& path) const
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && info.isFile();
+}
+
+bool LocalFiles::isListedFile(const QString& path) const
+{
+    return exists(path) && !QFileInfo(path).fileName().startsWith(u'.');
+}
+
+QStringList LocalFiles::visibleFileNames(const QString& folder) const
+{
+    QStringList names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()), ::closedir);
+    if (!dir)
+        return names;
+    const int folderFd = ::dirfd(dir.get());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!isHiddenName(entry->d_name) && isRegularEntry(folderFd, entry))
+            names.append(QFile::decodeName(entry->d_name));
+    }
+    return names;
+}
+
+bool LocalFiles::copy(const QString& source, const QString& destination)
+{
+    if (!exists(source))
+        return false;
+    if (sameFile(source, destination))
+        return true; // the destination already is the source; copying would only risk it
+
+    QFile from(source);
+    QSaveFile to(destination); // writes beside the destination and replaces it only when complete
+    if (!from.open(QIODevice::ReadOnly) || !to.open(QIODevice::WriteOnly))
+        return false;
+    if (!copyContents(from, to)) {
+        to.cancelWriting();
+        return false;
+    }
+    if (!to.commit())
+        return false;
+    QFile::setPermissions(destination, QFile::permissions(source));
+    return true;
+}
+
+bool LocalFiles::rename(const QString& from, const QString& to)
+{
+    if (QFileInfo::exists(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+} // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace platform {
+
+class LocalFiles final : public Files {
+public:
+    bool exists(const QString& path) const override;
+    bool isListedFile(const QString& path) const override;
+    QStringList visibleFileNames(const QString& folder) const override;
+    bool copy(const QString& source, const QString& destination) override;
+    bool rename(const QString& from, const QString& to) override;
+};
+
+} // namespace platform

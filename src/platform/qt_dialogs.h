@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+namespace platform {
+
+// The real dialogs: message boxes, the file and folder choosers, and a font chooser with effects.
+class QtDialogs final : public Dialogs {
+public:
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
+                             MessageButtons buttons) override;
+    QString openFile(const QString& initialFolder, const QString& filterName, const QString& patterns) override;
+    std::optional<FontChoice> chooseFont() override;
+    QString browseForFolder(const QString& instruction, const QString& root) override;
+};
+
+} // namespace platform

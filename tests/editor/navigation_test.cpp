@@ -1,0 +1,199 @@
+#include "editor_fixture.h"
+
+#include <QFile>
+
+namespace {
+
+class NavigationTest : public EditorTest {
+protected:
+    void threePictures()
+    {
+        picture(QStringLiteral("a.jpg"));
+        picture(QStringLiteral("b.png"));
+        picture(QStringLiteral("c.gif"));
+    }
+
+    QStringList stepNames(void (editor::Corvane::*command)(), int steps)
+    {
+        QStringList names;
+        for (int i = 0; i < steps; ++i) {
+            (window.get()->*command)();
+            names.append(shownName());
+        }
+        return names;
+    }
+};
+
+TEST_F(NavigationTest, NextAndPreviousWrapAroundBothEnds)
+{
+    threePictures();
+    open(dir() + QStringLiteral("b.png"));
+    EXPECT_EQ(window->state().CurrentIndex, 1);
+
+    EXPECT_EQ(stepNames(&editor::Corvane::Command2_Click, 4),
+              QStringList({"c.gif", "a.jpg", "b.png", "c.gif"}));
+    EXPECT_EQ(stepNames(&editor::Corvane::Command3_Click, 4),
+              QStringList({"b.png", "a.jpg", "c.gif", "b.png"}));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
+    EXPECT_EQ(window->state().CurrentFilePath, dir() + QStringLiteral("b.png"));
+    EXPECT_TRUE(pictureShown());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NavigationTest, OnePictureFolderShowsTheSamePictureAgain)
+{
+    picture(QStringLiteral("only.bmp"));
+    open(dir() + QStringLiteral("only.bmp"));
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("only.bmp"));
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("only.bmp"));
+    EXPECT_EQ(window->state().CurrentIndex, 0);
+}
+
+TEST_F(NavigationTest, CurrentFileDeletedOutsideReportsFileNotFoundAndChangesNothing)
+{
+    threePictures();
+    open(dir() + QStringLiteral("b.png"));
+    ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("b.png")));
+
+    for (auto command : {&editor::Corvane::Command2_Click, &editor::Corvane::Command3_Click}) {
+        dialogs.messages.clear();
+        (window.get()->*command)();
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" File not found."));
+        EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Information);
+        EXPECT_EQ(window->state().CurrentIndex, 1);
+        EXPECT_EQ(shownName(), QStringLiteral("b.png"));
+    }
+}
+
+TEST_F(NavigationTest, ListHoldsOnlyVisiblePicturesSortedWithoutRegardToCase)
+{
+    picture(QStringLiteral("b.JPEG"));
+    picture(QStringLiteral("A.png"));
+    picture(QStringLiteral("c.TIFF"));
+    picture(QStringLiteral(".hidden.jpg"));
+    writeFile(QStringLiteral("x.txt"), "text");
+    writeFile(QStringLiteral("jpg"), "no extension");
+    picture(QStringLiteral("d.jfif"));
+    picture(QStringLiteral("e.JPE"));
+    picture(QStringLiteral("f.tif"));
+    picture(QStringLiteral("g.gif"));
+    picture(QStringLiteral("h.Bmp"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.jpg")));
+
+    open(dir() + QStringLiteral("A.png"));
+    EXPECT_EQ(window->File1().names(),
+              QStringList({"A.png", "b.JPEG", "c.TIFF", "d.jfif", "e.JPE", "f.tif", "g.gif", "h.Bmp"}));
+
+    QStringList cycle = stepNames(&editor::Corvane::Command2_Click, 8);
+    EXPECT_FALSE(cycle.contains(QStringLiteral("x.txt")));
+    EXPECT_FALSE(cycle.contains(QStringLiteral(".hidden.jpg")));
+    EXPECT_EQ(cycle.last(), QStringLiteral("A.png"));
+}
+
+TEST_F(NavigationTest, DeferredRebuildAfterDeleteRestartsFromTheFirstEntry)
+{
+    threePictures();
+    picture(QStringLiteral("d.bmp"));
+    open(dir() + QStringLiteral("c.gif"));
+    ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("c.gif")));
+    window->state().DeleteFlag = 1;
+
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("b.png")); // entry 1 of a.jpg, b.png, d.bmp
+    EXPECT_EQ(window->state().DeleteFlag, 0);
+    EXPECT_EQ(window->File1().ListCount(), 3);
+
+    ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("b.png")));
+    window->state().DeleteFlag = 1;
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("d.bmp")); // the last entry of a.jpg, d.bmp
+}
+
+TEST_F(NavigationTest, DeferredRebuildAfterRenameContinuesAfterTheNewName)
+{
+    threePictures();
+    open(dir() + QStringLiteral("a.jpg"));
+    ASSERT_TRUE(QFile::rename(dir() + QStringLiteral("a.jpg"), dir() + QStringLiteral("bb.JPG")));
+    window->Text1()->setText(dir() + QStringLiteral("bb.JPG"));
+    window->state().NewFilePath = dir() + QStringLiteral("bb.JPG");
+    window->state().RenameFlag = 1;
+
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("c.gif")); // b.png, bb.JPG, c.gif
+    EXPECT_EQ(window->state().RenameFlag, 0);
+}
+
+TEST_F(NavigationTest, DeleteInAnotherFolderRebuildsAndShowsThatFolder)
+{
+    threePictures();
+    open(dir() + QStringLiteral("a.jpg"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("other")));
+    picture(QStringLiteral("other/p.png"));
+    picture(QStringLiteral("other/q.png"));
+    const QString typed = picture(QStringLiteral("other/gone.png"));
+    window->Text1()->setText(typed); // the user typed another folder's file into the path box
+    ASSERT_TRUE(QFile::remove(typed));
+    window->state().DeleteFlag = 1;
+
+    window->Command2_Click();
+    EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("other/q.png"));
+    EXPECT_TRUE(files.exists(window->state().CurrentFilePath));
+}
+
+TEST_F(NavigationTest, OpenedFileOutsideThePatternsIsShownAndSteppingStaysInTheList)
+{
+    threePictures();
+    const QString odd = picture(QStringLiteral("odd.webp"));
+    open(odd);
+    EXPECT_EQ(window->Text1()->text(), odd);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("odd.webp - Corvane 1.0"));
+    EXPECT_FALSE(window->File1().contains(window->state().CurrentIndex));
+
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("a.jpg"));
+    open(odd);
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("c.gif"));
+}
+
+TEST_F(NavigationTest, OffListFileInAFolderWithoutPicturesStaysShown)
+{
+    const QString odd = picture(QStringLiteral("lonely.webp"));
+    open(odd);
+    window->Command2_Click();
+    window->Command3_Click();
+    EXPECT_EQ(window->Text1()->text(), odd);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(NavigationTest, IndexBeyondSixteenBitsKeepsWorking)
+{
+    constexpr int kCount = 33000;
+    for (int i = 0; i < kCount; ++i) {
+        QFile file(dir() + QStringLiteral("p%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    open(dir() + QStringLiteral("p32999.jpg"));
+    EXPECT_EQ(window->state().CurrentIndex, 32999);
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("p00000.jpg"));
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("p32999.jpg"));
+}
+
+TEST_F(NavigationTest, TypingInThePathBoxChangesTheCurrentPathButShowsNothingNew)
+{
+    threePictures();
+    open(dir() + QStringLiteral("a.jpg"));
+    window->Text1()->setText(dir() + QStringLiteral("c.gif"));
+    EXPECT_EQ(window->state().CurrentFilePath, dir() + QStringLiteral("c.gif"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.jpg - Corvane 1.0"));
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("b.png")); // stepping still follows the list
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+#include "editor_fixture.h"
+
+#include <QApplication>
+
+namespace {
+
+using OpenTest = EditorTest;
+
+TEST_F(OpenTest, WithoutACurrentFileStartsInThePicturesFolder)
+{
+    shell.picturesFolder = folder.path();
+    window->Command1_Click();
+    ASSERT_EQ(dialogs.openRequests.size(), 1);
+    EXPECT_EQ(dialogs.openRequests[0].initialFolder, dir());
+    EXPECT_EQ(dialogs.openRequests[0].filterName, QStringLiteral("Picture Files"));
+    EXPECT_EQ(dialogs.openRequests[0].patterns,
+              QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff"));
+}
+
+TEST_F(OpenTest, WithACurrentFileStartsInItsFolder)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QString inSub = picture(QStringLiteral("sub/a.png"));
+    shell.picturesFolder = folder.path();
+    open(inSub);
+    window->Command1_Click();
+    ASSERT_EQ(dialogs.openRequests.size(), 2);
+    EXPECT_EQ(dialogs.openRequests[1].initialFolder, dir() + QStringLiteral("sub/"));
+}
+
+TEST_F(OpenTest, WithoutAPicturesFolderNoDialogOpens)
+{
+    shell.picturesFolder.clear();
+    window->Command1_Click();
+    EXPECT_TRUE(dialogs.openRequests.isEmpty());
+}
+
+TEST_F(OpenTest, CancelledChangesNothing)
+{
+    const QString a = picture(QStringLiteral("a.png"));
+    comments.comments.insert(QFile::encodeName(a), "kept");
+    open(a);
+    window->Text2()->setPlainText(QStringLiteral("being edited"));
+    const QString title = window->windowTitle();
+
+    open(QString()); // the dialog returns nothing
+    EXPECT_EQ(window->Text1()->text(), a);
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(boxText(), QStringLiteral("being edited"));
+    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("kept"));
+}
+
+TEST_F(OpenTest, FillsPathTitleIndexAndComment)
+{
+    picture(QStringLiteral("a.jpg"));
+    const QString b = picture(QStringLiteral("b.png"));
+    comments.comments.insert(QFile::encodeName(b), "two`lines");
+    open(b);
+    EXPECT_EQ(window->Text1()->text(), b);
+    EXPECT_EQ(window->state().CurrentFileName, QStringLiteral("b.png"));
+    EXPECT_EQ(window->state().CurrentFolder, dir());
+    EXPECT_EQ(window->state().CurrentIndex, 1);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
+    EXPECT_EQ(boxText(), QStringLiteral("two\nlines"));
+}
+
+using FontTest = EditorTest;
+
+TEST_F(FontTest, AppliedToTheCommentBoxOnly)
+{
+    QFont chosen(QStringLiteral("Serif"), 17);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    chosen.setUnderline(true);
+    chosen.setStrikeOut(true);
+    dialogs.fontToChoose = platform::FontChoice{chosen, QColor(Qt::darkRed)};
+    const QFont pathFont = window->Text1()->font();
+
+    window->Command10_Click();
+    const QFont boxFont = window->Text2()->font();
+    EXPECT_EQ(boxFont.family(), chosen.family());
+    EXPECT_EQ(boxFont.pointSize(), 17);
+    EXPECT_TRUE(boxFont.bold());
+    EXPECT_TRUE(boxFont.italic());
+    EXPECT_TRUE(boxFont.underline());
+    EXPECT_TRUE(boxFont.strikeOut());
+    EXPECT_EQ(window->Text2()->palette().color(QPalette::Text), QColor(Qt::darkRed));
+    EXPECT_EQ(window->Text1()->font(), pathFont);
+}
+
+TEST_F(FontTest, CancelLeavesFontAndColourAsTheyWere)
+{
+    const QFont before = window->Text2()->font();
+    const QColor colour = window->Text2()->palette().color(QPalette::Text);
+    dialogs.fontToChoose.reset();
+    window->Command10_Click();
+    EXPECT_EQ(dialogs.fontRequests, 1);
+    EXPECT_EQ(window->Text2()->font(), before);
+    EXPECT_EQ(window->Text2()->palette().color(QPalette::Text), colour);
+}
+
+using CloseTest = EditorTest;
+
+TEST_F(CloseTest, CloseButtonClosesTheWindow)
+{
+    window->show();
+    ASSERT_TRUE(window->isVisible());
+    window->Command7_Click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

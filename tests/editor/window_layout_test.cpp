@@ -1,0 +1,101 @@
+#include "editor_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QToolButton>
+
+namespace {
+
+using WindowLayoutTest = EditorTest;
+
+TEST_F(WindowLayoutTest, StartsEmptyWithPhotoCommentsSelected)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane 1.0"));
+    EXPECT_TRUE(window->Text1()->text().isEmpty());
+    EXPECT_TRUE(boxText().isEmpty());
+    EXPECT_TRUE(option("Option1")->isChecked());
+    EXPECT_FALSE(option("Option2")->isChecked());
+    EXPECT_FALSE(pictureShown());
+    EXPECT_EQ(window->size(), QSize(750, 568));
+    EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(WindowLayoutTest, ControlsSitWhereTheirTwipsSayWithTheirCaptions)
+{
+    struct Placement {
+        const char* name;
+        const char* caption;
+        QRect pixels;
+    };
+    const Placement placements[] = {
+        {"Text1", "", QRect(24, 64, 593, 33)},           {"Picture1", "", QRect(24, 104, 593, 193)},
+        {"Text2", "", QRect(24, 304, 593, 185)},         {"Label1", "ADD/MODIFY PHOTO COMMENTS", QRect(24, 24, 177, 33)},
+        {"Option1", "Photo Comments", QRect(24, 496, 113, 25)},
+        {"Option2", "Windows Comments", QRect(24, 528, 129, 25)},
+        {"Command1", "Open File", QRect(632, 56, 81, 49)},  {"Command2", "Next File", QRect(632, 120, 81, 49)},
+        {"Command3", "Previous File", QRect(632, 176, 81, 49)}, {"Command4", "Copy File", QRect(632, 240, 81, 49)},
+        {"Command5", "Save Comments", QRect(632, 304, 81, 49)}, {"Command10", "Font", QRect(632, 368, 81, 49)},
+        {"Command7", "Close", QRect(632, 432, 81, 49)},     {"Command6", "About", QRect(344, 496, 81, 49)},
+        {"Command8", "Delete File", QRect(440, 496, 81, 49)}, {"Command9", "Rename File", QRect(536, 496, 81, 49)},
+    };
+    for (const Placement& p : placements) {
+        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(control, nullptr) << p.name;
+        EXPECT_EQ(control->geometry(), p.pixels) << p.name;
+        if (auto* button = qobject_cast<QToolButton*>(control)) {
+            EXPECT_EQ(button->text(), QString::fromLatin1(p.caption));
+            EXPECT_FALSE(button->icon().isNull()) << p.name << " shows a picture above its caption";
+            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        } else if (auto* label = qobject_cast<QLabel*>(control); label && *p.caption) {
+            EXPECT_EQ(label->text(), QString::fromLatin1(p.caption));
+        } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+            EXPECT_EQ(radio->text(), QString::fromLatin1(p.caption));
+        }
+    }
+}
+
+TEST_F(WindowLayoutTest, TabOrderFollowsTheLayoutNumbers)
+{
+    window->show();
+    const QStringList expected = {"Text1",    "Command1", "Text2",    "Command2", "Command3",
+                                  "Command4", "Command5", "Command6", "Command7", "Picture1",
+                                  "Option1",  "Command8", "Command9", "Command10"};
+    QStringList visited;
+    QWidget* current = window->Text1();
+    for (int i = 0; i < expected.size(); ++i) {
+        visited.append(current->objectName());
+        do {
+            current = current->nextInFocusChain();
+        } while (!(current->focusPolicy() & Qt::TabFocus) || !current->isVisibleTo(window.get())
+                 || current == option("Option2")); // radio buttons of one group share one tab stop
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowLayoutTest, CommentBoxTakesAtMostTwentyThousandTypedOrPastedCharacters)
+{
+    editor::CommentBox* box = window->Text2();
+    box->setPlainText(QString(19998, u'x'));
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, QStringLiteral("abcd"));
+    EXPECT_EQ(box->length(), 20000);
+    EXPECT_TRUE(boxText().endsWith(QStringLiteral("xab")));
+
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->length(), 20000);
+
+    box->setPlainText(QString(19990, u'y'));
+    box->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QString(50, u'z'));
+    box->paste();
+    EXPECT_EQ(box->length(), 20000);
+
+    box->selectAll();
+    box->paste(); // replacing a selection frees its room
+    EXPECT_EQ(boxText(), QString(50, u'z'));
+
+    box->setPlainText(QString(25000, u'p')); // a comment the program loads is taken whole
+    EXPECT_EQ(box->length(), 25000);
+}
+
+} // namespace

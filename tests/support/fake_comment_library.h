@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/comment_library.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <cstring>
+
+namespace fakes {
+
+// The comment library's contract kept in memory: comments by path, with failures on demand.
+class FakeCommentLibrary final : public platform::CommentLibrary {
+public:
+    bool isLoaded() const override { return loaded; }
+
+    int32_t FillString(char* buffer, int32_t capacity, char** path) override
+    {
+        ++reads;
+        const QByteArray comment = comments.value(QByteArray(*path));
+        const int32_t length = static_cast<int32_t>(comment.size());
+        const int32_t copied = std::min(length, capacity);
+        std::memcpy(buffer, comment.constData(), static_cast<size_t>(copied));
+        if (copied < capacity)
+            buffer[copied] = '\0';
+        return length;
+    }
+
+    int32_t eraser(char** path) override
+    {
+        calls.append("eraser");
+        if (failErase)
+            return -7;
+        comments.remove(QByteArray(*path));
+        return 0;
+    }
+
+    int32_t DisplayStringByRef(char** text, int32_t length, char** path) override
+    {
+        calls.append("DisplayStringByRef");
+        lastLength = length;
+        if (failWrite)
+            return -7;
+        if (length > 0)
+            comments.insert(QByteArray(*path), QByteArray(*text));
+        return 0;
+    }
+
+    QString describe(int32_t status) const override { return QStringLiteral("status %1").arg(status); }
+
+    bool loaded = true;
+    bool failErase = false;
+    bool failWrite = false;
+    int reads = 0;
+    int32_t lastLength = -1;
+    QList<QByteArray> calls;
+    QMap<QByteArray, QByteArray> comments; // path (file-system encoding) -> comment bytes
+};
+
+} // namespace fakes

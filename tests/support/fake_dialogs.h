@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <deque>
+
+namespace fakes {
+
+// Dialogs that record what the program showed and answer from a script.
+class FakeDialogs final : public platform::Dialogs {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        platform::MessageIcon icon;
+        platform::MessageButtons buttons;
+    };
+
+    platform::MessageAnswer messageBox(const QString& text, const QString& title, platform::MessageIcon icon,
+                                       platform::MessageButtons buttons) override
+    {
+        messages.append({text, title, icon, buttons});
+        if (answers.empty())
+            return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                           : platform::MessageAnswer::Cancel;
+        const platform::MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString openFile(const QString& initialFolder, const QString& filterName, const QString& patterns) override
+    {
+        openRequests.append({initialFolder, filterName, patterns});
+        return fileToOpen;
+    }
+
+    std::optional<platform::FontChoice> chooseFont() override
+    {
+        ++fontRequests;
+        return fontToChoose;
+    }
+
+    QString browseForFolder(const QString& instruction, const QString& root) override
+    {
+        browseRequests.append({instruction, root});
+        return folderToChoose;
+    }
+
+    struct OpenRequest {
+        QString initialFolder, filterName, patterns;
+    };
+    struct BrowseRequest {
+        QString instruction, root;
+    };
+
+    QList<Message> messages;
+    std::deque<platform::MessageAnswer> answers;
+    QList<OpenRequest> openRequests;
+    QString fileToOpen;
+    int fontRequests = 0;
+    std::optional<platform::FontChoice> fontToChoose;
+    QList<BrowseRequest> browseRequests;
+    QString folderToChoose;
+};
+
+} // namespace fakes

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/shell.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace fakes {
+
+// A shell with a scripted pictures folder, whose trash moves files into a folder of the test's.
+class FakeShell final : public platform::Shell {
+public:
+    QString specialFolder(int csidl) const override
+    {
+        return csidl == platform::kCsidlMyPictures ? picturesFolder : QString();
+    }
+
+    platform::TrashResult moveToRecycleBin(const QString& path) override
+    {
+        trashRequests.append(path);
+        if (!confirmDelete)
+            return platform::TrashResult::Declined;
+        const QString target = trashFolder + QStringLiteral("/") + path.section(u'/', -1);
+        return !trashFolder.isEmpty() && QFile::rename(path, target) ? platform::TrashResult::Moved
+                                                                     : platform::TrashResult::Failed;
+    }
+
+    bool openUrl(const QString& url) override
+    {
+        openedUrls.append(url);
+        return true;
+    }
+
+    QString picturesFolder;
+    QString trashFolder;
+    bool confirmDelete = true;
+    QStringList trashRequests;
+    QStringList openedUrls;
+};
+
+} // namespace fakes
