@@ -1,0 +1,287 @@
+#include "platform/surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace platform {
+namespace {
+
+std::int64_t floorDiv(std::int64_t numerator, std::int64_t denominator)
+{
+    const std::int64_t quotient = numerator / denominator;
+    return (numerator % denominator != 0 && numerator < 0) ? quotient - 1 : quotient;
+}
+
+// numerator / denominator (denominator > 0) to the nearest integer, a half going to the smaller
+// neighbour: where a line passes exactly between two pixels, the upper or the left one is lit, in
+// whichever direction the line runs, so a line and its reverse light the same pixels.
+std::int64_t roundHalfDown(std::int64_t numerator, std::int64_t denominator)
+{
+    return -floorDiv(denominator - 2 * numerator, 2 * denominator);
+}
+
+// The steps i of 0 <= i < length for which start + direction * i lies within 0 <= v < size.
+std::pair<std::int64_t, std::int64_t> visibleSteps(std::int64_t start, int direction, std::int64_t length,
+                                                   int size)
+{
+    std::int64_t first = direction > 0 ? -start : start - (size - 1);
+    std::int64_t last = direction > 0 ? size - 1 - start : start;
+    return {std::max<std::int64_t>(first, 0), std::min(last + 1, length)};
+}
+
+QStringList paragraphsOf(const QString& text)
+{
+    QString unified = text;
+    unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return unified.split(QLatin1Char('\n'));
+}
+
+QString withoutTrailingSpaces(QString line)
+{
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line;
+}
+
+// Greedy wrapping at spaces; the spaces at a break are dropped, and a word wider than the width
+// keeps a line of its own.
+QStringList wrap(const QString& paragraph, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    const QStringList words = paragraph.split(QLatin1Char(' '));
+    QString line = words.first();
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString candidate = line + QLatin1Char(' ') + words[i];
+        const QString kept = withoutTrailingSpaces(line);
+        if (!words[i].isEmpty() && !kept.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+            lines << kept;
+            line = words[i];
+        } else {
+            line = candidate;
+        }
+    }
+    lines << line;
+    return lines;
+}
+
+QStringList linesOf(const QString& text, const QFontMetrics& metrics, int width, unsigned format)
+{
+    if (text.isEmpty())
+        return {};
+    if (format & DT_SINGLELINE)
+        return {text};
+    QStringList lines;
+    for (const QString& paragraph : paragraphsOf(text))
+        lines << ((format & DT_WORDBREAK) ? wrap(paragraph, metrics, width) : QStringList{paragraph});
+    return lines;
+}
+
+int lineLeft(const Rect& rect, int lineWidth, unsigned format)
+{
+    if (format & DT_CENTER)
+        return rect.left + (rect.right - rect.left - lineWidth) / 2;
+    if (format & DT_RIGHT)
+        return rect.right - lineWidth;
+    return rect.left;
+}
+
+// Vertical placement applies to single-line text only; several lines always start at the top.
+int textTop(const Rect& rect, int textHeight, unsigned format)
+{
+    if (!(format & DT_SINGLELINE))
+        return rect.top;
+    if (format & DT_VCENTER)
+        return rect.top + (rect.bottom - rect.top - textHeight) / 2;
+    if (format & DT_BOTTOM)
+        return rect.bottom - textHeight;
+    return rect.top;
+}
+
+} // namespace
+
+Surface::Surface(int width, int height) : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
+{
+    clear();
+}
+
+void Surface::resize(int width, int height)
+{
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    clear();
+}
+
+void Surface::clear()
+{
+    image_.fill(toQRgb(background_));
+}
+
+Colorref Surface::pixel(int x, int y) const
+{
+    if (!image_.valid(x, y))
+        return kInvalidColor;
+    return fromQRgb(image_.pixel(x, y));
+}
+
+void Surface::setPixel(int x, int y, Colorref color)
+{
+    plot(x, y, color);
+}
+
+void Surface::plot(int x, int y, Colorref color)
+{
+    if (image_.valid(x, y))
+        image_.setPixel(x, y, toQRgb(color));
+}
+
+Pen Surface::selectPen(Pen pen)
+{
+    return std::exchange(pen_, pen);
+}
+
+void Surface::moveTo(int x, int y)
+{
+    penX_ = x;
+    penY_ = y;
+}
+
+void Surface::lineTo(int x, int y)
+{
+    const std::int64_t dx = std::int64_t{x} - penX_;
+    const std::int64_t dy = std::int64_t{y} - penY_;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t length = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t majorStart = xMajor ? penX_ : penY_;
+    const std::int64_t minorStart = xMajor ? penY_ : penX_;
+    const std::int64_t minorDelta = xMajor ? dy : dx;
+    const int direction = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const auto [first, end] = visibleSteps(majorStart, direction, length, xMajor ? width() : height());
+    for (std::int64_t i = first; i < end; ++i) {
+        const auto major = static_cast<int>(majorStart + direction * i);
+        const std::int64_t minor = minorStart + roundHalfDown(i * minorDelta, length);
+        if (minor >= 0 && minor < (xMajor ? height() : width()))
+            plot(xMajor ? major : static_cast<int>(minor), xMajor ? static_cast<int>(minor) : major, pen_.color);
+    }
+    moveTo(x, y);
+}
+
+void Surface::fillRect(const Rect& rect, Colorref color)
+{
+    const QRect area = QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)) & image_.rect();
+    if (rect.right > rect.left && rect.bottom > rect.top && !area.isEmpty()) {
+        QPainter painter(&image_);
+        painter.fillRect(area, QColor(toQRgb(color)));
+    }
+}
+
+void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides)
+{
+    const SystemColors colors = SystemColors::current();
+    const auto border = [&](const Rect& ring, int topLeftIndex, int bottomRightIndex) {
+        const Pen previous = selectPen({colors.color(topLeftIndex)});
+        if (sides & BF_TOP) {
+            moveTo(ring.left, ring.top);
+            lineTo(ring.right, ring.top);
+        }
+        if (sides & BF_LEFT) {
+            moveTo(ring.left, ring.top);
+            lineTo(ring.left, ring.bottom);
+        }
+        selectPen({colors.color(bottomRightIndex)});
+        if (sides & BF_BOTTOM) {
+            moveTo(ring.left, ring.bottom - 1);
+            lineTo(ring.right, ring.bottom - 1);
+        }
+        if (sides & BF_RIGHT) {
+            moveTo(ring.right - 1, ring.top);
+            lineTo(ring.right - 1, ring.bottom);
+        }
+        selectPen(previous);
+    };
+    if (edge & BDR_RAISEDOUTER)
+        border(rect, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
+    else if (edge & BDR_SUNKENOUTER)
+        border(rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+    const Rect inner{rect.left + ((sides & BF_LEFT) ? 1 : 0), rect.top + ((sides & BF_TOP) ? 1 : 0),
+                     rect.right - ((sides & BF_RIGHT) ? 1 : 0), rect.bottom - ((sides & BF_BOTTOM) ? 1 : 0)};
+    if (edge & BDR_RAISEDINNER)
+        border(inner, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+    else if (edge & BDR_SUNKENINNER)
+        border(inner, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+}
+
+void Surface::copyFrom(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY)
+{
+    const QImage copy = source.image_.copy(sourceX, sourceY, width, height);
+    for (int row = 0; row < copy.height(); ++row) {
+        for (int column = 0; column < copy.width(); ++column) {
+            if (source.image_.valid(sourceX + column, sourceY + row))
+                plot(x + column, y + row, fromQRgb(copy.pixel(column, row)));
+        }
+    }
+}
+
+Dib24 Surface::readDib(int x, int y, int width, int height) const
+{
+    Dib24 dib{std::max(width, 0), std::max(height, 0), {}};
+    const int stride = Dib24::stride(dib.width);
+    dib.bits.assign(static_cast<std::size_t>(stride) * static_cast<std::size_t>(dib.height), 0);
+    for (int row = 0; row < dib.height; ++row) {
+        std::uint8_t* line = dib.bits.data() + static_cast<std::size_t>(dib.height - 1 - row) * stride;
+        for (int column = 0; column < dib.width; ++column) {
+            if (!image_.valid(x + column, y + row))
+                continue;
+            const QRgb color = image_.pixel(x + column, y + row);
+            line[column * 3] = static_cast<std::uint8_t>(qBlue(color));
+            line[column * 3 + 1] = static_cast<std::uint8_t>(qGreen(color));
+            line[column * 3 + 2] = static_cast<std::uint8_t>(qRed(color));
+        }
+    }
+    return dib;
+}
+
+void Surface::writeDib(int x, int y, const Dib24& dib)
+{
+    const int stride = Dib24::stride(dib.width);
+    if (dib.width <= 0 || dib.height <= 0 || dib.bits.size() < static_cast<std::size_t>(stride) * dib.height)
+        return;
+    for (int row = 0; row < dib.height; ++row) {
+        const std::uint8_t* line = dib.bits.data() + static_cast<std::size_t>(dib.height - 1 - row) * stride;
+        for (int column = 0; column < dib.width; ++column)
+            plot(x + column, y + row, rgb(line[column * 3 + 2], line[column * 3 + 1], line[column * 3]));
+    }
+}
+
+int Surface::drawText(const QString& text, Rect& rect, unsigned format)
+{
+    const QFontMetrics metrics(font_);
+    const QStringList lines = linesOf(text, metrics, rect.right - rect.left, format);
+    const int lineHeight = metrics.height();
+    const int textHeight = lineHeight * static_cast<int>(lines.size());
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        rect.right = rect.left + widest;
+        rect.bottom = rect.top + textHeight;
+        return textHeight;
+    }
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(QColor(toQRgb(foreground_)));
+    const int direction = (format & DT_RTLREADING) ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    int top = textTop(rect, textHeight, format);
+    for (const QString& line : lines) {
+        const int lineWidth = metrics.horizontalAdvance(line);
+        painter.drawText(QRect(lineLeft(rect, lineWidth, format), top, lineWidth, lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | direction, line);
+        top += lineHeight;
+    }
+    return textHeight;
+}
+
+} // namespace platform
