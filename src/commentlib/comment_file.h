@@ -1,0 +1,17 @@
+// Comment operations on a file path: open, parse, and (for writes) replace the file only when the edit
+// succeeded and actually changes something.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
+
+int32_t readFileComment(const std::string& path, std::string& text);
+// An empty text removes the comment.
+int32_t writeFileComment(const std::string& path, std::string_view text);
+
+}

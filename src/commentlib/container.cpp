@@ -1,0 +1,56 @@
+#include "container.h"
+
+#include "bmp_editor.h"
+#include "gif_editor.h"
+#include "jpeg_editor.h"
+#include "png_editor.h"
+#include "tiff_editor.h"
+
+namespace corvane {
+
+namespace {
+
+struct Editor {
+    Container container;
+    bool (*looksLike)(ByteView);
+    ReadResult (*read)(ByteView);
+    PlanResult (*plan)(ByteView, std::string_view);
+};
+
+constexpr Editor kEditors[] = {
+    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment},
+    {Container::Png, png::looksLike, png::readComment, png::planComment},
+    {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
+    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
+    {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
+};
+
+const Editor* editorFor(ByteView file)
+{
+    for (const Editor& editor : kEditors)
+        if (editor.looksLike(file))
+            return &editor;
+    return nullptr;
+}
+
+}
+
+Container detectContainer(ByteView file)
+{
+    const Editor* editor = editorFor(file);
+    return editor ? editor->container : Container::Unknown;
+}
+
+ReadResult readComment(ByteView file)
+{
+    const Editor* editor = editorFor(file);
+    return editor ? editor->read(file) : readFailure(CORVANE_E_UNSUPPORTED);
+}
+
+PlanResult planComment(ByteView file, std::string_view text)
+{
+    const Editor* editor = editorFor(file);
+    return editor ? editor->plan(file, text) : planFailure(CORVANE_E_UNSUPPORTED);
+}
+
+}

@@ -1,0 +1,17 @@
+// Recognises a picture container by its content (never by the file name) and hands the work to its editor.
+#pragma once
+
+#include "editor_result.h"
+
+#include <string_view>
+
+namespace corvane {
+
+enum class Container { Unknown, Jpeg, Png, Gif, Tiff, Bmp };
+
+Container detectContainer(ByteView file);
+ReadResult readComment(ByteView file);
+// The edit that makes `text` the file's comment; an empty text removes every comment.
+PlanResult planComment(ByteView file, std::string_view text);
+
+}

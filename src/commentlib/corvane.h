@@ -1,0 +1,69 @@
+/*
+ * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files.
+ *
+ * Plain C interface, usable from any language. Texts are NUL-terminated UTF-8. Paths and the comment are
+ * passed "by reference": the address of a variable that points to the NUL-terminated text.
+ *
+ * Every call returns a status: CORVANE_OK (0) or one of the negative codes below. FillString returns the
+ * comment's full length in bytes (>= 0) instead of CORVANE_OK, so a caller can tell a truncated read and retry
+ * with a bigger buffer. A file is never written unless the whole edit succeeds; a file the library cannot parse
+ * is never written at all.
+ */
+#ifndef CORVANE_H
+#define CORVANE_H
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#  if defined(CORVANE_BUILDING_LIBRARY)
+#    define CORVANE_API __declspec(dllexport)
+#  else
+#    define CORVANE_API __declspec(dllimport)
+#  endif
+#else
+#  define CORVANE_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum corvane_status {
+    CORVANE_OK = 0,
+    CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
+    CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
+    CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */
+    CORVANE_E_DAMAGED = -4,      /* the file claims a known format but its structure is broken */
+    CORVANE_E_TOO_LARGE = -5,    /* the comment or the file exceeds what the library handles */
+    CORVANE_E_ENCODING = -6,     /* the comment is not valid UTF-8 */
+    CORVANE_E_WRITE = -7,        /* the new file could not be written; the original is unchanged */
+    CORVANE_E_MEMORY = -8,       /* out of memory */
+    CORVANE_E_READ_ONLY = -9     /* the file is not writable for this user */
+};
+
+/*
+ * Reads the comment of the file *path into buffer. Writes at most `capacity` bytes: a comment shorter than
+ * capacity is written with a terminating NUL; a longer one fills the buffer with its first bytes (cut back to a
+ * whole UTF-8 character, with a NUL after the cut when that leaves room) and the full length is still returned.
+ * A file without a comment yields an empty text and 0; an unreadable file an empty text and a negative status.
+ */
+CORVANE_API int32_t FillString(char* buffer, int32_t capacity, char** path);
+
+/* Removes every comment of the file *path. A file without one is left untouched. */
+CORVANE_API int32_t eraser(char** path);
+
+/*
+ * Makes *text the comment of the file *path, replacing any comment it had. The text is read up to its NUL
+ * terminator and stored byte for byte. `length` counts the characters of the text: 0 means "no comment", so
+ * the file is left without one; a negative length is rejected.
+ */
+CORVANE_API int32_t DisplayStringByRef(char** text, int32_t length, char** path);
+
+/* A short English description of a status; never null. */
+CORVANE_API const char* corvane_strerror(int32_t status);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,24 @@
+// What a container editor answers: a status from corvane.h plus the comment read or the edit planned.
+#pragma once
+
+#include "corvane.h"
+#include "edit_plan.h"
+
+#include <string>
+
+namespace corvane {
+
+struct ReadResult {
+    int32_t status = CORVANE_OK;
+    std::string text;
+};
+
+struct PlanResult {
+    int32_t status = CORVANE_OK;
+    EditPlan plan;
+};
+
+inline ReadResult readFailure(int32_t status) { return {status, {}}; }
+inline PlanResult planFailure(int32_t status) { return {status, EditPlan{}}; }
+
+}

@@ -1,0 +1,64 @@
+#include "gif_editor.h"
+
+#include "gif_layout.h"
+
+namespace corvane::gif {
+
+namespace {
+
+constexpr size_t kMaxSubBlock = 255;
+
+Bytes commentExtension(std::string_view text)
+{
+    Bytes out{0x21, 0xFE};
+    while (!text.empty()) {
+        const size_t length = std::min(text.size(), kMaxSubBlock);
+        out.push_back(uint8_t(length));
+        appendText(out, text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    out.push_back(0);
+    return out;
+}
+
+std::string joinedBlocks(ByteView file, const CommentExtension& comment)
+{
+    std::string text;
+    for (const SourceRange& block : comment.blocks)
+        text += asText(file.subspan(block.offset, block.length));
+    return text;
+}
+
+}
+
+bool looksLike(ByteView file)
+{
+    return startsWith(file, "GIF87a") || startsWith(file, "GIF89a");
+}
+
+ReadResult readComment(ByteView file)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return readFailure(CORVANE_E_DAMAGED);
+    if (layout->comments.empty())
+        return {CORVANE_OK, {}};
+    return {CORVANE_OK, joinedBlocks(file, layout->comments.front())};
+}
+
+PlanResult planComment(ByteView file, std::string_view text)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return planFailure(CORVANE_E_DAMAGED);
+    EditPlan plan(file.size());
+    if (!text.empty())
+        plan.replace(kVersionOffset, 3, {'8', '9', 'a'});
+    std::vector<SourceRange> removals;
+    for (const CommentExtension& comment : layout->comments)
+        removals.push_back(comment.whole);
+    spliceInto(plan, removals, layout->afterColourTable, text.empty() ? Bytes{} : commentExtension(text));
+    return {CORVANE_OK, std::move(plan)};
+}
+
+}

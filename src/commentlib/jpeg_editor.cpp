@@ -1,0 +1,78 @@
+#include "jpeg_editor.h"
+
+#include "jpeg_layout.h"
+#include "utf8.h"
+
+#include <algorithm>
+
+namespace corvane::jpeg {
+
+namespace {
+
+constexpr size_t kMaxSegmentText = 65533;  // the length field (at most 0xFFFF) counts its own two bytes
+
+// The first COM segment together with the COM segments that directly follow it.
+std::string joinedFirstComment(ByteView file, const std::vector<CommentSegment>& comments)
+{
+    std::string text;
+    for (size_t i = 0; i < comments.size(); ++i) {
+        if (i > 0 && comments[i].whole.offset != comments[i - 1].whole.offset + comments[i - 1].whole.length)
+            break;
+        text += asText(file.subspan(comments[i].text.offset, comments[i].text.length));
+    }
+    return text;
+}
+
+// COM segments for `text`, split on character boundaries so each segment is readable on its own.
+Bytes commentSegments(std::string_view text)
+{
+    Bytes out;
+    while (!text.empty()) {
+        const size_t length = utf8::boundaryAtOrBefore(text, kMaxSegmentText);
+        out.insert(out.end(), {0xFF, 0xFE});
+        appendU16(out, uint16_t(length + 2), Endian::Big);
+        appendText(out, text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return out;
+}
+
+bool removalShiftsPictureIndex(const Layout& layout)
+{
+    return layout.multiPictureIndexAt &&
+           std::any_of(layout.comments.begin(), layout.comments.end(), [&](const CommentSegment& comment) {
+               return comment.whole.offset > *layout.multiPictureIndexAt;
+           });
+}
+
+}
+
+bool looksLike(ByteView file)
+{
+    return startsWith(file, "\xFF\xD8\xFF");
+}
+
+ReadResult readComment(ByteView file)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return readFailure(CORVANE_E_DAMAGED);
+    return {CORVANE_OK, joinedFirstComment(file, layout->comments)};
+}
+
+PlanResult planComment(ByteView file, std::string_view text)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return planFailure(CORVANE_E_DAMAGED);
+    if (removalShiftsPictureIndex(*layout))
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    std::vector<SourceRange> removals;
+    for (const CommentSegment& comment : layout->comments)
+        removals.push_back(comment.whole);
+    EditPlan plan(file.size());
+    spliceInto(plan, removals, layout->insertAt, commentSegments(text));
+    return {CORVANE_OK, std::move(plan)};
+}
+
+}

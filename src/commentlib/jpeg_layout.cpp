@@ -1,0 +1,155 @@
+#include "jpeg_layout.h"
+
+#include <cstring>
+
+namespace corvane::jpeg {
+
+namespace {
+
+constexpr uint8_t kSoi = 0xD8, kEoi = 0xD9, kSos = 0xDA, kCom = 0xFE;
+
+bool isApp(uint8_t marker) { return marker >= 0xE0 && marker <= 0xEF; }
+bool isRestart(uint8_t marker) { return marker >= 0xD0 && marker <= 0xD7; }
+bool isStandalone(uint8_t marker) { return marker == 0x01 || isRestart(marker); }
+
+struct Segment {
+    uint64_t offset = 0;  // of the 0xFF that starts the marker
+    uint64_t payload = 0;
+    uint64_t end = 0;
+    uint8_t marker = 0;
+};
+
+class Parser {
+public:
+    explicit Parser(ByteView file) : file_(file) {}
+
+    std::optional<Layout> run()
+    {
+        if (!startsWith(file_, "\xFF\xD8"))
+            return std::nullopt;
+        uint64_t pos = 2;
+        if (!walkHeader(pos))
+            return std::nullopt;
+        if (!walkScans(pos))
+            return std::nullopt;
+        return layout_;
+    }
+
+private:
+    // Reads the marker (after any fill bytes) and the segment it opens at `pos`.
+    std::optional<Segment> segmentAt(uint64_t pos) const
+    {
+        if (!fits(file_.size(), pos, 2) || file_[pos] != 0xFF)
+            return std::nullopt;
+        uint64_t markerPos = pos + 1;
+        while (markerPos < file_.size() && file_[markerPos] == 0xFF)
+            ++markerPos;
+        if (markerPos >= file_.size() || file_[markerPos] == 0x00)
+            return std::nullopt;
+        const uint8_t marker = file_[markerPos];
+        if (marker == kSoi || marker == kEoi || isStandalone(marker))
+            return Segment{pos, markerPos + 1, markerPos + 1, marker};
+        const auto length = readU16(file_, markerPos + 1, Endian::Big);
+        if (!length || *length < 2 || !fits(file_.size(), markerPos + 1, *length))
+            return std::nullopt;
+        return Segment{pos, markerPos + 3, markerPos + 1 + *length, marker};
+    }
+
+    bool isMultiPictureIndex(const Segment& segment) const
+    {
+        return segment.marker == 0xE2 && segment.end - segment.payload >= 4 &&
+               std::memcmp(file_.data() + segment.payload, "MPF\0", 4) == 0;
+    }
+
+    void noteComment(const Segment& segment)
+    {
+        layout_.comments.push_back({{segment.offset, segment.end - segment.offset},
+                                    {segment.payload, segment.end - segment.payload}});
+    }
+
+    void noteHeaderSegment(const Segment& segment)
+    {
+        if (segment.marker == kCom) {
+            noteComment(segment);
+            return;
+        }
+        if (!isApp(segment.marker)) {
+            inLeadingApps_ = false;
+            return;
+        }
+        if (isMultiPictureIndex(segment) && !layout_.multiPictureIndexAt) {
+            layout_.multiPictureIndexAt = segment.offset;
+            if (inLeadingApps_)
+                layout_.insertAt = segment.offset;
+            inLeadingApps_ = false;
+        }
+        if (inLeadingApps_)
+            layout_.insertAt = segment.end;
+    }
+
+    // Segments from SOI up to and including the first SOS header.
+    bool walkHeader(uint64_t& pos)
+    {
+        while (true) {
+            const auto segment = segmentAt(pos);
+            if (!segment || segment->marker == kSoi || segment->marker == kEoi)
+                return false;
+            noteHeaderSegment(*segment);
+            pos = segment->end;
+            if (segment->marker == kSos)
+                return true;
+        }
+    }
+
+    // Offset of the next marker that ends entropy-coded data, skipping stuffed zeros and restart markers.
+    std::optional<uint64_t> nextMarkerAfterScan(uint64_t pos) const
+    {
+        while (pos < file_.size()) {
+            const void* found = std::memchr(file_.data() + pos, 0xFF, file_.size() - pos);
+            if (!found)
+                return std::nullopt;
+            pos = static_cast<const uint8_t*>(found) - file_.data();
+            if (pos + 1 >= file_.size())
+                return std::nullopt;
+            const uint8_t next = file_[pos + 1];
+            if (next == 0x00 || isRestart(next))
+                pos += 2;
+            else if (next == 0xFF)
+                pos += 1;
+            else
+                return pos;
+        }
+        return std::nullopt;
+    }
+
+    // Entropy-coded data and the segments between scans, up to EOI.
+    bool walkScans(uint64_t pos)
+    {
+        while (true) {
+            const auto markerPos = nextMarkerAfterScan(pos);
+            if (!markerPos)
+                return false;
+            const auto segment = segmentAt(*markerPos);
+            if (!segment || segment->marker == kSoi)
+                return false;
+            if (segment->marker == kEoi)
+                return true;
+            if (segment->marker == kCom)
+                noteComment(*segment);
+            pos = segment->end;
+        }
+    }
+
+    ByteView file_;
+    Layout layout_;
+    bool inLeadingApps_ = true;
+};
+
+}
+
+std::optional<Layout> parseLayout(ByteView file)
+{
+    return Parser(file).run();
+}
+
+}

@@ -1,0 +1,18 @@
+// Replaces a file by the result of an edit plan without ever exposing a half-written file: the new content
+// goes to a temporary file in the same folder, is flushed to disk, takes over the original's permissions,
+// owner (where allowed) and extended attributes, and is renamed over the original in one step.
+#pragma once
+
+#include "edit_plan.h"
+#include "platform/source_file.h"
+
+namespace corvane {
+
+// Returns CORVANE_OK or a negative status; on failure the original is untouched and no temporary remains.
+int32_t replaceFile(const SourceFile& source, const EditPlan& plan);
+
+// The prefix every temporary for `fileName` carries, so a later write can find and remove the ones a killed
+// writer left behind.
+std::string temporaryPrefix(const std::string& fileName);
+
+}

@@ -1,0 +1,123 @@
+#include "png_editor.h"
+
+#include "png_layout.h"
+#include "utf8.h"
+#include "zlib_support.h"
+
+namespace corvane::png {
+
+namespace {
+
+constexpr size_t kMaxInflatedText = 16 * 1024 * 1024;
+constexpr std::string_view kKeyword = "Comment";
+
+// Splits off the text up to the next NUL, or fails when there is none.
+std::optional<std::string_view> takeTerminated(std::string_view& data)
+{
+    const size_t nul = data.find('\0');
+    if (nul == std::string_view::npos)
+        return std::nullopt;
+    std::string_view field = data.substr(0, nul);
+    data.remove_prefix(nul + 1);
+    return field;
+}
+
+std::optional<std::string> inflateText(std::string_view compressed)
+{
+    return inflateLimited({reinterpret_cast<const uint8_t*>(compressed.data()), compressed.size()},
+                          kMaxInflatedText);
+}
+
+std::optional<std::string> decodeLatin1Text(std::string_view body, bool compressed)
+{
+    if (!compressed)
+        return utf8::fromLatin1(body);
+    if (body.empty() || body.front() != 0)
+        return std::nullopt;
+    const auto inflated = inflateText(body.substr(1));
+    return inflated ? std::optional(utf8::fromLatin1(*inflated)) : std::nullopt;
+}
+
+std::optional<std::string> decodeInternationalText(std::string_view body)
+{
+    if (body.size() < 2)
+        return std::nullopt;
+    const bool compressed = body[0] != 0;
+    body.remove_prefix(2);
+    if (!takeTerminated(body) || !takeTerminated(body))  // language tag, translated keyword
+        return std::nullopt;
+    if (!compressed)
+        return std::string(body);
+    return inflateText(body);
+}
+
+// The chunk's text in UTF-8, or nothing when the chunk is corrupt.
+std::optional<std::string> decodeComment(ByteView file, const Chunk& chunk)
+{
+    const ByteView typeAndData = file.subspan(chunk.offset + 4, uint64_t(chunk.dataLength) + 4);
+    if (crc32Of(typeAndData) != readU32(file, chunk.dataOffset() + chunk.dataLength, Endian::Big))
+        return std::nullopt;
+    std::string_view body = asText(typeAndData.subspan(4));
+    takeTerminated(body);
+    if (chunk.type == "iTXt")
+        return decodeInternationalText(body);
+    return decodeLatin1Text(body, chunk.type == "zTXt");
+}
+
+Bytes chunk(std::string_view type, const Bytes& data)
+{
+    Bytes out;
+    appendU32(out, uint32_t(data.size()), Endian::Big);
+    appendText(out, type);
+    out.insert(out.end(), data.begin(), data.end());
+    appendU32(out, crc32Of({out.data() + 4, out.size() - 4}), Endian::Big);
+    return out;
+}
+
+// tEXt is Latin-1 by definition, so only ASCII may go there; anything else goes into an uncompressed iTXt.
+Bytes commentChunk(std::string_view text)
+{
+    Bytes data;
+    appendText(data, kKeyword);
+    data.push_back(0);
+    if (utf8::isAscii(text)) {
+        appendText(data, text);
+        return chunk("tEXt", data);
+    }
+    data.insert(data.end(), {0, 0, 0, 0});  // not compressed, method 0, no language tag, no translated keyword
+    appendText(data, text);
+    return chunk("iTXt", data);
+}
+
+}
+
+bool looksLike(ByteView file)
+{
+    return startsWith(file, kSignature);
+}
+
+ReadResult readComment(ByteView file)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return readFailure(CORVANE_E_DAMAGED);
+    for (const Chunk& comment : layout->comments)
+        if (auto text = decodeComment(file, comment))
+            return {CORVANE_OK, std::move(*text)};
+    return {CORVANE_OK, {}};
+}
+
+PlanResult planComment(ByteView file, std::string_view text)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return planFailure(CORVANE_E_DAMAGED);
+    std::vector<SourceRange> removals;
+    for (const Chunk& comment : layout->comments)
+        removals.push_back({comment.offset, comment.totalLength()});
+    EditPlan plan(file.size());
+    spliceInto(plan, removals, layout->firstImageData, text.empty() ? Bytes{} : commentChunk(text));
+    return {CORVANE_OK, std::move(plan)};
+}
+
+}

@@ -1,0 +1,16 @@
+// PNG: the comment is a text chunk with the keyword "Comment": tEXt for ASCII text, iTXt (UTF-8) otherwise,
+// placed before the first IDAT. Reading also accepts zTXt and compressed iTXt.
+#pragma once
+
+#include "editor_result.h"
+
+#include <string_view>
+
+namespace corvane::png {
+
+bool looksLike(ByteView file);
+ReadResult readComment(ByteView file);
+// An empty text erases every comment chunk.
+PlanResult planComment(ByteView file, std::string_view text);
+
+}

@@ -1,0 +1,29 @@
+// The chunk structure of a PNG file as far as comments are concerned, checked from signature to IEND.
+#pragma once
+
+#include "edit_plan.h"
+
+#include <optional>
+#include <string_view>
+
+namespace corvane::png {
+
+struct Chunk {
+    uint64_t offset = 0;  // of the length field
+    uint32_t dataLength = 0;
+    std::string_view type;
+
+    uint64_t dataOffset() const { return offset + 8; }
+    uint64_t totalLength() const { return uint64_t(dataLength) + 12; }
+};
+
+struct Layout {
+    std::vector<Chunk> comments;  // tEXt, zTXt and iTXt chunks whose keyword is "Comment"
+    uint64_t firstImageData = 0;  // offset of the first IDAT chunk
+};
+
+inline constexpr std::string_view kSignature{"\x89PNG\r\n\x1A\n", 8};
+
+std::optional<Layout> parseLayout(ByteView file);
+
+}

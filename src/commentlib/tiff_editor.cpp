@@ -1,0 +1,127 @@
+#include "tiff_editor.h"
+
+#include "tiff_layout.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace corvane::tiff {
+
+namespace {
+
+bool isTextType(uint16_t type) { return type == kAscii || type == 1 || type == 7; }
+
+void padToWord(Bytes& out, uint64_t base)
+{
+    if ((base + out.size()) % 2 != 0)
+        out.push_back(0);
+}
+
+// Where the rewrite may start: the end of the file, or the start of a first IFD (and its description) that
+// already ends the file and that nothing else refers to.
+uint64_t reusableTail(const Layout& layout, uint64_t fileSize)
+{
+    if (layout.firstIfdEnd != fileSize)
+        return fileSize;
+    uint64_t cut = layout.firstIfd;
+    if (const Entry* description = layout.description()) {
+        const uint64_t valueEnd = description->value.offset + description->value.length;
+        if (description->value.offset < cut && (valueEnd == cut || valueEnd + 1 == cut))
+            cut = description->value.offset;
+    }
+    const bool referencedInTail = std::any_of(layout.referenced.begin(), layout.referenced.end(),
+                                              [&](const SourceRange& range) { return range.offset + range.length > cut; });
+    return referencedInTail ? fileSize : cut;
+}
+
+Bytes descriptionEntry(Endian endian, uint32_t count, uint32_t valueOffset, std::string_view inlineText)
+{
+    Bytes out;
+    appendU16(out, kImageDescription, endian);
+    appendU16(out, kAscii, endian);
+    appendU32(out, count, endian);
+    if (inlineText.size() + 1 > 4) {
+        appendU32(out, valueOffset, endian);
+        return out;
+    }
+    appendText(out, inlineText);
+    out.resize(kEntrySize, 0);
+    return out;
+}
+
+// The new first IFD's tail block: [pad][description + NUL][pad][IFD], starting at `base`.
+Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, std::string_view text,
+                         uint64_t& directoryOffset)
+{
+    Bytes out;
+    padToWord(out, base);
+    const uint64_t textOffset = base + out.size();
+    const uint32_t count = uint32_t(text.size() + 1);
+    if (!text.empty() && count > 4) {
+        appendText(out, text);
+        out.push_back(0);
+        padToWord(out, base);
+    }
+    directoryOffset = base + out.size();
+    std::vector<Bytes> entries;
+    for (const Entry& entry : layout.firstIfdEntries)
+        if (entry.tag != kImageDescription)
+            entries.emplace_back(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize);
+    if (!text.empty()) {
+        const auto position = std::find_if(layout.firstIfdEntries.begin(), layout.firstIfdEntries.end(),
+                                           [](const Entry& entry) { return entry.tag > kImageDescription; });
+        const auto before = std::count_if(layout.firstIfdEntries.begin(), position,
+                                          [](const Entry& entry) { return entry.tag != kImageDescription; });
+        entries.insert(entries.begin() + before, descriptionEntry(layout.endian, count, uint32_t(textOffset), text));
+    }
+    appendU16(out, uint16_t(entries.size()), layout.endian);
+    for (const Bytes& entry : entries)
+        out.insert(out.end(), entry.begin(), entry.end());
+    appendU32(out, layout.nextIfd, layout.endian);
+    return out;
+}
+
+}
+
+bool looksLike(ByteView file)
+{
+    return startsWith(file, {"II*\0", 4}) || startsWith(file, {"MM\0*", 4});
+}
+
+ReadResult readComment(ByteView file)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return readFailure(CORVANE_E_DAMAGED);
+    const Entry* description = layout->description();
+    if (!description || !isTextType(description->type) || description->count > description->value.length)
+        return {CORVANE_OK, {}};
+    const std::string_view value = asText(file.subspan(description->value.offset, description->count));
+    return {CORVANE_OK, std::string(value.substr(0, value.find('\0')))};
+}
+
+PlanResult planComment(ByteView file, std::string_view text)
+{
+    const auto layout = parseLayout(file);
+    if (!layout)
+        return planFailure(CORVANE_E_DAMAGED);
+    const bool hasDescription = layout->description() != nullptr;
+    if (text.empty() && !hasDescription)
+        return {CORVANE_OK, EditPlan(file.size())};
+    const size_t entryCount = layout->firstIfdEntries.size() - (hasDescription ? 1 : 0) + (text.empty() ? 0 : 1);
+    if (entryCount == 0 || entryCount > std::numeric_limits<uint16_t>::max())
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    const uint64_t cut = reusableTail(*layout, file.size());
+    uint64_t directoryOffset = 0;
+    Bytes tail = rewrittenDirectory(file, *layout, cut, text, directoryOffset);
+    if (cut + tail.size() > std::numeric_limits<uint32_t>::max())
+        return planFailure(CORVANE_E_TOO_LARGE);
+    EditPlan plan(file.size());
+    Bytes header;
+    appendU32(header, uint32_t(directoryOffset), layout->endian);
+    plan.replace(4, 4, std::move(header));
+    plan.replace(cut, file.size() - cut, std::move(tail));
+    return {CORVANE_OK, std::move(plan)};
+}
+
+}

@@ -1,0 +1,18 @@
+// TIFF: the comment is the ImageDescription tag (270) of the first IFD. The first IFD is rewritten, with the
+// new description, at the end of the file and the header points at it; every other byte keeps its offset, so
+// all other directories and the image data stay valid. A first IFD that already sits at the end of the file
+// (as after an earlier edit) is overwritten in place instead of leaving a stale copy behind.
+#pragma once
+
+#include "editor_result.h"
+
+#include <string_view>
+
+namespace corvane::tiff {
+
+bool looksLike(ByteView file);
+ReadResult readComment(ByteView file);
+// An empty text removes the ImageDescription tag.
+PlanResult planComment(ByteView file, std::string_view text);
+
+}

@@ -1,0 +1,184 @@
+#include "tiff_layout.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace corvane::tiff {
+
+namespace {
+
+constexpr size_t kMaxDirectories = 4096;
+constexpr uint16_t kStripOffsets = 273, kStripByteCounts = 279, kTileOffsets = 324, kTileByteCounts = 325;
+constexpr uint16_t kShort = 3, kLong = 4, kIfd = 13;
+
+uint64_t typeSize(uint16_t type)
+{
+    switch (type) {
+    case 1: case 2: case 6: case 7: return 1;
+    case 3: case 8: return 2;
+    case 4: case 9: case 11: case 13: return 4;
+    case 5: case 10: case 12: case 16: case 17: case 18: return 8;
+    default: return 0;  // unknown types are carried along untouched, never interpreted
+    }
+}
+
+// Tags whose value is the offset of another directory (sub-images, Exif, GPS, interoperability).
+bool isDirectoryPointer(uint16_t tag)
+{
+    return tag == 330 || tag == 34665 || tag == 34853 || tag == 40965;
+}
+
+class Parser {
+public:
+    explicit Parser(ByteView file) : file_(file) {}
+
+    std::optional<Layout> run()
+    {
+        if (startsWith(file_, {"II*\0", 4}))
+            layout_.endian = Endian::Little;
+        else if (startsWith(file_, {"MM\0*", 4}))
+            layout_.endian = Endian::Big;
+        else
+            return std::nullopt;
+        const auto first = u32(4);
+        if (!first)
+            return std::nullopt;
+        layout_.firstIfd = *first;
+        return walkChain() ? std::optional(layout_) : std::nullopt;
+    }
+
+private:
+    std::optional<uint16_t> u16(uint64_t offset) const { return readU16(file_, offset, layout_.endian); }
+    std::optional<uint32_t> u32(uint64_t offset) const { return readU32(file_, offset, layout_.endian); }
+
+    bool walkChain()
+    {
+        std::unordered_set<uint64_t> visited;
+        uint64_t offset = layout_.firstIfd;
+        while (offset != 0) {
+            if (!visited.insert(offset).second || visited.size() > kMaxDirectories)
+                return false;
+            const auto next = readDirectory(offset, visited.size() == 1);
+            if (!next)
+                return false;
+            offset = *next;
+        }
+        return !visited.empty();
+    }
+
+    std::optional<Entry> readEntry(uint64_t offset) const
+    {
+        const auto tag = u16(offset), type = u16(offset + 2);
+        const auto count = u32(offset + 4);
+        if (!tag || !type || !count)
+            return std::nullopt;
+        Entry entry{*tag, *type, *count, offset, {offset + 8, 4}, std::nullopt};
+        const uint64_t size = typeSize(*type) * *count;
+        if (size > 4) {
+            const auto valueOffset = u32(offset + 8);
+            if (!valueOffset || !fits(file_.size(), *valueOffset, size))
+                return std::nullopt;
+            entry.value = {*valueOffset, size};
+        } else if (*count == 1 && (*type == kIfd || (*type == kLong && isDirectoryPointer(*tag)))) {
+            entry.pointer = u32(offset + 8);
+        }
+        return entry;
+    }
+
+    // Returns the offset of the next directory (0 at the end of the chain).
+    std::optional<uint32_t> readDirectory(uint64_t offset, bool isFirst)
+    {
+        const auto count = u16(offset);
+        if (!count || *count == 0)
+            return std::nullopt;
+        const uint64_t end = offset + 2 + *count * kEntrySize + 4;
+        if (!fits(file_.size(), offset, end - offset))
+            return std::nullopt;
+        std::vector<Entry> entries;
+        for (uint64_t i = 0; i < *count; ++i) {
+            auto entry = readEntry(offset + 2 + i * kEntrySize);
+            if (!entry)
+                return std::nullopt;
+            entries.push_back(*entry);
+        }
+        if (!checkImageData(entries, kStripOffsets, kStripByteCounts) ||
+            !checkImageData(entries, kTileOffsets, kTileByteCounts))
+            return std::nullopt;
+        const auto next = u32(end - 4);
+        if (isFirst) {
+            layout_.firstIfdEnd = end;
+            layout_.nextIfd = *next;
+        } else {
+            layout_.referenced.push_back({offset, end - offset});
+        }
+        noteReferences(entries, isFirst);
+        if (isFirst)
+            layout_.firstIfdEntries = std::move(entries);
+        return next;
+    }
+
+    void noteReferences(const std::vector<Entry>& entries, bool isFirst)
+    {
+        for (const Entry& entry : entries) {
+            if (isFirst && entry.tag == kImageDescription)
+                continue;
+            if (entry.value.offset != entry.offset + 8)
+                layout_.referenced.push_back(entry.value);
+            if (entry.pointer)
+                layout_.referenced.push_back({*entry.pointer, 1});
+        }
+    }
+
+    const Entry* find(const std::vector<Entry>& entries, uint16_t tag) const
+    {
+        const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.tag == tag; });
+        return it == entries.end() ? nullptr : &*it;
+    }
+
+    std::optional<uint32_t> arrayValue(const Entry& entry, uint32_t index) const
+    {
+        if (entry.type == kShort)
+            return u16(entry.value.offset + uint64_t(index) * 2);
+        if (entry.type == kLong)
+            return u32(entry.value.offset + uint64_t(index) * 4);
+        return std::nullopt;
+    }
+
+    // The pixel data the directory points at must lie inside the file.
+    bool checkImageData(const std::vector<Entry>& entries, uint16_t offsetsTag, uint16_t countsTag)
+    {
+        const Entry* offsets = find(entries, offsetsTag);
+        const Entry* counts = find(entries, countsTag);
+        if (!offsets)
+            return true;
+        if (counts && counts->count != offsets->count)
+            return false;
+        for (uint32_t i = 0; i < offsets->count; ++i) {
+            const auto start = arrayValue(*offsets, i);
+            const auto length = counts ? arrayValue(*counts, i) : std::optional<uint32_t>(0);
+            if (!start || !length || !fits(file_.size(), *start, *length))
+                return false;
+            layout_.referenced.push_back({*start, *length});
+        }
+        return true;
+    }
+
+    ByteView file_;
+    Layout layout_;
+};
+
+}
+
+const Entry* Layout::description() const
+{
+    const auto it = std::find_if(firstIfdEntries.begin(), firstIfdEntries.end(),
+                                 [](const Entry& entry) { return entry.tag == kImageDescription; });
+    return it == firstIfdEntries.end() ? nullptr : &*it;
+}
+
+std::optional<Layout> parseLayout(ByteView file)
+{
+    return Parser(file).run();
+}
+
+}

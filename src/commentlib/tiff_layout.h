@@ -1,0 +1,38 @@
+// The directory structure of a TIFF file: every IFD of the chain is checked (entries, out-of-line values,
+// strip and tile data inside the file, no loops), and the first IFD is kept in detail for rewriting.
+#pragma once
+
+#include "edit_plan.h"
+
+#include <optional>
+
+namespace corvane::tiff {
+
+inline constexpr uint16_t kImageDescription = 270;
+inline constexpr uint16_t kAscii = 2;
+inline constexpr uint64_t kEntrySize = 12;
+
+struct Entry {
+    uint16_t tag = 0;
+    uint16_t type = 0;
+    uint32_t count = 0;
+    uint64_t offset = 0;        // of the 12-byte entry itself
+    SourceRange value;          // inside the entry when it fits in four bytes
+    std::optional<uint32_t> pointer;  // a single offset-like value, which may point at more data
+};
+
+struct Layout {
+    Endian endian = Endian::Little;
+    uint64_t firstIfd = 0;
+    uint64_t firstIfdEnd = 0;   // after its next-IFD field
+    uint32_t nextIfd = 0;
+    std::vector<Entry> firstIfdEntries;
+    // Every byte range some part of the file refers to, apart from the first IFD and its description.
+    std::vector<SourceRange> referenced;
+
+    const Entry* description() const;
+};
+
+std::optional<Layout> parseLayout(ByteView file);
+
+}

@@ -1,0 +1,15 @@
+// The two zlib services PNG needs: chunk checksums and inflating compressed text with a hard size limit,
+// so a small chunk cannot expand into gigabytes.
+#pragma once
+
+#include "bytes.h"
+
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+uint32_t crc32Of(ByteView first, ByteView second = {});
+std::optional<std::string> inflateLimited(ByteView compressed, size_t limit);
+
+}

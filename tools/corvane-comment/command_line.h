@@ -1,0 +1,18 @@
+// What the user asked corvane-comment to do, parsed from its arguments.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class Command { Help, Get, Set, Erase };
+
+struct Invocation {
+    Command command = Command::Help;
+    std::optional<std::string> text;  // for set; absent means "read it from standard input"
+    std::vector<std::string> files;
+    std::string error;                // non-empty when the arguments make no sense
+};
+
+Invocation parseCommandLine(const std::vector<std::string>& arguments);
+const char* usageText();

@@ -1,0 +1,10 @@
+// The three commands of corvane-comment. Each handles every file even after a failure, reports failures on
+// standard error naming the file and the reason, and returns the exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+int getComments(const std::vector<std::string>& files);
+int setComments(const std::string& text, const std::vector<std::string>& files);
+int eraseComments(const std::vector<std::string>& files);
