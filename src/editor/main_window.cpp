@@ -124,7 +124,7 @@ void Corvane::connectHandlers()
 void Corvane::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(frameColor(kInactiveCaption), 1));
+    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
     for (const FrameLine& line : kFrame) {
         painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
                          twipsToPixels(line.y2));

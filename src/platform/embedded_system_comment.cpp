@@ -42,8 +42,20 @@ QString xpComment(const Exiv2::ExifData& exif)
     return decodeUtf16(rawBytes(found->value()), false);
 }
 
+// UTF-16 in UserComment follows the EXIF block's byte order, which the metadata library does not
+// report for every container; text of mostly Latin letters shows it by where its zero bytes stand.
+bool looksBigEndian(const QByteArray& utf16)
+{
+    qsizetype zerosFirst = 0, zerosSecond = 0;
+    for (qsizetype i = 0; i + 1 < utf16.size(); i += 2) {
+        zerosFirst += utf16[i] == 0;
+        zerosSecond += utf16[i + 1] == 0;
+    }
+    return zerosFirst > zerosSecond;
+}
+
 // UserComment: an 8-byte character-code prefix, then the text in that code.
-QString userComment(const Exiv2::ExifData& exif, Exiv2::ByteOrder order)
+QString userComment(const Exiv2::ExifData& exif)
 {
     const auto found = exif.findKey(Exiv2::ExifKey("Exif.Photo.UserComment"));
     if (found == exif.end())
@@ -54,7 +66,7 @@ QString userComment(const Exiv2::ExifData& exif, Exiv2::ByteOrder order)
     const QByteArray code = bytes.left(8);
     const QByteArray text = bytes.mid(8);
     if (code.startsWith("UNICODE"))
-        return decodeUtf16(text, order == Exiv2::bigEndian).trimmed();
+        return decodeUtf16(text, looksBigEndian(text)).trimmed();
     if (code.startsWith("JIS"))
         return {}; // no decoder for it here; showing mojibake would be worse than nothing
     // ASCII, or the undefined code (all NULs) that most writers use for plain text
@@ -90,7 +102,7 @@ QString readEmbeddedSystemComment(const QString& path)
         const Exiv2::ExifData& exif = image->exifData();
         QString comment = xpComment(exif);
         if (comment.isEmpty())
-            comment = userComment(exif, image->byteOrder());
+            comment = userComment(exif);
         if (comment.isEmpty())
             comment = xmpUserComment(image->xmpData());
         return comment;

@@ -8,6 +8,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_shell.h"
 #include "support/fake_shell_folder.h"
+#include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("trash")));
         shell.trashFolder = folder.filePath(QStringLiteral("trash"));
+        shell.picturesFolder = folder.path();
         for (int column = 0; column < platform::DetailFolder::kColumnCount; ++column)
             shellFolders.titles.append(platform::DetailFolder(QString()).columnTitle(column));
         window = std::make_unique<editor::Corvane>(

@@ -1,0 +1,95 @@
+#include "platform/local_files.h"
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LocalFilesTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    platform::LocalFiles files;
+};
+
+TEST_F(LocalFilesTest, ExistsMeansAFileNotAFolder)
+{
+    const QString file = write(QStringLiteral("a.jpg"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
+    EXPECT_TRUE(files.exists(file));
+    EXPECT_FALSE(files.exists(dir.filePath(QStringLiteral("folder.jpg"))));
+    EXPECT_FALSE(files.exists(dir.filePath(QStringLiteral("missing.jpg"))));
+    EXPECT_FALSE(files.exists(QString()));
+    EXPECT_TRUE(files.isListedFile(file));
+    EXPECT_FALSE(files.isListedFile(write(QStringLiteral(".hidden.jpg"), "x")));
+}
+
+TEST_F(LocalFilesTest, VisibleFileNamesSkipFoldersHiddenFilesAndFollowLinks)
+{
+    write(QStringLiteral("a.jpg"), "x");
+    write(QStringLiteral(".b.jpg"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("c.jpg")));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("a.jpg")), dir.filePath(QStringLiteral("link.jpg"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("c.jpg")), dir.filePath(QStringLiteral("dirlink.jpg"))));
+    QStringList names = files.visibleFileNames(dir.path());
+    names.sort();
+    EXPECT_EQ(names, QStringList({"a.jpg", "link.jpg"}));
+    EXPECT_TRUE(files.visibleFileNames(dir.filePath(QStringLiteral("missing"))).isEmpty());
+}
+
+TEST_F(LocalFilesTest, CopyReplacesTheDestinationAndNeverHarmsTheSource)
+{
+    const QString source = write(QStringLiteral("a.jpg"), "new contents");
+    const QString target = write(QStringLiteral("b.jpg"), "old");
+    EXPECT_TRUE(files.copy(source, target));
+    EXPECT_EQ(read(target), "new contents");
+
+    EXPECT_TRUE(files.copy(source, source));
+    EXPECT_EQ(read(source), "new contents");
+    EXPECT_TRUE(files.copy(source, dir.path() + QStringLiteral("//a.jpg"))); // same file, other spelling
+    EXPECT_EQ(read(source), "new contents");
+
+    EXPECT_FALSE(files.copy(dir.filePath(QStringLiteral("missing.jpg")), target));
+    EXPECT_FALSE(files.copy(source, dir.filePath(QStringLiteral("no/such/folder/a.jpg"))));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary left";
+}
+
+TEST_F(LocalFilesTest, RenameNeverReplacesAnExistingFile)
+{
+    const QString a = write(QStringLiteral("a.jpg"), "a");
+    const QString b = write(QStringLiteral("b.jpg"), "b");
+    EXPECT_FALSE(files.rename(a, b));
+    EXPECT_EQ(read(b), "b");
+    EXPECT_TRUE(files.rename(a, dir.filePath(QStringLiteral("c.jpg"))));
+    EXPECT_EQ(read(dir.filePath(QStringLiteral("c.jpg"))), "a");
+}
+
+TEST(PathsTest, FolderNameBaseNameAndExtension)
+{
+    using namespace platform::paths;
+    EXPECT_EQ(folderOf(QStringLiteral("/p/a.b.png")), QStringLiteral("/p/"));
+    EXPECT_EQ(folderOf(QStringLiteral("a.png")), QString());
+    EXPECT_EQ(nameOf(QStringLiteral("/p/a.b.png")), QStringLiteral("a.b.png"));
+    EXPECT_EQ(nameOf(QStringLiteral("/p/")), QString());
+    EXPECT_EQ(baseNameOf(QStringLiteral("/p/a.b.png")), QStringLiteral("a.b"));
+    EXPECT_EQ(extensionOf(QStringLiteral("/p/a.b.png")), QStringLiteral("png"));
+    EXPECT_EQ(extensionOf(QStringLiteral("/p.d/noext")), QString());
+    EXPECT_EQ(baseNameOf(QStringLiteral("/p.d/noext")), QStringLiteral("noext"));
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two real starts of the program, sharing one runtime folder as two starts by one user do.
+class SecondInstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(runtime.isValid());
+        environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+
+    void TearDown() override
+    {
+        first.kill();
+        first.waitForFinished();
+    }
+
+    void start(QProcess& process, const QStringList& arguments = {})
+    {
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(CORVANE_BIN_DIR "/corvane"), arguments);
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+
+    // The first start is ready once its socket answers; poll instead of sleeping a fixed time.
+    void waitUntilListening()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (QDir(runtime.path()).entryList({QStringLiteral("*.instance")}, QDir::System).isEmpty()) {
+            ASSERT_LT(timer.elapsed(), 10000) << "the first start never claimed the instance";
+            QThread::msleep(20);
+        }
+    }
+
+    QTemporaryDir runtime;
+    QProcessEnvironment environment;
+    QProcess first;
+};
+
+TEST_F(SecondInstanceTest, SecondStartHandsOverToTheFirstAndExits)
+{
+    start(first);
+    waitUntilListening();
+
+    QProcess second;
+    QElapsedTimer timer;
+    timer.start();
+    start(second, {QStringLiteral("/some/picture.jpg")}); // the command line is ignored
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << "the running program acknowledged the hand-over";
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(SecondInstanceTest, StartAfterTheFirstDiedTakesOver)
+{
+    start(first);
+    waitUntilListening();
+    first.kill(); // leaves its socket file behind
+    first.waitForFinished();
+
+    QProcess next;
+    start(next);
+    EXPECT_FALSE(next.waitForFinished(1500)) << "a stale socket must not make the new start give up";
+    next.kill();
+    next.waitForFinished();
+}
+
+} // namespace
