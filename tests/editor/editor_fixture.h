@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>

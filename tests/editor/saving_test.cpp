@@ -1,0 +1,221 @@
+#include "editor_fixture.h"
+
+namespace {
+
+class SavingTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        path = picture(QStringLiteral("a.jpg"));
+        comments.comments.insert(QFile::encodeName(path), "A");
+        open(path);
+        ASSERT_EQ(boxText(), QStringLiteral("A"));
+        dialogs.messages.clear();
+    }
+
+    void type(const QString& text) { window->Text2()->setPlainText(text); }
+    QByteArray stored() const { return comments.comments.value(QFile::encodeName(path)); }
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const auto& message : dialogs.messages)
+            texts.append(message.text);
+        return texts;
+    }
+    bool closeKeepsWindow() { return window->Form_Unload(); }
+
+    QString path;
+};
+
+TEST_F(SavingTest, BoxEqualToTheLoadedTextSavesNothingAndClosesWithoutAQuestion)
+{
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("No changes made."));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral(" Corvane 1.0"));
+    EXPECT_TRUE(comments.calls.isEmpty());
+    EXPECT_FALSE(closeKeepsWindow());
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(SavingTest, EditedTextIsSavedAndReportedEveryTime)
+{
+    type(QStringLiteral("B"));
+    window->Command5_Click();
+    window->Command5_Click(); // equal to the saved text now, still different from the loaded one
+    EXPECT_EQ(shownTexts(), QStringList({" Comments saved.", " Comments saved."}));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral(" Comments"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Information);
+    EXPECT_EQ(comments.calls, QList<QByteArray>({"eraser", "DisplayStringByRef", "eraser", "DisplayStringByRef"}));
+    EXPECT_EQ(stored(), "B");
+    EXPECT_EQ(window->state().SavedComment, QStringLiteral("B"));
+    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("A"));
+    EXPECT_FALSE(closeKeepsWindow()) << "right after a save the close asks nothing";
+    EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+TEST_F(SavingTest, EditingBackToTheLoadedTextWritesNothing)
+{
+    type(QStringLiteral("B"));
+    window->Command5_Click();
+    type(QStringLiteral("A"));
+    window->Command5_Click();
+    EXPECT_EQ(shownTexts(), QStringList({" Comments saved.", "No changes made."}));
+    EXPECT_EQ(stored(), "B");
+}
+
+TEST_F(SavingTest, TextDifferentFromBothIsAskedAboutAtClose)
+{
+    type(QStringLiteral("B"));
+    window->Command5_Click();
+    type(QStringLiteral("C"));
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    EXPECT_FALSE(closeKeepsWindow());
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("Do you want to save changes before closing?"));
+    EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Corvane 1.0"));
+    EXPECT_EQ(dialogs.messages[1].icon, platform::MessageIcon::Question);
+    EXPECT_EQ(dialogs.messages[1].buttons, platform::MessageButtons::YesNoCancel);
+    EXPECT_EQ(stored(), "C");
+}
+
+TEST_F(SavingTest, AnsweringNoClosesWithoutSaving)
+{
+    type(QStringLiteral("C"));
+    dialogs.answers = {platform::MessageAnswer::No};
+    EXPECT_FALSE(closeKeepsWindow());
+    EXPECT_EQ(stored(), "A");
+}
+
+TEST_F(SavingTest, CancelKeepsWindowPictureAndText)
+{
+    window->show();
+    type(QStringLiteral("C"));
+    dialogs.answers = {platform::MessageAnswer::Cancel};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(boxText(), QStringLiteral("C"));
+    EXPECT_TRUE(pictureShown());
+    EXPECT_EQ(window->Text1()->text(), path);
+    EXPECT_EQ(stored(), "A");
+}
+
+TEST_F(SavingTest, FileDeletedBeforeClosingClosesWithoutAQuestion)
+{
+    type(QStringLiteral("C"));
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(closeKeepsWindow());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(SavingTest, GuardsComeInTheirOrder)
+{
+    type(QStringLiteral("C"));
+    window->Text1()->clear();
+    window->Command5_Click();
+    window->Text1()->setText(dir() + QStringLiteral("missing.jpg"));
+    window->Command5_Click();
+    window->Text1()->setText(path);
+    option("Option2")->click();
+    type(QStringLiteral("C"));
+    window->Command5_Click();
+    EXPECT_EQ(shownTexts(), QStringList({"Please enter a valid file path.", " File not found.",
+                                         " Please select Photo comments option to save comments."}));
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Corvane 1.0"));
+    EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[2].title, QStringLiteral(" Corvane 1.0"));
+    EXPECT_TRUE(comments.calls.isEmpty());
+}
+
+TEST_F(SavingTest, FailedWriteIsReportedAndStillOfferedAtClose)
+{
+    comments.failWrite = true;
+    type(QStringLiteral("B"));
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
+    EXPECT_FALSE(shownTexts().contains(QStringLiteral(" Comments saved.")));
+    EXPECT_TRUE(window->state().SavedComment.isEmpty());
+
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    EXPECT_TRUE(closeKeepsWindow()) << "a failed save on closing must not drop the edits";
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("Do you want to save changes before closing?"));
+}
+
+TEST_F(SavingTest, FailedEraseStopsBeforeWriting)
+{
+    comments.failErase = true;
+    type(QStringLiteral("B"));
+    window->Command5_Click();
+    EXPECT_EQ(comments.calls, QList<QByteArray>({"eraser"}));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
+}
+
+TEST_F(SavingTest, EmptyBoxErasesTheComment)
+{
+    type(QString());
+    window->Command5_Click();
+    EXPECT_EQ(comments.lastLength, 0);
+    EXPECT_FALSE(comments.comments.contains(QFile::encodeName(path)));
+    EXPECT_EQ(shownTexts(), QStringList({" Comments saved."}));
+}
+
+TEST_F(SavingTest, LineBreaksAreWrittenAndGraveAccentsReadBackAsLineBreaks)
+{
+    type(QStringLiteral("first\nsecond with a ` accent"));
+    window->Command5_Click();
+    EXPECT_EQ(stored(), "first\nsecond with a ` accent");
+    EXPECT_EQ(comments.lastLength, 28); // characters of the box, the line break counted once
+    window->Command2_Click(); // the only picture: shown again, comment read again
+    EXPECT_EQ(boxText(), QStringLiteral("first\nsecond with a \n accent"));
+}
+
+using PhotoCommentTest = EditorTest;
+
+TEST_F(PhotoCommentTest, CommentLongerThanTheFirstBufferIsReadWhole)
+{
+    const QString path = picture(QStringLiteral("long.png"));
+    QByteArray longComment;
+    for (int i = 0; i < 20000; ++i)
+        longComment += "é"; // 40000 bytes of UTF-8
+    longComment += "end";
+    comments.comments.insert(QFile::encodeName(path), longComment);
+    open(path);
+    EXPECT_EQ(window->Text2()->toPlainText().size(), 20003);
+    EXPECT_TRUE(boxText().endsWith(QStringLiteral("éend")));
+    EXPECT_EQ(comments.reads, 2);
+}
+
+TEST_F(PhotoCommentTest, WithoutTheLibraryTheBoxStaysEmpty)
+{
+    comments.loaded = false;
+    open(picture(QStringLiteral("a.png")));
+    EXPECT_EQ(boxText(), QString());
+    EXPECT_FALSE(window->Text2()->isReadOnly());
+}
+
+TEST_F(PhotoCommentTest, FileWithoutACommentShowsAnEmptyEditableBox)
+{
+    open(picture(QStringLiteral("a.png")));
+    EXPECT_EQ(boxText(), QString());
+    EXPECT_FALSE(window->Text2()->isReadOnly());
+    EXPECT_EQ(window->state().LoadedComment, QString());
+}
+
+TEST_F(PhotoCommentTest, StepsDropUnsavedEditsWithoutAQuestion)
+{
+    const QString a = picture(QStringLiteral("a.png"));
+    const QString b = picture(QStringLiteral("b.png"));
+    comments.comments.insert(QFile::encodeName(b), "for b");
+    open(a);
+    window->Text2()->setPlainText(QStringLiteral("unsaved"));
+    window->Command2_Click();
+    EXPECT_EQ(boxText(), QStringLiteral("for b"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(comments.comments.contains(QFile::encodeName(a)));
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "editor_fixture.h"
+
+#include "platform/detail_folder.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+class WindowsCommentsTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        a = picture(QStringLiteral("a.png"));
+        b = picture(QStringLiteral("b.png"));
+        shellFolders.setComment(a, QStringLiteral("Holiday"));
+        shellFolders.setComment(b, QStringLiteral("Work"));
+        comments.comments.insert(QFile::encodeName(a), "photo comment");
+    }
+    QString a, b;
+};
+
+TEST_F(WindowsCommentsTest, ShowsTheShellCommentReadOnlyAndFollowsThePicture)
+{
+    open(a);
+    option("Option2")->click();
+    EXPECT_EQ(boxText(), QStringLiteral("Holiday"));
+    EXPECT_TRUE(window->Text2()->isReadOnly());
+    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("Holiday"));
+
+    window->Command2_Click();
+    EXPECT_EQ(boxText(), QStringLiteral("Work"));
+    EXPECT_TRUE(window->Text2()->isReadOnly());
+
+    option("Option1")->click();
+    window->Command2_Click();
+    EXPECT_EQ(boxText(), QStringLiteral("photo comment"));
+    EXPECT_FALSE(window->Text2()->isReadOnly());
+}
+
+TEST_F(WindowsCommentsTest, TypingAndPastingChangeNothingButTextCanBeCopied)
+{
+    open(a);
+    option("Option2")->click();
+    window->Text2()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window->Text2(), QStringLiteral("typed"));
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    window->Text2()->paste();
+    EXPECT_EQ(boxText(), QStringLiteral("Holiday"));
+
+    window->Text2()->selectAll();
+    window->Text2()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Holiday"));
+}
+
+TEST_F(WindowsCommentsTest, ColumnTitledDifferentlyGivesNothing)
+{
+    shellFolders.titles[24] = QStringLiteral("Kommentare");
+    open(a);
+    option("Option2")->click();
+    EXPECT_EQ(boxText(), QString());
+    shellFolders.titles[24] = QStringLiteral("comments"); // the title is compared with its case
+    window->Command2_Click();
+    EXPECT_EQ(boxText(), QString());
+}
+
+TEST_F(WindowsCommentsTest, SwitchingWithoutACurrentFile)
+{
+    window->Text2()->setPlainText(QStringLiteral("left over"));
+    option("Option2")->click();
+    EXPECT_EQ(boxText(), QString());
+    EXPECT_TRUE(window->Text2()->isReadOnly());
+
+    window->Text2()->setPlainText(QStringLiteral("kept"));
+    option("Option1")->click();
+    EXPECT_EQ(boxText(), QStringLiteral("kept"));
+    EXPECT_FALSE(window->Text2()->isReadOnly());
+}
+
+// The real shell folder over a file whose comment exiftool wrote.
+TEST(WindowsCommentsInteropTest, ExiftoolXpCommentShowsExactlyAndReadOnly)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("exiftool")).isEmpty())
+        GTEST_SKIP() << "exiftool is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    ASSERT_TRUE(image.save(path, "jpg"));
+    const QString text = QStringLiteral("Sommer in Ærø – 夏");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("exiftool"),
+                                {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                 QStringLiteral("-XPComment=") + text, path}),
+              0);
+
+    fakes::FakeDialogs dialogs;
+    fakes::FakeShell shell;
+    shell.picturesFolder = dir.path();
+    platform::LocalFiles files;
+    fakes::FakeCommentLibrary comments;
+    platform::DetailNamespace shellFolders;
+    editor::Corvane window({dialogs, shell, files, comments, shellFolders});
+    window.findChild<QRadioButton*>("Option2")->click();
+    dialogs.fileToOpen = path;
+    window.Command1_Click();
+    EXPECT_EQ(window.Text2()->toPlainText(), text);
+    EXPECT_TRUE(window.Text2()->isReadOnly());
+}
+
+} // namespace
