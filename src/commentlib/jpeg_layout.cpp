@@ -102,22 +102,23 @@ private:
     }
 
     // Offset of the next marker that ends entropy-coded data, skipping stuffed zeros and restart markers.
+    // A run of fill bytes belongs to the marker it precedes, so the marker's segment starts at the run.
     std::optional<uint64_t> nextMarkerAfterScan(uint64_t pos) const
     {
         while (pos < file_.size()) {
             const void* found = std::memchr(file_.data() + pos, 0xFF, file_.size() - pos);
             if (!found)
                 return std::nullopt;
-            pos = static_cast<const uint8_t*>(found) - file_.data();
-            if (pos + 1 >= file_.size())
+            const uint64_t runStart = static_cast<const uint8_t*>(found) - file_.data();
+            uint64_t last = runStart;
+            while (last + 1 < file_.size() && file_[last + 1] == 0xFF)
+                ++last;
+            if (last + 1 >= file_.size())
                 return std::nullopt;
-            const uint8_t next = file_[pos + 1];
-            if (next == 0x00 || isRestart(next))
-                pos += 2;
-            else if (next == 0xFF)
-                pos += 1;
-            else
-                return pos;
+            const uint8_t next = file_[last + 1];
+            if (next != 0x00 && !isRestart(next))
+                return runStart;
+            pos = last + 2;
         }
         return std::nullopt;
     }

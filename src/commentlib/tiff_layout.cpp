@@ -10,6 +10,13 @@ namespace {
 constexpr size_t kMaxDirectories = 4096;
 constexpr uint16_t kStripOffsets = 273, kStripByteCounts = 279, kTileOffsets = 324, kTileByteCounts = 325;
 constexpr uint16_t kShort = 3, kLong = 4, kIfd = 13;
+constexpr uint64_t kHeaderSize = 8;
+
+// Nothing a well-formed file refers to overlaps the header, whose directory offset every edit rewrites.
+bool clearOfHeader(uint64_t offset, uint64_t length)
+{
+    return length == 0 || offset >= kHeaderSize;
+}
 
 uint64_t typeSize(uint16_t type)
 {
@@ -76,7 +83,7 @@ private:
         const uint64_t size = typeSize(*type) * *count;
         if (size > 4) {
             const auto valueOffset = u32(offset + 8);
-            if (!valueOffset || !fits(file_.size(), *valueOffset, size))
+            if (!valueOffset || !fits(file_.size(), *valueOffset, size) || !clearOfHeader(*valueOffset, size))
                 return std::nullopt;
             entry.value = {*valueOffset, size};
         } else if (*count == 1 && (*type == kIfd || (*type == kLong && isDirectoryPointer(*tag)))) {
@@ -92,7 +99,7 @@ private:
         if (!count || *count == 0)
             return std::nullopt;
         const uint64_t end = offset + 2 + *count * kEntrySize + 4;
-        if (!fits(file_.size(), offset, end - offset))
+        if (!fits(file_.size(), offset, end - offset) || !clearOfHeader(offset, end - offset))
             return std::nullopt;
         std::vector<Entry> entries;
         for (uint64_t i = 0; i < *count; ++i) {
@@ -156,7 +163,7 @@ private:
         for (uint32_t i = 0; i < offsets->count; ++i) {
             const auto start = arrayValue(*offsets, i);
             const auto length = counts ? arrayValue(*counts, i) : std::optional<uint32_t>(0);
-            if (!start || !length || !fits(file_.size(), *start, *length))
+            if (!start || !length || !fits(file_.size(), *start, *length) || !clearOfHeader(*start, *length))
                 return false;
             layout_.referenced.push_back({*start, *length});
         }
