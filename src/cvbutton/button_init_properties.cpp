@@ -1,0 +1,34 @@
+// A newly placed control: its first values, before anything was stored for it.
+#include "cvbutton/cvbutton.h"
+#include "cvbutton/render/colors.h"
+
+namespace cvbutton {
+namespace {
+
+constexpr Colorref kOleButtonFace = 0x8000000F;
+constexpr Colorref kOleHighlight = 0x8000000D;
+constexpr Colorref kOleButtonText = 0x80000012;
+
+} // namespace
+
+void cvButton::InitProperties()
+{
+    Style_ = StyleStandard;
+    Caption_ = host_.extenderName();
+    IconSize_ = 16;
+    Icon_ = IconPicture();
+    CaptionFormat_ = platform::DT_CENTER | platform::DT_WORDBREAK;
+    Enabled_ = true;
+    ShowFocus_ = false;
+    UseCustomColors_ = false;
+    BackColor_ = render::TranslateColor(kOleButtonFace);
+    HighlightColor_ = render::TranslateColor(kOleHighlight);
+    FontColor_ = render::TranslateColor(kOleButtonText);
+    FontHighlightColor_ = render::TranslateColor(kOleButtonText);
+    ToolTipType_ = TipBalloon;
+    CaptionAlign_ = AlignCenter;
+    IconAlign_ = AlignLeft;
+    ContentMargin_ = 4;
+}
+
+} // namespace cvbutton

@@ -1,0 +1,50 @@
+#pragma once
+
+namespace cvbutton {
+
+// Face styles; the numbers are what is stored and compared. Any other value draws no face.
+enum ButtonStyle : int {
+    StyleStandard = 0,
+    StyleSoft = 1,
+    StyleFlat = 2,
+    StyleEtched = 3,
+    StyleTinted = 4,
+    StyleRoundedGradient = 5,
+    StyleTheme = 6,
+    StyleGlow = 7,
+    StyleShadowed = 8,
+    StyleGlass = 9,
+    StyleSkinned = 10,
+};
+
+// Placement of the caption and of the icon.
+enum ContentAlignment : int {
+    AlignCenter = 0,
+    AlignLeft = 1,
+    AlignRight = 2,
+    AlignTop = 3,
+    AlignBottom = 4,
+};
+
+// The state a face is drawn in; the values equal the theme's push-button state ids.
+enum ButtonState : int {
+    StateNormal = 1,
+    StateHot = 2,
+    StatePressed = 3,
+    StateDisabled = 4,
+    StateDefaulted = 5,
+};
+
+// Only KindCheck is tested for; every other value behaves as a push button.
+enum ButtonKind : int {
+    KindPush = 0,
+    KindCheck = 1,
+};
+
+// Only TipBalloon is tested for; every other value gives a rectangular tip.
+enum ToolTipKind : int {
+    TipStandard = 0,
+    TipBalloon = 1,
+};
+
+} // namespace cvbutton

@@ -1,0 +1,204 @@
+#pragma once
+
+#include "cvbutton/button_types.h"
+#include "cvbutton/event.h"
+#include "cvbutton/host.h"
+#include "cvbutton/icon_picture.h"
+#include "platform/surface.h"
+#include "platform/url_opener.h"
+
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace cvbutton {
+
+class AboutPanel;
+class PropertyBag;
+
+using platform::Colorref;
+
+// The owner-drawn button of the program's dialogs. It sees its container only through Host and
+// draws only on the host's surface; the container delivers its events through HostedControl.
+// Setters store the value, tell the host which property changed, then lay out or repaint.
+class cvButton final : public HostedControl {
+public:
+    explicit cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener =
+                                      std::make_shared<platform::DesktopUrlOpener>());
+
+    // Raised to the form.
+    Event Click;
+    Event MouseEnter;
+    Event MouseLeave;
+
+    // Appearance and layout.
+    int Style() const { return Style_; }
+    void setStyle(int value);
+    int NonThemeStyle() const { return NonThemeStyle_; }
+    void setNonThemeStyle(int value);
+    QString Caption() const { return Caption_; }
+    void setCaption(const QString& value);
+    int CaptionAlign() const { return CaptionAlign_; }
+    void setCaptionAlign(int value);
+    int IconAlign() const { return IconAlign_; }
+    void setIconAlign(int value);
+    IconPicture Icon() const { return Icon_; }
+    void setIcon(const IconPicture& value);
+    std::int16_t IconSize() const { return IconSize_; }
+    void setIconSize(std::int16_t value);
+    QFont Font() const;
+    void setFont(const QFont& value);
+    bool RightToLeft() const { return RightToLeft_ != 0; }
+    void setRightToLeft(bool value);
+    bool RoundedBordersByTheme() const { return RoundedBordersByTheme_; }
+    void setRoundedBordersByTheme(bool value);
+
+    // Colours.
+    bool UseCustomColors() const { return UseCustomColors_; }
+    void setUseCustomColors(bool value);
+    Colorref BackColor() const { return BackColor_; }
+    void setBackColor(Colorref value);
+    Colorref HighlightColor() const { return HighlightColor_; }
+    void setHighlightColor(Colorref value);
+    Colorref FontColor() const { return FontColor_; }
+    void setFontColor(Colorref value);
+    Colorref FontHighlightColor() const { return FontHighlightColor_; }
+    void setFontHighlightColor(Colorref value);
+    Colorref MaskColor() const { return MaskColor_; }
+    void setMaskColor(Colorref value);
+    bool UseMaskColor() const { return UseMaskColor_; }
+    void setUseMaskColor(bool value);
+
+    // Behaviour. Reading Enabled repaints the control.
+    bool Enabled();
+    void setEnabled(bool value);
+    bool ShowFocus() const { return ShowFocus_; }
+    void setShowFocus(bool value);
+    int ButtonType() const { return ButtonType_; }
+    void setButtonType(int value);
+    bool Value() const { return Value_; }
+    void setValue(bool value);
+    std::int16_t MousePointer() const;
+    void setMousePointer(std::int16_t value);
+
+    // Tooltip.
+    QString ToolTipText() const { return ToolTipText_; }
+    void setToolTipText(const QString& value);
+    QString ToolTipTitle() const { return ToolTipTitle_; }
+    void setToolTipTitle(const QString& value);
+    int ToolTipIcon() const { return ToolTipIcon_; }
+    void setToolTipIcon(int value);
+    int ToolTipType() const { return ToolTipType_; }
+    void setToolTipType(int value);
+    Colorref ToolTipBackColor() const { return ToolTipBackColor_; }
+    void setToolTipBackColor(Colorref value);
+    Colorref ToolTipForeColor() const { return ToolTipForeColor_; }
+    void setToolTipForeColor(Colorref value);
+
+    QString Version() const;
+
+    // Methods.
+    void Refresh();
+    void About();
+    // Hands a web or mail address to the desktop; the result is above 32 when a handler took it.
+    int OpenLink(const QString& sLink);
+    bool PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
+                            int Dest_Height, int Dest_Width);
+    void setAboutPanel(AboutPanel* panel) { aboutPanel_ = panel; }
+
+    // Run-time state shared with the renderers.
+    int DrawState() const { return DrawState_; }
+    void setDrawState(int state) { DrawState_ = state; }
+    bool HasFocus() const { return HasFocus_; }
+    void setHasFocus(bool focused) { HasFocus_ = focused; }
+    bool IsShown() const { return IsShown_; }
+    void setIsShown(bool shown) { IsShown_ = shown; }
+    platform::Rect ButtonRect() const { return ButtonRect_; }
+    platform::Rect CaptionRect() const { return CaptionRect_; }
+    unsigned CaptionFormat() const { return CaptionFormat_; }
+    int ContentMargin() const { return ContentMargin_; }
+
+    // Drawing primitives on the control's own surface or on the one given.
+    void DrawLine(int X1, int Y1, int X2, int Y2, Colorref Color);
+    void DrawLineDC(platform::Surface& hDC, int X1, int Y1, int X2, int Y2, Colorref Color);
+    void FillRectColor(platform::Surface& hDC, const platform::Rect& Rect, Colorref Color);
+    void FillBox(platform::Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
+    void DrawBox(platform::Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
+    void DrawEdgeBox(platform::Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge,
+                     unsigned Flags);
+    Colorref MixColors(Colorref ColorA, Colorref ColorB) const;
+    Colorref TranslateColor(Colorref OleColor) const;
+    Colorref LightenColor(Colorref Color, int Amount) const;
+    Colorref ShiftColor(Colorref Color, int Delta) const;
+    void DrawCaption();
+    void DrawVGradient(Colorref ColorFrom, Colorref ColorTo, int Left, int Top, int Right, int Steps);
+    void DrawVGradientDC(platform::Surface& hDC, Colorref ColorFrom, Colorref ColorTo, int Left, int Top,
+                         int Right, int Steps);
+    void DrawHGradient(Colorref ColorFrom, Colorref ColorTo, int Left, int Top, int Right, int Bottom);
+    void DrawEtchedFrame(int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+                         Colorref CornerColor);
+
+    // Host events.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& PropBag) override;
+    void WriteProperties(PropertyBag& PropBag) override;
+    void UserControl_Show() override;
+    void UserControl_Hide() override;
+    void UserControl_Resize() override;
+    void UserControl_Paint() override;
+    void UserControl_AmbientChanged(const QString& PropertyName) override;
+    void UserControl_GotFocus() override;
+    void UserControl_LostFocus() override;
+    void UserControl_EnterFocus() override;
+    void UserControl_ExitFocus() override;
+
+private:
+    void notifyAndRepaint(const QString& name);
+    void notifyAndRelayout(const QString& name);
+    void readAppearance(const PropertyBag& bag);
+    void readColorsAndTooltip(const PropertyBag& bag);
+    void readBehaviour(const PropertyBag& bag);
+
+    Host& host_;
+    std::shared_ptr<platform::UrlOpener> urlOpener_;
+    AboutPanel* aboutPanel_ = nullptr;
+
+    IconPicture Icon_;
+    int Style_ = 0;
+    int NonThemeStyle_ = 0;
+    QString Caption_;
+    int CaptionAlign_ = 0;
+    int IconAlign_ = 0;
+    std::int16_t IconSize_ = 0;
+    bool Enabled_ = false;
+    bool ShowFocus_ = false;
+    bool UseCustomColors_ = false;
+    Colorref BackColor_ = 0;
+    Colorref HighlightColor_ = 0;
+    Colorref FontColor_ = 0;
+    Colorref FontHighlightColor_ = 0;
+    QString ToolTipText_;
+    QString ToolTipTitle_;
+    int ToolTipIcon_ = 0;
+    int ToolTipType_ = 0;
+    Colorref ToolTipBackColor_ = 0;
+    Colorref ToolTipForeColor_ = 0;
+    int ButtonType_ = 0;
+    bool Value_ = false;
+    Colorref MaskColor_ = 0;
+    bool UseMaskColor_ = false;
+    bool RoundedBordersByTheme_ = false;
+    std::int32_t RightToLeft_ = 0;
+
+    int DrawState_ = 0;
+    bool HasFocus_ = false;
+    bool IsShown_ = false;
+    platform::Rect ButtonRect_;
+    platform::Rect CaptionRect_;
+    unsigned CaptionFormat_ = 0;
+    int ContentMargin_ = 0;
+};
+
+} // namespace cvbutton

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/region.h"
+#include "platform/surface.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace cvbutton {
+
+class PropertyBag;
+
+// Container sizes are kept in twips; a pixel is 15 of them.
+inline constexpr int kTwipsPerPixel = 15;
+
+// What a container offers the control it hosts. The control sees its container only through this.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Ambient properties: run mode (False in a design environment) and whether the container
+    // shows the control as its default button.
+    virtual bool UserMode() const = 0;
+    virtual bool DisplayAsDefault() const = 0;
+
+    // The extender: the instance's name on its form and the container's own tooltip text for it.
+    virtual QString extenderName() const = 0;
+    virtual QString extenderToolTipText() const = 0;
+    virtual void setExtenderToolTipText(const QString& text) = 0;
+
+    // Tells the container that the named property changed.
+    virtual void propertyChanged(const QString& name) = 0;
+
+    // The drawing surface and its size: ScaleWidth and ScaleHeight in pixels, Width and Height in
+    // twips.
+    virtual platform::Surface& surface() = 0;
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
+    virtual int widthTwips() const = 0;
+    virtual int heightTwips() const = 0;
+    virtual void setSizeTwips(int width, int height) = 0;
+
+    virtual bool enabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual std::int16_t mousePointer() const = 0;
+    virtual void setMousePointer(std::int16_t pointer) = 0;
+
+    // The window's shape; an empty region gives it back its whole rectangle.
+    virtual void setWindowRegion(const platform::Region& region) = 0;
+
+    // Keystrokes for the active window: "{TAB}" moves the focus to the next control, "+{TAB}"
+    // to the previous one.
+    virtual void sendKeys(const QString& keys) = 0;
+};
+
+// The host's events, as the container delivers them to the control it hosts.
+class HostedControl {
+public:
+    virtual ~HostedControl() = default;
+
+    virtual void InitProperties() = 0;
+    virtual void ReadProperties(const PropertyBag& PropBag) = 0;
+    virtual void WriteProperties(PropertyBag& PropBag) = 0;
+    virtual void UserControl_Show() = 0;
+    virtual void UserControl_Hide() = 0;
+    virtual void UserControl_Resize() = 0;
+    virtual void UserControl_Paint() = 0;
+    virtual void UserControl_AmbientChanged(const QString& PropertyName) = 0;
+    virtual void UserControl_GotFocus() = 0;
+    virtual void UserControl_LostFocus() = 0;
+    virtual void UserControl_EnterFocus() = 0;
+    virtual void UserControl_ExitFocus() = 0;
+};
+
+} // namespace cvbutton

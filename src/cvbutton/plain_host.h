@@ -1,0 +1,60 @@
+#pragma once
+
+#include "cvbutton/host.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cvbutton {
+
+// A host without a window, for tests and for rendering faces to files: it keeps what the control
+// sets and records the notifications and keystrokes the control sends.
+class PlainHost final : public Host {
+public:
+    PlainHost(int widthPixels, int heightPixels, QString name = QStringLiteral("cvButton1"));
+
+    bool UserMode() const override { return userMode_; }
+    bool DisplayAsDefault() const override { return displayAsDefault_; }
+    void setUserMode(bool userMode) { userMode_ = userMode; }
+    void setDisplayAsDefault(bool displayAsDefault) { displayAsDefault_ = displayAsDefault; }
+
+    QString extenderName() const override { return name_; }
+    QString extenderToolTipText() const override { return extenderToolTipText_; }
+    void setExtenderToolTipText(const QString& text) override { extenderToolTipText_ = text; }
+
+    void propertyChanged(const QString& name) override { notifications_ << name; }
+    const QStringList& notifications() const { return notifications_; }
+    void forgetNotifications() { notifications_.clear(); }
+
+    platform::Surface& surface() override { return surface_; }
+    double scaleWidth() const override { return surface_.width(); }
+    double scaleHeight() const override { return surface_.height(); }
+    int widthTwips() const override { return surface_.width() * kTwipsPerPixel; }
+    int heightTwips() const override { return surface_.height() * kTwipsPerPixel; }
+    void setSizeTwips(int width, int height) override;
+
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    std::int16_t mousePointer() const override { return mousePointer_; }
+    void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
+
+    void setWindowRegion(const platform::Region& region) override { windowRegion_ = region; }
+    const platform::Region& windowRegion() const { return windowRegion_; }
+
+    void sendKeys(const QString& keys) override { sentKeys_ << keys; }
+    const QStringList& sentKeys() const { return sentKeys_; }
+
+private:
+    QString name_;
+    bool userMode_ = true;
+    bool displayAsDefault_ = false;
+    QString extenderToolTipText_;
+    QStringList notifications_;
+    platform::Surface surface_;
+    bool enabled_ = true;
+    std::int16_t mousePointer_ = 0;
+    platform::Region windowRegion_;
+    QStringList sentKeys_;
+};
+
+} // namespace cvbutton

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QString>
+
+namespace cvbutton::render {
+
+using platform::Colorref;
+
+// What decides the caption's colour.
+struct CaptionLook {
+    bool UseCustomColors = false;
+    int DrawState = 0;
+    Colorref FontColor = 0;
+    Colorref FontHighlightColor = 0;
+};
+
+// The colour the caption is drawn in for that look, system colours taken as they are now.
+Colorref captionColor(const CaptionLook& look);
+
+// Draws Caption in CaptionRect with CaptionFormat, in the surface's font and the look's colour,
+// leaving the surface's foreground colour as it found it.
+void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect,
+                 unsigned CaptionFormat, const CaptionLook& look);
+
+} // namespace cvbutton::render

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/system_colors.h"
+
+namespace cvbutton::render {
+
+using platform::Colorref;
+
+// The channel-wise average of two colours, halves rounded to even.
+Colorref MixColors(Colorref ColorA, Colorref ColorB);
+// A plain colour as it is, 0x800000nn as the current system colour nn; kInvalidColor (-1) for
+// anything that names no colour.
+Colorref TranslateColor(Colorref OleColor);
+// Blends toward white by Amount / 255.
+Colorref LightenColor(Colorref Color, int Amount);
+// Adds Delta to every channel, keeping each within 0 to 255.
+Colorref ShiftColor(Colorref Color, int Delta);
+
+} // namespace cvbutton::render

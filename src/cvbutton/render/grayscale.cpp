@@ -1,0 +1,41 @@
+#include "cvbutton/render/grayscale.h"
+
+#include "cvbutton/render/checked_math.h"
+
+#include <algorithm>
+#include <array>
+
+namespace cvbutton::render {
+namespace {
+
+constexpr std::array<platform::Colorref, 16> kKeptGrays = {
+    0x000000, 0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060, 0x707070,
+    0x808080, 0xA0A0A0, 0xB0B0B0, 0xC0C0C0, 0xD0D0D0, 0xE0E0E0, 0xF0F0F0, 0xFFFFFF,
+};
+
+} // namespace
+
+platform::Colorref grayscaleOf(platform::Colorref color)
+{
+    if (std::find(kKeptGrays.begin(), kKeptGrays.end(), color) != kKeptGrays.end())
+        return color;
+    const double gray =
+        0.33 * platform::redOf(color) + 0.59 * platform::greenOf(color) + 0.11 * platform::blueOf(color);
+    const int level = *roundToInt(gray);
+    return platform::rgb(level, level, level);
+}
+
+void GrayscaleBitmap(QImage& image)
+{
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const platform::Colorref gray = grayscaleOf(platform::fromQRgb(pixel));
+            image.setPixel(x, y, (platform::toQRgb(gray) & 0x00FFFFFF) | (pixel & 0xFF000000));
+        }
+    }
+}
+
+} // namespace cvbutton::render

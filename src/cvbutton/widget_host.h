@@ -1,0 +1,72 @@
+#pragma once
+
+#include "cvbutton/cvbutton.h"
+#include "cvbutton/host.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace cvbutton {
+
+// A cvButton in a window of the program: the widget owns the control and its surface, shows the
+// surface, and passes the window's events on to the control. Its own tooltip is the extender's
+// ToolTipText.
+class WidgetHost final : public QWidget, public Host {
+    Q_OBJECT
+
+public:
+    // name is the instance's name on its form, as a new control takes it for its caption.
+    explicit WidgetHost(const QString& name, QWidget* parent = nullptr);
+    ~WidgetHost() override;
+
+    cvButton& button() { return *button_; }
+
+    bool UserMode() const override { return userMode_; }
+    bool DisplayAsDefault() const override { return displayAsDefault_; }
+    void setUserMode(bool userMode);
+    void setDisplayAsDefault(bool displayAsDefault);
+
+    QString extenderName() const override { return objectName(); }
+    QString extenderToolTipText() const override { return toolTip(); }
+    void setExtenderToolTipText(const QString& text) override { setToolTip(text); }
+
+    void propertyChanged(const QString& name) override { emit propertyNotified(name); }
+
+    // Drawing on the surface shows at the next paint of the window.
+    platform::Surface& surface() override;
+    double scaleWidth() const override { return width(); }
+    double scaleHeight() const override { return height(); }
+    int widthTwips() const override { return width() * kTwipsPerPixel; }
+    int heightTwips() const override { return height() * kTwipsPerPixel; }
+    void setSizeTwips(int width, int height) override;
+
+    bool enabled() const override { return isEnabled(); }
+    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
+    std::int16_t mousePointer() const override { return mousePointer_; }
+    void setMousePointer(std::int16_t pointer) override;
+
+    void setWindowRegion(const platform::Region& region) override { region.applyTo(*this); }
+    void sendKeys(const QString& keys) override;
+
+signals:
+    void propertyNotified(const QString& name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    platform::Surface surface_;
+    std::unique_ptr<cvButton> button_;
+    bool userMode_ = true;
+    bool displayAsDefault_ = false;
+    std::int16_t mousePointer_ = 0;
+};
+
+} // namespace cvbutton
