@@ -1,0 +1,49 @@
+// Shared helpers of the comment library tests: fixture pictures made on the fly, file access, calls through
+// the C ABI, and the external programs the interop and tool tests run.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <string>
+
+namespace commenttest {
+
+enum class Format { Jpeg, Png, Gif, Tiff, TiffBigEndian, Bmp };
+
+const char* extension(Format format);
+QString formatName(Format format);
+// A small picture without a comment, made by Qt (or ImageMagick for GIF, which Qt cannot write).
+QByteArray fixture(Format format);
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
+struct Comment {
+    int32_t status = 0;
+    std::string text;
+};
+
+// Reads through FillString with a buffer large enough for any test comment.
+Comment readComment(const QString& path);
+int32_t setComment(const QString& path, const std::string& text);
+int32_t eraseComment(const QString& path);
+
+// The full path of an external program, or empty when it is not installed.
+QString findProgram(const QString& name);
+
+struct ProcessResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ProcessResult run(const QString& program, const QStringList& arguments, const QByteArray& input = {});
+QString toolPath();
+
+// Files in `folder` other than `keep` (temporaries left behind, for instance).
+QStringList otherEntries(const QString& folder, const QStringList& keep);
+
+}
