@@ -113,8 +113,10 @@ void Corvane::connectHandlers()
     connect(command_[1], &QToolButton::clicked, this, &Corvane::Command1_Click);
     connect(command_[2], &QToolButton::clicked, this, &Corvane::Command2_Click);
     connect(command_[3], &QToolButton::clicked, this, &Corvane::Command3_Click);
+    connect(command_[4], &QToolButton::clicked, this, &Corvane::Command4_Click);
     connect(command_[5], &QToolButton::clicked, this, &Corvane::Command5_Click);
     connect(command_[7], &QToolButton::clicked, this, &Corvane::Command7_Click);
+    connect(command_[8], &QToolButton::clicked, this, &Corvane::Command8_Click);
     connect(command_[10], &QToolButton::clicked, this, &Corvane::Command10_Click);
     connect(option1_, &QRadioButton::clicked, this, &Corvane::Option1_Click);
     connect(option2_, &QRadioButton::clicked, this, &Corvane::Option2_Click);

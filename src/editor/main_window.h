@@ -36,8 +36,10 @@ public:
     void Command1_Click();  // Open File
     void Command2_Click();  // Next File
     void Command3_Click();  // Previous File
+    void Command4_Click();  // Copy File
     void Command5_Click();  // Save Comments
     void Command7_Click();  // Close
+    void Command8_Click();  // Delete File
     void Command10_Click(); // Font
     void Option1_Click();   // Photo Comments
     void Option2_Click();   // Windows Comments

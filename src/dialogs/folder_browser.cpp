@@ -1,0 +1,38 @@
+#include "dialogs/folder_browser.h"
+
+#include "editor/shared_state.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace dialogs {
+
+namespace {
+
+// The chooser starts at the root of the file system, the counterpart of a drive root.
+QString initialFolder()
+{
+    return QString(platform::paths::kSeparator);
+}
+
+} // namespace
+
+void BrowseForDestination(platform::Dialogs& dialogs, editor::SharedState& state)
+{
+    const QString chosen = dialogs.browseForFolder(QString::fromLatin1(kBrowseInstruction), initialFolder());
+    if (!chosen.isEmpty())
+        state.DestinationFolder = chosen.trimmed();
+}
+
+bool CopyPictureFile(platform::Dialogs& dialogs, platform::Files& files, const QString& source,
+                     const QString& destination)
+{
+    if (!files.isListedFile(source)) {
+        dialogs.messageBox(QLatin1Char('"') + source + QStringLiteral("\" is not valid file name."),
+                           QStringLiteral("Corvane"), platform::MessageIcon::None);
+        return false;
+    }
+    return files.copy(source, destination);
+}
+
+} // namespace dialogs
