@@ -1,0 +1,179 @@
+// Damaged files: whatever is wrong with them, the library never crashes, never writes, and reads no comment.
+#include "comment_test_support.h"
+
+#include "container.h"
+#include "corvane.h"
+#include "round_trip_check.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace commenttest;
+
+namespace {
+
+class DamagedFiles : public ::testing::Test {
+protected:
+    // Every way in must refuse: read, set and erase, and the bytes on disk stay as they were.
+    void expectRefused(const QByteArray& damaged, const std::string& what)
+    {
+        const QString path = folder.filePath("damaged");
+        writeFile(path, damaged);
+        const Comment read = readComment(path);
+        EXPECT_LT(read.status, 0) << what;
+        EXPECT_EQ(read.text, "") << what;
+        EXPECT_LT(setComment(path, "new comment"), 0) << what;
+        EXPECT_LT(eraseComment(path), 0) << what;
+        EXPECT_EQ(readFile(path), damaged) << what;
+    }
+
+    QByteArray commented(Format format)
+    {
+        const QString path = folder.filePath(QString("source.") + extension(format));
+        writeFile(path, fixture(format));
+        EXPECT_EQ(setComment(path, "a comment\r\nwith two lines \xC3\xA9"), CORVANE_OK);
+        return readFile(path);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(DamagedFiles, TruncatedAnywhere)
+{
+    for (Format format : {Format::Jpeg, Format::Png, Format::Gif, Format::Tiff, Format::TiffBigEndian, Format::Bmp}) {
+        const QByteArray whole = commented(format);
+        // Cut exactly where the bitmap ends, a BMP is whole again, only without our trailer.
+        const qsizetype completeBitmap = format == Format::Bmp ? qFromLittleEndian<quint32>(whole.constData() + 2) : -1;
+        for (qsizetype length = 0; length < whole.size(); length += (length < 64 || length > whole.size() - 64) ? 1 : 37)
+            if (length != completeBitmap)
+                expectRefused(whole.left(length), formatName(format).toStdString() + " cut at " + std::to_string(length));
+    }
+}
+
+QByteArray withU16(QByteArray bytes, qsizetype offset, quint16 value, bool bigEndian)
+{
+    if (bigEndian)
+        qToBigEndian(value, bytes.data() + offset);
+    else
+        qToLittleEndian(value, bytes.data() + offset);
+    return bytes;
+}
+
+QByteArray withU32(QByteArray bytes, qsizetype offset, quint32 value, bool bigEndian)
+{
+    if (bigEndian)
+        qToBigEndian(value, bytes.data() + offset);
+    else
+        qToLittleEndian(value, bytes.data() + offset);
+    return bytes;
+}
+
+TEST_F(DamagedFiles, JpegSegmentLengthsThatLie)
+{
+    const QByteArray jpeg = commented(Format::Jpeg);
+    const qsizetype comment = jpeg.indexOf("\xFF\xFE");
+    ASSERT_GT(comment, 0);
+    expectRefused(withU16(jpeg, 4, 0xFFFF, true), "first segment runs past the end");
+    expectRefused(withU16(jpeg, comment + 2, 1, true), "comment length below its own size");
+    expectRefused(withU16(jpeg, comment + 2, 0xFFFF, true), "comment runs past the end");
+    expectRefused(jpeg.left(jpeg.size() - 2) + QByteArray(2, '\0'), "no end of image");
+}
+
+TEST_F(DamagedFiles, PngChunkLengthsThatLie)
+{
+    const QByteArray png = commented(Format::Png);
+    expectRefused(withU32(png, 8, 0x7FFFFFF0, true), "header chunk runs past the end");
+    expectRefused(withU32(png, 8, 0xFFFFFFFF, true), "chunk length beyond the format's limit");
+    const qsizetype comment = png.indexOf("iTXtComment") - 4;
+    ASSERT_GT(comment, 0);
+    expectRefused(withU32(png, comment, 3, true), "comment chunk shorter than its content");
+    expectRefused(png.left(png.size() - 12), "no end chunk");
+}
+
+TEST_F(DamagedFiles, GifBlocksThatLie)
+{
+    const QByteArray gif = commented(Format::Gif);
+    QByteArray hugeTable = gif;
+    hugeTable[10] = char(quint8(hugeTable[10]) | 0x87);
+    if (gif.size() < 13 + 768)
+        expectRefused(hugeTable, "colour table runs past the end");
+    QByteArray noTrailer = gif;
+    noTrailer[noTrailer.size() - 1] = '\0';
+    expectRefused(noTrailer, "trailer replaced by garbage");
+    const qsizetype comment = gif.indexOf("\x21\xFE");
+    ASSERT_GT(comment, 0);
+    QByteArray longBlock = gif.left(comment + 2) + char(0xFF) + gif.mid(comment + 3, 40);
+    expectRefused(longBlock, "sub-block runs past the end");
+}
+
+// A tiny uncompressed 2x1 grey TIFF: header, two pixel bytes, and one IFD at offset 10 with four entries.
+QByteArray tinyTiff(bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("MM\0*", 4) : QByteArray("II*\0", 4);
+    bytes += QByteArray(4, '\0') + QByteArray("\x10\xF0", 2);
+    bytes = withU32(bytes, 4, 10, bigEndian);
+    QByteArray ifd(2 + 4 * 12 + 4, '\0');
+    ifd = withU16(ifd, 0, 4, bigEndian);
+    const quint16 entries[4][2] = {{256, 3}, {257, 3}, {273, 4}, {279, 4}};
+    const quint32 values[4] = {2, 1, 8, 2};
+    for (int i = 0; i < 4; ++i) {
+        ifd = withU16(ifd, 2 + i * 12, entries[i][0], bigEndian);
+        ifd = withU16(ifd, 4 + i * 12, entries[i][1], bigEndian);
+        ifd = withU32(ifd, 6 + i * 12, 1, bigEndian);
+        ifd = entries[i][1] == 3 ? withU16(ifd, 10 + i * 12, quint16(values[i]), bigEndian)
+                                 : withU32(ifd, 10 + i * 12, values[i], bigEndian);
+    }
+    return bytes + ifd;
+}
+
+TEST_F(DamagedFiles, TiffDirectoriesThatLieOrLoop)
+{
+    constexpr qsizetype ifd = 10, next = ifd + 2 + 4 * 12;
+    for (bool bigEndian : {false, true}) {
+        const QByteArray tiff = tinyTiff(bigEndian);
+        const QString path = folder.filePath("tiny.tif");
+        writeFile(path, tiff);
+        ASSERT_EQ(setComment(path, "valid to begin with"), CORVANE_OK) << bigEndian;
+
+        expectRefused(withU32(tiff, 4, 5000, bigEndian), "first directory beyond the end");
+        expectRefused(withU32(tiff, 4, 2, bigEndian), "first directory overlaps the header");
+        expectRefused(withU16(tiff, ifd, 0xFFFF, bigEndian), "entry count runs past the end");
+        expectRefused(withU32(tiff, ifd + 2 + 3 * 12 + 8, 0xFFFFFF00, bigEndian), "strip longer than the file");
+        expectRefused(withU32(tiff, ifd + 2 + 2 * 12 + 8, 4000, bigEndian), "strip starts beyond the end");
+        expectRefused(withU32(tiff, next, ifd, bigEndian), "directory chain points at itself");
+        QByteArray twoLoop = withU32(tiff, next, quint32(tiff.size()), bigEndian) + tiff.mid(ifd);
+        expectRefused(withU32(twoLoop, twoLoop.size() - 4, ifd, bigEndian), "two directories pointing at each other");
+        QByteArray outOfLine = withU32(tiff, ifd + 2 + 4, 3, bigEndian);  // width: three SHORTs, out of line
+        expectRefused(withU32(outOfLine, ifd + 2 + 8, 0xFFFFFFF0, bigEndian), "value offset beyond the end");
+    }
+}
+
+TEST_F(DamagedFiles, BmpSizesThatLie)
+{
+    const QByteArray bmp = commented(Format::Bmp);
+    const quint32 declared = qFromLittleEndian<quint32>(bmp.constData() + 2);
+    expectRefused(withU32(bmp, 2, quint32(bmp.size()) + 1, false), "declared size beyond the end");
+    expectRefused(withU32(bmp, 10, declared + 1, false), "pixels start beyond the declared size");
+    expectRefused(withU32(bmp, 18, 0x7FFFFFFF, false), "more pixels than the file holds");
+    expectRefused(withU32(bmp, qsizetype(declared) + 8, quint32(bmp.size()), false), "trailer longer than the file");
+}
+
+// Inputs the fuzzers once broke the library with, kept so those faults stay fixed.
+TEST(FuzzRegressions, SavedInputsKeepTheEditProperty)
+{
+    const QDir folder(QString(CORVANE_TEST_DATA) + "/commentlib/regressions");
+    const QStringList names = folder.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    const corvane::fuzzing::EditorFunctions anyContainer{corvane::readComment, corvane::planComment};
+    for (const QString& name : names) {
+        const QByteArray bytes = readFile(folder.filePath(name));
+        const corvane::ByteView data(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+        for (const std::string& text : {corvane::fuzzing::textFor(data), std::string("abc"), std::string()})
+            EXPECT_TRUE(corvane::fuzzing::editReadsBack(anyContainer, data, text)) << name.toStdString();
+    }
+}
+
+}
