@@ -27,12 +27,11 @@ std::int64_t firstColumnAtOrRightOf(const QPoint& p, const QPoint& q, int y)
     return p.x() + ceilDiv(std::int64_t{y - p.y()} * (q.x() - p.x()), q.y() - p.y());
 }
 
-// Rows of spans in top-to-bottom, left-to-right order, as QRegion takes them whole.
 QRegion fromSpans(const std::vector<QRect>& spans)
 {
     QRegion region;
-    if (!spans.empty())
-        region.setRects(spans.data(), static_cast<int>(spans.size()));
+    for (const QRect& span : spans)
+        region += span;
     return region;
 }
 

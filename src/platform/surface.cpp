@@ -202,16 +202,29 @@ void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides)
         }
         selectPen(previous);
     };
+    const bool outer = (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) != 0;
     if (edge & BDR_RAISEDOUTER)
         border(rect, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
     else if (edge & BDR_SUNKENOUTER)
         border(rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-    const Rect inner{rect.left + ((sides & BF_LEFT) ? 1 : 0), rect.top + ((sides & BF_TOP) ? 1 : 0),
-                     rect.right - ((sides & BF_RIGHT) ? 1 : 0), rect.bottom - ((sides & BF_BOTTOM) ? 1 : 0)};
+    // A lone inner border takes the outermost ring; after an outer one it goes one pixel in.
+    const int inset = outer ? 1 : 0;
+    const Rect inner{rect.left + ((sides & BF_LEFT) ? inset : 0), rect.top + ((sides & BF_TOP) ? inset : 0),
+                     rect.right - ((sides & BF_RIGHT) ? inset : 0),
+                     rect.bottom - ((sides & BF_BOTTOM) ? inset : 0)};
     if (edge & BDR_RAISEDINNER)
         border(inner, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
     else if (edge & BDR_SUNKENINNER)
         border(inner, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+}
+
+void Surface::drawImage(const QImage& image, const Rect& target)
+{
+    if (image.isNull() || target.right <= target.left || target.bottom <= target.top)
+        return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(target.left, target.top), QPoint(target.right - 1, target.bottom - 1)), image);
 }
 
 void Surface::copyFrom(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY)

@@ -96,9 +96,13 @@ public:
 
     // The pixels from (left, top) to (right - 1, bottom - 1).
     void fillRect(const Rect& rect, Colorref color);
-    // Three-dimensional borders drawn along the chosen sides of rect, outer border on its outermost
-    // ring and inner border one pixel inside, in the system colours of the moment.
+    // Three-dimensional borders drawn along the chosen sides of rect in the system colours of the
+    // moment: the outer border on the outermost ring, the inner border one pixel inside it (or on
+    // the outermost ring when there is no outer border).
     void drawEdge(const Rect& rect, unsigned edge, unsigned sides);
+
+    // Paints an image scaled into target, its transparent parts letting the surface show through.
+    void drawImage(const QImage& image, const Rect& target);
 
     // Copies a width x height area of source at (sourceX, sourceY) to (x, y).
     void copyFrom(int x, int y, int width, int height, const Surface& source, int sourceX, int sourceY);
