@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+
+namespace picture {
+
+// The picture as it looks drawn over `background`: an opaque Format_RGB32 image of the same size.
+// Transparent and half-transparent areas take the background colour in proportion; an opaque
+// picture only changes format. Works in place when the pixels are already 32-bit and unshared.
+QImage flattenOnto(QImage image, QRgb background);
+
+}  // namespace picture

@@ -1,0 +1,74 @@
+#include "picture/picture_decoder.h"
+
+#include "picture/allocation_limit.h"
+#include "picture/fit_geometry.h"
+#include "picture/picture_error.h"
+#include "picture/reduced_decode.h"
+
+#include <QImageReader>
+
+namespace picture {
+
+namespace {
+
+// The type is taken from the content, not the name: a PNG saved as .jpg still shows. The limit is a
+// process-wide setting of the toolkit; setting it before every read keeps it ours.
+void prepare(QImageReader& reader, const QString& path)
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    reader.setFileName(path);
+}
+
+QImage readFirstFrame(QImageReader& reader, const QString& path)
+{
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        throw PictureError(path);
+    return image;
+}
+
+bool turnsSideways(const QImageReader& reader)
+{
+    return (reader.transformation() & QImageIOHandler::TransformationRotate90) != 0;
+}
+
+// Asks the JPEG decoder for a DCT-scaled output when the fit allows it, and returns the picture's full
+// upright size (invalid when the header gives none).
+QSize requestReducedJpeg(QImageReader& reader, QSize box)
+{
+    const QSize stored = reader.size();
+    if (reader.format() != "jpeg" || stored.isEmpty())
+        return QSize();
+    const bool sideways = turnsSideways(reader);
+    const QSize upright = sideways ? stored.transposed() : stored;
+    const QSize fitted = fittedRect(upright, box, true).size();
+    const QSize request = reducedDecodeSize(stored, sideways ? fitted.transposed() : fitted);
+    if (request.isValid())
+        reader.setScaledSize(request);
+    return upright;
+}
+
+}  // namespace
+
+DecodedPicture decodeAtOwnSize(const QString& path)
+{
+    QImageReader reader;
+    prepare(reader, path);
+    QImage image = readFirstFrame(reader, path);
+    const QSize ownSize = image.size();
+    return {std::move(image), ownSize};
+}
+
+DecodedPicture decodeForBox(const QString& path, QSize box)
+{
+    QImageReader reader;
+    prepare(reader, path);
+    const QSize upright = requestReducedJpeg(reader, box);
+    QImage image = readFirstFrame(reader, path);
+    const QSize ownSize = upright.isValid() ? upright : image.size();
+    return {std::move(image), ownSize};
+}
+
+}  // namespace picture

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace picture {
+
+struct DecodedPicture {
+    QImage image;   // the first frame, turned upright by the file's orientation tag
+    QSize ownSize;  // the picture's full upright size; larger than `image` after a reduced decode
+};
+
+// Decodes the file at its own size. Throws PictureError when it is missing, unreadable, of an
+// unsupported type or too large for the allocation limit.
+DecodedPicture decodeAtOwnSize(const QString& path);
+
+// Decodes the file for showing aspect-fitted in `box` (non-empty). A JPEG comes out of the decoder
+// already shrunk by a DCT scale when that leaves at least twice the fitted size; other types come at
+// their own size. Throws like decodeAtOwnSize.
+DecodedPicture decodeForBox(const QString& path, QSize box);
+
+}  // namespace picture

@@ -1,0 +1,10 @@
+#include "picture/picture_error.h"
+
+namespace picture {
+
+PictureError::PictureError(const QString& path)
+    : description_(QStringLiteral("Error loading picture ") + path), whatText_(description_.toUtf8())
+{
+}
+
+}  // namespace picture

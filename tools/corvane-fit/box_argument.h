@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// Reads a box size written as WIDTHxHEIGHT ("593x193"); invalid for anything else, including zero or
+// negative sizes.
+QSize parseBoxArgument(const QString& text);
