@@ -2,39 +2,25 @@
 
 #include "corvane.h"
 
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace corvane {
 
 namespace {
 
-// Whole files are held in memory while edited; TIFF offsets stop at 4 GiB anyway.
-constexpr uint64_t kMaxFileSize = uint64_t(2) << 30;
-
-bool readAll(int descriptor, Bytes& bytes)
-{
-    uint64_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = pread(descriptor, bytes.data() + done, bytes.size() - done, off_t(done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        done += uint64_t(got);
-    }
-    return true;
-}
+// TIFF offsets stop at 4 GiB, and no picture we edit comes near that.
+constexpr uint64_t kMaxFileSize = uint64_t(4) << 30;
 
 }
 
 SourceFile::~SourceFile()
 {
+    if (mapped_)
+        munmap(const_cast<uint8_t*>(mapped_), size_);
     if (descriptor_ >= 0)
         close(descriptor_);
 }
@@ -52,8 +38,14 @@ int32_t SourceFile::open(const std::string& path, SourceFile& file)
         return CORVANE_E_OPEN;
     if (uint64_t(info.st_size) > kMaxFileSize)
         return CORVANE_E_TOO_LARGE;
-    file.bytes_.resize(size_t(info.st_size));
-    return readAll(file.descriptor_, file.bytes_) ? CORVANE_OK : CORVANE_E_OPEN;
+    if (info.st_size == 0)
+        return CORVANE_OK;
+    void* mapped = mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE, file.descriptor_, 0);
+    if (mapped == MAP_FAILED)
+        return CORVANE_E_OPEN;
+    file.mapped_ = static_cast<const uint8_t*>(mapped);
+    file.size_ = size_t(info.st_size);
+    return CORVANE_OK;
 }
 
 }
