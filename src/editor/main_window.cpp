@@ -2,13 +2,13 @@
 
 #include "editor/button_pictures.h"
 #include "editor/comment_box.h"
+#include "editor/picture_button.h"
 #include "editor/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
-#include <QToolButton>
 
 namespace editor {
 
@@ -34,6 +34,11 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(11250), twipsToPixels(8520));
+    // The layout is fixed in pixels; a small face keeps every caption inside its control and the
+    // heading inside the gap of the frame's top line.
+    QFont designFont = font();
+    designFont.setPointSizeF(7.5);
+    setFont(designFont);
     buildControls();
     orderTabs();
     connectHandlers();
@@ -45,6 +50,7 @@ void Corvane::buildControls()
 {
     label1_ = new QLabel(tr("ADD/MODIFY PHOTO COMMENTS"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(label1_, 360, 360, 2655, 495);
 
     text1_ = new QLineEdit(this);
@@ -83,15 +89,11 @@ void Corvane::buildControls()
     command_[9] = addCommand("Command9", tr("Rename File"), 8040, 7440);
 }
 
-QToolButton* Corvane::addCommand(const char* name, const QString& caption, int left, int top)
+PictureButton* Corvane::addCommand(const char* name, const QString& caption, int left, int top)
 {
-    auto* button = new QToolButton(this);
+    auto* button = new PictureButton(caption, buttonPicture(QString::fromLatin1(name)), this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(buttonPicture(QString::fromLatin1(name)));
-    button->setIconSize(QSize(20, 20));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(false);
     placeInTwips(button, left, top, 1215, 735);
     return button;
 }
@@ -110,14 +112,14 @@ void Corvane::orderTabs()
 void Corvane::connectHandlers()
 {
     connect(text1_, &QLineEdit::textChanged, this, &Corvane::Text1_Change);
-    connect(command_[1], &QToolButton::clicked, this, &Corvane::Command1_Click);
-    connect(command_[2], &QToolButton::clicked, this, &Corvane::Command2_Click);
-    connect(command_[3], &QToolButton::clicked, this, &Corvane::Command3_Click);
-    connect(command_[4], &QToolButton::clicked, this, &Corvane::Command4_Click);
-    connect(command_[5], &QToolButton::clicked, this, &Corvane::Command5_Click);
-    connect(command_[7], &QToolButton::clicked, this, &Corvane::Command7_Click);
-    connect(command_[8], &QToolButton::clicked, this, &Corvane::Command8_Click);
-    connect(command_[10], &QToolButton::clicked, this, &Corvane::Command10_Click);
+    connect(command_[1], &QPushButton::clicked, this, &Corvane::Command1_Click);
+    connect(command_[2], &QPushButton::clicked, this, &Corvane::Command2_Click);
+    connect(command_[3], &QPushButton::clicked, this, &Corvane::Command3_Click);
+    connect(command_[4], &QPushButton::clicked, this, &Corvane::Command4_Click);
+    connect(command_[5], &QPushButton::clicked, this, &Corvane::Command5_Click);
+    connect(command_[7], &QPushButton::clicked, this, &Corvane::Command7_Click);
+    connect(command_[8], &QPushButton::clicked, this, &Corvane::Command8_Click);
+    connect(command_[10], &QPushButton::clicked, this, &Corvane::Command10_Click);
     connect(option1_, &QRadioButton::clicked, this, &Corvane::Option1_Click);
     connect(option2_, &QRadioButton::clicked, this, &Corvane::Option2_Click);
     connect(text2_, &QPlainTextEdit::textChanged, this, &Corvane::Text2_Change);

