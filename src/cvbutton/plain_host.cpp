@@ -13,6 +13,7 @@ PlainHost::PlainHost(int widthPixels, int heightPixels, QString name)
 void PlainHost::setSizeTwips(int width, int height)
 {
     const auto pixels = [](int twips) { return static_cast<int>(std::nearbyint(twips / double{kTwipsPerPixel})); };
+    ++sizeRequests_;
     if (pixels(width) != surface_.width() || pixels(height) != surface_.height())
         surface_.resize(pixels(width), pixels(height));
 }

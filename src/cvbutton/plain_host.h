@@ -32,6 +32,8 @@ public:
     int widthTwips() const override { return surface_.width() * kTwipsPerPixel; }
     int heightTwips() const override { return surface_.height() * kTwipsPerPixel; }
     void setSizeTwips(int width, int height) override;
+    // How often the control asked for a size: once per layout.
+    int sizeRequests() const { return sizeRequests_; }
 
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
@@ -51,6 +53,7 @@ private:
     QString extenderToolTipText_;
     QStringList notifications_;
     platform::Surface surface_;
+    int sizeRequests_ = 0;
     bool enabled_ = true;
     std::int16_t mousePointer_ = 0;
     platform::Region windowRegion_;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <set>
+#include <utility>
+
+namespace cvbutton::testing {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+inline constexpr platform::Colorref kPaper = 0xFFFFFF;
+
+inline platform::Surface paper(int width, int height)
+{
+    platform::Surface surface(width, height);
+    surface.setBackgroundColor(kPaper);
+    surface.clear();
+    return surface;
+}
+
+// Where the surface shows exactly that colour.
+inline Pixels pixelsOf(const platform::Surface& surface, platform::Colorref color)
+{
+    Pixels pixels;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (surface.pixel(x, y) == color)
+                pixels.insert({x, y});
+    return pixels;
+}
+
+} // namespace cvbutton::testing

@@ -1,0 +1,108 @@
+#include "cvbutton/property_bag.h"
+#include "cvbutton/widget_host.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace cvbutton {
+namespace {
+
+class WidgetHosting : public ::testing::Test {
+protected:
+    WidgetHosting() : pinned_(platform::SystemColors::windows10()) {}
+
+    platform::PinnedSystemColors pinned_;
+};
+
+TEST_F(WidgetHosting, ANewControlTakesTheWidgetsNameAndShowsItsSurface)
+{
+    WidgetHost host(QStringLiteral("cvButton2"));
+    host.button().InitProperties();
+    host.resize(73, 25);
+    host.show();
+    EXPECT_EQ(host.button().Caption(), QStringLiteral("cvButton2"));
+    EXPECT_TRUE(host.button().IsShown());
+    EXPECT_EQ(host.surface().width(), 73);
+    EXPECT_EQ(host.widthTwips(), 73 * kTwipsPerPixel);
+    EXPECT_EQ(host.button().ButtonRect(), (platform::Rect{0, 0, 73, 25}));
+    host.hide();
+    EXPECT_FALSE(host.button().IsShown());
+}
+
+TEST_F(WidgetHosting, KeepsTheMinimumSize)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    host.button().InitProperties();
+    host.resize(5, 40);
+    host.show();
+    EXPECT_EQ(host.width(), 20);
+    EXPECT_EQ(host.height(), 40);
+}
+
+TEST_F(WidgetHosting, TellsAboutPropertyChangesAndKeepsTheTooltipAndPointer)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    QSignalSpy spy(&host, &WidgetHost::propertyNotified);
+    host.button().setCaption(QStringLiteral("OK"));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toString(), QStringLiteral("Caption"));
+    host.setExtenderToolTipText(QStringLiteral("Renames it"));
+    EXPECT_EQ(host.toolTip(), QStringLiteral("Renames it"));
+    host.button().setMousePointer(3);
+    EXPECT_EQ(host.cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(host.button().MousePointer(), 3);
+    host.button().setMousePointer(0);
+    EXPECT_EQ(host.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WidgetHosting, DisablingTheControlDisablesTheWidget)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    host.button().setEnabled(false);
+    EXPECT_FALSE(host.isEnabled());
+    EXPECT_FALSE(host.enabled());
+}
+
+TEST_F(WidgetHosting, ARegionBecomesTheWindowShape)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    host.resize(40, 20);
+    const platform::Region region = platform::Region::roundRectangle(0, 0, 41, 21, 18, 18);
+    host.setWindowRegion(region);
+    EXPECT_TRUE(host.mask().xored(region.toQRegion()).isEmpty());
+}
+
+TEST_F(WidgetHosting, TabKeystrokesMoveTheFocusAlongTheForm)
+{
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* first = new WidgetHost(QStringLiteral("cvButton1"));
+    auto* second = new WidgetHost(QStringLiteral("cvButton2"));
+    layout->addWidget(first);
+    layout->addWidget(second);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    first->setFocus();
+    ASSERT_TRUE(first->hasFocus());
+    EXPECT_TRUE(first->button().HasFocus());
+    first->sendKeys(QStringLiteral("{TAB}"));
+    EXPECT_TRUE(second->hasFocus());
+    EXPECT_FALSE(first->button().HasFocus());
+    EXPECT_TRUE(second->button().HasFocus());
+    second->sendKeys(QStringLiteral("+{TAB}"));
+    EXPECT_TRUE(first->hasFocus());
+}
+
+TEST_F(WidgetHosting, TheDefaultButtonAmbientIsPassedOn)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    host.setDisplayAsDefault(true);
+    EXPECT_TRUE(host.DisplayAsDefault());
+    host.setUserMode(false);
+    EXPECT_FALSE(host.UserMode());
+}
+
+} // namespace
+} // namespace cvbutton
