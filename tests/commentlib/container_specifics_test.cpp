@@ -1,0 +1,218 @@
+// Container details that a plain round trip does not reach: where comments sit, what else is kept, and the
+// text encodings other writers use.
+#include "comment_test_support.h"
+
+#include "corvane.h"
+#include "zlib_support.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+using namespace commenttest;
+
+namespace {
+
+class ContainerSpecifics : public ::testing::Test {
+protected:
+    QString store(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        writeFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian(quint32(data.size()), chunk.data());
+    chunk += type + data;
+    const QByteArray typeAndData = type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian(corvane::crc32Of({reinterpret_cast<const uint8_t*>(typeAndData.constData()), size_t(typeAndData.size())}),
+                 crc.data());
+    return chunk + crc;
+}
+
+QByteArray withChunkBeforeImageData(const QByteArray& png, const QByteArray& chunk)
+{
+    const qsizetype imageData = png.indexOf("IDAT") - 4;
+    return png.left(imageData) + chunk + png.mid(imageData);
+}
+
+QByteArray compressed(const QByteArray& text)
+{
+    uLongf size = compressBound(uLong(text.size()));
+    QByteArray out(qsizetype(size), '\0');
+    compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.constData()),
+             uLong(text.size()));
+    return out.left(qsizetype(size));
+}
+
+TEST_F(ContainerSpecifics, PngLatin1TextAndCompressedChunksAreRead)
+{
+    const QByteArray png = fixture(Format::Png);
+    const QString latin1 = store("latin1.png", withChunkBeforeImageData(png, pngChunk("tEXt", "Comment\0caf\xE9"_qba)));
+    EXPECT_EQ(readComment(latin1).text, "caf\xC3\xA9");
+
+    const QByteArray zText = "Comment\0\0"_qba + compressed("squeezed \xE9 text");
+    const QString zipped = store("ztxt.png", withChunkBeforeImageData(png, pngChunk("zTXt", zText)));
+    EXPECT_EQ(readComment(zipped).text, "squeezed \xC3\xA9 text");
+
+    const QByteArray iText = "Comment\0\1\0en\0Kommentar\0"_qba + compressed("\xE6\x97\xA5\xE6\x9C\xAC");
+    const QString international = store("itxt.png", withChunkBeforeImageData(png, pngChunk("iTXt", iText)));
+    EXPECT_EQ(readComment(international).text, "\xE6\x97\xA5\xE6\x9C\xAC");
+
+    ASSERT_EQ(eraseComment(international), CORVANE_OK);
+    EXPECT_EQ(readFile(international), png) << "erasing removes compressed comments too";
+}
+
+TEST_F(ContainerSpecifics, PngOtherTextChunksAndBrokenCommentsAreLeftAlone)
+{
+    const QByteArray png = fixture(Format::Png);
+    const QByteArray author = pngChunk("tEXt", "Author\0someone"_qba);
+    QByteArray badCrc = pngChunk("tEXt", "Comment\0corrupt"_qba);
+    badCrc[badCrc.size() - 1] = char(badCrc[badCrc.size() - 1] ^ 1);
+    const QString path = store("other.png", withChunkBeforeImageData(png, author + badCrc));
+    EXPECT_EQ(readComment(path).status, 0);
+    EXPECT_EQ(readComment(path).text, "") << "a comment chunk with a wrong checksum is not trusted";
+    ASSERT_EQ(setComment(path, "fresh"), CORVANE_OK);
+    EXPECT_EQ(readComment(path).text, "fresh");
+    EXPECT_TRUE(readFile(path).contains(author));
+    EXPECT_FALSE(readFile(path).contains("corrupt"));
+}
+
+TEST_F(ContainerSpecifics, PngChunkKindFollowsTheText)
+{
+    const QString path = store("kind.png", fixture(Format::Png));
+    ASSERT_EQ(setComment(path, "plain ascii"), CORVANE_OK);
+    EXPECT_TRUE(readFile(path).contains(pngChunk("tEXt", "Comment\0plain ascii"_qba)));
+    ASSERT_EQ(setComment(path, "caf\xC3\xA9"), CORVANE_OK);
+    EXPECT_TRUE(readFile(path).contains(pngChunk("iTXt", "Comment\0\0\0\0\0caf\xC3\xA9"_qba)));
+    EXPECT_LT(readFile(path).indexOf("iTXt"), readFile(path).indexOf("IDAT"));
+}
+
+TEST_F(ContainerSpecifics, JpegCommentGoesAfterTheApplicationSegments)
+{
+    const QByteArray jpeg = fixture(Format::Jpeg);
+    ASSERT_TRUE(jpeg.startsWith("\xFF\xD8\xFF\xE0"));
+    const qsizetype afterApp0 = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    const QString path = store("order.jpg", jpeg);
+    ASSERT_EQ(setComment(path, "here"), CORVANE_OK);
+    EXPECT_EQ(readFile(path).mid(afterApp0, 8), "\xFF\xFE\x00\x06here"_qba);
+}
+
+TEST_F(ContainerSpecifics, JpegLongCommentSplitsIntoFullSegmentsOnCharacterBoundaries)
+{
+    std::string text = "ab";
+    while (text.size() < 70000)
+        text += "\xE2\x82\xAC";  // characters start at 2 + 3k, so byte 65533 falls inside one
+    const QString path = store("long.jpg", fixture(Format::Jpeg));
+    ASSERT_EQ(setComment(path, text), CORVANE_OK);
+    const QByteArray bytes = readFile(path);
+    const qsizetype first = bytes.indexOf("\xFF\xFE");
+    const quint16 firstLength = qFromBigEndian<quint16>(bytes.constData() + first + 2);
+    EXPECT_EQ(firstLength, 65531u + 2u) << "backs off to the start of the cut character";
+    EXPECT_EQ(bytes.mid(first + 2 + firstLength, 2), "\xFF\xFE");
+    EXPECT_EQ(readComment(path).text, text);
+}
+
+TEST_F(ContainerSpecifics, JpegCommentsBetweenScansAreErasedToo)
+{
+    const QString convert = findProgram("convert");
+    if (convert.isEmpty())
+        GTEST_SKIP() << "ImageMagick is not installed";
+    const QString progressive = folder.filePath("progressive.jpg");
+    ASSERT_EQ(run(convert, {"-size", "40x30", "gradient:red-blue", "-interlace", "JPEG", progressive}).exitCode, 0);
+    QByteArray bytes = readFile(progressive);
+    const qsizetype secondScan = bytes.indexOf("\xFF\xDA", bytes.indexOf("\xFF\xDA") + 2);
+    ASSERT_GT(secondScan, 0);
+    bytes.insert(secondScan, "\xFF\xFE\x00\x07later"_qba);
+    const QString path = store("late-comment.jpg", bytes);
+    const QImage before(path);
+    ASSERT_FALSE(before.isNull());
+    ASSERT_EQ(setComment(path, "front"), CORVANE_OK);
+    EXPECT_EQ(readComment(path).text, "front");
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_FALSE(readFile(path).contains("\xFF\xFE"));
+    EXPECT_EQ(QImage(path), before);
+}
+
+QByteArray withMultiPictureIndex(const QByteArray& jpeg, bool commentAfterIndex)
+{
+    const QByteArray index = "\xFF\xE2\x00\x0A" "MPF\0MM\0*"_qba;
+    const QByteArray comment = commentAfterIndex ? "\xFF\xFE\x00\x05old"_qba : QByteArray();
+    const qsizetype afterApp0 = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    return jpeg.left(afterApp0) + index + comment + jpeg.mid(afterApp0);
+}
+
+TEST_F(ContainerSpecifics, JpegMultiPictureOffsetsAreNeverShifted)
+{
+    const QByteArray plain = withMultiPictureIndex(fixture(Format::Jpeg), false);
+    const QString path = store("mpf.jpg", plain);
+    ASSERT_EQ(setComment(path, "before the index"), CORVANE_OK);
+    const QByteArray bytes = readFile(path);
+    EXPECT_LT(bytes.indexOf("\xFF\xFE"), bytes.indexOf("MPF"));
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), plain);
+
+    const QByteArray risky = withMultiPictureIndex(fixture(Format::Jpeg), true);
+    const QString riskyPath = store("mpf-late-comment.jpg", risky);
+    EXPECT_EQ(readComment(riskyPath).text, "old");
+    EXPECT_EQ(setComment(riskyPath, "new"), CORVANE_E_UNSUPPORTED);
+    EXPECT_EQ(eraseComment(riskyPath), CORVANE_E_UNSUPPORTED);
+    EXPECT_EQ(readFile(riskyPath), risky);
+}
+
+TEST_F(ContainerSpecifics, GifBecomesVersion89aAndUsesShortSubBlocks)
+{
+    QByteArray gif = fixture(Format::Gif);
+    gif.replace(0, 6, "GIF87a");
+    const QString path = store("old.gif", gif);
+    const std::string text(600, 'q');
+    ASSERT_EQ(setComment(path, text), CORVANE_OK);
+    const QByteArray bytes = readFile(path);
+    EXPECT_TRUE(bytes.startsWith("GIF89a"));
+    const qsizetype comment = bytes.indexOf("\x21\xFE");
+    EXPECT_EQ(quint8(bytes[comment + 2]), 255);
+    EXPECT_EQ(quint8(bytes[comment + 3 + 255]), 255);
+    EXPECT_EQ(quint8(bytes[comment + 4 + 510]), 90);
+    EXPECT_EQ(bytes[comment + 5 + 600], '\0');
+    EXPECT_EQ(readComment(path).text, text);
+}
+
+TEST_F(ContainerSpecifics, TiffOtherPagesAreKept)
+{
+    const QString convert = findProgram("convert"), identify = findProgram("identify");
+    if (convert.isEmpty() || identify.isEmpty())
+        GTEST_SKIP() << "ImageMagick is not installed";
+    const QString path = folder.filePath("pages.tif");
+    ASSERT_EQ(run(convert, {"-size", "40x30", "gradient:red-blue", "-size", "20x10", "xc:green", path}).exitCode, 0);
+    const QStringList arguments{"-format", "%# %wx%h\n", path};
+    const QByteArray before = run(identify, arguments).out;
+    ASSERT_EQ(before.count('\n'), 2);
+    ASSERT_EQ(setComment(path, "first page only"), CORVANE_OK);
+    EXPECT_EQ(run(identify, arguments).out, before);
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(run(identify, arguments).out, before);
+}
+
+TEST_F(ContainerSpecifics, TiffShortDescriptionLivesInsideItsEntry)
+{
+    const QString path = store("short.tif", fixture(Format::Tiff));
+    const qsizetype sizeBefore = readFile(path).size();
+    ASSERT_EQ(setComment(path, "abc"), CORVANE_OK);
+    EXPECT_EQ(readComment(path).text, "abc");
+    ASSERT_EQ(setComment(path, "abcd"), CORVANE_OK);
+    EXPECT_EQ(readComment(path).text, "abcd");
+    EXPECT_GT(readFile(path).size(), sizeBefore);
+}
+
+}
