@@ -34,17 +34,29 @@ bool turnsSideways(const QImageReader& reader)
     return (reader.transformation() & QImageIOHandler::TransformationRotate90) != 0;
 }
 
-// Asks the JPEG decoder for a DCT-scaled output when the fit allows it, and returns the picture's full
+// The shrunk size to ask the decoder for, when its type can shrink while decoding (invalid if not).
+// A PNG is only shrunk when it is plain 8-bit RGB: the decoder averages colours without weighting
+// them by alpha, and its shrinking path is made for 8-bit channels.
+QSize reducedSizeFor(const QImageReader& reader, QSize stored, QSize fitted)
+{
+    if (reader.format() == "jpeg")
+        return dctReducedSize(stored, fitted);
+    if (reader.format() == "png" && reader.imageFormat() == QImage::Format_RGB32)
+        return areaReducedSize(stored, fitted);
+    return QSize();
+}
+
+// Asks the decoder for a shrunk picture when the fit allows it, and returns the picture's full
 // upright size (invalid when the header gives none).
-QSize requestReducedJpeg(QImageReader& reader, QSize box)
+QSize requestReduced(QImageReader& reader, QSize box)
 {
     const QSize stored = reader.size();
-    if (reader.format() != "jpeg" || stored.isEmpty())
+    if (stored.isEmpty())
         return QSize();
     const bool sideways = turnsSideways(reader);
     const QSize upright = sideways ? stored.transposed() : stored;
     const QSize fitted = fittedRect(upright, box, true).size();
-    const QSize request = reducedDecodeSize(stored, sideways ? fitted.transposed() : fitted);
+    const QSize request = reducedSizeFor(reader, stored, sideways ? fitted.transposed() : fitted);
     if (request.isValid())
         reader.setScaledSize(request);
     return upright;
@@ -65,7 +77,7 @@ DecodedPicture decodeForBox(const QString& path, QSize box)
 {
     QImageReader reader;
     prepare(reader, path);
-    const QSize upright = requestReducedJpeg(reader, box);
+    const QSize upright = requestReduced(reader, box);
     QImage image = readFirstFrame(reader, path);
     const QSize ownSize = upright.isValid() ? upright : image.size();
     return {std::move(image), ownSize};

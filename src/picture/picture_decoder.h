@@ -15,9 +15,10 @@ struct DecodedPicture {
 // unsupported type or too large for the allocation limit.
 DecodedPicture decodeAtOwnSize(const QString& path);
 
-// Decodes the file for showing aspect-fitted in `box` (non-empty). A JPEG comes out of the decoder
-// already shrunk by a DCT scale when that leaves at least twice the fitted size; other types come at
-// their own size. Throws like decodeAtOwnSize.
+// Decodes the file for showing aspect-fitted in `box` (non-empty). A JPEG (by DCT scaling) or an
+// opaque PNG (by area averaging while reading) comes out of the decoder already shrunk when that
+// leaves at least twice the fitted size; other types come at their own size. Throws like
+// decodeAtOwnSize.
 DecodedPicture decodeForBox(const QString& path, QSize box);
 
 }  // namespace picture

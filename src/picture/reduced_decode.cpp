@@ -1,5 +1,7 @@
 #include "picture/reduced_decode.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace picture {
@@ -14,7 +16,7 @@ int scaledLength(int length, int eighths)
 
 }  // namespace
 
-QSize reducedDecodeSize(QSize storedSize, QSize fittedSize)
+QSize dctReducedSize(QSize storedSize, QSize fittedSize)
 {
     for (int eighths = 1; eighths <= 4; ++eighths) {
         const QSize candidate(scaledLength(storedSize.width(), eighths), scaledLength(storedSize.height(), eighths));
@@ -22,6 +24,16 @@ QSize reducedDecodeSize(QSize storedSize, QSize fittedSize)
             return candidate;
     }
     return QSize();
+}
+
+QSize areaReducedSize(QSize storedSize, QSize fittedSize)
+{
+    const double factor = std::max(2.0 * fittedSize.width() / storedSize.width(),
+                                   2.0 * fittedSize.height() / storedSize.height());
+    if (factor > 0.5)
+        return QSize();
+    const QSize reduced(int(std::ceil(storedSize.width() * factor)), int(std::ceil(storedSize.height() * factor)));
+    return reduced.expandedTo(QSize(1, 1));
 }
 
 }  // namespace picture

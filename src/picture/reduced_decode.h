@@ -4,10 +4,17 @@
 
 namespace picture {
 
-// The size to ask a JPEG decoder for when the picture will only be shown at `fittedSize` (both in the
-// file's stored orientation): the smallest DCT scale M/8 whose output is still at least twice the
-// fitted size on both axes, so the bicubic pass that follows keeps full quality. Invalid when no
-// scale of 4/8 or less qualifies, since a milder reduction saves too little to be worth it.
-QSize reducedDecodeSize(QSize storedSize, QSize fittedSize);
+// Decoders that can shrink while decoding save the full-size intermediate; the fitted result keeps
+// its quality as long as the decoded picture stays at least twice the fitted size on both axes, so
+// the bicubic pass that follows still does the final filtering. Both functions take sizes in the
+// file's stored orientation and return an invalid size when shrinking would not gain at least half.
+
+// For a JPEG decoder: the smallest DCT scale M/8 (M <= 4) that keeps twice the fitted size. The
+// size is what the decoder itself produces at that scale, so it needs no further resizing.
+QSize dctReducedSize(QSize storedSize, QSize fittedSize);
+
+// For a decoder that area-averages rows as it reads them: the aspect-keeping size just large enough
+// to hold twice the fitted size.
+QSize areaReducedSize(QSize storedSize, QSize fittedSize);
 
 }  // namespace picture

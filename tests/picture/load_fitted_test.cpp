@@ -22,38 +22,52 @@ QImage twoStages(const QString& path, QSize box)
 
 }  // namespace
 
-TEST(ReducedDecodeSize, PicksTheSmallestScaleKeepingTwiceTheFittedSize)
+TEST(ReducedDecodeSize, DctScaleIsTheSmallestKeepingTwiceTheFittedSize)
 {
-    EXPECT_EQ(reducedDecodeSize(QSize(6000, 4000), QSize(290, 193)), QSize(750, 500));
-    EXPECT_EQ(reducedDecodeSize(QSize(2400, 1600), QSize(290, 193)), QSize(600, 400));
-    EXPECT_EQ(reducedDecodeSize(QSize(2403, 1601), QSize(290, 193)), QSize(601, 401));
-    EXPECT_EQ(reducedDecodeSize(QSize(1200, 800), QSize(290, 193)), QSize(600, 400));
-    EXPECT_FALSE(reducedDecodeSize(QSize(1000, 700), QSize(290, 193)).isValid());
-    EXPECT_FALSE(reducedDecodeSize(QSize(200, 100), QSize(400, 200)).isValid());
+    EXPECT_EQ(dctReducedSize(QSize(6000, 4000), QSize(290, 193)), QSize(750, 500));
+    EXPECT_EQ(dctReducedSize(QSize(2400, 1600), QSize(290, 193)), QSize(600, 400));
+    EXPECT_EQ(dctReducedSize(QSize(2403, 1601), QSize(290, 193)), QSize(601, 401));
+    EXPECT_EQ(dctReducedSize(QSize(1200, 800), QSize(290, 193)), QSize(600, 400));
+    EXPECT_FALSE(dctReducedSize(QSize(1000, 700), QSize(290, 193)).isValid());
+    EXPECT_FALSE(dctReducedSize(QSize(200, 100), QSize(400, 200)).isValid());
 }
 
-TEST(LoadFitted, LosslessFilesGiveExactlyTheTwoStageResult)
+TEST(ReducedDecodeSize, AreaReductionKeepsTheAspectAndTwiceTheFittedSize)
+{
+    EXPECT_EQ(areaReducedSize(QSize(6000, 4000), QSize(290, 193)), QSize(580, 387));
+    EXPECT_EQ(areaReducedSize(QSize(4000, 600), QSize(593, 89)), QSize(1187, 178));
+    EXPECT_FALSE(areaReducedSize(QSize(1000, 700), QSize(290, 193)).isValid());
+    EXPECT_FALSE(areaReducedSize(QSize(100, 100), QSize(193, 193)).isValid());
+}
+
+TEST(LoadFitted, PicturesDecodedAtOwnSizeGiveExactlyTheTwoStageResult)
 {
     QTemporaryDir dir;
-    const QString path = fixtures::writeImage(dir, "p.png", fixtures::photographic(1203, 901), "png");
-    EXPECT_EQ(loadFitted(path, kViewerBox, kWhite)->image(), twoStages(path, kViewerBox));
-    const QString tiff = fixtures::writeImage(dir, "p.tif", fixtures::photographic(120, 333), "tif");
+    const QString small = fixtures::writeImage(dir, "p.png", fixtures::photographic(1000, 700), "png");
+    EXPECT_EQ(loadFitted(small, kViewerBox, kWhite)->image(), twoStages(small, kViewerBox));
+    const QString tiff = fixtures::writeImage(dir, "p.tif", fixtures::photographic(1203, 901), "tif");
     EXPECT_EQ(loadFitted(tiff, kViewerBox, kWhite)->image(), twoStages(tiff, kViewerBox));
+    QImage translucent = fixtures::photographic(1203, 901).convertToFormat(QImage::Format_ARGB32);
+    translucent.fill(QColor(0, 0, 255, 100));
+    const QString alpha = fixtures::writeImage(dir, "a.png", translucent, "png");
+    EXPECT_EQ(loadFitted(alpha, kViewerBox, kWhite)->image(), twoStages(alpha, kViewerBox));
 }
 
-TEST(LoadFitted, ReducedJpegDecodeStaysWithinOneLevelOfTheFullDecode)
+TEST(LoadFitted, ShrinkingDecodesStayWithinOneLevelOfTheFullDecode)
 {
     QTemporaryDir dir;
-    for (const QSize size : {QSize(2400, 1600), QSize(2403, 1601), QSize(1000, 3000), QSize(4000, 600)}) {
-        const QString path = fixtures::writeImage(dir, "p.jpg", fixtures::photographic(size.width(), size.height()),
-                                                  "jpg", 90);
-        const QImage fast = loadFitted(path, kViewerBox, kWhite)->image();
-        const QImage full = twoStages(path, kViewerBox);
-        ASSERT_EQ(fast.size(), full.size());
-        EXPECT_LE(fixtures::meanAbsoluteDifference(fast, full), 1.0) << size.width() << "x" << size.height();
-        EXPECT_TRUE(fixtures::regionIs(fast, QRect(0, 0, 10, 193), Qt::white) ||
-                    fixtures::regionIs(fast, QRect(0, 0, 593, 5), Qt::white));
-    }
+    for (const char* format : {"jpg", "png"})
+        for (const QSize size : {QSize(2400, 1600), QSize(2403, 1601), QSize(1000, 3000), QSize(4000, 600)}) {
+            const QString path = fixtures::writeImage(
+                dir, QString("p.") + format, fixtures::photographic(size.width(), size.height()), format, 90);
+            const QImage fast = loadFitted(path, kViewerBox, kWhite)->image();
+            const QImage full = twoStages(path, kViewerBox);
+            ASSERT_EQ(fast.size(), full.size());
+            EXPECT_LE(fixtures::meanAbsoluteDifference(fast, full), 1.0)
+                << format << " " << size.width() << "x" << size.height();
+            EXPECT_TRUE(fixtures::regionIs(fast, QRect(0, 0, 10, 193), Qt::white) ||
+                        fixtures::regionIs(fast, QRect(0, 0, 593, 5), Qt::white));
+        }
 }
 
 TEST(LoadFitted, LargeJpegIsDecodedShrunkButNotBelowTwiceTheFit)
@@ -63,6 +77,20 @@ TEST(LoadFitted, LargeJpegIsDecodedShrunkButNotBelowTwiceTheFit)
     const DecodedPicture decoded = decodeForBox(path, kViewerBox);
     EXPECT_EQ(decoded.ownSize, QSize(2400, 1600));
     EXPECT_EQ(decoded.image.size(), QSize(600, 400));
+}
+
+TEST(LoadFitted, LargeOpaquePngIsDecodedShrunkButTranslucentOneIsNot)
+{
+    QTemporaryDir dir;
+    const QString opaque = fixtures::writeImage(dir, "p.png", fixtures::photographic(2400, 1600), "png");
+    const DecodedPicture decoded = decodeForBox(opaque, kViewerBox);
+    EXPECT_EQ(decoded.ownSize, QSize(2400, 1600));
+    EXPECT_EQ(decoded.image.size(), QSize(580, 387));
+
+    QImage translucent(2400, 1600, QImage::Format_ARGB32);
+    translucent.fill(QColor(0, 0, 255, 100));
+    const QString alpha = fixtures::writeImage(dir, "a.png", translucent, "png");
+    EXPECT_EQ(decodeForBox(alpha, kViewerBox).image.size(), QSize(2400, 1600));
 }
 
 TEST(LoadFitted, EmptyBoxFailsWithThePictureError)
