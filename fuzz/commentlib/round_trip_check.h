@@ -6,27 +6,29 @@
 #include "editor_result.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace corvane::fuzzing {
 
 // Texts that cross the interesting boundaries: ASCII vs UTF-8 (PNG chunk kind), 255-byte GIF sub-blocks,
 // 65533-byte JPEG segments, four bytes inline in a TIFF entry.
-inline std::string textFor(ByteView data)
+inline const std::string& textFor(ByteView data)
 {
+    static const std::string texts[] = {
+        "",
+        "abc",
+        "first line\r\nsecond line `quoted` \xC3\xA9\xE2\x82\xAC",
+        std::string(300, 'g') + "\xF0\x9F\x98\x80",
+        [] {
+            std::string text;
+            while (text.size() < 65533 + 300)
+                text += "\xE2\x82\xAC-";
+            return text;
+        }(),
+    };
     const uint8_t selector = data.empty() ? 0 : data.back();
-    switch (selector % 5) {
-    case 0: return "";
-    case 1: return "abc";
-    case 2: return "first line\r\nsecond line `quoted` \xC3\xA9\xE2\x82\xAC";
-    case 3: return std::string(300, 'g') + "\xF0\x9F\x98\x80";
-    default: {
-        std::string text;
-        while (text.size() < 65533 + 300)
-            text += "\xE2\x82\xAC-";
-        return text;
-    }
-    }
+    return texts[selector % std::size(texts)];
 }
 
 struct EditorFunctions {

@@ -2,6 +2,7 @@
 // these helpers, so a length or offset taken from a file can never reach past the buffer.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>

@@ -64,10 +64,6 @@ Bytes EditPlan::applyTo(ByteView original) const
     return result;
 }
 
-}
-
-namespace corvane {
-
 void spliceInto(EditPlan& plan, const std::vector<SourceRange>& removals, uint64_t insertAt, Bytes inserted)
 {
     bool pending = !inserted.empty();

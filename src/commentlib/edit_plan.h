@@ -45,10 +45,6 @@ private:
     std::vector<Replacement> replacements_;
 };
 
-}
-
-namespace corvane {
-
 // Appends to `plan` the removal of every range of `removals` (sorted, disjoint) and the insertion of
 // `inserted` at `insertAt`; an insertion that meets a removal's start replaces that range in one step.
 void spliceInto(EditPlan& plan, const std::vector<SourceRange>& removals, uint64_t insertAt, Bytes inserted);

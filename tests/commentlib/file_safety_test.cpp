@@ -104,6 +104,16 @@ TEST_F(FileSafety, TemporariesOfAKilledWriterAreRemovedByTheNextWrite)
     EXPECT_TRUE(QFile::exists(unrelated));
 }
 
+TEST_F(FileSafety, LongestFileNamesCanBeWritten)
+{
+    const QString name = QString(251, 'n') + ".jpg";
+    const QString longPath = folder.filePath(name);
+    ASSERT_TRUE(QFile::rename(path, longPath));
+    ASSERT_EQ(setComment(longPath, "fits"), CORVANE_OK);
+    EXPECT_EQ(readComment(longPath).text, "fits");
+    EXPECT_EQ(otherEntries(folder.path(), {name}), QStringList());
+}
+
 TEST_F(FileSafety, ReadOnlyFileIsNotReplaced)
 {
     if (runningAsRoot())

@@ -11,8 +11,4 @@ namespace corvane {
 // Returns CORVANE_OK or a negative status; on failure the original is untouched and no temporary remains.
 int32_t replaceFile(const SourceFile& source, const EditPlan& plan);
 
-// The prefix every temporary for `fileName` carries, so a later write can find and remove the ones a killed
-// writer left behind.
-std::string temporaryPrefix(const std::string& fileName);
-
 }

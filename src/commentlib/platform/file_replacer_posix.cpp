@@ -45,6 +45,14 @@ Location locate(const std::string& realPath)
     return {slash == 0 ? "/" : realPath.substr(0, slash), realPath.substr(slash + 1)};
 }
 
+// Every temporary for `fileName` carries this prefix, so a later write can find and remove the ones a killed
+// writer left behind. Long names are shortened so the temporary's name stays within the 255-byte limit.
+std::string temporaryPrefix(const std::string& fileName)
+{
+    constexpr size_t kMaxNamePart = 180;
+    return "." + fileName.substr(0, kMaxNamePart) + ".corvane-";
+}
+
 std::string uniqueTemporaryName(const std::string& fileName)
 {
     static std::atomic<unsigned> counter{0};
@@ -144,14 +152,20 @@ bool copyExtendedAttributes(int from, int to)
     return true;
 }
 
+// Giving the file away needs privileges and keeping the group often does not; where neither is permitted
+// the new file stays ours, which is all an unprivileged writer can do.
+bool keepOwnerWherePermitted(int to, const struct stat& info)
+{
+    return fchown(to, info.st_uid, info.st_gid) == 0 || fchown(to, uid_t(-1), info.st_gid) == 0;
+}
+
 bool copyMetadata(int from, int to)
 {
     struct stat info {};
     if (fstat(from, &info) != 0)
         return false;
-    // Giving the file away needs privileges; keeping at least the group is often allowed.
-    if (fchown(to, info.st_uid, info.st_gid) != 0)
-        (void)!fchown(to, uid_t(-1), info.st_gid);
+    keepOwnerWherePermitted(to, info);
+    // After the owner change, which may clear set-user-ID bits.
     return fchmod(to, info.st_mode & 07777) == 0 && copyExtendedAttributes(from, to);
 }
 
@@ -192,11 +206,6 @@ int32_t discard(int folder, const Temporary& temporary, int32_t status)
     return status;
 }
 
-}
-
-std::string temporaryPrefix(const std::string& fileName)
-{
-    return "." + fileName + ".corvane-";
 }
 
 int32_t replaceFile(const SourceFile& source, const EditPlan& plan)
