@@ -4,6 +4,7 @@
 #include "editor/comment_box.h"
 #include "editor/picture_button.h"
 #include "editor/twips.h"
+#include "platform/system_colors.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +23,6 @@ constexpr FrameLine kFrame[] = {
     {120, 480, 120, 8400},   {120, 480, 240, 480},     {3000, 480, 11040, 480},
     {11040, 480, 11040, 8400}, {120, 8400, 11040, 8400},
 };
-
-constexpr int kInactiveCaption = 3; // system colour index of an inactive window caption
 
 } // namespace
 
@@ -128,7 +127,8 @@ void Corvane::connectHandlers()
 void Corvane::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+    const platform::Colorref frame = platform::SystemColors::current().color(platform::COLOR_INACTIVECAPTION);
+    painter.setPen(QPen(QColor::fromRgb(platform::toQRgb(frame)), 1));
     for (const FrameLine& line : kFrame) {
         painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
                          twipsToPixels(line.y2));

@@ -1,0 +1,26 @@
+#include "editor/picture_file_pattern.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PictureFilePatternTest, EveryPatternMatchesInAnyLetterCase)
+{
+    const QStringList patterns = QString::fromUtf16(editor::PictureFilePattern).split(u';');
+    ASSERT_EQ(patterns.size(), 9);
+    for (const QString& pattern : patterns) {
+        const QString extension = pattern.mid(2);
+        EXPECT_TRUE(editor::matchesPictureFilePattern(QStringLiteral("a.") + extension)) << qPrintable(pattern);
+        EXPECT_TRUE(editor::matchesPictureFilePattern(QStringLiteral("A B.") + extension.toUpper()));
+        EXPECT_TRUE(editor::matchesPictureFilePattern(QStringLiteral("x.y.") + extension));
+    }
+}
+
+TEST(PictureFilePatternTest, OtherNamesDoNotMatch)
+{
+    for (const char* name : {"a.txt", "a.jpgx", "a.jp", "jpg", "a.", "a.jpg.txt", "a.webp", "", "a.tiff~"})
+        EXPECT_FALSE(editor::matchesPictureFilePattern(QString::fromLatin1(name))) << name;
+}
+
+} // namespace
