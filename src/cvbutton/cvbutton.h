@@ -114,6 +114,8 @@ public:
     bool HasFocus() const { return HasFocus_; }
     void setHasFocus(bool focused) { HasFocus_ = focused; }
     bool IsShown() const { return IsShown_; }
+    bool MouseInside() const { return MouseInside_; }
+    int LastMouseButton() const { return LastMouseButton_; }
     void setIsShown(bool shown) { IsShown_ = shown; }
     platform::Rect ButtonRect() const { return ButtonRect_; }
     platform::Rect CaptionRect() const { return CaptionRect_; }
@@ -153,6 +155,13 @@ public:
     void UserControl_LostFocus() override;
     void UserControl_EnterFocus() override;
     void UserControl_ExitFocus() override;
+    void UserControl_MouseDown(int Button, int Shift, float X, float Y) override;
+    void UserControl_MouseUp(int Button, int Shift, float X, float Y) override;
+    void UserControl_Click() override;
+    void UserControl_DblClick() override;
+    void UserControl_KeyDown(int KeyCode, int Shift) override;
+    void UserControl_KeyUp(int KeyCode, int Shift) override;
+    void UserControl_AccessKeyPress(int KeyAscii) override;
 
 private:
     void notifyAndRepaint(const QString& name);
@@ -160,6 +169,7 @@ private:
     void readAppearance(const PropertyBag& bag);
     void readColorsAndTooltip(const PropertyBag& bag);
     void readBehaviour(const PropertyBag& bag);
+    bool raise(const Event& event);
 
     Host& host_;
     std::shared_ptr<platform::UrlOpener> urlOpener_;
@@ -195,6 +205,8 @@ private:
     int DrawState_ = 0;
     bool HasFocus_ = false;
     bool IsShown_ = false;
+    bool MouseInside_ = false;
+    int LastMouseButton_ = 0;
     platform::Rect ButtonRect_;
     platform::Rect CaptionRect_;
     unsigned CaptionFormat_ = 0;

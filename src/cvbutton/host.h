@@ -49,6 +49,9 @@ public:
     // The window's shape; an empty region gives it back its whole rectangle.
     virtual void setWindowRegion(const platform::Region& region) = 0;
 
+    // Lets the window messages that are waiting run before the caller goes on.
+    virtual void processPendingEvents() = 0;
+
     // Keystrokes for the active window: "{TAB}" moves the focus to the next control, "+{TAB}"
     // to the previous one.
     virtual void sendKeys(const QString& keys) = 0;
@@ -71,6 +74,16 @@ public:
     virtual void UserControl_LostFocus() = 0;
     virtual void UserControl_EnterFocus() = 0;
     virtual void UserControl_ExitFocus() = 0;
+    // Buttons: 1 left, 2 right, 4 middle. Shift: 1 Shift, 2 Ctrl, 4 Alt.
+    virtual void UserControl_MouseDown(int Button, int Shift, float X, float Y) = 0;
+    virtual void UserControl_MouseUp(int Button, int Shift, float X, float Y) = 0;
+    // The container's own click, after a mouse-up over the control.
+    virtual void UserControl_Click() = 0;
+    virtual void UserControl_DblClick() = 0;
+    // Key codes: 32 Space, 37 Left, 38 Up, 39 Right, 40 Down, 9 Tab.
+    virtual void UserControl_KeyDown(int KeyCode, int Shift) = 0;
+    virtual void UserControl_KeyUp(int KeyCode, int Shift) = 0;
+    virtual void UserControl_AccessKeyPress(int KeyAscii) = 0;
 };
 
 } // namespace cvbutton

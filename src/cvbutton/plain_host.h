@@ -43,6 +43,7 @@ public:
     void setWindowRegion(const platform::Region& region) override { windowRegion_ = region; }
     const platform::Region& windowRegion() const { return windowRegion_; }
 
+    void processPendingEvents() override {}
     void sendKeys(const QString& keys) override { sentKeys_ << keys; }
     const QStringList& sentKeys() const { return sentKeys_; }
 

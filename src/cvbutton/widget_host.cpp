@@ -1,10 +1,14 @@
 #include "cvbutton/widget_host.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace cvbutton {
 namespace {
@@ -16,6 +20,47 @@ constexpr std::array<Qt::CursorShape, 16> kPointerShapes = {
     Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor, Qt::WaitCursor,
     Qt::ForbiddenCursor, Qt::BusyCursor,      Qt::WhatsThisCursor, Qt::SizeAllCursor,
 };
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The key codes the control knows; letters and digits keep their character codes.
+int keyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        return key < 0x80 ? key : 0;
+    }
+}
 
 } // namespace
 
@@ -63,6 +108,11 @@ void WidgetHost::setMousePointer(std::int16_t pointer)
         unsetCursor();
 }
 
+void WidgetHost::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
 void WidgetHost::sendKeys(const QString& keys)
 {
     if (keys == QLatin1String("{TAB}"))
@@ -103,6 +153,40 @@ void WidgetHost::focusOutEvent(QFocusEvent*)
 {
     button_->UserControl_LostFocus();
     button_->UserControl_ExitFocus();
+}
+
+void WidgetHost::mousePressEvent(QMouseEvent* event)
+{
+    button_->UserControl_MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+                                   static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+}
+
+// A release over the control is followed by the container's click, except the release that ends
+// a double click.
+void WidgetHost::mouseReleaseEvent(QMouseEvent* event)
+{
+    button_->UserControl_MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
+                                 static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const bool click = !std::exchange(releaseEndsDoubleClick_, false) && rect().contains(event->position().toPoint());
+    if (click)
+        button_->UserControl_Click();
+}
+
+void WidgetHost::mouseDoubleClickEvent(QMouseEvent*)
+{
+    releaseEndsDoubleClick_ = true;
+    button_->UserControl_DblClick();
+}
+
+void WidgetHost::keyPressEvent(QKeyEvent* event)
+{
+    button_->UserControl_KeyDown(keyCode(event->key()), shiftCode(event->modifiers()));
+}
+
+void WidgetHost::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat())
+        button_->UserControl_KeyUp(keyCode(event->key()), shiftCode(event->modifiers()));
 }
 
 } // namespace cvbutton

@@ -48,6 +48,7 @@ public:
     void setMousePointer(std::int16_t pointer) override;
 
     void setWindowRegion(const platform::Region& region) override { region.applyTo(*this); }
+    void processPendingEvents() override;
     void sendKeys(const QString& keys) override;
 
 signals:
@@ -60,6 +61,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     platform::Surface surface_;
@@ -67,6 +73,7 @@ private:
     bool userMode_ = true;
     bool displayAsDefault_ = false;
     std::int16_t mousePointer_ = 0;
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace cvbutton

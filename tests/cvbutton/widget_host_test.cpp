@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,31 @@ TEST_F(WidgetHosting, TheDefaultButtonAmbientIsPassedOn)
     EXPECT_TRUE(host.DisplayAsDefault());
     host.setUserMode(false);
     EXPECT_FALSE(host.UserMode());
+}
+
+} // namespace
+} // namespace cvbutton
+
+namespace cvbutton {
+namespace {
+
+TEST_F(WidgetHosting, MouseAndKeysReachTheControl)
+{
+    WidgetHost host(QStringLiteral("cvButton1"));
+    host.button().InitProperties();
+    host.button().setButtonType(KindCheck);
+    host.resize(60, 20);
+    host.show();
+    QTest::mouseClick(&host, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(host.button().Value());
+    EXPECT_EQ(host.button().LastMouseButton(), 1);
+    QTest::mouseClick(&host, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(host.button().LastMouseButton(), 2);
+    int clicks = 0;
+    host.button().Click.connect([&] { ++clicks; });
+    QTest::keyClick(&host, Qt::Key_Space);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(host.button().Value());
 }
 
 } // namespace

@@ -1,0 +1,106 @@
+// Mouse, keyboard and access-key input: the state the face is drawn in, a check button's value,
+// and the Click and MouseLeave events.
+#include "cvbutton/cvbutton.h"
+
+#include <exception>
+
+namespace cvbutton {
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kKeyTab = 9;
+constexpr int kKeySpace = 32;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
+
+} // namespace
+
+// A failure in a form's handler ends the control's handler that raised the event; it goes no
+// further, so the container's event loop never sees it.
+bool cvButton::raise(const Event& event)
+{
+    try {
+        event.raise();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void cvButton::UserControl_MouseDown(int Button, int, float, float)
+{
+    if (Button != kLeftButton)
+        return;
+    DrawState_ = StatePressed;
+    Refresh();
+}
+
+// Click is raised only while the pointer is known to be over the control; an unchecked check
+// button stays pressed until the container's click toggles it.
+void cvButton::UserControl_MouseUp(int Button, int, float, float)
+{
+    if (Button == kLeftButton && (ButtonType_ != KindCheck || Value_)) {
+        DrawState_ = StateHot;
+        host_.processPendingEvents();
+        if (MouseInside_ && !raise(Click))
+            return;
+        Refresh();
+    } else if (Button == kLeftButton) {
+        DrawState_ = StatePressed;
+        Refresh();
+    }
+    LastMouseButton_ = Button;
+}
+
+void cvButton::UserControl_Click()
+{
+    if (LastMouseButton_ != kLeftButton)
+        return;
+    if (ButtonType_ == KindCheck)
+        Value_ = !Value_;
+    DrawState_ = StateHot;
+    Refresh();
+}
+
+void cvButton::UserControl_DblClick()
+{
+    if (LastMouseButton_ == kLeftButton)
+        UserControl_MouseDown(kLeftButton, 0, 1, 1);
+}
+
+void cvButton::UserControl_KeyDown(int KeyCode, int)
+{
+    if (KeyCode == kKeySpace) {
+        DrawState_ = StatePressed;
+        Refresh();
+    } else if (KeyCode == kKeyRight || KeyCode == kKeyDown) {
+        host_.sendKeys(QStringLiteral("{TAB}"));
+    } else if (KeyCode == kKeyLeft || KeyCode == kKeyUp) {
+        host_.sendKeys(QStringLiteral("+{TAB}"));
+    } else if (KeyCode == kKeyTab) {
+        raise(MouseLeave);
+    }
+}
+
+void cvButton::UserControl_KeyUp(int KeyCode, int)
+{
+    if (KeyCode != kKeySpace)
+        return;
+    UserControl_Click();
+    if (!raise(Click))
+        return;
+    DrawState_ = StateNormal;
+    Refresh();
+}
+
+// Toggles a check button like a left click, without raising Click or repainting.
+void cvButton::UserControl_AccessKeyPress(int)
+{
+    LastMouseButton_ = kLeftButton;
+    UserControl_Click();
+    DrawState_ = StateNormal;
+}
+
+} // namespace cvbutton
