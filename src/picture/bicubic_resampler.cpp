@@ -119,17 +119,28 @@ int toChannel(float value)
     return int(std::lrint(std::clamp(value, 0.0f, 255.0f)));
 }
 
-// Everything a band of output rows shares: read-only after construction.
+// Everything a band of output rows shares: read-only after construction. Row addresses come from the
+// pixel pointers taken here, once, so the bands never touch the images' sharing machinery.
 struct ResampleJob {
     ResampleJob(const QImage& source, QImage& target, const QRect& area)
-        : source(source), target(target), area(area),
+        : sourceBits(source.constBits()), sourceStride(source.bytesPerLine()), sourceWidth(source.width()),
+          targetBits(target.bits()), targetStride(target.bytesPerLine()), area(area),
           horizontal(toLaneTaps(bicubicTaps(source.width(), area.width()))),
           vertical(bicubicTaps(source.height(), area.height()))
     {
     }
 
-    const QImage& source;
-    QImage& target;
+    const QRgb* sourceRow(int y) const { return reinterpret_cast<const QRgb*>(sourceBits + y * sourceStride); }
+    QRgb* targetRow(int y) const
+    {
+        return reinterpret_cast<QRgb*>(targetBits + (area.y() + y) * targetStride) + area.x();
+    }
+
+    const uchar* sourceBits;
+    qsizetype sourceStride;
+    int sourceWidth;
+    uchar* targetBits;
+    qsizetype targetStride;
     QRect area;
     LaneTaps horizontal;
     AxisTaps vertical;
@@ -140,7 +151,7 @@ struct ResampleJob {
 class Band {
 public:
     explicit Band(const ResampleJob& job)
-        : job_(job), sourceRow_(job.source.width()), sums_(job.area.width()),
+        : job_(job), sourceRow_(job.sourceWidth), sums_(job.area.width()),
           ring_(size_t(job.vertical.taps), PlanarRow(job.area.width()))
     {
     }
@@ -165,7 +176,7 @@ private:
 
     void filterSourceRow(int sourceY)
     {
-        planarize(reinterpret_cast<const QRgb*>(job_.source.constScanLine(sourceY)), job_.source.width(), sourceRow_);
+        planarize(job_.sourceRow(sourceY), job_.sourceWidth, sourceRow_);
         PlanarRow& out = ringRow(sourceY);
         filterAcross(sourceRow_, job_.horizontal, job_.area.width(), out.plane(0), out.plane(1), out.plane(2));
     }
@@ -179,7 +190,7 @@ private:
         for (int k = 0; k < vertical.taps; ++k)
             accumulate(sums_.data(), ringRow(vertical.first[size_t(y)] + k).data(), weights[k], length);
 
-        auto* out = reinterpret_cast<QRgb*>(job_.target.scanLine(job_.area.y() + y)) + job_.area.x();
+        QRgb* out = job_.targetRow(y);
         for (int x = 0; x < job_.area.width(); ++x)
             out[x] = qRgb(toChannel(sums_.plane(2)[x]), toChannel(sums_.plane(1)[x]), toChannel(sums_.plane(0)[x]));
     }
@@ -192,24 +203,27 @@ private:
 };
 
 // Splits the output rows in two halves when the source is large and a second core is there; the
-// halves share nothing but read-only tables and write disjoint rows.
-void runBands(const ResampleJob& job)
+// halves share nothing but read-only tables and write disjoint rows. Both bands allocate their buffers
+// here, on the calling thread, so running them cannot throw.
+void runBands(const ResampleJob& job, int64_t sourcePixels)
 {
     const int rows = job.area.height();
-    const bool worthThreads = int64_t(job.source.width()) * job.source.height() >= kThreadedSourcePixels &&
-                              rows >= 2 && std::thread::hardware_concurrency() >= 2;
+    const bool worthThreads =
+        sourcePixels >= kThreadedSourcePixels && rows >= 2 && std::thread::hardware_concurrency() >= 2;
+    Band upper(job);
     if (!worthThreads) {
-        Band(job).run(0, rows);
+        upper.run(0, rows);
         return;
     }
+    Band lower(job);
     const int middle = rows / 2;
     std::thread helper;
     try {
-        helper = std::thread([&job, middle] { Band(job).run(0, middle); });
+        helper = std::thread([&upper, middle] { upper.run(0, middle); });
     } catch (const std::system_error&) {
-        Band(job).run(0, middle);
+        upper.run(0, middle);
     }
-    Band(job).run(middle, rows);
+    lower.run(middle, rows);
     if (helper.joinable())
         helper.join();
 }
@@ -234,7 +248,7 @@ void drawBicubic(const QImage& source, QImage& target, const QRect& area)
         copyInto(source, target, area);
         return;
     }
-    runBands(ResampleJob(source, target, area));
+    runBands(ResampleJob(source, target, area), int64_t(source.width()) * source.height());
 }
 
 }  // namespace picture
