@@ -8,6 +8,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_shell.h"
 #include "support/fake_shell_folder.h"
+#include "support/faulty_files.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ protected:
     QTemporaryDir folder;
     fakes::FakeDialogs dialogs;
     fakes::FakeShell shell;
-    platform::LocalFiles files;
+    fakes::FaultyFiles files;
     fakes::FakeCommentLibrary comments;
     fakes::FakeShellNamespace shellFolders;
     std::unique_ptr<editor::Corvane> window;
