@@ -1,10 +1,11 @@
 #include "picture/bicubic_resampler.h"
 
 #include "picture/bicubic_taps.h"
-#include "picture/simd_lanes.h"
+#include "picture/planar_rows.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <system_error>
 #include <thread>
@@ -16,102 +17,6 @@ namespace {
 
 // Below this many source pixels a second thread costs more to start than it saves.
 constexpr int64_t kThreadedSourcePixels = 1 << 20;
-
-// One row of pixels as three planes of floats (blue, green, red), each padded with zeros to a whole
-// number of SIMD lanes so every tap loop can run in full vectors.
-class PlanarRow {
-public:
-    explicit PlanarRow(int width) : stride_(roundUpToLanes(width + kLanes)), data_(size_t(stride_) * 3, 0.0f) {}
-
-    float* plane(int channel) { return data_.data() + size_t(channel) * size_t(stride_); }
-    const float* plane(int channel) const { return data_.data() + size_t(channel) * size_t(stride_); }
-    int stride() const { return stride_; }
-    float* data() { return data_.data(); }
-
-private:
-    int stride_;
-    std::vector<float> data_;
-};
-
-// The tap weights of one axis re-laid with a stride of whole vectors, zero-padded.
-struct LaneTaps {
-    int stride = 0;
-    std::vector<int> first;
-    std::vector<float> weights;
-};
-
-LaneTaps toLaneTaps(const AxisTaps& axis)
-{
-    LaneTaps lanes;
-    lanes.stride = roundUpToLanes(axis.taps);
-    lanes.first = axis.first;
-    lanes.weights.assign(axis.first.size() * size_t(lanes.stride), 0.0f);
-    for (size_t i = 0; i < axis.first.size(); ++i)
-        std::copy_n(axis.weights.data() + i * size_t(axis.taps), axis.taps,
-                    lanes.weights.data() + i * size_t(lanes.stride));
-    return lanes;
-}
-
-SIMD_CLONES void planarize(const QRgb* pixels, int width, PlanarRow& row)
-{
-    float* blue = row.plane(0);
-    float* green = row.plane(1);
-    float* red = row.plane(2);
-    int x = 0;
-    for (; x + kLanes <= width; x += kLanes) {
-        UInt8x packed;
-        loadPixels(packed, pixels + x);
-        const Float8 blueLanes = __builtin_convertvector(packed & 0xFFu, Float8);
-        const Float8 greenLanes = __builtin_convertvector((packed >> 8) & 0xFFu, Float8);
-        const Float8 redLanes = __builtin_convertvector((packed >> 16) & 0xFFu, Float8);
-        storeLanes(blue + x, blueLanes);
-        storeLanes(green + x, greenLanes);
-        storeLanes(red + x, redLanes);
-    }
-    for (; x < width; ++x) {
-        blue[x] = float(qBlue(pixels[x]));
-        green[x] = float(qGreen(pixels[x]));
-        red[x] = float(qRed(pixels[x]));
-    }
-}
-
-// Each output sample is a dot product over its taps, eight taps at a time per channel.
-SIMD_CLONES void filterAcross(const PlanarRow& in, const LaneTaps& taps, int width, float* blue, float* green,
-                              float* red)
-{
-    for (int x = 0; x < width; ++x) {
-        const float* weights = taps.weights.data() + size_t(x) * size_t(taps.stride);
-        const int first = taps.first[size_t(x)];
-        const float* inBlue = in.plane(0) + first;
-        const float* inGreen = in.plane(1) + first;
-        const float* inRed = in.plane(2) + first;
-        Float8 sumBlue = {}, sumGreen = {}, sumRed = {};
-        Float8 weight, sample;
-        for (int k = 0; k < taps.stride; k += kLanes) {
-            loadLanes(weight, weights + k);
-            loadLanes(sample, inBlue + k);
-            sumBlue += weight * sample;
-            loadLanes(sample, inGreen + k);
-            sumGreen += weight * sample;
-            loadLanes(sample, inRed + k);
-            sumRed += weight * sample;
-        }
-        blue[x] = laneTotal(sumBlue);
-        green[x] = laneTotal(sumGreen);
-        red[x] = laneTotal(sumRed);
-    }
-}
-
-SIMD_CLONES void accumulate(float* sums, const float* row, float weight, int length)
-{
-    Float8 sum, sample;
-    for (int i = 0; i < length; i += kLanes) {
-        loadLanes(sum, sums + i);
-        loadLanes(sample, row + i);
-        sum += sample * weight;
-        storeLanes(sums + i, sum);
-    }
-}
 
 // Clamps away the kernel's overshoot; lrint rounds halves to even in the default rounding mode.
 int toChannel(float value)
@@ -177,18 +82,16 @@ private:
     void filterSourceRow(int sourceY)
     {
         planarize(job_.sourceRow(sourceY), job_.sourceWidth, sourceRow_);
-        PlanarRow& out = ringRow(sourceY);
-        filterAcross(sourceRow_, job_.horizontal, job_.area.width(), out.plane(0), out.plane(1), out.plane(2));
+        filterAcross(sourceRow_, job_.horizontal, job_.area.width(), ringRow(sourceY));
     }
 
     void writeRow(int y)
     {
         const AxisTaps& vertical = job_.vertical;
-        const int length = sums_.stride() * 3;
-        std::fill_n(sums_.data(), length, 0.0f);
+        std::fill_n(sums_.data(), sums_.stride() * 3, 0.0f);
         const float* weights = vertical.weights.data() + size_t(y) * size_t(vertical.taps);
         for (int k = 0; k < vertical.taps; ++k)
-            accumulate(sums_.data(), ringRow(vertical.first[size_t(y)] + k).data(), weights[k], length);
+            accumulate(sums_, ringRow(vertical.first[size_t(y)] + k), weights[k]);
 
         QRgb* out = job_.targetRow(y);
         for (int x = 0; x < job_.area.width(); ++x)
