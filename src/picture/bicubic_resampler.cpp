@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -24,26 +25,23 @@ int toChannel(float value)
     return int(std::lrint(std::clamp(value, 0.0f, 255.0f)));
 }
 
-// Everything a band of output rows shares: read-only after construction. Row addresses come from the
-// pixel pointers taken here, once, so the bands never touch the images' sharing machinery.
+// Everything the bands of output rows share: read-only after construction. The target's row
+// addresses come from the pixel pointer taken here, once, so the bands never touch the image's
+// sharing machinery.
 struct ResampleJob {
-    ResampleJob(const QImage& source, QImage& target, const QRect& area)
-        : sourceBits(source.constBits()), sourceStride(source.bytesPerLine()), sourceWidth(source.width()),
-          targetBits(target.bits()), targetStride(target.bytesPerLine()), area(area),
-          horizontal(toLaneTaps(bicubicTaps(source.width(), area.width()))),
-          vertical(bicubicTaps(source.height(), area.height()))
+    ResampleJob(QSize sourceSize, QImage& target, const QRect& area)
+        : sourceSize(sourceSize), targetBits(target.bits()), targetStride(target.bytesPerLine()), area(area),
+          horizontal(toLaneTaps(bicubicTaps(sourceSize.width(), area.width()))),
+          vertical(bicubicTaps(sourceSize.height(), area.height()))
     {
     }
 
-    const QRgb* sourceRow(int y) const { return reinterpret_cast<const QRgb*>(sourceBits + y * sourceStride); }
     QRgb* targetRow(int y) const
     {
         return reinterpret_cast<QRgb*>(targetBits + (area.y() + y) * targetStride) + area.x();
     }
 
-    const uchar* sourceBits;
-    qsizetype sourceStride;
-    int sourceWidth;
+    QSize sourceSize;
     uchar* targetBits;
     qsizetype targetStride;
     QRect area;
@@ -51,38 +49,59 @@ struct ResampleJob {
     AxisTaps vertical;
 };
 
+// The rows of a picture already in memory.
+class ImageRows final : public SourceRows {
+public:
+    explicit ImageRows(const QImage& image) : bits_(image.constBits()), stride_(image.bytesPerLine()) {}
+
+    const QRgb* row(int y) override { return reinterpret_cast<const QRgb*>(bits_ + y * stride_); }
+
+private:
+    const uchar* bits_;
+    qsizetype stride_;
+};
+
 // Resamples a band of output rows in order. Each source row the band needs is filtered horizontally
 // once into a ring of `vertical.taps` rows, so memory stays a few rows wide however large the source.
 class Band {
 public:
-    explicit Band(const ResampleJob& job)
-        : job_(job), sourceRow_(job.sourceWidth), sums_(job.area.width()),
+    Band(const ResampleJob& job, std::unique_ptr<SourceRows> rows)
+        : job_(job), rows_(std::move(rows)), sourceRow_(job.sourceSize.width()), sums_(job.area.width()),
           ring_(size_t(job.vertical.taps), PlanarRow(job.area.width()))
     {
     }
 
-    void run(int firstRow, int endRow)
+    // False when a source row could not be read; the band stops there.
+    bool run(int firstRow, int endRow)
     {
         for (int y = firstRow; y < endRow; ++y) {
-            fillRing(job_.vertical.first[size_t(y)]);
+            if (!fillRing(job_.vertical.first[size_t(y)]))
+                return false;
             writeRow(y);
         }
+        return true;
     }
 
 private:
     PlanarRow& ringRow(int sourceY) { return ring_[size_t(sourceY % job_.vertical.taps)]; }
 
-    void fillRing(int firstNeeded)
+    bool fillRing(int firstNeeded)
     {
         nextSourceRow_ = std::max(nextSourceRow_, firstNeeded);
         for (; nextSourceRow_ < firstNeeded + job_.vertical.taps; ++nextSourceRow_)
-            filterSourceRow(nextSourceRow_);
+            if (!filterSourceRow(nextSourceRow_))
+                return false;
+        return true;
     }
 
-    void filterSourceRow(int sourceY)
+    bool filterSourceRow(int sourceY)
     {
-        planarize(job_.sourceRow(sourceY), job_.sourceWidth, sourceRow_);
+        const QRgb* pixels = rows_->row(sourceY);
+        if (!pixels)
+            return false;
+        planarize(pixels, job_.sourceSize.width(), sourceRow_);
         filterAcross(sourceRow_, job_.horizontal, job_.area.width(), ringRow(sourceY));
+        return true;
     }
 
     void writeRow(int y)
@@ -99,36 +118,38 @@ private:
     }
 
     const ResampleJob& job_;
+    std::unique_ptr<SourceRows> rows_;
     PlanarRow sourceRow_;
     PlanarRow sums_;
     std::vector<PlanarRow> ring_;
     int nextSourceRow_ = 0;
 };
 
-// Splits the output rows in two halves when the source is large and a second core is there; the
-// halves share nothing but read-only tables and write disjoint rows. Both bands allocate their buffers
-// here, on the calling thread, so running them cannot throw.
-void runBands(const ResampleJob& job, int64_t sourcePixels)
+// Splits the output rows in two halves when the source is large, splitting pays and a second core is
+// there; the halves share nothing but read-only tables and write disjoint rows. Both bands allocate
+// their buffers and open their readers here, on the calling thread, so running them cannot throw.
+bool runBands(const ResampleJob& job, const SourceRowsFactory& makeRows, bool splitsWell)
 {
     const int rows = job.area.height();
-    const bool worthThreads =
-        sourcePixels >= kThreadedSourcePixels && rows >= 2 && std::thread::hardware_concurrency() >= 2;
-    Band upper(job);
-    if (!worthThreads) {
-        upper.run(0, rows);
-        return;
-    }
-    Band lower(job);
+    const int64_t sourcePixels = int64_t(job.sourceSize.width()) * job.sourceSize.height();
+    const bool worthThreads = splitsWell && sourcePixels >= kThreadedSourcePixels && rows >= 2 &&
+                              std::thread::hardware_concurrency() >= 2;
+    Band upper(job, makeRows());
+    if (!worthThreads)
+        return upper.run(0, rows);
+    Band lower(job, makeRows());
     const int middle = rows / 2;
+    bool upperDone = false;
     std::thread helper;
     try {
-        helper = std::thread([&upper, middle] { upper.run(0, middle); });
+        helper = std::thread([&upper, &upperDone, middle] { upperDone = upper.run(0, middle); });
     } catch (const std::system_error&) {
-        upper.run(0, middle);
+        upperDone = upper.run(0, middle);
     }
-    lower.run(middle, rows);
+    const bool lowerDone = lower.run(middle, rows);
     if (helper.joinable())
         helper.join();
+    return upperDone && lowerDone;
 }
 
 // At the same size the bicubic weights are exactly one and zero, so copying gives the identical
@@ -151,7 +172,16 @@ void drawBicubic(const QImage& source, QImage& target, const QRect& area)
         copyInto(source, target, area);
         return;
     }
-    runBands(ResampleJob(source, target, area), int64_t(source.width()) * source.height());
+    const auto makeRows = [&source] { return std::make_unique<ImageRows>(source); };
+    runBands(ResampleJob(source.size(), target, area), makeRows, true);
+}
+
+bool drawBicubicFromRows(QSize sourceSize, const SourceRowsFactory& makeRows, bool splitsWell, QImage& target,
+                         const QRect& area)
+{
+    if (area.isEmpty() || sourceSize.isEmpty())
+        return true;
+    return runBands(ResampleJob(sourceSize, target, area), makeRows, splitsWell);
 }
 
 }  // namespace picture

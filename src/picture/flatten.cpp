@@ -2,10 +2,8 @@
 
 namespace picture {
 
-namespace {
-
-// Premultiplied source over an opaque background: every channel c + bg * (255 - alpha) / 255.
-QRgb over(QRgb premultiplied, QRgb background)
+// Every channel c + bg * (255 - alpha) / 255.
+QRgb flattenPixel(QRgb premultiplied, QRgb background)
 {
     const int remaining = 255 - qAlpha(premultiplied);
     const auto blend = [remaining](int channel, int backgroundChannel) {
@@ -14,8 +12,6 @@ QRgb over(QRgb premultiplied, QRgb background)
     return qRgb(blend(qRed(premultiplied), qRed(background)), blend(qGreen(premultiplied), qGreen(background)),
                 blend(qBlue(premultiplied), qBlue(background)));
 }
-
-}  // namespace
 
 QImage flattenOnto(QImage image, QRgb background)
 {
@@ -29,7 +25,7 @@ QImage flattenOnto(QImage image, QRgb background)
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            row[x] = over(row[x], background);
+            row[x] = flattenPixel(row[x], background);
     }
     image.reinterpretAsFormat(QImage::Format_RGB32);
     return image;

@@ -10,4 +10,7 @@ namespace picture {
 // picture only changes format. Works in place when the pixels are already 32-bit and unshared.
 QImage flattenOnto(QImage image, QRgb background);
 
+// One premultiplied pixel drawn over the opaque `background`, exactly as flattenOnto does it.
+QRgb flattenPixel(QRgb premultiplied, QRgb background);
+
 }  // namespace picture

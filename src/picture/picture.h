@@ -26,8 +26,9 @@ PicturePtr RescalePicture(const Picture* handle, PictureKind kind, int width, in
                           bool keepAspect);
 
 // The viewer's two steps in one: load at own size onto `backColor`, then fit into `box` keeping the
-// aspect ratio. Skips the full-size intermediate and lets a JPEG decoder shrink early where that keeps
-// the result as good. Throws PictureError like LoadPictureScaled.
+// aspect ratio. Skips the full-size intermediate: JPEG and PNG decoders shrink early where that keeps
+// the result as good, and plain TIFF pages are resampled while their strips are decoded on two
+// threads. Throws PictureError like LoadPictureScaled.
 PicturePtr loadFitted(const QString& path, QSize box, uint32_t backColor);
 
 }  // namespace picture

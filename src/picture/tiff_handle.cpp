@@ -1,0 +1,37 @@
+#include "picture/tiff_handle.h"
+
+#include <QFile>
+
+namespace picture {
+
+namespace {
+
+// No single allocation the library makes for a plain picture's directory or a scanline comes near
+// this; a damaged header asking for more is refused instead of being served.
+constexpr tmsize_t kLargestTiffAllocation = tmsize_t(256) * 1024 * 1024;
+
+int ignoreMessage(TIFF*, void*, const char*, const char*, va_list)
+{
+    return 1;
+}
+
+struct OptionsDeleter {
+    void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
+};
+
+}  // namespace
+
+TiffHandle openTiffQuietly(const QString& path)
+{
+    const std::unique_ptr<TIFFOpenOptions, OptionsDeleter> options(TIFFOpenOptionsAlloc());
+    if (!options)
+        return nullptr;
+    TIFFOpenOptionsSetErrorHandlerExtR(options.get(), ignoreMessage, nullptr);
+    TIFFOpenOptionsSetWarningHandlerExtR(options.get(), ignoreMessage, nullptr);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kLargestTiffAllocation);
+    // Read, not mapped: a file cut short by another program while we read it then gives a read
+    // error rather than a bus fault.
+    return TiffHandle(TIFFOpenExt(QFile::encodeName(path).constData(), "rm", options.get()));
+}
+
+}  // namespace picture
