@@ -8,6 +8,13 @@ namespace picture {
 
 namespace {
 
+// Straight alpha premultiplied with rounding to nearest, as the general decoder's TIFF reader does it.
+QRgb premultiplied(const uint8_t* rgba)
+{
+    const auto scale = [alpha = rgba[3]](uint8_t channel) { return (channel * alpha + 127) / 255; };
+    return qRgba(scale(rgba[0]), scale(rgba[1]), scale(rgba[2]), rgba[3]);
+}
+
 bool opensAs(TIFF* tiff, const PlainTiffLayout& expected)
 {
     return tiff && plainTiffLayout(tiff) == expected;
@@ -47,8 +54,8 @@ bool TiffRows::decodeThrough(uint32_t y)
     return true;
 }
 
-// The same pixels the general decoder hands over, flattened as flattenOnto would: straight alpha is
-// premultiplied first, and premultiplied colours are kept within their alpha as valid ones are.
+// The same pixels the general decoder hands over, flattened as flattenOnto would; premultiplied
+// colours are kept within their alpha, as valid ones are.
 void TiffRows::toPixels()
 {
     const uint8_t* in = samples_.data();
@@ -61,7 +68,7 @@ void TiffRows::toPixels()
         break;
     case PlainTiffLayout::Alpha::Straight:
         for (int x = 0; x < width; ++x, in += 4)
-            out[x] = flattenPixel(qPremultiply(qRgba(in[0], in[1], in[2], in[3])), background_);
+            out[x] = flattenPixel(premultiplied(in), background_);
         break;
     case PlainTiffLayout::Alpha::Premultiplied:
         for (int x = 0; x < width; ++x, in += 4) {
