@@ -38,6 +38,9 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
+    // Removing our trailer would leave those bytes where a trailer is looked for, and they would be misread.
+    if (text.empty() && layout->foreignBytesMimicTrailer)
+        return planFailure(CORVANE_E_UNSUPPORTED);
     EditPlan plan(file.size());
     const uint64_t removed = layout->trailer ? layout->trailer->length : 0;
     plan.replace(layout->bitmapEnd, removed, text.empty() ? Bytes{} : trailer(text));

@@ -85,9 +85,12 @@ std::optional<Layout> parseLayout(ByteView file)
     const TrailerSearch trailer = findTrailer(file, *declaredSize);
     if (trailer.state == TrailerState::CutOff)
         return std::nullopt;
-    Layout layout{*declaredSize, std::nullopt};
-    if (trailer.state == TrailerState::Present)
+    Layout layout{*declaredSize, std::nullopt, false};
+    if (trailer.state == TrailerState::Present) {
         layout.trailer = trailer.range;
+        const uint64_t trailerEnd = trailer.range.offset + trailer.range.length;
+        layout.foreignBytesMimicTrailer = findTrailer(file, trailerEnd).state != TrailerState::Absent;
+    }
     return layout;
 }
 
