@@ -122,8 +122,9 @@ TEST(PlainTiff, FirstPageOfSeveralIsShown)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("pages.tif");
-    fixtures::writeTiff(path, {fixtures::halves(60, 40, Qt::red, Qt::red), fixtures::halves(60, 40, Qt::blue, Qt::blue)},
-                        {.compression = 5});
+    const QImage red = fixtures::halves(60, 40, Qt::red, Qt::red);
+    const QImage blue = fixtures::halves(60, 40, Qt::blue, Qt::blue);
+    fixtures::writeTiff(path, {red, blue}, {.compression = 5});
     const PicturePtr fast = fitPlainTiff(path, QSize(60, 40), kWhite);
     ASSERT_TRUE(fast);
     EXPECT_TRUE(fixtures::regionIs(fast->image(), QRect(0, 0, 60, 40), Qt::red));

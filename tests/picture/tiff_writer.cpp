@@ -128,9 +128,10 @@ void writeRows(TIFF* tiff, const QImage& page, std::vector<uint8_t> bytes, const
     const int planes = style.layout == TiffStyle::Layout::SeparatePlanes ? samplesOf(style) : 1;
     const size_t rowBytes = size_t(TIFFScanlineSize(tiff));
     for (int plane = 0; plane < planes; ++plane)
-        for (int y = 0; y < page.height(); ++y)
-            require(TIFFWriteScanline(tiff, bytes.data() + (size_t(plane) * size_t(page.height()) + size_t(y)) * rowBytes,
-                                      uint32_t(y), uint16_t(plane)) >= 0);
+        for (int y = 0; y < page.height(); ++y) {
+            uint8_t* row = bytes.data() + (size_t(plane) * size_t(page.height()) + size_t(y)) * rowBytes;
+            require(TIFFWriteScanline(tiff, row, uint32_t(y), uint16_t(plane)) >= 0);
+        }
 }
 
 void writePage(TIFF* tiff, const QImage& page, const TiffStyle& style)
