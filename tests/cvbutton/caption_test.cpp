@@ -1,6 +1,6 @@
 #include "cvbutton/button_types.h"
 #include "cvbutton/render/caption.h"
-#include "pixels.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST_F(CaptionColour, FollowsTheFontColoursWithCustomColours)
 
 TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
 {
-    platform::Surface surface = testing::paper(120, 60);
+    platform::Surface surface = surface_pixels::paper(120, 60);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(40);
     font.setBold(true);
@@ -55,8 +55,8 @@ TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
     DrawCaption(surface, QStringLiteral("HI"), {0, 0, 120, 60}, platform::DT_CENTER | platform::DT_WORDBREAK,
                 {true, StatePressed, kFont, kFontHighlight});
     EXPECT_EQ(surface.foregroundColor(), 0x00FF00u);
-    EXPECT_FALSE(testing::pixelsOf(surface, kFontHighlight).empty());
-    EXPECT_TRUE(testing::pixelsOf(surface, 0x00FF00).empty());
+    EXPECT_FALSE(surface_pixels::pixelsOf(surface, kFontHighlight).empty());
+    EXPECT_TRUE(surface_pixels::pixelsOf(surface, 0x00FF00).empty());
 }
 
 } // namespace

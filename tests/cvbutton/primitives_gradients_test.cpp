@@ -1,14 +1,14 @@
 #include "cvbutton/render/gradients.h"
-#include "pixels.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
 namespace cvbutton::render {
 namespace {
 
-using testing::kPaper;
-using testing::paper;
-using testing::pixelsOf;
+using surface_pixels::kPaper;
+using surface_pixels::paper;
+using surface_pixels::pixelsOf;
 
 TEST(DrawVGradient, DrawsStepsPlusOneRowsEndingExactlyOnBothColours)
 {
@@ -48,7 +48,7 @@ TEST(DrawVGradient, ALeftwardLineColoursItsStartColumnOnly)
 {
     Surface surface = paper(6, 3);
     DrawVGradientDC(surface, 0x000000, 0x000000, 4, 0, 3, 2);
-    EXPECT_EQ(pixelsOf(surface, 0x000000), (testing::Pixels{{4, 0}, {4, 1}, {4, 2}}));
+    EXPECT_EQ(pixelsOf(surface, 0x000000), (surface_pixels::Pixels{{4, 0}, {4, 1}, {4, 2}}));
 }
 
 TEST(DrawHGradient, DrawsColumnsLeftToRightInclusiveWithoutTheBottomRow)

@@ -1,6 +1,6 @@
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/lines_boxes.h"
-#include "pixels.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 namespace cvbutton::render {
 namespace {
 
-using testing::paper;
-using testing::Pixels;
-using testing::pixelsOf;
+using surface_pixels::paper;
+using surface_pixels::Pixels;
+using surface_pixels::pixelsOf;
 
 constexpr Colorref kInk = 0x0000FF;
 constexpr int kMaxInt = std::numeric_limits<int>::max();
@@ -91,7 +91,7 @@ TEST(DrawEdgeBox, BeyondTheIntegerRangeDrawsNothing)
 {
     Surface surface = paper(4, 4);
     DrawEdgeBox(surface, 0.0f, 0.0f, 3.0e9f, 4.0f, platform::EDGE_RAISED, platform::BF_RECT);
-    EXPECT_EQ(pixelsOf(surface, testing::kPaper).size(), 16u);
+    EXPECT_EQ(pixelsOf(surface, surface_pixels::kPaper).size(), 16u);
 }
 
 TEST(DrawEtchedFrame, DrawsTwoOffsetOutlinesWithMixedCrossingsAndCornerPixels)

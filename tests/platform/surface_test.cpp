@@ -1,4 +1,5 @@
 #include "platform/surface.h"
+#include "support/surface_pixels.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -12,24 +13,12 @@ namespace {
 constexpr Colorref kWhite = 0xFFFFFF;
 constexpr Colorref kInk = 0x0000FF;
 
-using Pixels = std::set<std::pair<int, int>>;
+using surface_pixels::Pixels;
+using surface_pixels::pixelsOf;
 
 Surface whiteSurface(int width = 20, int height = 20)
 {
-    Surface surface(width, height);
-    surface.setBackgroundColor(kWhite);
-    surface.clear();
-    return surface;
-}
-
-Pixels inked(const Surface& surface, Colorref ink = kInk)
-{
-    Pixels pixels;
-    for (int y = 0; y < surface.height(); ++y)
-        for (int x = 0; x < surface.width(); ++x)
-            if (surface.pixel(x, y) == ink)
-                pixels.insert({x, y});
-    return pixels;
+    return surface_pixels::paper(width, height);
 }
 
 Pixels line(int x1, int y1, int x2, int y2)
@@ -38,7 +27,7 @@ Pixels line(int x1, int y1, int x2, int y2)
     surface.selectPen({kInk});
     surface.moveTo(x1, y1);
     surface.lineTo(x2, y2);
-    return inked(surface);
+    return pixelsOf(surface, kInk);
 }
 
 // Pixels that differ from the background, as the bounding box of what text drew.
@@ -84,7 +73,7 @@ TEST(SurfaceLines, AreClippedAndMoveThePenToTheirEnd)
     surface.moveTo(-2000000000, 3);
     surface.lineTo(2000000000, 3);
     surface.lineTo(2000000000, 2000000000);
-    EXPECT_EQ(inked(surface).size(), 10u);
+    EXPECT_EQ(pixelsOf(surface, kInk).size(), 10u);
     EXPECT_EQ(surface.pixel(0, 3), kInk);
     EXPECT_EQ(surface.pixel(9, 3), kInk);
 }
@@ -101,14 +90,14 @@ TEST(SurfacePixels, FillExcludesRightAndBottomEdges)
 {
     Surface surface = whiteSurface(10, 10);
     surface.fillRect({2, 3, 5, 6}, kInk);
-    EXPECT_EQ(inked(surface).size(), 9u);
+    EXPECT_EQ(pixelsOf(surface, kInk).size(), 9u);
     EXPECT_EQ(surface.pixel(2, 3), kInk);
     EXPECT_EQ(surface.pixel(4, 5), kInk);
     EXPECT_EQ(surface.pixel(5, 5), kWhite);
     EXPECT_EQ(surface.pixel(4, 6), kWhite);
     surface.fillRect({6, 6, 6, 9}, kInk);
     surface.fillRect({8, 8, 7, 9}, kInk);
-    EXPECT_EQ(inked(surface).size(), 9u);
+    EXPECT_EQ(pixelsOf(surface, kInk).size(), 9u);
 }
 
 TEST(SurfacePixels, OutsideTheSurfaceReadInvalidAndIgnoreWrites)
@@ -116,7 +105,7 @@ TEST(SurfacePixels, OutsideTheSurfaceReadInvalidAndIgnoreWrites)
     Surface surface = whiteSurface(4, 4);
     surface.setPixel(4, 0, kInk);
     surface.setPixel(-1, 0, kInk);
-    EXPECT_TRUE(inked(surface).empty());
+    EXPECT_TRUE(pixelsOf(surface, kInk).empty());
     EXPECT_EQ(surface.pixel(4, 0), kInvalidColor);
     surface.setPixel(3, 3, kInk);
     EXPECT_EQ(surface.pixel(3, 3), kInk);
@@ -127,9 +116,9 @@ TEST(SurfacePixels, ClearFillsWithTheBackgroundColour)
     Surface surface(3, 3);
     surface.setBackgroundColor(0x00FF00);
     surface.clear();
-    EXPECT_EQ(inked(surface, 0x00FF00).size(), 9u);
+    EXPECT_EQ(pixelsOf(surface, 0x00FF00).size(), 9u);
     surface.resize(5, 2);
-    EXPECT_EQ(inked(surface, 0x00FF00).size(), 10u);
+    EXPECT_EQ(pixelsOf(surface, 0x00FF00).size(), 10u);
 }
 
 TEST(SurfaceEdges, RaisedAndSunkenUseTheSystemColourPairs)
@@ -177,10 +166,10 @@ TEST(SurfaceCopies, CopyAnAreaAndClipAtBothSurfaces)
     source.fillRect({0, 0, 2, 2}, kInk);
     Surface target = whiteSurface(5, 5);
     target.copyFrom(3, 3, 4, 4, source, 0, 0);
-    EXPECT_EQ(inked(target), (Pixels{{3, 3}, {4, 3}, {3, 4}, {4, 4}}));
+    EXPECT_EQ(pixelsOf(target, kInk), (Pixels{{3, 3}, {4, 3}, {3, 4}, {4, 4}}));
     Surface shifted = whiteSurface(5, 5);
     shifted.copyFrom(0, 0, 3, 3, source, 1, 1);
-    EXPECT_EQ(inked(shifted), (Pixels{{0, 0}}));
+    EXPECT_EQ(pixelsOf(shifted, kInk), (Pixels{{0, 0}}));
 }
 
 TEST(SurfaceDib, RowsAreBottomUpBlueGreenRedAndPaddedToFourBytes)
@@ -202,12 +191,12 @@ TEST(SurfaceDib, WritingBackWhatWasReadChangesNothingAndOffsetsApply)
     surface.setPixel(2, 1, kInk);
     Dib24 dib = surface.readDib(1, 0, 3, 3);
     surface.writeDib(1, 0, dib);
-    EXPECT_EQ(inked(surface), (Pixels{{2, 1}}));
+    EXPECT_EQ(pixelsOf(surface, kInk), (Pixels{{2, 1}}));
     surface.writeDib(3, 0, dib);
-    EXPECT_EQ(inked(surface), (Pixels{{2, 1}, {4, 1}}));
+    EXPECT_EQ(pixelsOf(surface, kInk), (Pixels{{2, 1}, {4, 1}}));
     dib.bits.resize(3);
     surface.writeDib(0, 0, dib);
-    EXPECT_EQ(inked(surface), (Pixels{{2, 1}, {4, 1}}));
+    EXPECT_EQ(pixelsOf(surface, kInk), (Pixels{{2, 1}, {4, 1}}));
 }
 
 class SurfaceText : public ::testing::Test {

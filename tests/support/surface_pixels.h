@@ -5,7 +5,8 @@
 #include <set>
 #include <utility>
 
-namespace cvbutton::testing {
+// Surfaces and pixel sets for tests that look at what was drawn.
+namespace surface_pixels {
 
 using Pixels = std::set<std::pair<int, int>>;
 
@@ -30,4 +31,4 @@ inline Pixels pixelsOf(const platform::Surface& surface, platform::Colorref colo
     return pixels;
 }
 
-} // namespace cvbutton::testing
+} // namespace surface_pixels
