@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/surface.h"
+
+namespace cvbutton::render {
+
+using platform::Colorref;
+using platform::Surface;
+
+// What a face renderer may read of the control: its size, its focus and default marks and its
+// colours. The pipeline fills it at paint time with colours already resolved (no system colour
+// values), so a renderer only computes and draws.
+struct FaceView {
+    int W = 0;
+    int H = 0;
+    bool HasFocus = false;
+    bool ShowFocus = false;
+    bool DisplayAsDefault = false;
+    bool UseCustomColors = false;
+    Colorref BackColor = 0;
+    Colorref HighlightColor = 0;
+};
+
+} // namespace cvbutton::render
