@@ -29,7 +29,8 @@ TEST(RenderTool, WritesTheSurfaceAsAPngOnTheButtonFace)
     const QImage image(out);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(75, 23));
-    EXPECT_EQ(image.pixel(0, 0), qRgb(0xF0, 0xF0, 0xF0));
+    ASSERT_EQ(runRenderTool({out, "--size", "75x23", "--style", "11", "--caption", ""}), 0);
+    EXPECT_EQ(QImage(out).pixel(0, 0), qRgb(0xF0, 0xF0, 0xF0)) << "a style without a face shows the button face";
 }
 
 // The face a shown control of the stock colours paints in its first layout.
