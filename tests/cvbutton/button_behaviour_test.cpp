@@ -62,7 +62,7 @@ TEST_F(Behaviour, LayoutKeepsTheMinimumSizeAndSettlesTheRectangles)
     EXPECT_EQ(control.ButtonRect(), (platform::Rect{0, 0, 20, 20}));
     button.UserControl_Resize();
     EXPECT_EQ(button.ButtonRect(), (platform::Rect{0, 0, 75, 23}));
-    EXPECT_EQ(button.CaptionRect(), (platform::Rect{4, 4, 71, 19}));
+    EXPECT_EQ(button.CaptionFormat(), platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK);
 }
 
 TEST_F(Behaviour, ShowAndHideTrackVisibilityAndHandTheTooltipTextBack)

@@ -15,7 +15,7 @@ from PIL import Image
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 STATES = ["normal", "hot", "pressed", "disabled", "defaulted"]
-SIZES = ["37x21", "52x26", "23x31"]
+SIZES = ["37x21", "23x31"]
 # Custom back and highlight colours; None for the system colours.
 PALETTES = [None, ("#2E8B57", "#FFD700"), ("#7F7F7F", "#010203")]
 # The focus and default marks, which only the standard face shows.
