@@ -10,11 +10,10 @@ import itertools
 import os
 import subprocess
 import sys
-import tempfile
 
 from PIL import Image
 
-from compare_faces import render
+from compare_faces import compare_all
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SIZES = ["67x25", "44x21", "120x37"]
@@ -60,21 +59,7 @@ def differences(drawn_path, expected_path):
 
 
 def main(tool):
-    faces = failed = 0
-    with tempfile.TemporaryDirectory() as folder:
-        for style, state, size, palette, marks in cases():
-            drawn = os.path.join(folder, "drawn.png")
-            expected = os.path.join(folder, "expected.png")
-            render(tool, drawn, style, state, size, palette, marks)
-            reference(expected, style, state, size, palette, marks)
-            faces += 1
-            found = differences(drawn, expected)
-            if found:
-                failed += 1
-                print(f"style {style} state {state} size {size} palette {palette} {' '.join(marks)}: "
-                      f"{len(found)} pixels differ, first {found[:3]}")
-    print(f"{faces - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return compare_all(tool, cases(), reference, differences)
 
 
 if __name__ == "__main__":
