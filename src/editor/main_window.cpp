@@ -43,7 +43,10 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     connectHandlers();
 }
 
-Corvane::~Corvane() = default;
+Corvane::~Corvane()
+{
+    closeDialogWindows();
+}
 
 void Corvane::buildControls()
 {
@@ -116,8 +119,10 @@ void Corvane::connectHandlers()
     connect(command_[3], &QPushButton::clicked, this, &Corvane::Command3_Click);
     connect(command_[4], &QPushButton::clicked, this, &Corvane::Command4_Click);
     connect(command_[5], &QPushButton::clicked, this, &Corvane::Command5_Click);
+    connect(command_[6], &QPushButton::clicked, this, &Corvane::Command6_Click);
     connect(command_[7], &QPushButton::clicked, this, &Corvane::Command7_Click);
     connect(command_[8], &QPushButton::clicked, this, &Corvane::Command8_Click);
+    connect(command_[9], &QPushButton::clicked, this, &Corvane::Command9_Click);
     connect(command_[10], &QPushButton::clicked, this, &Corvane::Command10_Click);
     connect(option1_, &QRadioButton::clicked, this, &Corvane::Option1_Click);
     connect(option2_, &QRadioButton::clicked, this, &Corvane::Option2_Click);
