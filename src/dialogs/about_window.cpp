@@ -4,6 +4,7 @@
 #include "dialogs/about_text.h"
 #include "dialogs/clickable_label.h"
 #include "dialogs/fixed_form.h"
+#include "dialogs/form_fonts.h"
 #include "dialogs/stored_buttons.h"
 #include "editor/twips.h"
 #include "platform/url_opener.h"
@@ -22,16 +23,12 @@ namespace {
 
 QFont labelFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
-    return font;
+    return formFont("MS Sans Serif", 9.75);
 }
 
 QFont boxFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
+    return formFont("MS Sans Serif", 8.25);
 }
 
 } // namespace
@@ -58,18 +55,13 @@ QLabel* AboutWindow::addLabel(const char* name, const QString& text, int left, i
 
 void AboutWindow::buildHeadingAndLinks()
 {
-    QFont heading(QStringLiteral("Arial"));
-    heading.setPointSizeF(9.75);
-    heading.setBold(true);
-    addLabel("Label1", QStringLiteral("Corvane 1.0"), 600, 360, 2895, 615)->setFont(heading);
+    addLabel("Label1", QStringLiteral("Corvane 1.0"), 600, 360, 2895, 615)->setFont(formFont("Arial", 9.75, true));
 
     label3_ = new ClickableLabel(this);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setText(QString::fromLatin1(about::kWebSiteText));
     label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont link(QStringLiteral("Microsoft Sans Serif"));
-    link.setPointSizeF(9.75);
-    label3_->setFont(link);
+    label3_->setFont(formFont("Microsoft Sans Serif", 9.75));
     QPalette blue = label3_->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label3_->setPalette(blue);

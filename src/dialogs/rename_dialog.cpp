@@ -2,6 +2,7 @@
 
 #include "cvbutton/widget_host.h"
 #include "dialogs/fixed_form.h"
+#include "dialogs/form_fonts.h"
 #include "dialogs/name_box.h"
 #include "dialogs/rename_names.h"
 #include "dialogs/stored_buttons.h"
@@ -26,6 +27,8 @@ RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, e
 {
     setObjectName(QStringLiteral("Form2"));
     setUpFixedForm(*this, QStringLiteral("Rename File"), 4680, 2370);
+    // The form's labels and boxes are in its own default face; only the buttons name theirs.
+    setFont(formFont("MS Sans Serif", 8.25));
     buildControls();
     connectHandlers();
     Form_Load();
