@@ -4,7 +4,9 @@
 #include "cvbutton/event.h"
 #include "cvbutton/host.h"
 #include "cvbutton/icon_picture.h"
+#include "platform/region.h"
 #include "platform/surface.h"
+#include "platform/theme.h"
 #include "platform/url_opener.h"
 
 #include <QFont>
@@ -107,6 +109,10 @@ public:
     bool PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
                             int Dest_Height, int Dest_Width);
     void setAboutPanel(AboutPanel* panel) { aboutPanel_ = panel; }
+    // The desktop's visual style, which the theme style draws with.
+    void setTheme(std::shared_ptr<platform::Theme> theme) { theme_ = std::move(theme); }
+    // Gives the window the outline of the current style.
+    void ApplyWindowShape();
 
     // Run-time state shared with the renderers.
     int DrawState() const { return DrawState_; }
@@ -121,6 +127,7 @@ public:
     platform::Rect CaptionRect() const { return CaptionRect_; }
     unsigned CaptionFormat() const { return CaptionFormat_; }
     int ContentMargin() const { return ContentMargin_; }
+    const platform::Region& WindowRegion() const { return WindowRegion_; }
 
     // Drawing primitives on the control's own surface or on the one given.
     void DrawLine(int X1, int Y1, int X2, int Y2, Colorref Color);
@@ -170,9 +177,15 @@ private:
     void readColorsAndTooltip(const PropertyBag& bag);
     void readBehaviour(const PropertyBag& bag);
     bool raise(const Event& event);
+    void layOutCaption();
+    void paintFace(platform::Surface& surface);
+    void paintThemeFace(platform::Surface& surface);
+    void paintIcon(platform::Surface& surface);
+    void paintHotShadow(platform::Surface& surface, int x, int y);
 
     Host& host_;
     std::shared_ptr<platform::UrlOpener> urlOpener_;
+    std::shared_ptr<platform::Theme> theme_ = std::make_shared<platform::QtStyleTheme>();
     AboutPanel* aboutPanel_ = nullptr;
 
     IconPicture Icon_;
@@ -211,6 +224,7 @@ private:
     platform::Rect CaptionRect_;
     unsigned CaptionFormat_ = 0;
     int ContentMargin_ = 0;
+    platform::Region WindowRegion_;
 };
 
 } // namespace cvbutton

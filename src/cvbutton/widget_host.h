@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cvbutton/about_panel_window.h"
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/host.h"
 
@@ -22,6 +23,7 @@ public:
     ~WidgetHost() override;
 
     cvButton& button() { return *button_; }
+    AboutPanelWindow& aboutPanel() { return *aboutPanel_; }
 
     bool UserMode() const override { return userMode_; }
     bool DisplayAsDefault() const override { return displayAsDefault_; }
@@ -69,6 +71,7 @@ protected:
 
 private:
     platform::Surface surface_;
+    std::unique_ptr<AboutPanelWindow> aboutPanel_;
     std::unique_ptr<cvButton> button_;
     bool userMode_ = true;
     bool displayAsDefault_ = false;
