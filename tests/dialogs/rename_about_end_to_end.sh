@@ -22,7 +22,7 @@ shots=${shots:-$work/shots}
 mkdir -p "$shots"
 
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICTURES=$work/home/Pictures SHOTS=$shots
-export OK_BY=${OK_BY:-pointer}
+export OK_BY=${OK_BY:-pointer} QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
