@@ -5,34 +5,12 @@
 #include <QProcess>
 #include <QThread>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 using namespace commenttest;
 
 namespace {
-
-// A 64 MiB uncompressed BMP with a pattern in its pixels, so any damage to them shows in a hash.
-QByteArray bigBitmap()
-{
-    constexpr quint32 width = 4096, height = 4096, pixelOffset = 54;
-    constexpr quint32 size = pixelOffset + width * height * 4;
-    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-    for (qsizetype i = pixelOffset; i < bytes.size(); ++i)
-        bytes[i] = char(i % 251);
-    QByteArray header(54, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    qToLittleEndian(size, header.data() + 2);
-    qToLittleEndian(pixelOffset, header.data() + 10);
-    qToLittleEndian(quint32(40), header.data() + 14);
-    qToLittleEndian(width, header.data() + 18);
-    qToLittleEndian(height, header.data() + 22);
-    qToLittleEndian(quint16(1), header.data() + 26);
-    qToLittleEndian(quint16(32), header.data() + 28);
-    return header + bytes.mid(54);
-}
 
 QByteArray hashOf(const QByteArray& bytes)
 {
@@ -43,7 +21,7 @@ TEST(KilledWriter, LeavesTheOldOrTheNewFileAndNoTemporary)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("big.bmp");
-    const QByteArray original = bigBitmap();
+    const QByteArray original = patternedBitmap(4096, 4096);
     writeFile(path, original);
     // Everything after the header's size field, which counts our trailer.
     const QByteArray bitmapHash = hashOf(original.mid(6));
