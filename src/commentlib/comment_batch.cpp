@@ -2,6 +2,7 @@
 
 #include "comment_file.h"
 #include "corvane.h"
+#include "platform/temporary_names.h"
 
 #include <map>
 #include <set>
@@ -35,8 +36,10 @@ void CommentBatch::add(const std::string& path)
         report_(index, CORVANE_OK);
         return;
     }
+    if (cleanedFolders_.insert(source->folderId()).second)
+        removeStaleTemporaries(source->folder(), {});
     auto replacement = std::make_unique<PendingReplacement>();
-    const int32_t status = replacement->prepare(*source, planned.plan);
+    const int32_t status = replacement->prepare(*source, planned.plan, PendingReplacement::Cleanup::AlreadyDone);
     source->releaseBytes();
     groupBytes_ += planned.plan.resultSize();
     group_.push_back({index, std::move(source), std::move(replacement), status});

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,7 @@ private:
     size_t added_ = 0;
     uint64_t groupBytes_ = 0;
     std::vector<Pending> group_;
+    std::set<SourceFile::FolderId> cleanedFolders_;
 };
 
 }

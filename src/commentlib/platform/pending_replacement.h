@@ -17,7 +17,9 @@ public:
     PendingReplacement& operator=(const PendingReplacement&) = delete;
     ~PendingReplacement();
 
-    int32_t prepare(const SourceFile& source, const EditPlan& plan);
+    enum class Cleanup { ThisFile, AlreadyDone };
+    // Removes a killed writer's temporaries of this file first, unless a batch did for the whole folder.
+    int32_t prepare(const SourceFile& source, const EditPlan& plan, Cleanup cleanup = Cleanup::ThisFile);
     // One flush of the new file; a batch flushes the whole file system once instead.
     int32_t makeDurable();
     int32_t commit(const SourceFile& source);

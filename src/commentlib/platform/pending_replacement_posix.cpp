@@ -97,12 +97,13 @@ int32_t PendingReplacement::fail(int32_t status)
     return status;
 }
 
-int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& plan)
+int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& plan, Cleanup cleanup)
 {
     if (const int32_t status = writableStatus(source); status != CORVANE_OK)
         return status;
     folder_ = source.folder();
-    removeStaleTemporaries(folder_, source.name());
+    if (cleanup == Cleanup::ThisFile)
+        removeStaleTemporaries(folder_, source.name());
     file_ = openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (file_ < 0) {
         name_ = uniqueTemporaryName(source.name());

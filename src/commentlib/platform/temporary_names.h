@@ -9,7 +9,8 @@ namespace corvane {
 
 std::string uniqueTemporaryName(const std::string& fileName);
 bool isTemporaryNameFor(std::string_view candidate, const std::string& fileName);
-// Never opens anything but a regular file and never waits.
+// Never opens anything but a regular file and never waits. An empty file name stands for every file of the
+// folder, so a batch scans each folder once instead of once per file.
 void removeStaleTemporaries(int folder, const std::string& fileName);
 
 }

@@ -75,6 +75,11 @@ std::string uniqueTemporaryName(const std::string& fileName)
 
 bool isTemporaryNameFor(std::string_view candidate, const std::string& fileName)
 {
+    if (fileName.empty()) {
+        const size_t marker = candidate.rfind(".corvane-");
+        return candidate.starts_with('.') && marker != std::string_view::npos && marker > 0 &&
+               isTemporaryNameFor(candidate, std::string(candidate.substr(1, marker - 1)));
+    }
     const std::string prefix = temporaryPrefix(fileName);
     if (!candidate.starts_with(prefix) || !candidate.ends_with(kSuffix) ||
         candidate.size() < prefix.size() + kSuffix.size())
