@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -26,9 +27,13 @@ public:
 
     using FolderId = std::pair<uint64_t, uint64_t>;
 
-    ByteView bytes() const { return bytes_; }
+    ByteView bytes() const { return {bytes_.get(), size_}; }
     // Once the new file is written, a batch keeps only what the commit needs.
-    void releaseBytes() { Bytes().swap(bytes_); }
+    void releaseBytes()
+    {
+        bytes_.reset();
+        size_ = 0;
+    }
     int descriptor() const { return descriptor_; }
     int folder() const { return folder_; }
     const std::string& name() const { return name_; }
@@ -49,7 +54,9 @@ private:
     std::string name_;
     struct stat status_ {};
     FolderId folderId_;
-    Bytes bytes_;
+    // Not value-initialised: zeroing a large picture's buffer before reading into it would cost a pass.
+    std::unique_ptr<uint8_t[]> bytes_;
+    size_t size_ = 0;
 };
 
 }

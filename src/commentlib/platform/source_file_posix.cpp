@@ -74,10 +74,11 @@ int32_t SourceFile::open(const std::string& path, SourceFile& file)
 
 int32_t SourceFile::read()
 {
-    bytes_.resize(size_t(status_.st_size));
+    size_ = size_t(status_.st_size);
+    bytes_.reset(new uint8_t[size_]);
     size_t done = 0;
-    while (done < bytes_.size()) {
-        const ssize_t got = pread(descriptor_, bytes_.data() + done, bytes_.size() - done, off_t(done));
+    while (done < size_) {
+        const ssize_t got = pread(descriptor_, bytes_.get() + done, size_ - done, off_t(done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
