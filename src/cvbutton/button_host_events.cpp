@@ -16,6 +16,11 @@ cvButton::cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener)
 {
 }
 
+cvButton::~cvButton()
+{
+    UserControl_Terminate();
+}
+
 void cvButton::UserControl_Show()
 {
     IsShown_ = true;
@@ -27,7 +32,7 @@ void cvButton::UserControl_Show()
 void cvButton::UserControl_Hide()
 {
     IsShown_ = false;
-    host_.setExtenderToolTipText(ToolTipText_);
+    handBackToolTipText();
 }
 
 // Keeps the control at least 300 twips each way and settles the rectangles the face and the
