@@ -97,8 +97,7 @@ bool QtMessageHook::IsFunctionExported(const QString& function, const QString& m
 
 bool QtMessageHook::TrackMouseEvent(const TrackMouseEventRequest& request)
 {
-    return request.cbSize == sizeof(TrackMouseEventRequest) && (request.dwFlags & TME_LEAVE) &&
-           requestLeave(request.hwndTrack);
+    return (request.dwFlags & TME_LEAVE) && requestLeave(request.hwndTrack);
 }
 
 bool QtMessageHook::_TrackMouseEvent(const TrackMouseEventRequest& request)
