@@ -1,4 +1,5 @@
 // Corvane: one window for reading and editing the comments of picture files.
+#include "editor/launch_arguments.h"
 #include "editor/main_window.h"
 #include "platform/desktop_shell.h"
 #include "platform/detail_folder.h"
@@ -8,17 +9,53 @@
 #include "platform/single_instance.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+using platform::SingleInstance;
+
+// False when this start must end: another instance runs (and has taken the picture over).
+bool becomeTheRunningInstance(SingleInstance& instance, const QString& path, int& exitCode)
+{
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Claimed:
+        return true;
+    case SingleInstance::Claim::AnotherRuns:
+        exitCode = instance.activateRunning(path) ? 0 : 1;
+        return false;
+    case SingleInstance::Claim::Unavailable:
+        // Better one window too many than none: the program still works, it just cannot tell
+        // whether another start runs.
+        std::fprintf(stderr, "corvane: cannot tell whether another instance runs (%s); starting anyway\n",
+                     qPrintable(instance.failureReason()));
+        return true;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv); // the command line is not read: every start begins empty
+    QApplication app(argc, argv); // takes the toolkit's own options out of the command line
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
 
-    platform::SingleInstance instance(QStringLiteral("corvane"));
-    if (!instance.claim())
-        return instance.activateRunning() ? 0 : 1;
+    const editor::LaunchRequest request =
+        editor::parseLaunchArguments(QApplication::arguments().mid(1), QDir::currentPath());
+    if (!request.error.isEmpty()) {
+        std::fprintf(stderr, "corvane: %s\nusage: corvane [--] [PICTURE]\n", qPrintable(request.error));
+        return 2;
+    }
+
+    SingleInstance instance(QStringLiteral("corvane"));
+    int exitCode = 0;
+    if (!becomeTheRunningInstance(instance, request.path, exitCode))
+        return exitCode;
 
     platform::QtDialogs dialogs;
     platform::DesktopShell shell(dialogs);
@@ -27,8 +64,10 @@ int main(int argc, char** argv)
     platform::DetailNamespace shellFolders;
 
     editor::Corvane window({dialogs, shell, files, comments, shellFolders});
-    QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window,
-                     &editor::Corvane::bringForward);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &editor::Corvane::openHandedOver,
+                     Qt::QueuedConnection);
     window.show();
+    if (!request.path.isEmpty())
+        QTimer::singleShot(0, &window, [&window, &request] { window.openFromDesktop(request.path); });
     return app.exec();
 }

@@ -8,6 +8,9 @@ public:
     virtual ~AboutPanel() = default;
 
     virtual void showFloating() = 0;
+    // A newly placed control keeps the panel's window style of the moment, to which showFloating
+    // adds the frame bits; a control read from stored properties never does.
+    virtual void keepWindowStyle() {}
 };
 
 } // namespace cvbutton

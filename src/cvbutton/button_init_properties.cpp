@@ -1,4 +1,5 @@
 // A newly placed control: its first values, before anything was stored for it.
+#include "cvbutton/about_panel.h"
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/render/colors.h"
 
@@ -29,6 +30,8 @@ void cvButton::InitProperties()
     CaptionAlign_ = AlignCenter;
     IconAlign_ = AlignLeft;
     ContentMargin_ = 4;
+    if (aboutPanel_ != nullptr)
+        aboutPanel_->keepWindowStyle();
 }
 
 } // namespace cvbutton

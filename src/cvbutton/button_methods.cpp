@@ -29,27 +29,6 @@ QString cvButton::Version() const
     return QStringLiteral("3.6.2");
 }
 
-// Clears the surface and settles the state the face is drawn in: a design environment shows
-// every style but the rounded gradient hot, a checked button looks pressed, a disabled one
-// disabled. Until the control is shown, clearing is all.
-void cvButton::Refresh()
-{
-    platform::Surface& surface = host_.surface();
-    surface.clear();
-    ContentMargin_ = 3;
-    if (!IsShown_)
-        return;
-    if (Style_ != StyleRoundedGradient && !host_.UserMode())
-        DrawState_ = StateHot;
-    if (ButtonType_ == KindCheck && Value_)
-        DrawState_ = StatePressed;
-    if (!Enabled_) {
-        DrawState_ = StateDisabled;
-        surface.setBackgroundColor(platform::SystemColors::current().color(platform::COLOR_BTNFACE));
-        surface.clear();
-    }
-}
-
 void cvButton::About()
 {
     if (aboutPanel_ != nullptr)

@@ -5,7 +5,7 @@
 #include "cvbutton/render/colors.h"
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/gradients.h"
-#include "cvbutton/render/grayscale.h"
+#include "cvbutton/render/icon_painting.h"
 #include "cvbutton/render/lines_boxes.h"
 
 namespace cvbutton {
@@ -89,21 +89,10 @@ void cvButton::DrawEtchedFrame(int X, int Y, int Width, int Height, Colorref Col
     render::DrawEtchedFrame(host_.surface(), X, Y, Width, Height, Color1, Color2, CornerColor);
 }
 
-// The icon keeps its own transparency and is scaled to the size asked for; the caller's picture
-// is left as it was.
 bool cvButton::PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
                                   int Dest_Height, int Dest_Width)
 {
-    if (Dest_hDC == nullptr || !hIcon.hasHandle())
-        return false;
-    const std::optional<int> right = render::checkedAdd(Dest_X, Dest_Width);
-    const std::optional<int> bottom = render::checkedAdd(Dest_Y, Dest_Height);
-    if (!right || !bottom)
-        return false;
-    QImage gray = hIcon.image();
-    render::GrayscaleBitmap(gray);
-    Dest_hDC->drawImage(gray, {Dest_X, Dest_Y, *right, *bottom});
-    return true;
+    return render::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width);
 }
 
 } // namespace cvbutton

@@ -4,7 +4,9 @@
 #include "cvbutton/event.h"
 #include "cvbutton/host.h"
 #include "cvbutton/icon_picture.h"
+#include "platform/region.h"
 #include "platform/surface.h"
+#include "platform/theme.h"
 #include "platform/url_opener.h"
 
 #include <QFont>
@@ -113,6 +115,10 @@ public:
     // The window-message callback of the hook the control sets up in run mode.
     void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, platform::Window& lng_hWnd,
                         int& uMsg, std::intptr_t& wParam, std::intptr_t& lParam);
+    // The desktop's visual style, which the theme style draws with.
+    void setTheme(std::shared_ptr<platform::Theme> theme) { theme_ = std::move(theme); }
+    // Gives the window the outline of the current style.
+    void ApplyWindowShape();
 
     // Run-time state shared with the renderers.
     int DrawState() const { return DrawState_; }
@@ -129,6 +135,7 @@ public:
     platform::Rect CaptionRect() const { return CaptionRect_; }
     unsigned CaptionFormat() const { return CaptionFormat_; }
     int ContentMargin() const { return ContentMargin_; }
+    const platform::Region& WindowRegion() const { return WindowRegion_; }
 
     // Drawing primitives on the control's own surface or on the one given.
     void DrawLine(int X1, int Y1, int X2, int Y2, Colorref Color);
@@ -186,9 +193,15 @@ private:
     void CreateToolTip();
     void RemoveToolTip();
     void handBackToolTipText();
+    void layOutCaption();
+    void paintFace(platform::Surface& surface);
+    void paintThemeFace(platform::Surface& surface);
+    void paintIcon(platform::Surface& surface);
+    void paintHotShadow(platform::Surface& surface, int x, int y);
 
     Host& host_;
     std::shared_ptr<platform::UrlOpener> urlOpener_;
+    std::shared_ptr<platform::Theme> theme_ = std::make_shared<platform::QtStyleTheme>();
     AboutPanel* aboutPanel_ = nullptr;
 
     IconPicture Icon_;
@@ -235,6 +248,7 @@ private:
     bool toolTipTextTaken_ = false;
     // Expires with the control, so code that raised an event can tell it is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    platform::Region WindowRegion_;
 };
 
 } // namespace cvbutton

@@ -69,8 +69,10 @@ int keyCode(int key)
 } // namespace
 
 WidgetHost::WidgetHost(const QString& name, QWidget* parent)
-    : QWidget(parent), surface_(width(), height()), button_(std::make_unique<cvButton>(*this))
+    : QWidget(parent), surface_(width(), height()), aboutPanel_(std::make_unique<AboutPanelWindow>(this)),
+      button_(std::make_unique<cvButton>(*this))
 {
+    button_->setAboutPanel(aboutPanel_.get());
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

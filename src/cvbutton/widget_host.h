@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cvbutton/about_panel_window.h"
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/host.h"
 #include "platform/message_hook_qt.h"
@@ -24,6 +25,7 @@ public:
     ~WidgetHost() override;
 
     cvButton& button() { return *button_; }
+    AboutPanelWindow& aboutPanel() { return *aboutPanel_; }
 
     bool UserMode() const override { return userMode_; }
     bool DisplayAsDefault() const override { return displayAsDefault_; }
@@ -79,6 +81,7 @@ private:
 
     platform::Surface surface_;
     platform::QtMessageHook hook_;
+    std::unique_ptr<AboutPanelWindow> aboutPanel_;
     std::unique_ptr<cvButton> button_;
     bool userMode_ = true;
     bool displayAsDefault_ = false;

@@ -21,7 +21,7 @@ void BrowseForDestination(platform::Dialogs& dialogs, editor::SharedState& state
 {
     const QString chosen = dialogs.browseForFolder(QString::fromLatin1(kBrowseInstruction), initialFolder());
     if (!chosen.isEmpty())
-        state.DestinationFolder = chosen.trimmed();
+        state.DestinationFolder = chosen; // as chosen: "pics " and "pics" are two different folders
 }
 
 bool CopyPictureFile(platform::Dialogs& dialogs, platform::Files& files, const QString& source,

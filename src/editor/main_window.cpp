@@ -41,6 +41,7 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     buildControls();
     orderTabs();
     connectHandlers();
+    acceptPictureDrops();
 }
 
 Corvane::~Corvane() = default;
@@ -119,8 +120,15 @@ void Corvane::connectHandlers()
     connect(command_[7], &QPushButton::clicked, this, &Corvane::Command7_Click);
     connect(command_[8], &QPushButton::clicked, this, &Corvane::Command8_Click);
     connect(command_[10], &QPushButton::clicked, this, &Corvane::Command10_Click);
-    connect(option1_, &QRadioButton::clicked, this, &Corvane::Option1_Click);
-    connect(option2_, &QRadioButton::clicked, this, &Corvane::Option2_Click);
+    // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing.
+    connect(option1_, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen)
+            Option1_Click();
+    });
+    connect(option2_, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen)
+            Option2_Click();
+    });
     connect(text2_, &QPlainTextEdit::textChanged, this, &Corvane::Text2_Change);
 }
 

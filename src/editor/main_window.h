@@ -53,7 +53,8 @@ public:
     void Text2_Change();
     QString GetSpecialFolderPath(int folderId) const;
     void dllcomments();
-    // Erases and rewrites the photo comment; the library's status (negative when the write failed).
+    // Writes the box as the photo comment (erases it when the box is empty); the library's status,
+    // negative when the write failed.
     int32_t savechanges();
     void optiontwo();
     QString GetFileComment(const QString& path) const;
@@ -64,6 +65,12 @@ public:
 
     // Brings the window forward when a second start of the program asks for it.
     void bringForward();
+    // Opens a picture that the desktop names (command line, drop) the way Open File opens a chosen
+    // path; a path that names no file is reported instead.
+    void openFromDesktop(const QString& path);
+    // What a later start hands over: the window comes forward, and a picture, when one is named, is
+    // opened once the close check lets the current edits go.
+    void openHandedOver(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +89,12 @@ private:
     void reportFileNotFound();
     void reportSaveFailure(int32_t status);
     void showPicture(const QString& path);
+    QString openStartFolder() const;
+    void acceptPictureDrops();
+    void openChosen(const QString& path);
+    void openAfterCloseCheck(const QString& path);
+    // The box now holds a freshly loaded comment; an earlier save belongs to another load.
+    void rememberLoaded();
 
     EditorServices services_;
     SharedState state_;

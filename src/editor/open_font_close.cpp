@@ -4,6 +4,7 @@
 #include "editor/comment_box.h"
 #include "editor/picture_file_pattern.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/shell.h"
 
@@ -14,19 +15,39 @@ namespace editor {
 using platform::paths::folderOf;
 using platform::paths::nameOf;
 
-QString Corvane::GetSpecialFolderPath(int folderId) const
+namespace {
+
+QString withSeparator(QString folder)
 {
-    QString folder = services_.shell.specialFolder(folderId);
     if (!folder.isEmpty() && !folder.endsWith(platform::paths::kSeparator))
         folder += platform::paths::kSeparator;
     return folder;
 }
 
+} // namespace
+
+QString Corvane::GetSpecialFolderPath(int folderId) const
+{
+    return withSeparator(services_.shell.specialFolder(folderId));
+}
+
+// The current picture's folder, else the pictures folder. A fresh account, or a desktop whose
+// pictures folder was never made, has neither; the home folder is always there, and without a
+// starting folder there would be no way into the program at all.
+QString Corvane::openStartFolder() const
+{
+    const QString current = folderOf(state_.CurrentFilePath);
+    if (services_.files.isFolder(current))
+        return current;
+    const QString pictures = GetSpecialFolderPath(platform::kCsidlMyPictures);
+    if (!pictures.isEmpty())
+        return pictures;
+    return withSeparator(services_.shell.homeFolder());
+}
+
 void Corvane::Command1_Click()
 {
-    state_.OpenFolder = folderOf(state_.CurrentFilePath);
-    if (state_.OpenFolder.isEmpty())
-        state_.OpenFolder = GetSpecialFolderPath(platform::kCsidlMyPictures);
+    state_.OpenFolder = openStartFolder();
     if (state_.OpenFolder.isEmpty())
         return;
 
@@ -35,14 +56,19 @@ void Corvane::Command1_Click()
     if (chosen.isEmpty())
         return;
 
-    const QString folder = folderOf(chosen);
+    openChosen(chosen);
+}
+
+void Corvane::openChosen(const QString& path)
+{
+    const QString folder = folderOf(path);
     state_.CurrentIndex = 0;
     rebuildList(folder);
-    state_.CurrentFilePath = chosen;
-    state_.CurrentFileName = nameOf(chosen);
+    state_.CurrentFilePath = path;
+    state_.CurrentFileName = nameOf(path);
     state_.CurrentFolder = folder;
     resetnextback();
-    text1_->setText(chosen);
+    text1_->setText(path);
     showStep();
 }
 

@@ -50,13 +50,11 @@ int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path
 {
     QByteArray pathBytes = QFile::encodeName(path);
     char* pathPointer = pathBytes.data();
-    const int32_t erased = library.eraser(&pathPointer);
-    if (erased < 0)
-        return erased;
+    if (text.isEmpty())
+        return library.eraser(&pathPointer);
 
     QByteArray textBytes = text.toUtf8();
     char* textPointer = textBytes.data();
-    pathPointer = pathBytes.data();
     return library.DisplayStringByRef(&textPointer, static_cast<int32_t>(text.size()), &pathPointer);
 }
 

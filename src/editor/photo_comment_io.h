@@ -17,8 +17,9 @@ inline constexpr int32_t kCommentReadBuffer = 30000;
 // Empty when the library is missing or the file has none.
 QString readPhotoComment(platform::CommentLibrary& library, const QString& path);
 
-// Erases the file's photo comment, then writes `text` as its new one. Returns the library's
-// status: 0 on success, negative for the first call that failed.
+// Makes `text` the file's photo comment in one write (the library's write replaces every comment the
+// file holds); an empty text erases the comment. Returns the library's status: 0 on success,
+// negative on failure, which leaves the file as it was.
 int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text);
 
 } // namespace editor

@@ -19,7 +19,7 @@ void Corvane::dllcomments()
         return;
     }
     text2_->setPlainText(readPhotoComment(services_.comments, state_.CurrentFilePath));
-    state_.LoadedComment = text2_->toPlainText();
+    rememberLoaded();
 }
 
 int32_t Corvane::savechanges()

@@ -23,6 +23,13 @@ void Corvane::reportSaveFailure(int32_t status)
                                  QStringLiteral("Error"), MessageIcon::Error);
 }
 
+void Corvane::rememberLoaded()
+{
+    state_.LoadedComment = text2_->toPlainText();
+    // A save made on the picture shown before must not make the close check take these edits for saved.
+    state_.SavedComment.clear();
+}
+
 bool Corvane::checkfilevalid()
 {
     if (!services_.files.exists(state_.CurrentFilePath)) {

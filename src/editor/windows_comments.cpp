@@ -36,7 +36,7 @@ QString Corvane::GetFileComment(const QString& path) const
 void Corvane::optiontwo()
 {
     text2_->setPlainText(GetFileComment(state_.CurrentFilePath));
-    state_.LoadedComment = text2_->toPlainText();
+    rememberLoaded();
     text2_->setReadOnly(true);
 }
 

@@ -22,6 +22,11 @@ QString DesktopShell::specialFolder(int csidl) const
     return QDir::cleanPath(folder);
 }
 
+QString DesktopShell::homeFolder() const
+{
+    return QDir::homePath();
+}
+
 TrashResult DesktopShell::moveToRecycleBin(const QString& path)
 {
     const QString question = QObject::tr("Are you sure you want to move \"%1\" to the Trash?")

@@ -13,6 +13,7 @@ public:
     explicit DesktopShell(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     QString specialFolder(int csidl) const override;
+    QString homeFolder() const override;
     TrashResult moveToRecycleBin(const QString& path) override;
     bool openUrl(const QString& url) override;
 

@@ -19,6 +19,14 @@ bool isHiddenName(const char* name)
     return name[0] == '.';
 }
 
+// A name whose bytes are not valid in the file-name encoding (copied from an old disk or camera)
+// decodes to replacement characters, and that text no longer names the file: it could never be
+// opened by it.
+bool decodesExactly(const char* name, const QString& decoded)
+{
+    return QFile::encodeName(decoded) == name;
+}
+
 // readdir reports the type of most entries; only links and file systems that do not get a stat.
 bool isRegularEntry(int folderFd, const dirent* entry)
 {
@@ -57,6 +65,11 @@ bool LocalFiles::exists(const QString& path) const
     return !path.isEmpty() && info.exists() && info.isFile();
 }
 
+bool LocalFiles::isFolder(const QString& path) const
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
 bool LocalFiles::isListedFile(const QString& path) const
 {
     return exists(path) && !QFileInfo(path).fileName().startsWith(u'.');
@@ -70,8 +83,11 @@ QStringList LocalFiles::visibleFileNames(const QString& folder) const
         return names;
     const int folderFd = ::dirfd(dir.get());
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (!isHiddenName(entry->d_name) && isRegularEntry(folderFd, entry))
-            names.append(QFile::decodeName(entry->d_name));
+        if (isHiddenName(entry->d_name) || !isRegularEntry(folderFd, entry))
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        if (decodesExactly(entry->d_name, name))
+            names.append(name);
     }
     return names;
 }

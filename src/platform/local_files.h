@@ -7,6 +7,7 @@ namespace platform {
 class LocalFiles final : public Files {
 public:
     bool exists(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
     bool isListedFile(const QString& path) const override;
     QStringList visibleFileNames(const QString& folder) const override;
     bool copy(const QString& source, const QString& destination) override;

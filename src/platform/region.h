@@ -28,6 +28,9 @@ public:
     // The inside of a closed outline under the alternate (even-odd) rule.
     static Region polygon(const std::vector<QPoint>& points);
 
+    // The pixels of both.
+    Region united(const Region& other) const { return Region(region_.united(other.region_)); }
+
     bool contains(int x, int y) const { return region_.contains(QPoint(x, y)); }
     bool isEmpty() const { return region_.isEmpty(); }
     const QRegion& toQRegion() const { return region_; }

@@ -18,6 +18,8 @@ public:
 
     // The user's pictures folder for CSIDL 39; empty when it is not an existing folder.
     virtual QString specialFolder(int csidl) const = 0;
+    // The user's home folder, the one place every account has.
+    virtual QString homeFolder() const = 0;
     // Asks for confirmation as the desktop's own delete does, then moves the file to the trash.
     virtual TrashResult moveToRecycleBin(const QString& path) = 0;
     // Hands a web address to the desktop's default handler; false when none took it.

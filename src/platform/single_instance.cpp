@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "platform/instance_message.h"
+
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -9,7 +11,6 @@ namespace platform {
 
 namespace {
 
-constexpr char kActivate[] = "activate\n";
 constexpr char kAcknowledged[] = "ok\n";
 
 QString socketPath(const QString& key)
@@ -36,31 +37,39 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+SingleInstance::Claim SingleInstance::claim()
 {
     if (someoneListens(serverName_))
-        return false;
+        return Claim::AnotherRuns;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(serverName_)) {
         if (someoneListens(serverName_))
-            return false; // another start won the race
+            return Claim::AnotherRuns; // another start won the race
         // A socket file left by a program that died: nobody answers on it, so it is ours to replace.
         QLocalServer::removeServer(serverName_);
         if (!server_->listen(serverName_))
-            return false;
+            return giveUp();
     }
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answerConnection);
-    return true;
+    return Claim::Claimed;
 }
 
-bool SingleInstance::activateRunning(int timeoutMs)
+SingleInstance::Claim SingleInstance::giveUp()
+{
+    failureReason_ = QStringLiteral("%1: %2").arg(serverName_, server_->errorString());
+    delete server_;
+    server_ = nullptr;
+    return Claim::Unavailable;
+}
+
+bool SingleInstance::activateRunning(const QString& path, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kActivate);
+    socket.write(instance_message::encode(path));
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     while (!socket.canReadLine()) {
@@ -75,11 +84,14 @@ void SingleInstance::answerConnection()
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine() || socket->readLine() != kActivate)
+            if (!socket->canReadLine())
                 return;
-            emit activationRequested();
+            const std::optional<QString> path = instance_message::decode(socket->readLine());
+            if (!path)
+                return;
             socket->write(kAcknowledged);
             socket->flush();
+            emit activationRequested(*path);
         });
     }
 }

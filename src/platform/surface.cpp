@@ -102,6 +102,45 @@ int textTop(const Rect& rect, int textHeight, unsigned format)
     return rect.top;
 }
 
+// The text as drawn, its access-key marks taken out; the index of the underlined character in it,
+// or -1.
+QString withoutPrefixes(const QString& text, qsizetype* underlined)
+{
+    QString shown;
+    *underlined = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != QLatin1Char('&'))
+                *underlined = shown.size();
+        } else if (text[i] == QLatin1Char('&')) {
+            continue;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
+struct LinePosition {
+    qsizetype line = -1;
+    qsizetype column = -1;
+};
+
+// Which line, and where in it, a character of the text ended up after the lines were broken.
+LinePosition positionInLines(const QStringList& lines, const QString& text, qsizetype index)
+{
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype start = text.indexOf(lines[i], from);
+        if (start < 0)
+            break;
+        if (index >= start && index < start + lines[i].size())
+            return {i, index - start};
+        from = start + lines[i].size();
+    }
+    return {};
+}
+
 } // namespace
 
 Surface::Surface(int width, int height) : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32)
@@ -269,8 +308,10 @@ void Surface::writeDib(int x, int y, const Dib24& dib)
     }
 }
 
-int Surface::drawText(const QString& text, Rect& rect, unsigned format)
+int Surface::drawText(const QString& given, Rect& rect, unsigned format)
 {
+    qsizetype underlined = -1;
+    const QString text = (format & DT_NOPREFIX) ? given : withoutPrefixes(given, &underlined);
     const QFontMetrics metrics(font_);
     const QStringList lines = linesOf(text, metrics, rect.right - rect.left, format);
     const int lineHeight = metrics.height();
@@ -287,11 +328,19 @@ int Surface::drawText(const QString& text, Rect& rect, unsigned format)
     painter.setFont(font_);
     painter.setPen(QColor(toQRgb(foreground_)));
     const int direction = (format & DT_RTLREADING) ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    const LinePosition accessKey = positionInLines(lines, text, underlined);
     int top = textTop(rect, textHeight, format);
-    for (const QString& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
         const int lineWidth = metrics.horizontalAdvance(line);
-        painter.drawText(QRect(lineLeft(rect, lineWidth, format), top, lineWidth, lineHeight),
+        const int left = lineLeft(rect, lineWidth, format);
+        painter.drawText(QRect(left, top, lineWidth, lineHeight),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | direction, line);
+        if (i == accessKey.line) {
+            const int x = left + metrics.horizontalAdvance(line.left(accessKey.column));
+            const int y = top + metrics.ascent() + std::max(1, metrics.underlinePos());
+            painter.drawLine(x, y, x + metrics.horizontalAdvance(line.mid(accessKey.column, 1)) - 1, y);
+        }
         top += lineHeight;
     }
     return textHeight;

@@ -63,16 +63,5 @@ TEST(GrayscaleOf, KeepsTheSixteenGraysAndWeighsTheRest)
     EXPECT_EQ(grayscaleOf(0x0000FF), 0x545454u);
 }
 
-TEST(GrayscaleBitmap, KeepsTransparency)
-{
-    QImage image(2, 1, QImage::Format_ARGB32);
-    image.setPixel(0, 0, qRgba(255, 0, 0, 255));
-    image.setPixel(1, 0, qRgba(0, 0, 255, 0));
-    GrayscaleBitmap(image);
-    EXPECT_EQ(image.pixel(0, 0), qRgba(84, 84, 84, 255));
-    EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
-    EXPECT_EQ(qRed(image.pixel(1, 0)), 28);
-}
-
 } // namespace
 } // namespace cvbutton::render

@@ -4,6 +4,7 @@
 #include "editor/main_window.h"
 #include "platform/detail_folder.h"
 #include "platform/local_files.h"
+#include "platform/paths.h"
 #include "support/fake_comment_library.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_shell.h"

@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 
 #include <QFile>
+#include <cstdio>
 
 namespace {
 
@@ -194,6 +195,24 @@ TEST_F(NavigationTest, TypingInThePathBoxChangesTheCurrentPathButShowsNothingNew
     EXPECT_EQ(window->windowTitle(), QStringLiteral("a.jpg - Corvane 1.0"));
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("b.png")); // stepping still follows the list
+}
+
+// A name written by an old camera in a Latin-1 code page: "café.jpg" with é as the single byte 0xE9.
+TEST_F(NavigationTest, NamesThatAreNotTextStayOutOfTheCycle)
+{
+    const QByteArray rawName = QFile::encodeName(dir()) + "caf\xE9.jpg";
+    std::FILE* raw = std::fopen(rawName.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    const QString a = picture(QStringLiteral("a.jpg"));
+    const QString d = picture(QStringLiteral("d.png"));
+    open(a);
+    EXPECT_EQ(window->File1().names(), QStringList({"a.jpg", "d.png"}));
+    window->Command2_Click();
+    window->Command2_Click();
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("d.png"));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "stepping never lands on a name it cannot open";
 }
 
 } // namespace

@@ -28,11 +28,36 @@ TEST_F(OpenTest, WithACurrentFileStartsInItsFolder)
     EXPECT_EQ(dialogs.openRequests[1].initialFolder, dir() + QStringLiteral("sub/"));
 }
 
-TEST_F(OpenTest, WithoutAPicturesFolderNoDialogOpens)
+TEST_F(OpenTest, WithoutAPicturesFolderStartsInTheHomeFolder)
+{
+    shell.picturesFolder.clear(); // a fresh account: the pictures folder was never made
+    shell.home = folder.path();
+    window->Command1_Click();
+    ASSERT_EQ(dialogs.openRequests.size(), 1);
+    EXPECT_EQ(dialogs.openRequests[0].initialFolder, dir());
+
+    // A path typed into the path box whose folder is gone: not a place to start either.
+    window->Text1()->setText(QStringLiteral("/no/such/folder/a.jpg"));
+    window->Command1_Click();
+    ASSERT_EQ(dialogs.openRequests.size(), 2);
+    EXPECT_EQ(dialogs.openRequests[1].initialFolder, dir());
+}
+
+TEST_F(OpenTest, NewUsersWayInWithoutAPicturesFolder)
 {
     shell.picturesFolder.clear();
-    window->Command1_Click();
-    EXPECT_TRUE(dialogs.openRequests.isEmpty());
+    shell.home = folder.path();
+    picture(QStringLiteral("a.jpg"));
+    const QString b = picture(QStringLiteral("b.png"));
+    open(b);
+    window->Command2_Click();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("a.jpg - Corvane 1.0")) << "Next wraps to the first";
+    window->Command3_Click();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
+    ASSERT_TRUE(QFile::remove(b));
+    window->Command2_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" File not found."));
 }
 
 TEST_F(OpenTest, CancelledChangesNothing)

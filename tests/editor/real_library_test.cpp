@@ -99,3 +99,33 @@ TEST(MissingLibraryTest, ReportsNotLoadedAndSaysSo)
 }
 
 } // namespace
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One write through the library ends the file exactly as the former erase-then-write did, also on
+// a file that already holds a comment.
+TEST_F(RealLibraryTest, SavingWritesOnceAndEndsTheFileAsEraseThenWrite)
+{
+    openAndSave(QStringLiteral("first comment"));
+    const QString reference = dir.filePath(QStringLiteral("reference.jpg"));
+    ASSERT_TRUE(QFile::copy(path, reference));
+    QByteArray referencePath = QFile::encodeName(reference);
+    QByteArray text = "second, longer comment";
+    char* pathPointer = referencePath.data();
+    ASSERT_EQ(library.eraser(&pathPointer), 0);
+    char* textPointer = text.data();
+    ASSERT_EQ(library.DisplayStringByRef(&textPointer, static_cast<int32_t>(text.size()), &pathPointer), 0);
+
+    window->Text2()->setPlainText(QString::fromUtf8(text));
+    window->Command5_Click();
+    EXPECT_EQ(bytesOf(path), bytesOf(reference));
+    EXPECT_EQ(reopened(), QString::fromUtf8(text));
+}
+
+} // namespace

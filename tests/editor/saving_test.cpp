@@ -47,7 +47,8 @@ TEST_F(SavingTest, EditedTextIsSavedAndReportedEveryTime)
     EXPECT_EQ(shownTexts(), QStringList({" Comments saved.", " Comments saved."}));
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral(" Comments"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Information);
-    EXPECT_EQ(comments.calls, QList<QByteArray>({"eraser", "DisplayStringByRef", "eraser", "DisplayStringByRef"}));
+    EXPECT_EQ(comments.calls, QList<QByteArray>({"DisplayStringByRef", "DisplayStringByRef"}))
+        << "one write per save: the library's write replaces the old comment itself";
     EXPECT_EQ(stored(), "B");
     EXPECT_EQ(window->state().SavedComment, QStringLiteral("B"));
     EXPECT_EQ(window->state().LoadedComment, QStringLiteral("A"));
@@ -145,22 +146,63 @@ TEST_F(SavingTest, FailedWriteIsReportedAndStillOfferedAtClose)
     EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("Do you want to save changes before closing?"));
 }
 
-TEST_F(SavingTest, FailedEraseStopsBeforeWriting)
+TEST_F(SavingTest, FailedWriteLeavesThePreviousCommentInTheFile)
 {
-    comments.failErase = true;
+    comments.failWrite = true;
     type(QStringLiteral("B"));
     window->Command5_Click();
-    EXPECT_EQ(comments.calls, QList<QByteArray>({"eraser"}));
+    EXPECT_EQ(comments.calls, QList<QByteArray>({"DisplayStringByRef"})) << "nothing erased beforehand";
+    EXPECT_EQ(stored(), "A");
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
 }
 
-TEST_F(SavingTest, EmptyBoxErasesTheComment)
+TEST_F(SavingTest, EmptyBoxErasesTheCommentAndWritesNothing)
 {
     type(QString());
     window->Command5_Click();
-    EXPECT_EQ(comments.lastLength, 0);
+    EXPECT_EQ(comments.calls, QList<QByteArray>({"eraser"}));
     EXPECT_FALSE(comments.comments.contains(QFile::encodeName(path)));
     EXPECT_EQ(shownTexts(), QStringList({" Comments saved."}));
+
+    comments.failErase = true;
+    comments.comments.insert(QFile::encodeName(path), "A");
+    window->Command5_Click();
+    EXPECT_EQ(dialogs.messages.last().icon, platform::MessageIcon::Error) << "a failed erase is reported";
+    EXPECT_EQ(stored(), "A");
+}
+
+TEST_F(SavingTest, SaveOnOnePictureDoesNotCoverEditsOfTheNext)
+{
+    const QString b = picture(QStringLiteral("b.jpg"));
+    open(path); // the list now holds b.jpg too
+    type(QStringLiteral("Holiday"));
+    window->Command5_Click();
+    window->Command2_Click(); // b.jpg, without a comment
+    ASSERT_EQ(window->Text1()->text(), b);
+    EXPECT_TRUE(window->state().SavedComment.isEmpty());
+    type(QStringLiteral("Holiday"));
+
+    dialogs.messages.clear();
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    EXPECT_FALSE(closeKeepsWindow());
+    ASSERT_EQ(shownTexts(), QStringList({"Do you want to save changes before closing?"}));
+    EXPECT_EQ(comments.comments.value(QFile::encodeName(b)), "Holiday");
+}
+
+TEST_F(SavingTest, ClickingTheKindAlreadyChosenKeepsTheTyping)
+{
+    type(QStringLiteral("typed, not saved"));
+    const int readsBefore = comments.reads;
+    option("Option1")->click();
+    EXPECT_EQ(boxText(), QStringLiteral("typed, not saved"));
+    EXPECT_EQ(comments.reads, readsBefore);
+
+    option("Option2")->click();
+    option("Option2")->click();
+    EXPECT_TRUE(window->Text2()->isReadOnly());
+    option("Option1")->click(); // a real change of kind reloads the photo comment
+    EXPECT_EQ(boxText(), QStringLiteral("A"));
+    EXPECT_EQ(comments.reads, readsBefore + 1);
 }
 
 TEST_F(SavingTest, LineBreaksAreWrittenAndGraveAccentsReadBackAsLineBreaks)

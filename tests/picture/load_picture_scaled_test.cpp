@@ -2,7 +2,6 @@
 #include "picture/allocation_limit.h"
 #include "picture/picture.h"
 
-#include <QElapsedTimer>
 #include <QImageReader>
 #include <gtest/gtest.h>
 
@@ -116,15 +115,13 @@ TEST_F(LoadPictureScaledTest, ZeroOrNegativeSizesFailCleanly)
     }
 }
 
-TEST_F(LoadPictureScaledTest, PicturesBeyondTheAllocationLimitFailQuicklyInsteadOfExhaustingMemory)
+// How quickly the refusal comes is measured by bench/allocation_limit, beside a header read.
+TEST_F(LoadPictureScaledTest, PicturesBeyondTheAllocationLimitFailInsteadOfExhaustingMemory)
 {
-    QElapsedTimer timer;
-    timer.start();
     const QString huge = fixtures::writeBytes(dir, "huge.png", fixtures::pngHeaderOnly(40000, 40000));
     int width = -1, height = -1;
     EXPECT_THROW(LoadPictureScaled(huge, width, height, kWhite, false), PictureError);
     EXPECT_THROW(loadFitted(huge, QSize(593, 193), kWhite), PictureError);
-    EXPECT_LT(timer.elapsed(), 2000);
 
     const QString small = fixtures::writeImage(dir, "a.png", fixtures::halves(4, 4, Qt::red, Qt::blue), "png");
     int tooWide = 100000, tooTall = 100000;

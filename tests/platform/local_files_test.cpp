@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 class LocalFilesTest : public ::testing::Test {
@@ -90,6 +92,25 @@ TEST(PathsTest, FolderNameBaseNameAndExtension)
     EXPECT_EQ(extensionOf(QStringLiteral("/p/a.b.png")), QStringLiteral("png"));
     EXPECT_EQ(extensionOf(QStringLiteral("/p.d/noext")), QString());
     EXPECT_EQ(baseNameOf(QStringLiteral("/p.d/noext")), QStringLiteral("noext"));
+}
+
+TEST_F(LocalFilesTest, NamesOutsideTheFileNameEncodingAreLeftOut)
+{
+    const QByteArray latin1Name = QFile::encodeName(dir.path()) + "/caf\xE9.jpg";
+    std::FILE* raw = std::fopen(latin1Name.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    write(QStringLiteral("café.jpg"), "x"); // the same name as text: listed
+    EXPECT_EQ(files.visibleFileNames(dir.path()), QStringList({QStringLiteral("café.jpg")}));
+}
+
+TEST_F(LocalFilesTest, IsFolderMeansAnExistingFolder)
+{
+    EXPECT_TRUE(files.isFolder(dir.path()));
+    EXPECT_TRUE(files.isFolder(dir.path() + QStringLiteral("/")));
+    EXPECT_FALSE(files.isFolder(write(QStringLiteral("a.jpg"), "x")));
+    EXPECT_FALSE(files.isFolder(dir.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(files.isFolder(QString())) << "an empty path is no folder, not the current one";
 }
 
 } // namespace

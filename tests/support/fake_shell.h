@@ -15,6 +15,8 @@ public:
         return csidl == platform::kCsidlMyPictures ? picturesFolder : QString();
     }
 
+    QString homeFolder() const override { return home; }
+
     platform::TrashResult moveToRecycleBin(const QString& path) override
     {
         trashRequests.append(path);
@@ -32,6 +34,7 @@ public:
     }
 
     QString picturesFolder;
+    QString home = QStringLiteral("/home/someone");
     QString trashFolder;
     bool confirmDelete = true;
     QStringList trashRequests;

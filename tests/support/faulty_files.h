@@ -8,6 +8,7 @@ namespace fakes {
 class FaultyFiles final : public platform::Files {
 public:
     bool exists(const QString& path) const override { return real_.exists(path); }
+    bool isFolder(const QString& path) const override { return real_.isFolder(path); }
     bool isListedFile(const QString& path) const override { return real_.isListedFile(path); }
     QStringList visibleFileNames(const QString& folder) const override { return real_.visibleFileNames(folder); }
     bool copy(const QString& source, const QString& destination) override

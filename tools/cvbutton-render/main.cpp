@@ -2,12 +2,13 @@
 #include "render_button.h"
 #include "render_options.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdio>
 
-// The arguments are taken before the application object sees them: it would consume --style,
-// which it reads as its own widget-style option.
+// The arguments are taken before the application object sees them, which is given none: it would
+// consume --style, which it reads as its own widget-style option. Widgets are there for the theme
+// style, which draws with the application's widget style.
 int main(int argc, char** argv)
 {
     QStringList arguments;
@@ -15,7 +16,8 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    int applicationArgc = 1;
+    QApplication application(applicationArgc, argv);
     QString error;
     const std::optional<RenderOptions> options = parseRenderOptions(arguments, &error);
     if (!options) {

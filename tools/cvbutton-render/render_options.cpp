@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace {
 
 const QStringList kStates = {"normal", "hot", "pressed", "disabled", "defaulted"};
@@ -56,19 +58,48 @@ bool fail(QString* error, const QString& reason)
     return false;
 }
 
+bool* switchOf(const QString& option, RenderOptions& options)
+{
+    const std::pair<const char*, bool*> switches[] = {
+        {"--focus", &options.focus},
+        {"--show-focus", &options.showFocus},
+        {"--display-as-default", &options.displayAsDefault},
+        {"--use-mask-color", &options.useMaskColor},
+        {"--check", &options.check},
+        {"--value", &options.value},
+        {"--right-to-left", &options.rightToLeft},
+        {"--no-themes", &options.noThemes},
+        {"--shape", &options.shape},
+    };
+    for (const auto& [name, flag] : switches)
+        if (option == QLatin1String(name))
+            return flag;
+    return nullptr;
+}
+
+int* numberOf(const QString& option, RenderOptions& options)
+{
+    const std::pair<const char*, int*> numbers[] = {
+        {"--style", &options.style},
+        {"--icon-align", &options.iconAlign},
+        {"--icon-size", &options.iconSize},
+        {"--caption-align", &options.captionAlign},
+    };
+    for (const auto& [name, number] : numbers)
+        if (option == QLatin1String(name))
+            return number;
+    return nullptr;
+}
+
 bool applyOption(const QStringList& arguments, int& i, RenderOptions& options, QString* error)
 {
     const QString& option = arguments[i];
-    if (option == QLatin1String("--focus")) {
-        options.focus = true;
+    if (bool* flag = switchOf(option, options)) {
+        *flag = true;
         return true;
     }
-    if (option == QLatin1String("--show-focus")) {
-        options.showFocus = true;
-        return true;
-    }
-    if (option == QLatin1String("--display-as-default")) {
-        options.displayAsDefault = true;
+    if (option == QLatin1String("--disabled")) {
+        options.state = 4;
         return true;
     }
     QString value;
@@ -81,11 +112,17 @@ bool applyOption(const QStringList& arguments, int& i, RenderOptions& options, Q
         if (!size)
             return fail(error, QStringLiteral("--size takes WxH, for example 75x23"));
         options.size = *size;
-    } else if (option == QLatin1String("--style")) {
+    } else if (int* number = numberOf(option, options)) {
         bool ok = false;
-        options.style = value.toInt(&ok);
+        *number = value.toInt(&ok);
         if (!ok)
-            return fail(error, QStringLiteral("--style takes a whole number"));
+            return fail(error, option + QStringLiteral(" takes a whole number"));
+    } else if (option == QLatin1String("--icon")) {
+        options.icon = value;
+    } else if (option == QLatin1String("--mask-color")) {
+        options.maskColor = colorOf(value);
+        if (!options.maskColor)
+            return fail(error, QStringLiteral("--mask-color takes #RRGGBB"));
     } else if (option == QLatin1String("--state")) {
         if (!kStates.contains(value))
             return fail(error, QStringLiteral("--state takes one of ") + kStates.join(QLatin1Char(' ')));

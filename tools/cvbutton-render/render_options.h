@@ -21,12 +21,26 @@ struct RenderOptions {
     // Back, highlight, font and font highlight colours, when the control uses its own colours.
     std::optional<std::array<platform::Colorref, 4>> customColors;
     std::optional<QString> caption;
+    QString icon;
+    int iconAlign = 1;
+    int iconSize = 16;
+    std::optional<platform::Colorref> maskColor;
+    bool useMaskColor = false;
+    bool check = false;
+    bool value = false;
+    int captionAlign = 0;
+    bool rightToLeft = false;
+    bool noThemes = false;
+    // Pixels outside the window's shape written fully transparent.
+    bool shape = false;
 };
 
 inline constexpr const char* kRenderUsage =
     "usage: cvbutton-render OUT.png --size WxH --style N [--state normal|hot|pressed|disabled|defaulted]\n"
     "       [--focus] [--show-focus] [--display-as-default] [--custom-colors BACK,HIGHLIGHT,FONT,FONTHIGHLIGHT]\n"
-    "       [--caption TEXT]      (colours as #RRGGBB)\n";
+    "       [--caption TEXT] [--caption-align N] [--right-to-left] [--disabled] [--check [--value]]\n"
+    "       [--icon PATH] [--icon-align N] [--icon-size N] [--mask-color #RRGGBB] [--use-mask-color]\n"
+    "       [--no-themes] [--shape]      (colours as #RRGGBB; a .bmp icon is a bitmap)\n";
 
 // The options of a command line without the program name; nothing, with the reason, when they do
 // not describe one control.

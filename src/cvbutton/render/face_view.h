@@ -19,6 +19,10 @@ struct FaceView {
     bool UseCustomColors = false;
     Colorref BackColor = 0;
     Colorref HighlightColor = 0;
+    // The system button-face and highlight colours of the moment, which several faces use in
+    // place of the control's own colours.
+    Colorref ButtonFace = 0;
+    Colorref SystemHighlight = 0;
 };
 
 } // namespace cvbutton::render

@@ -25,17 +25,4 @@ platform::Colorref grayscaleOf(platform::Colorref color)
     return platform::rgb(level, level, level);
 }
 
-void GrayscaleBitmap(QImage& image)
-{
-    if (image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            const platform::Colorref gray = grayscaleOf(platform::fromQRgb(pixel));
-            image.setPixel(x, y, (platform::toQRgb(gray) & 0x00FFFFFF) | (pixel & 0xFF000000));
-        }
-    }
-}
-
 } // namespace cvbutton::render

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/surface.h"
+
+namespace cvbutton {
+
+inline constexpr const char* kAboutVersion = "3.6.2";
+
+// The system colours the panel is painted in.
+struct AboutPanelColors {
+    platform::Colorref text;
+    platform::Colorref face;
+    platform::Colorref shadow;
+};
+
+// Everything of the panel: title, version, credit line, web address and the Close button raised.
+void PaintAboutPanel(platform::Surface& panel, const AboutPanelColors& colors);
+// The hand-drawn Close button with its label; pressed turns the gradient over.
+void DrawCloseButton(platform::Surface& panel, const AboutPanelColors& colors, bool pressed);
+
+} // namespace cvbutton

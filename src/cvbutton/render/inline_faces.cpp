@@ -1,0 +1,114 @@
+#include "cvbutton/render/inline_faces.h"
+
+#include "cvbutton/button_types.h"
+#include "cvbutton/render/colors.h"
+#include "cvbutton/render/etched_frame.h"
+#include "cvbutton/render/lines_boxes.h"
+
+namespace cvbutton::render {
+namespace {
+
+constexpr Colorref kBlack = 0x000000;
+
+Colorref systemColor(int index)
+{
+    return platform::SystemColors::current().color(index);
+}
+
+Colorref chosen(const FaceView& view, Colorref custom, int systemIndex)
+{
+    return view.UseCustomColors ? custom : systemColor(systemIndex);
+}
+
+void setBackground(Surface& hDC, Colorref color)
+{
+    hDC.setBackgroundColor(color);
+    hDC.clear();
+}
+
+void edgeBox(Surface& hDC, const FaceView& view, unsigned edge)
+{
+    DrawEdgeBox(hDC, 0, 0, static_cast<float>(view.W), static_cast<float>(view.H), edge, platform::BF_RECT);
+}
+
+void outline(Surface& hDC, const FaceView& view, Colorref color)
+{
+    DrawBox(hDC, 0, 0, view.W - 1, view.H - 1, color);
+}
+
+// The soft and flat styles keep the back colour while idle or disabled.
+Colorref softFaceColor(const FaceView& view, int DrawState)
+{
+    const bool idle = DrawState == StateNormal || DrawState == StateDisabled;
+    return chosen(view, idle ? view.BackColor : view.HighlightColor, platform::COLOR_BTNFACE);
+}
+
+Colorref etchedFillColor(const FaceView& view, int DrawState)
+{
+    const Colorref shadow = systemColor(platform::COLOR_BTNSHADOW);
+    const Colorref face = systemColor(platform::COLOR_BTNFACE);
+    if (DrawState == StateHot)
+        return view.UseCustomColors ? MixColors(view.HighlightColor, view.BackColor) : MixColors(shadow, face);
+    if (DrawState == StatePressed)
+        return view.UseCustomColors ? view.HighlightColor : shadow;
+    return chosen(view, view.BackColor, platform::COLOR_BTNFACE);
+}
+
+} // namespace
+
+void DrawStandardFace(Surface& hDC, const FaceView& view, int DrawState)
+{
+    setBackground(hDC, chosen(view, DrawState == StateNormal ? view.BackColor : view.HighlightColor,
+                              platform::COLOR_BTNFACE));
+    edgeBox(hDC, view, DrawState == StatePressed ? platform::EDGE_SUNKEN : platform::EDGE_RAISED);
+    if ((view.HasFocus && view.ShowFocus) || (!view.HasFocus && view.DisplayAsDefault))
+        outline(hDC, view, kBlack);
+}
+
+void DrawSoftFace(Surface& hDC, const FaceView& view, int DrawState)
+{
+    const Colorref face = softFaceColor(view, DrawState);
+    setBackground(hDC, face);
+    if (DrawState == StateNormal || DrawState == StateHot || DrawState == StateDefaulted)
+        edgeBox(hDC, view, platform::BDR_RAISEDINNER);
+    else if (DrawState == StatePressed)
+        edgeBox(hDC, view, platform::BDR_SUNKENOUTER);
+    else if (DrawState == StateDisabled)
+        outline(hDC, view, face);
+}
+
+void DrawFlatFace(Surface& hDC, const FaceView& view, int DrawState)
+{
+    const Colorref face = softFaceColor(view, DrawState);
+    setBackground(hDC, face);
+    if (DrawState == StateHot)
+        edgeBox(hDC, view, platform::BDR_RAISEDINNER);
+    else if (DrawState == StatePressed)
+        edgeBox(hDC, view, platform::BDR_SUNKENOUTER);
+    else
+        outline(hDC, view, face);
+}
+
+// The frame keeps the system's shadow and window colours also when the control has its own.
+void DrawEtchedFace(Surface& hDC, const FaceView& view, int DrawState)
+{
+    setBackground(hDC, chosen(view, view.BackColor, platform::COLOR_BTNFACE));
+    const Colorref fill = etchedFillColor(view, DrawState);
+    FillRectColor(hDC, {0, 0, view.W, view.H}, fill);
+    DrawEtchedFrame(hDC, 0, 0, view.W - 1, view.H - 1, systemColor(platform::COLOR_BTNSHADOW),
+                    systemColor(platform::COLOR_WINDOW), fill);
+}
+
+void DrawTintedFace(Surface& hDC, const FaceView& view, int DrawState)
+{
+    setBackground(hDC, chosen(view, view.BackColor, platform::COLOR_BTNFACE));
+    if (DrawState == StateHot || DrawState == StatePressed) {
+        const Colorref accent = chosen(view, view.HighlightColor, platform::COLOR_HIGHLIGHT);
+        FillBox(hDC, 0, 0, view.W, view.H, LightenColor(accent, DrawState == StateHot ? 176 : 128));
+        outline(hDC, view, accent);
+        return;
+    }
+    FillBox(hDC, 0, 0, view.W, view.H, LightenColor(chosen(view, view.BackColor, platform::COLOR_BTNFACE), 32));
+}
+
+} // namespace cvbutton::render

@@ -1,0 +1,46 @@
+// Pictures that reach the window from the desktop: the command line, a later start, a drop.
+#include "editor/main_window.h"
+
+#include "editor/comment_box.h"
+#include "editor/picture_drop.h"
+#include "platform/files.h"
+
+#include <QLineEdit>
+
+namespace editor {
+
+void Corvane::acceptPictureDrops()
+{
+    auto* drops = new PictureDropFilter(
+        services_.files, [this](const QString& path) { openAfterCloseCheck(path); }, this);
+    drops->watch(this);
+    drops->watch(text1_);
+    drops->watch(text2_->viewport());
+}
+
+void Corvane::openFromDesktop(const QString& path)
+{
+    if (!services_.files.exists(path)) {
+        reportFileNotFound();
+        return;
+    }
+    openChosen(path);
+}
+
+void Corvane::openHandedOver(const QString& path)
+{
+    bringForward();
+    if (!path.isEmpty())
+        openAfterCloseCheck(path);
+}
+
+// The user did not press Open in this window, and would lose typing without seeing it go: the
+// question of the close check comes first, and Cancel (or a failed save) keeps everything.
+void Corvane::openAfterCloseCheck(const QString& path)
+{
+    if (Form_Unload())
+        return;
+    openFromDesktop(path);
+}
+
+} // namespace editor

@@ -1,0 +1,210 @@
+#include "cvbutton/render/grayscale.h"
+#include "cvbutton/render/icon_painting.h"
+#include "support/surface_pixels.h"
+
+#include <gtest/gtest.h>
+
+namespace cvbutton::render {
+namespace {
+
+using surface_pixels::kPaper;
+using surface_pixels::paper;
+
+constexpr Colorref kMagenta = 0xFF00FF;
+constexpr Colorref kRed = 0x0000FF;
+constexpr Colorref kGreen = 0x00FF00;
+constexpr Colorref kBlue = 0xFF0000;
+constexpr std::int32_t kOwnColors = -1;
+
+QImage imageOf(const std::vector<std::vector<Colorref>>& rows)
+{
+    QImage image(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, platform::toQRgb(rows[y][x]));
+    return image;
+}
+
+IconPicture bitmapOf(const std::vector<std::vector<Colorref>>& rows)
+{
+    return IconPicture(imageOf(rows), IconPicture::TypeBitmap);
+}
+
+// A picture whose pixel (x, y) has a colour made of its position, so any shift or scaling shows.
+IconPicture numberedBitmap(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(10 + x * 20, 10 + y * 20, 99));
+    return IconPicture(image, IconPicture::TypeBitmap);
+}
+
+TEST(DrawPictureMasked, LeavesTheMaskColourOutOnlyWhileTheMaskIsInUse)
+{
+    const IconPicture picture = bitmapOf({{kMagenta, kRed}, {kGreen, kMagenta}});
+    platform::Surface masked = paper(4, 4);
+    DrawPictureMasked(masked, 1, 1, 2, 2, picture, kMagenta, kOwnColors, false, {true, kMagenta});
+    EXPECT_EQ(masked.pixel(1, 1), kPaper);
+    EXPECT_EQ(masked.pixel(2, 1), kRed);
+    EXPECT_EQ(masked.pixel(1, 2), kGreen);
+    EXPECT_EQ(masked.pixel(2, 2), kPaper);
+    EXPECT_EQ(masked.pixel(0, 0), kPaper);
+
+    platform::Surface unmasked = paper(4, 4);
+    DrawPictureMasked(unmasked, 1, 1, 2, 2, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(unmasked.pixel(1, 1), kMagenta);
+    EXPECT_EQ(unmasked.pixel(2, 2), kMagenta);
+}
+
+TEST(DrawPictureMasked, PutsAnIconOnTheMaskColourAtItsOwnSize)
+{
+    QImage image(2, 2, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixel(0, 0, qRgba(0, 0, 255, 255));
+    const IconPicture icon(image, IconPicture::TypeIcon);
+
+    platform::Surface unmasked = paper(3, 3);
+    DrawPictureMasked(unmasked, 0, 0, 3, 3, icon, kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(unmasked.pixel(0, 0), kBlue);
+    EXPECT_EQ(unmasked.pixel(1, 0), kMagenta);
+    EXPECT_EQ(unmasked.pixel(2, 2), kMagenta) << "a smaller icon leaves a margin of the mask colour";
+
+    platform::Surface masked = paper(3, 3);
+    DrawPictureMasked(masked, 0, 0, 3, 3, icon, kMagenta, kOwnColors, false, {true, kMagenta});
+    EXPECT_EQ(masked.pixel(0, 0), kBlue);
+    EXPECT_EQ(surface_pixels::pixelsOf(masked, kPaper).size(), 8u);
+}
+
+TEST(DrawPictureMasked, PaintsASilhouetteOrTheGrayOfEachPixel)
+{
+    const IconPicture picture = bitmapOf({{kRed, kGreen, kBlue, kMagenta}});
+    platform::Surface silhouette = paper(4, 1);
+    DrawPictureMasked(silhouette, 0, 0, 4, 1, picture, kMagenta, 0, true, {true, kMagenta});
+    EXPECT_EQ(surface_pixels::pixelsOf(silhouette, 0x000000).size(), 3u) << "the solid colour wins over gray";
+    EXPECT_EQ(silhouette.pixel(3, 0), kPaper);
+
+    platform::Surface gray = paper(4, 1);
+    DrawPictureMasked(gray, 0, 0, 4, 1, picture, kMagenta, kOwnColors, true, {true, kMagenta});
+    EXPECT_EQ(gray.pixel(0, 0), platform::rgb(76, 76, 76));
+    EXPECT_EQ(gray.pixel(1, 0), platform::rgb(150, 150, 150));
+    EXPECT_EQ(gray.pixel(2, 0), platform::rgb(28, 28, 28));
+}
+
+TEST(DrawPictureMasked, CropsALargerBitmapAndTakesItsOwnSizeForNegativeSizes)
+{
+    const IconPicture picture = numberedBitmap(6, 5);
+    platform::Surface cropped = paper(8, 8);
+    DrawPictureMasked(cropped, 2, 1, 3, 2, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(cropped.pixel(2 + x, 1 + y), platform::fromQRgb(picture.image().pixel(x, y))) << x << "," << y;
+    EXPECT_EQ(cropped.pixel(5, 1), kPaper);
+    EXPECT_EQ(cropped.pixel(2, 3), kPaper);
+
+    platform::Surface own = paper(8, 8);
+    DrawPictureMasked(own, 0, 0, -1, -1, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(own.pixel(5, 4), platform::fromQRgb(picture.image().pixel(5, 4)));
+    EXPECT_EQ(own.pixel(6, 4), kPaper);
+    EXPECT_EQ(own.pixel(5, 5), kPaper);
+
+    platform::Surface none = paper(4, 4);
+    DrawPictureMasked(none, 0, 0, 0, 3, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+    DrawPictureMasked(none, 0, 0, 3, 3, IconPicture(), kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(surface_pixels::pixelsOf(none, kPaper).size(), 16u);
+}
+
+// Rows of 5 pixels take 15 bytes and are padded to 16; a misread padding would shift every row.
+TEST(DrawPictureMasked, CompositesPaddedRowsLikeUnpaddedOnes)
+{
+    const IconPicture picture = numberedBitmap(8, 3);
+    for (int width : {5, 7, 8}) {
+        platform::Surface surface = paper(10, 4);
+        DrawPictureMasked(surface, 1, 1, width, 3, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(surface.pixel(1 + x, 1 + y), platform::fromQRgb(picture.image().pixel(x, y)))
+                    << width << ": " << x << "," << y;
+        EXPECT_EQ(surface.pixel(1 + width, 1), kPaper) << width;
+    }
+}
+
+TEST(GrayscaleBitmap, KeepsTheSixteenGraysWeighsTheRestAndCopiesTheResult)
+{
+    QImage bitmap = imageOf({{0x808080, 0x909090, 0xFEFEFE}, {0x0000FF, 0xF0F0F0, 0x123456}});
+    platform::Surface destination = paper(5, 4);
+    ASSERT_TRUE(GrayscaleBitmap(&destination, &bitmap, 1, 1, 0, 0));
+    EXPECT_EQ(platform::fromQRgb(bitmap.pixel(0, 0)), 0x808080u);
+    EXPECT_EQ(platform::fromQRgb(bitmap.pixel(1, 0)), 0x949494u);
+    EXPECT_EQ(platform::fromQRgb(bitmap.pixel(2, 0)), 0xFFFFFFu);
+    EXPECT_EQ(platform::fromQRgb(bitmap.pixel(0, 1)), 0x545454u);
+    EXPECT_EQ(platform::fromQRgb(bitmap.pixel(1, 1)), 0xF0F0F0u);
+    EXPECT_EQ(destination.pixel(2, 1), 0x949494u);
+    EXPECT_EQ(destination.pixel(1, 2), 0x545454u);
+    EXPECT_EQ(destination.pixel(0, 0), kPaper);
+    EXPECT_EQ(destination.pixel(4, 1), kPaper);
+}
+
+TEST(GrayscaleBitmap, KeepsTransparencyAndRefusesWhatIsMissing)
+{
+    QImage bitmap(2, 1, QImage::Format_ARGB32);
+    bitmap.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    bitmap.setPixel(1, 0, qRgba(0, 0, 255, 0));
+    platform::Surface destination = paper(2, 1);
+    ASSERT_TRUE(GrayscaleBitmap(&destination, &bitmap, 0, 0, 0, 0));
+    EXPECT_EQ(bitmap.pixel(0, 0), qRgba(84, 84, 84, 255));
+    EXPECT_EQ(qAlpha(bitmap.pixel(1, 0)), 0);
+    EXPECT_EQ(qRed(bitmap.pixel(1, 0)), 28);
+
+    QImage empty;
+    EXPECT_FALSE(GrayscaleBitmap(nullptr, &bitmap, 0, 0, 0, 0));
+    EXPECT_FALSE(GrayscaleBitmap(&destination, &empty, 0, 0, 0, 0));
+    EXPECT_FALSE(GrayscaleBitmap(&destination, nullptr, 0, 0, 0, 0));
+}
+
+TEST(IconBitmaps, SplitIntoMaskAndColoursAndJoinAgain)
+{
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(10, 20, 30, 255));
+    image.setPixel(1, 0, qRgba(40, 50, 60, 0));
+    const IconPicture icon(image, IconPicture::TypeIcon);
+    QImage mask;
+    QImage colors;
+    ASSERT_TRUE(GetIconBitmaps(icon, mask, colors));
+    EXPECT_EQ(qAlpha(mask.pixel(0, 0)), 255);
+    EXPECT_EQ(qAlpha(mask.pixel(1, 0)), 0);
+    EXPECT_EQ(colors.pixel(1, 0), qRgb(40, 50, 60));
+    const IconPicture joined = CreateIconFromBitmaps(mask, colors);
+    EXPECT_EQ(joined.type(), IconPicture::TypeIcon);
+    EXPECT_EQ(joined.image().pixel(0, 0), qRgba(10, 20, 30, 255));
+    EXPECT_EQ(qAlpha(joined.image().pixel(1, 0)), 0);
+
+    EXPECT_FALSE(GetIconBitmaps(IconPicture(), mask, colors));
+    EXPECT_FALSE(CreateIconFromBitmaps(QImage(), colors).hasHandle());
+    EXPECT_FALSE(CreateIconFromBitmaps(mask, QImage()).hasHandle());
+}
+
+TEST(PaintIconGrayscale, ScalesTheGrayIconToWidthThenHeightKeepingItsMask)
+{
+    QImage image(2, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 0, 255, 255));
+    image.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    const IconPicture icon(image, IconPicture::TypeIcon);
+    platform::Surface surface = paper(12, 8);
+    ASSERT_TRUE(PaintIconGrayscale(&surface, icon, 1, 2, 4, 8));
+    const Colorref gray = grayscaleOf(kBlue);
+    EXPECT_EQ(surface.pixel(1, 2), gray);
+    EXPECT_EQ(surface.pixel(8, 2), gray);
+    EXPECT_EQ(surface.pixel(8, 5), kPaper) << "the transparent quarter stays see-through";
+    EXPECT_EQ(surface.pixel(9, 2), kPaper);
+    EXPECT_EQ(surface.pixel(1, 6), kPaper);
+    EXPECT_EQ(icon.image().pixel(0, 0), qRgba(0, 0, 255, 255)) << "the caller's icon is left as it was";
+
+    platform::Surface untouched = paper(4, 4);
+    EXPECT_FALSE(PaintIconGrayscale(nullptr, icon, 0, 0, 4, 4));
+    EXPECT_FALSE(PaintIconGrayscale(&untouched, IconPicture(), 0, 0, 4, 4));
+    EXPECT_EQ(surface_pixels::pixelsOf(untouched, kPaper).size(), 16u);
+}
+
+} // namespace
+} // namespace cvbutton::render

@@ -1,0 +1,171 @@
+// The real dialogs on the offscreen platform: each test answers the dialog from inside its own
+// event loop, as a user would, and checks what it showed.
+#include "platform/qt_dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs `answer` on the first modal dialog of type T that comes up.
+template <typename T>
+void whenShown(std::function<void(T*)> answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+void typeAndConfirm(QFileDialog* dialog, const QString& name)
+{
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(name);
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    ASSERT_NE(buttons, nullptr);
+    buttons->buttons().constFirst()->click(); // Open / Choose comes first
+}
+
+struct MessageCase {
+    QString text, title;
+    platform::MessageIcon icon;
+    platform::MessageButtons buttons;
+    QMessageBox::Icon qtIcon;
+    QMessageBox::StandardButtons qtButtons;
+    QMessageBox::StandardButton pressed;
+    platform::MessageAnswer answer;
+};
+
+TEST(QtDialogsMessageBox, ShowsTextTitleIconAndButtonsAsGivenAndReturnsThePressedOne)
+{
+    using platform::MessageAnswer;
+    using platform::MessageButtons;
+    using platform::MessageIcon;
+    const MessageCase cases[] = {
+        {" File not found.", "Error", MessageIcon::Information, MessageButtons::Ok, QMessageBox::Information,
+         QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+        {"Do you want to save changes before closing?", "Corvane 1.0", MessageIcon::Question,
+         MessageButtons::YesNoCancel, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::No, MessageAnswer::No},
+        {"Move it?", "Delete File", MessageIcon::Warning, MessageButtons::YesNo, QMessageBox::Warning,
+         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes},
+        {"\"/x\" is not valid file name.", "Corvane", MessageIcon::None, MessageButtons::Ok, QMessageBox::NoIcon,
+         QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+        {" Error copying the file.", "Error", MessageIcon::Error, MessageButtons::Ok, QMessageBox::Critical,
+         QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+        {"Do you want to save changes before closing?", " Corvane 1.0", MessageIcon::Question,
+         MessageButtons::YesNoCancel, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::Cancel, MessageAnswer::Cancel},
+    };
+    platform::QtDialogs dialogs;
+    for (const MessageCase& expected : cases) {
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->button(expected.pressed)->click();
+        });
+        const MessageAnswer answer = dialogs.messageBox(expected.text, expected.title, expected.icon, expected.buttons);
+        EXPECT_EQ(text, expected.text);
+        EXPECT_EQ(title, expected.title) << "titles keep their leading spaces";
+        EXPECT_EQ(icon, expected.qtIcon) << expected.text.toStdString();
+        EXPECT_EQ(buttons, expected.qtButtons) << expected.text.toStdString();
+        EXPECT_EQ(answer, expected.answer) << expected.text.toStdString();
+    }
+}
+
+TEST(QtDialogsMessageBox, EscapeCancelsTheCloseQuestion)
+{
+    platform::QtDialogs dialogs;
+    whenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(dialogs.messageBox("Do you want to save changes before closing?", "Corvane 1.0",
+                                 platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel),
+              platform::MessageAnswer::Cancel);
+}
+
+class QtFileDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        QFile picture(folder.filePath(QStringLiteral("a.jpg")));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    }
+
+    QTemporaryDir folder;
+    platform::QtDialogs dialogs;
+};
+
+TEST_F(QtFileDialogsTest, OpenFiltersPicturesStartsInTheFolderAndTakesANameThatDoesNotExistYet)
+{
+    QStringList filters;
+    QString start;
+    QFileDialog::FileMode mode = QFileDialog::Directory;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        start = dialog->directory().absolutePath();
+        mode = dialog->fileMode();
+        typeAndConfirm(dialog, QStringLiteral("new.jpg"));
+    });
+    const QString chosen = dialogs.openFile(folder.path() + QStringLiteral("/"), QStringLiteral("Picture Files"),
+                                            QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;"));
+    EXPECT_EQ(filters, QStringList({"Picture Files (*.jpg *.jpeg *.jpe *.jfif *.png *.gif *.bmp *.tif *.tiff)"}));
+    EXPECT_EQ(start, folder.path());
+    EXPECT_EQ(mode, QFileDialog::AnyFile);
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("new.jpg")));
+}
+
+TEST_F(QtFileDialogsTest, OpenCancelledGivesNothing)
+{
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_TRUE(dialogs.openFile(folder.path(), QStringLiteral("Picture Files"), QStringLiteral("*.jpg")).isEmpty());
+}
+
+TEST_F(QtFileDialogsTest, FolderChooserListsAndTakesFoldersOnly)
+{
+    QString title;
+    QStringList listed;
+    bool stayedOpenForAFile = false;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex root = model->index(folder.path());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) > 0; }, 5000));
+        for (int row = 0; row < model->rowCount(root); ++row)
+            listed.append(model->index(row, 0, root).data().toString());
+        typeAndConfirm(dialog, QStringLiteral("a.jpg"));
+        stayedOpenForAFile = dialog->isVisible();
+        typeAndConfirm(dialog, QStringLiteral("sub"));
+    });
+    const QString chosen = dialogs.browseForFolder(QStringLiteral("Make a copy of the file."), folder.path());
+    EXPECT_EQ(title, QStringLiteral("Make a copy of the file."));
+    EXPECT_EQ(listed, QStringList({"sub"}));
+    EXPECT_TRUE(stayedOpenForAFile) << "a file is no destination folder";
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("sub")));
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/theme.h"
+
+#include <vector>
+
+// A visual style that can be switched off, draws each state in a colour of its own and records
+// what it was asked to draw.
+class FakeTheme final : public platform::Theme {
+public:
+    struct Drawn {
+        int partId;
+        int stateId;
+        platform::Rect rect;
+    };
+
+    static constexpr platform::Colorref faceColor(int stateId) { return 0x102030u * static_cast<unsigned>(stateId); }
+
+    bool available = true;
+    bool drawingFails = false;
+    std::vector<QString> opened;
+    std::vector<Drawn> drawn;
+    std::vector<platform::Rect> regionRects;
+
+    std::unique_ptr<platform::ThemeData> open(const QString& classList) override
+    {
+        opened.push_back(classList);
+        if (!available)
+            return nullptr;
+        return std::make_unique<Data>(*this);
+    }
+
+private:
+    class Data final : public platform::ThemeData {
+    public:
+        explicit Data(FakeTheme& theme) : theme_(theme) {}
+
+        bool drawBackground(platform::Surface& surface, int partId, int stateId, const platform::Rect& rect,
+                            const platform::Rect&) override
+        {
+            theme_.drawn.push_back({partId, stateId, rect});
+            if (theme_.drawingFails)
+                return false;
+            surface.fillRect(rect, faceColor(stateId));
+            return true;
+        }
+
+        // A rounded outline, so a test can tell it from the rectangle of a re-layout.
+        platform::Region backgroundRegion(int, int, const platform::Rect& rect) override
+        {
+            theme_.regionRects.push_back(rect);
+            return platform::Region::roundRectangle(rect.left, rect.top, rect.right, rect.bottom, 8, 8);
+        }
+
+    private:
+        FakeTheme& theme_;
+    };
+};
