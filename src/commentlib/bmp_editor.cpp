@@ -2,16 +2,26 @@
 
 #include "bmp_layout.h"
 
+#include <limits>
+
 namespace corvane::bmp {
 
 namespace {
 
-Bytes trailer(std::string_view text)
+Bytes countedTrailer(std::string_view text, uint64_t bitmapEnd)
 {
     Bytes out;
-    appendText(out, kTrailerMagic);
-    appendU32(out, uint32_t(text.size()), Endian::Little);
     appendText(out, text);
+    appendU32(out, uint32_t(text.size()), Endian::Little);
+    appendU32(out, uint32_t(bitmapEnd), Endian::Little);
+    appendText(out, kCountedTrailerMagic);
+    return out;
+}
+
+Bytes declaredSize(uint64_t size)
+{
+    Bytes out;
+    appendU32(out, uint32_t(size), Endian::Little);
     return out;
 }
 
@@ -27,10 +37,9 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    if (!layout->trailer)
+    if (!layout->text)
         return {CORVANE_OK, {}};
-    return {CORVANE_OK, std::string(asText(file.subspan(layout->trailer->offset + kTrailerHeader,
-                                                        layout->trailer->length - kTrailerHeader)))};
+    return {CORVANE_OK, std::string(asText(file.subspan(layout->text->offset, layout->text->length)))};
 }
 
 PlanResult planComment(ByteView file, std::string_view text)
@@ -41,9 +50,14 @@ PlanResult planComment(ByteView file, std::string_view text)
     // Removing our trailer would leave those bytes where a trailer is looked for, and they would be misread.
     if (text.empty() && layout->foreignBytesMimicTrailer)
         return planFailure(CORVANE_E_UNSUPPORTED);
+    const uint64_t newSize = layout->bitmapEnd + (text.empty() ? 0 : text.size() + kCountedTrailerFooter);
+    if (newSize > std::numeric_limits<uint32_t>::max())
+        return planFailure(CORVANE_E_TOO_LARGE);
     EditPlan plan(file.size());
+    if (!text.empty() || layout->trailerCounted)
+        plan.replace(kDeclaredSizeOffset, 4, declaredSize(newSize));
     const uint64_t removed = layout->trailer ? layout->trailer->length : 0;
-    plan.replace(layout->bitmapEnd, removed, text.empty() ? Bytes{} : trailer(text));
+    plan.replace(layout->bitmapEnd, removed, text.empty() ? Bytes{} : countedTrailer(text, layout->bitmapEnd));
     return {CORVANE_OK, std::move(plan)};
 }
 

@@ -1,7 +1,7 @@
-// BMP has no comment field, so the comment goes into a small trailer of our own placed right after the
-// bitmap's declared size (bfSize), where decoders never look:
-//   8 bytes magic "\xC7CORVCMT", 4 bytes little-endian text length, the UTF-8 text.
-// Bytes that other programs left after the bitmap stay in place, behind our trailer.
+// BMP has no comment field, so the comment goes into a small trailer of our own right after the bitmap,
+// where decoders never look, and the header's file size grows to count it (layout in bmp_layout.h). Erasing
+// gives the header its own size back. Bytes that other programs left after the bitmap stay in place, behind
+// our trailer.
 #pragma once
 
 #include "editor_result.h"

@@ -49,23 +49,39 @@ enum class TrailerState { Absent, Present, CutOff };
 
 struct TrailerSearch {
     TrailerState state = TrailerState::Absent;
-    SourceRange range;
+    SourceRange whole;
+    SourceRange text;
 };
 
 // Bytes after the bitmap that start like our trailer but end early are a damaged trailer, not foreign data.
-TrailerSearch findTrailer(ByteView file, uint64_t bitmapEnd)
+TrailerSearch findTrailerAfter(ByteView file, uint64_t bitmapEnd)
 {
     const ByteView tail = file.subspan(bitmapEnd);
     if (tail.size() < kTrailerMagic.size()) {
         const bool cutMagic = !tail.empty() && kTrailerMagic.starts_with(asText(tail));
-        return {cutMagic ? TrailerState::CutOff : TrailerState::Absent, {}};
+        return {cutMagic ? TrailerState::CutOff : TrailerState::Absent, {}, {}};
     }
     if (!startsWith(tail, kTrailerMagic))
         return {};
     const auto length = readU32(tail, kTrailerMagic.size(), Endian::Little);
     if (!length || !fits(tail.size(), kTrailerHeader, *length))
-        return {TrailerState::CutOff, {}};
-    return {TrailerState::Present, {bitmapEnd, kTrailerHeader + *length}};
+        return {TrailerState::CutOff, {}, {}};
+    return {TrailerState::Present, {bitmapEnd, kTrailerHeader + *length}, {bitmapEnd + kTrailerHeader, *length}};
+}
+
+// A counted trailer ends at the declared size; its footer says where the bitmap ended before it.
+TrailerSearch findCountedTrailer(ByteView file, uint64_t declaredSize, uint64_t pixelOffset)
+{
+    if (declaredSize < pixelOffset + kCountedTrailerFooter)
+        return {};
+    const uint64_t footer = declaredSize - kCountedTrailerFooter;
+    if (!startsWith(file.subspan(footer + 8), kCountedTrailerMagic))
+        return {};
+    const uint64_t length = *readU32(file, footer, Endian::Little);
+    const uint64_t bitmapEnd = *readU32(file, footer + 4, Endian::Little);
+    if (bitmapEnd < pixelOffset || bitmapEnd + length + kCountedTrailerFooter != declaredSize)
+        return {TrailerState::CutOff, {}, {}};
+    return {TrailerState::Present, {bitmapEnd, declaredSize - bitmapEnd}, {bitmapEnd, length}};
 }
 
 }
@@ -74,22 +90,31 @@ std::optional<Layout> parseLayout(ByteView file)
 {
     if (!startsWith(file, "BM"))
         return std::nullopt;
-    const auto declaredSize = readU32(file, 2, Endian::Little), pixelOffset = readU32(file, 10, Endian::Little);
+    const auto declaredSize = readU32(file, kDeclaredSizeOffset, Endian::Little);
+    const auto pixelOffset = readU32(file, 10, Endian::Little);
     const auto dibSize = readU32(file, kFileHeader, Endian::Little);
     if (!declaredSize || !pixelOffset || !dibSize || *declaredSize > file.size() || *dibSize < kCoreHeader ||
         kFileHeader + *dibSize > *pixelOffset || *pixelOffset > *declaredSize)
         return std::nullopt;
     const auto geometry = readGeometry(file, *dibSize);
-    if (!geometry || !pixelsFit(*geometry, *declaredSize - *pixelOffset))
+    if (!geometry)
         return std::nullopt;
-    const TrailerSearch trailer = findTrailer(file, *declaredSize);
+    TrailerSearch trailer = findCountedTrailer(file, *declaredSize, *pixelOffset);
+    const bool counted = trailer.state != TrailerState::Absent;
+    if (!counted)
+        trailer = findTrailerAfter(file, *declaredSize);
     if (trailer.state == TrailerState::CutOff)
         return std::nullopt;
-    Layout layout{*declaredSize, std::nullopt, false};
+    Layout layout;
+    layout.bitmapEnd = counted ? trailer.whole.offset : *declaredSize;
+    if (!pixelsFit(*geometry, layout.bitmapEnd - *pixelOffset))
+        return std::nullopt;
     if (trailer.state == TrailerState::Present) {
-        layout.trailer = trailer.range;
-        const uint64_t trailerEnd = trailer.range.offset + trailer.range.length;
-        layout.foreignBytesMimicTrailer = findTrailer(file, trailerEnd).state != TrailerState::Absent;
+        layout.trailer = trailer.whole;
+        layout.text = trailer.text;
+        layout.trailerCounted = counted;
+        const uint64_t trailerEnd = trailer.whole.offset + trailer.whole.length;
+        layout.foreignBytesMimicTrailer = findTrailerAfter(file, trailerEnd).state != TrailerState::Absent;
     }
     return layout;
 }

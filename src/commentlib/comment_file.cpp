@@ -2,7 +2,6 @@
 
 #include "container.h"
 #include "platform/file_replacer.h"
-#include "platform/source_file.h"
 
 namespace corvane {
 
@@ -18,19 +17,25 @@ int32_t readFileComment(const std::string& path, std::string& text)
     return result.status;
 }
 
-int32_t writeFileComment(const std::string& path, std::string_view text)
+int32_t openAndPlan(const std::string& path, std::string_view text, SourceFile& file, PlanResult& planned)
 {
     if (text.size() > kMaxCommentBytes)
         return CORVANE_E_TOO_LARGE;
-    SourceFile file;
     if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
         return status;
-    const PlanResult result = planComment(file.bytes(), text);
-    if (result.status != CORVANE_OK)
-        return result.status;
-    if (result.plan.leavesUnchanged(file.bytes()))
+    planned = planComment(file.bytes(), text);
+    return planned.status;
+}
+
+int32_t writeFileComment(const std::string& path, std::string_view text)
+{
+    SourceFile file;
+    PlanResult planned;
+    if (const int32_t status = openAndPlan(path, text, file, planned); status != CORVANE_OK)
+        return status;
+    if (planned.plan.leavesUnchanged(file.bytes()))
         return CORVANE_OK;
-    return replaceFile(file, result.plan);
+    return replaceFile(file, planned.plan);
 }
 
 }

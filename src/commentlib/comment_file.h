@@ -2,6 +2,9 @@
 // succeeded and actually changes something.
 #pragma once
 
+#include "editor_result.h"
+#include "platform/source_file.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,5 +16,7 @@ inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
 int32_t readFileComment(const std::string& path, std::string& text);
 // An empty text removes the comment.
 int32_t writeFileComment(const std::string& path, std::string_view text);
+// The first steps of a write: the file opened and read, and the edit that makes `text` its comment.
+int32_t openAndPlan(const std::string& path, std::string_view text, SourceFile& file, PlanResult& planned);
 
 }

@@ -1,6 +1,7 @@
 #include "container.h"
 
 #include "bmp_editor.h"
+#include "foreign_text.h"
 #include "gif_editor.h"
 #include "jpeg_editor.h"
 #include "png_editor.h"
@@ -44,7 +45,11 @@ Container detectContainer(ByteView file)
 ReadResult readComment(ByteView file)
 {
     const Editor* editor = editorFor(file);
-    return editor ? editor->read(file) : readFailure(CORVANE_E_UNSUPPORTED);
+    if (!editor)
+        return readFailure(CORVANE_E_UNSUPPORTED);
+    ReadResult result = editor->read(file);
+    result.text = handedOver(result.text);
+    return result;
 }
 
 PlanResult planComment(ByteView file, std::string_view text)

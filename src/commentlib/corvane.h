@@ -38,7 +38,16 @@ enum corvane_status {
     CORVANE_E_ENCODING = -6,     /* the comment is not valid UTF-8 */
     CORVANE_E_WRITE = -7,        /* the new file could not be written; the original is unchanged */
     CORVANE_E_MEMORY = -8,       /* out of memory */
-    CORVANE_E_READ_ONLY = -9     /* the file is not writable for this user */
+    CORVANE_E_READ_ONLY = -9,    /* the file is not writable for this user */
+    CORVANE_E_NOT_FOUND = -10,   /* no such file, or a folder on its path is missing */
+    CORVANE_E_PERMISSION = -11,  /* permission denied (to the file or its folder) */
+    CORVANE_E_READ_ONLY_FS = -12, /* the file lives on a read-only file system */
+    CORVANE_E_NO_SPACE = -13,    /* no space left on the device; the original is unchanged */
+    CORVANE_E_NOT_REGULAR = -14, /* a folder, pipe, device or socket: only regular files are read or written */
+    CORVANE_E_LOOP = -15,        /* the path runs into a loop of symbolic links */
+    CORVANE_E_CHANGED = -16,     /* another program changed the file while it was read; nothing was written */
+    CORVANE_E_REPLACED = -17,    /* the file was moved or replaced during the edit; nothing was written */
+    CORVANE_E_OWNER = -18        /* the file's owner, group or mode bits cannot be kept; the file is unchanged */
 };
 
 /*

@@ -29,6 +29,16 @@ std::string joinedBlocks(ByteView file, const CommentExtension& comment)
     return text;
 }
 
+// Extensions came with 89a; once the last one is erased the file can say 87a again, as it did before we
+// wrote a comment into it.
+Bytes versionAfterEdit(const Layout& layout, std::string_view text)
+{
+    if (!text.empty())
+        return {'8', '9', 'a'};
+    const bool removesLastExtension = !layout.comments.empty() && layout.comments.size() == layout.extensions;
+    return removesLastExtension ? Bytes{'8', '7', 'a'} : Bytes{};
+}
+
 }
 
 bool looksLike(ByteView file)
@@ -52,8 +62,8 @@ PlanResult planComment(ByteView file, std::string_view text)
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
     EditPlan plan(file.size());
-    if (!text.empty())
-        plan.replace(kVersionOffset, 3, {'8', '9', 'a'});
+    if (Bytes version = versionAfterEdit(*layout, text); !version.empty())
+        plan.replace(kVersionOffset, 3, std::move(version));
     std::vector<SourceRange> removals;
     for (const CommentExtension& comment : layout->comments)
         removals.push_back(comment.whole);

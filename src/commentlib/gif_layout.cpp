@@ -44,6 +44,7 @@ std::optional<uint64_t> readExtension(ByteView file, uint64_t pos, Layout& layou
 {
     if (!fits(file.size(), pos, 2))
         return std::nullopt;
+    ++layout.extensions;
     const bool isComment = file[pos + 1] == kCommentLabel;
     CommentExtension comment;
     const auto end = skipSubBlocks(file, pos + 2, isComment ? &comment.blocks : nullptr);

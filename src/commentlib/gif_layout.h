@@ -15,6 +15,7 @@ struct CommentExtension {
 struct Layout {
     std::vector<CommentExtension> comments;
     uint64_t afterColourTable = 0;
+    size_t extensions = 0;  // of every kind, comments included
 };
 
 inline constexpr uint64_t kVersionOffset = 3;

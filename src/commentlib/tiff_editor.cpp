@@ -81,6 +81,35 @@ Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, std
     return out;
 }
 
+bool overlaps(const SourceRange& a, const SourceRange& b)
+{
+    return a.offset < b.offset + b.length && b.offset < a.offset + a.length;
+}
+
+// The old first IFD and its description, which nothing refers to once the header points at the rewritten
+// one. Their bytes are blanked, so an erased comment cannot be found in the file; whatever lies at or after
+// `cut` is rewritten anyway.
+std::vector<SourceRange> leftUnused(const Layout& layout, uint64_t cut)
+{
+    std::vector<SourceRange> candidates{{layout.firstIfd, layout.firstIfdEnd - layout.firstIfd}};
+    if (const Entry* description = layout.description(); description && description->value.offset != description->offset + 8)
+        candidates.push_back(description->value);
+    std::vector<SourceRange> unused;
+    for (SourceRange range : candidates) {
+        range.length = range.offset >= cut ? 0 : std::min(range.length, cut - range.offset);
+        const bool stillReferenced = std::any_of(layout.referenced.begin(), layout.referenced.end(),
+                                                 [&](const SourceRange& used) { return overlaps(range, used); });
+        if (range.length > 0 && !stillReferenced)
+            unused.push_back(range);
+    }
+    std::sort(unused.begin(), unused.end(), [](const auto& a, const auto& b) { return a.offset < b.offset; });
+    if (unused.size() == 2 && overlaps(unused[0], unused[1])) {
+        const uint64_t end = std::max(unused[0].offset + unused[0].length, unused[1].offset + unused[1].length);
+        unused = {{unused[0].offset, end - unused[0].offset}};
+    }
+    return unused;
+}
+
 }
 
 bool looksLike(ByteView file)
@@ -120,6 +149,8 @@ PlanResult planComment(ByteView file, std::string_view text)
     Bytes header;
     appendU32(header, uint32_t(directoryOffset), layout->endian);
     plan.replace(4, 4, std::move(header));
+    for (const SourceRange& range : leftUnused(*layout, cut))
+        plan.replace(range.offset, range.length, Bytes(range.length, 0));
     plan.replace(cut, file.size() - cut, std::move(tail));
     return {CORVANE_OK, std::move(plan)};
 }

@@ -1,7 +1,8 @@
 // TIFF: the comment is the ImageDescription tag (270) of the first IFD. The first IFD is rewritten, with the
 // new description, at the end of the file and the header points at it; every other byte keeps its offset, so
 // all other directories and the image data stay valid. A first IFD that already sits at the end of the file
-// (as after an earlier edit) is overwritten in place instead of leaving a stale copy behind.
+// (as after an earlier edit) is overwritten in place instead of leaving a stale copy behind, and the bytes
+// of a directory or description no longer in use are blanked.
 #pragma once
 
 #include "editor_result.h"

@@ -45,7 +45,8 @@ void cvButton::paintFace(platform::Surface& surface)
 {
     const render::FaceView view{ButtonRect_.right,         ButtonRect_.bottom,       HasFocus_,
                                 ShowFocus_,                host_.DisplayAsDefault(), UseCustomColors_,
-                                TranslateColor(BackColor_), TranslateColor(HighlightColor_)};
+                                TranslateColor(BackColor_), TranslateColor(HighlightColor_),
+                                buttonFace(),              platform::SystemColors::current().color(platform::COLOR_HIGHLIGHT)};
     switch (Style_) {
     case StyleStandard:
         return render::DrawStandardFace(surface, view, DrawState_);

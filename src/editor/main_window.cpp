@@ -44,7 +44,10 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     acceptPictureDrops();
 }
 
-Corvane::~Corvane() = default;
+Corvane::~Corvane()
+{
+    closeDialogWindows();
+}
 
 void Corvane::buildControls()
 {
@@ -117,8 +120,10 @@ void Corvane::connectHandlers()
     connect(command_[3], &QPushButton::clicked, this, &Corvane::Command3_Click);
     connect(command_[4], &QPushButton::clicked, this, &Corvane::Command4_Click);
     connect(command_[5], &QPushButton::clicked, this, &Corvane::Command5_Click);
+    connect(command_[6], &QPushButton::clicked, this, &Corvane::Command6_Click);
     connect(command_[7], &QPushButton::clicked, this, &Corvane::Command7_Click);
     connect(command_[8], &QPushButton::clicked, this, &Corvane::Command8_Click);
+    connect(command_[9], &QPushButton::clicked, this, &Corvane::Command9_Click);
     connect(command_[10], &QPushButton::clicked, this, &Corvane::Command10_Click);
     // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing.
     connect(option1_, &QRadioButton::toggled, this, [this](bool chosen) {

@@ -4,12 +4,18 @@
 #include "editor/file_list.h"
 #include "editor/shared_state.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+
+namespace dialogs {
+class AboutWindow;
+class RenameDialog;
+} // namespace dialogs
 
 namespace editor {
 
@@ -38,8 +44,10 @@ public:
     void Command3_Click();  // Previous File
     void Command4_Click();  // Copy File
     void Command5_Click();  // Save Comments
+    void Command6_Click();  // About
     void Command7_Click();  // Close
     void Command8_Click();  // Delete File
+    void Command9_Click();  // Rename File
     void Command10_Click(); // Font
     void Option1_Click();   // Photo Comments
     void Option2_Click();   // Windows Comments
@@ -89,6 +97,7 @@ private:
     void reportFileNotFound();
     void reportSaveFailure(int32_t status);
     void showPicture(const QString& path);
+    void closeDialogWindows();
     QString openStartFolder() const;
     void acceptPictureDrops();
     void openChosen(const QString& path);
@@ -107,6 +116,8 @@ private:
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     PictureButton* command_[11] = {};
+    QPointer<dialogs::RenameDialog> renameDialog_;
+    QPointer<dialogs::AboutWindow> aboutWindow_;
 };
 
 } // namespace editor

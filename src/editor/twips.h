@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cmath>
+#include <QWidget>
 
-class QWidget;
+#include <cmath>
 
 namespace editor {
 
@@ -14,7 +14,11 @@ inline int twipsToPixels(int twips)
     return static_cast<int>(std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-// Places a control by its left, top, width and height in twips.
-void placeInTwips(QWidget* widget, int left, int top, int width, int height);
+// Places a control by its left, top, width and height in twips. Inline, so the dialogs lay out
+// their forms by the same rule without linking the editor.
+inline void placeInTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
 
 } // namespace editor

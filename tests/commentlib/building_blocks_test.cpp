@@ -1,5 +1,6 @@
-// The small pieces every editor leans on: UTF-8 boundaries and validity, and edit plans.
+// The small pieces every editor leans on: UTF-8 boundaries and validity, edit plans, temporary names.
 #include "edit_plan.h"
+#include "platform/temporary_names.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,24 @@ TEST(EditPlan, OutOfOrderReplacementsAreRefused)
     plan.remove(5, 2);
     EXPECT_THROW(plan.remove(6, 1), std::logic_error);
     EXPECT_THROW(plan.insert(11, bytesOf("x")), std::logic_error);
+}
+
+}
+
+namespace {
+
+TEST(TemporaryNames, OnlyOurExactFormCounts)
+{
+    using corvane::isTemporaryNameFor;
+    const std::string ours = corvane::uniqueTemporaryName("q.jpg");
+    EXPECT_TRUE(isTemporaryNameFor(ours, "q.jpg"));
+    EXPECT_TRUE(isTemporaryNameFor(ours, "")) << "the whole-folder form";
+    EXPECT_FALSE(isTemporaryNameFor(ours, "other.jpg"));
+    for (const char* planted : {".q.jpg.corvane-notes.tmp", ".q.jpg.corvane-1-2.tmp", ".q.jpg.corvane-1-2-x.tmp",
+                                ".q.jpg.corvane--2-3.tmp", ".q.jpg.corvane-1-2-3.tmp.bak", "q.jpg.corvane-1-2-3.tmp"}) {
+        EXPECT_FALSE(isTemporaryNameFor(planted, "q.jpg")) << planted;
+        EXPECT_FALSE(isTemporaryNameFor(planted, "")) << planted;
+    }
 }
 
 }

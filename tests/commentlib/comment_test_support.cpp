@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,26 @@ QByteArray fixture(Format format)
     if (it == made.end())
         it = made.emplace(format, make(format)).first;
     return it->second;
+}
+
+QByteArray patternedBitmap(quint32 width, quint32 height)
+{
+    constexpr quint32 pixelOffset = 54;
+    const quint32 size = pixelOffset + width * height * 4;
+    QByteArray bytes(qsizetype(size), '\0');
+    for (qsizetype i = pixelOffset; i < bytes.size(); ++i)
+        bytes[i] = char(i % 251);
+    char* header = bytes.data();
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian(size, header + 2);
+    qToLittleEndian(pixelOffset, header + 10);
+    qToLittleEndian(quint32(40), header + 14);
+    qToLittleEndian(width, header + 18);
+    qToLittleEndian(height, header + 22);
+    qToLittleEndian(quint16(1), header + 26);
+    qToLittleEndian(quint16(32), header + 28);
+    return bytes;
 }
 
 QByteArray readFile(const QString& path)

@@ -18,6 +18,9 @@ QString formatName(Format format);
 // A small picture without a comment, made by Qt (or ImageMagick for GIF, which Qt cannot write).
 QByteArray fixture(Format format);
 
+// An uncompressed 32-bit BMP with a pattern in its pixels, so any damage to them shows in a hash.
+QByteArray patternedBitmap(quint32 width, quint32 height);
+
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 

@@ -215,4 +215,112 @@ TEST_F(ContainerSpecifics, TiffShortDescriptionLivesInsideItsEntry)
     EXPECT_GT(readFile(path).size(), sizeBefore);
 }
 
+qsizetype gifAfterColourTable(const QByteArray& gif)
+{
+    const quint8 packed = quint8(gif[10]);
+    return 13 + ((packed & 0x80) ? 3 << ((packed & 7) + 1) : 0);
+}
+
+TEST_F(ContainerSpecifics, GifVersion87aComesBackWhenTheLastExtensionIsErased)
+{
+    // The fixture's only extension is a graphic control block; without it the picture is a plain 87a file.
+    const QByteArray withControl = fixture(Format::Gif);
+    const qsizetype afterTable = gifAfterColourTable(withControl);
+    ASSERT_EQ(withControl.mid(afterTable, 2), "\x21\xF9");
+    QByteArray gif = withControl;
+    gif.remove(afterTable, 8);
+    gif.replace(0, 6, "GIF87a");
+    const QString path = store("plain87.gif", gif);
+    ASSERT_EQ(setComment(path, "for a while"), CORVANE_OK);
+    ASSERT_TRUE(readFile(path).startsWith("GIF89a"));
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), gif);
+    EXPECT_EQ(QImage(path), QImage::fromData(gif));
+
+    const QString controlPath = store("control.gif", withControl);
+    ASSERT_EQ(setComment(controlPath, "the control block still needs 89a"), CORVANE_OK);
+    ASSERT_EQ(eraseComment(controlPath), CORVANE_OK);
+    EXPECT_EQ(readFile(controlPath), withControl);
+}
+
+TEST_F(ContainerSpecifics, BmpTrailerIsCountedInTheDeclaredSize)
+{
+    const QByteArray bmp = fixture(Format::Bmp);
+    const QString path = store("counted.bmp", bmp);
+    ASSERT_EQ(setComment(path, "counted \xC3\xA9"), CORVANE_OK);
+    const QByteArray bytes = readFile(path);
+    EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 2), quint32(bytes.size()));
+    EXPECT_EQ(bytes.left(2) + bytes.mid(6, bmp.size() - 6), bmp.left(2) + bmp.mid(6));
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), bmp);
+}
+
+TEST_F(ContainerSpecifics, BmpTrailerOfTheOlderFormIsReadAndReplaced)
+{
+    const QByteArray bmp = fixture(Format::Bmp);
+    QByteArray length(4, '\0');
+    qToLittleEndian(quint32(9), length.data());
+    const QByteArray older = bmp + "\xC7" "CORVCMT"_qba + length + "older one";
+    const QString path = store("older.bmp", older);
+    EXPECT_EQ(readComment(path).text, "older one");
+    ASSERT_EQ(setComment(path, "newer"), CORVANE_OK);
+    EXPECT_EQ(readComment(path).text, "newer");
+    EXPECT_EQ(qFromLittleEndian<quint32>(readFile(path).constData() + 2), quint32(readFile(path).size()));
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), bmp);
+
+    const QString erased = store("older-erased.bmp", older);
+    ASSERT_EQ(eraseComment(erased), CORVANE_OK);
+    EXPECT_EQ(readFile(erased), bmp);
+}
+
+TEST_F(ContainerSpecifics, BmpForeignBytesAfterTheBitmapStayBehindOurTrailer)
+{
+    const QByteArray bitmap = fixture(Format::Bmp);
+    const QByteArray bmp = bitmap + "foreign tail";
+    const QString path = store("tail.bmp", bmp);
+    ASSERT_EQ(setComment(path, "ours"), CORVANE_OK);
+    QByteArray footer(8, '\0');
+    qToLittleEndian(quint32(4), footer.data());
+    qToLittleEndian(quint32(bitmap.size()), footer.data() + 4);
+    const QByteArray bytes = readFile(path);
+    EXPECT_EQ(bytes.mid(6), bitmap.mid(6) + "ours" + footer + "\xC7" "CORVCM2foreign tail"_qba);
+    EXPECT_EQ(readComment(path).text, "ours");
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), bmp);
+}
+
+TEST_F(ContainerSpecifics, TiffErasedDescriptionLeavesNoTrace)
+{
+    for (Format format : {Format::Tiff, Format::TiffBigEndian}) {
+        const QString path = store(QString("trace.") + extension(format), fixture(format));
+        const QImage before(path);
+        ASSERT_EQ(setComment(path, "a secret nobody should find later"), CORVANE_OK);
+        ASSERT_EQ(eraseComment(path), CORVANE_OK);
+        EXPECT_FALSE(readFile(path).contains("secret")) << formatName(format).toStdString();
+        ASSERT_EQ(setComment(path, "second secret, longer than the first one was"), CORVANE_OK);
+        ASSERT_EQ(setComment(path, "short"), CORVANE_OK);
+        EXPECT_FALSE(readFile(path).contains("secret")) << formatName(format).toStdString();
+        ASSERT_EQ(setComment(path, "abc"), CORVANE_OK);  // inline in its entry
+        ASSERT_EQ(eraseComment(path), CORVANE_OK);
+        EXPECT_FALSE(readFile(path).contains("short")) << formatName(format).toStdString();
+        EXPECT_EQ(readComment(path).text, "");
+        EXPECT_EQ(QImage(path), before) << formatName(format).toStdString();
+    }
+}
+
+TEST_F(ContainerSpecifics, TiffDescriptionWrittenElsewhereIsBlankedWhenErased)
+{
+    const QString convert = findProgram("convert");
+    if (convert.isEmpty())
+        GTEST_SKIP() << "ImageMagick is not installed";
+    const QString path = folder.filePath("described.tif");
+    ASSERT_EQ(run(convert, {"-size", "40x30", "gradient:red-blue", "-set", "comment", "written by another tool",
+                            "-size", "20x10", "xc:green", path}).exitCode, 0);
+    ASSERT_EQ(readComment(path).text, "written by another tool");
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_FALSE(readFile(path).contains("written by another tool"));
+    EXPECT_EQ(readComment(path).text, "");
+}
+
 }

@@ -95,24 +95,52 @@ TEST_F(Interop, WeReadWhatImageMagickWrote)
     }
 }
 
-TEST_F(Interop, PixelSignatureSurvivesSetAndErase)
+// What each strict reader makes of a file: ImageMagick's pixel signature (through identify, and through
+// convert decoding it into a fresh file) and a digest of the pixels Pillow decodes.
+struct Readings {
+    QByteArray identified;
+    QByteArray converted;
+    QByteArray pillow;
+};
+
+constexpr char kPillowDigest[] =
+    "import hashlib, sys\n"
+    "from PIL import Image\n"
+    "with Image.open(sys.argv[1]) as picture:\n"
+    "    picture.load()\n"
+    "    print(picture.mode, picture.size, hashlib.sha256(picture.tobytes()).hexdigest())\n";
+
+TEST_F(Interop, StrictReadersOpenEveryFormatAfterSetAndErase)
 {
-    const QString identify = requireProgram("identify");
-    if (identify.isEmpty())
+    const QString identify = requireProgram("identify"), convert = requireProgram("convert");
+    const QString python = requireProgram("python3");
+    if (identify.isEmpty() || convert.isEmpty() || python.isEmpty())
         GTEST_SKIP() << skipReason;
+    if (run(python, {"-c", "import PIL"}).exitCode != 0)
+        GTEST_SKIP() << "Pillow is not installed";
+    const auto readAll = [&](const QString& path) {
+        const QString copy = folder.filePath("decoded.miff");
+        const ProcessResult identified = run(identify, {"-format", "%#", path});
+        const ProcessResult converted = run(convert, {path, copy});
+        const ProcessResult pillow = run(python, {"-c", kPillowDigest, path});
+        EXPECT_EQ(identified.exitCode, 0) << path.toStdString() << ": " << identified.err.toStdString();
+        EXPECT_EQ(converted.exitCode, 0) << path.toStdString() << ": " << converted.err.toStdString();
+        EXPECT_EQ(pillow.exitCode, 0) << path.toStdString() << ": " << pillow.err.toStdString();
+        return Readings{identified.out, run(identify, {"-format", "%#", copy}).out, pillow.out};
+    };
     for (Format format : {Format::Jpeg, Format::Png, Format::Gif, Format::Tiff, Format::TiffBigEndian, Format::Bmp}) {
         const QString path = picture(format);
-        // ImageMagick reports any bytes after a bitmap's declared size, where our BMP trailer lives, as an
-        // error even though it decodes the pixels; this define asks it to accept them.
-        const QStringList arguments{"-define", "bmp:ignore-filesize=true", "-format", "%#", path};
-        const ProcessResult before = run(identify, arguments);
-        ASSERT_EQ(before.exitCode, 0) << before.err.toStdString();
-        ASSERT_EQ(setComment(path, kText), CORVANE_OK);
-        const ProcessResult withComment = run(identify, arguments);
-        EXPECT_EQ(withComment.exitCode, 0) << withComment.err.toStdString();
-        EXPECT_EQ(withComment.out, before.out) << formatName(format).toStdString();
-        ASSERT_EQ(eraseComment(path), CORVANE_OK);
-        EXPECT_EQ(run(identify, arguments).out, before.out) << formatName(format).toStdString();
+        const std::string name = formatName(format).toStdString();
+        const Readings before = readAll(path);
+        ASSERT_FALSE(before.identified.isEmpty()) << name;
+        ASSERT_FALSE(before.pillow.isEmpty()) << name;
+        for (const std::string& step : {std::string("set"), std::string("erase")}) {
+            ASSERT_EQ(step == "set" ? setComment(path, kText) : eraseComment(path), CORVANE_OK) << name;
+            const Readings after = readAll(path);
+            EXPECT_EQ(after.identified, before.identified) << name << " after " << step;
+            EXPECT_EQ(after.converted, before.converted) << name << " after " << step;
+            EXPECT_EQ(after.pillow, before.pillow) << name << " after " << step;
+        }
     }
 }
 

@@ -76,7 +76,7 @@ TEST_F(Tool, FailureNamesTheFileAndTheReasonButOtherFilesAreDone)
     writeFile(text, "not a picture");
     const ProcessResult result = tool({"set", "partial", missing, first, text});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.err.contains(missing.toUtf8() + ": cannot open")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(missing.toUtf8() + ": no such file")) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(text.toUtf8() + ": not a supported picture")) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(first.toUtf8()));
     EXPECT_EQ(readComment(first).text, "partial");

@@ -62,7 +62,14 @@ TEST_F(Behaviour, LayoutKeepsTheMinimumSizeAndSettlesTheRectangles)
     EXPECT_EQ(control.ButtonRect(), (platform::Rect{0, 0, 20, 20}));
     button.UserControl_Resize();
     EXPECT_EQ(button.ButtonRect(), (platform::Rect{0, 0, 75, 23}));
-    EXPECT_EQ(button.CaptionRect(), (platform::Rect{4, 4, 71, 19}));
+    EXPECT_EQ(button.CaptionFormat(), platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK);
+    // The caption is centred on the face around its measured size.
+    platform::Rect text{4, 4, 71, 19};
+    host.surface().drawText(button.Caption(), text, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+    const platform::Rect caption = button.CaptionRect();
+    EXPECT_NEAR(caption.left + caption.right, 75 - 4, 1);
+    EXPECT_NEAR(caption.right - caption.left, text.right - text.left + 4, 1);
+    EXPECT_NEAR(caption.top + caption.bottom, 23 - 1, 1);
 }
 
 TEST_F(Behaviour, ShowAndHideTrackVisibilityAndHandTheTooltipTextBack)

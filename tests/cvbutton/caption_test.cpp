@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
+#include <algorithm>
+
 namespace cvbutton::render {
 namespace {
 
@@ -57,6 +61,50 @@ TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
     EXPECT_EQ(surface.foregroundColor(), 0x00FF00u);
     EXPECT_FALSE(surface_pixels::pixelsOf(surface, kFontHighlight).empty());
     EXPECT_TRUE(surface_pixels::pixelsOf(surface, 0x00FF00).empty());
+}
+
+// What a text draws, in black on white, as the set of its black-ish pixels.
+surface_pixels::Pixels inkOf(const QString& text, unsigned format)
+{
+    platform::Surface surface = surface_pixels::paper(80, 24);
+    platform::Rect rect{2, 2, 78, 22};
+    surface.drawText(text, rect, format);
+    surface_pixels::Pixels ink;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (surface.pixel(x, y) != surface_pixels::kPaper)
+                ink.insert({x, y});
+    return ink;
+}
+
+TEST(AccessKeys, AMarkIsNotDrawnAndUnderlinesTheNextCharacter)
+{
+    const surface_pixels::Pixels plain = inkOf(QStringLiteral("Open"), 0);
+    const surface_pixels::Pixels marked = inkOf(QStringLiteral("&Open"), 0);
+    EXPECT_NE(marked, plain);
+    for (const auto& pixel : plain)
+        EXPECT_TRUE(marked.count(pixel)) << "the text itself is unchanged";
+    surface_pixels::Pixels extra;
+    for (const auto& pixel : marked)
+        if (!plain.count(pixel))
+            extra.insert(pixel);
+    ASSERT_FALSE(extra.empty());
+    for (const auto& [x, y] : extra) {
+        EXPECT_EQ(y, extra.begin()->second) << "one underline row";
+        EXPECT_LT(x, 2 + QFontMetrics(QFont()).horizontalAdvance(QLatin1Char('O'))) << "under the O only";
+    }
+    EXPECT_NE(inkOf(QStringLiteral("&Open"), platform::DT_NOPREFIX), marked);
+}
+
+TEST(AccessKeys, ADoubledMarkDrawsOneAndMeasuresAsOne)
+{
+    EXPECT_EQ(inkOf(QStringLiteral("A&&B"), 0), inkOf(QStringLiteral("A&B"), platform::DT_NOPREFIX));
+    platform::Surface surface(10, 10);
+    platform::Rect marked{0, 0, 200, 50};
+    platform::Rect plain = marked;
+    surface.drawText(QStringLiteral("Save &all"), marked, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+    surface.drawText(QStringLiteral("Save all"), plain, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+    EXPECT_EQ(marked, plain);
 }
 
 } // namespace

@@ -89,12 +89,26 @@ platform::Surface ourFace(int style, const FaceCase& c)
     return surface;
 }
 
+// With CVBUTTON_FACES_OUT naming a folder, every face compared is also written there as a PNG for
+// a person to look at.
+void keepForLooking(int style, const FaceCase& c, const platform::Surface& face)
+{
+    const QString folder = qEnvironmentVariable("CVBUTTON_FACES_OUT");
+    if (folder.isEmpty())
+        return;
+    const QString name = QStringLiteral("/style%1-%2x%3-state%4-f%5%6%7-c%8.png")
+                             .arg(style).arg(c.W).arg(c.H).arg(c.state)
+                             .arg(int(c.focus)).arg(int(c.showFocus)).arg(int(c.displayAsDefault)).arg(int(c.custom));
+    face.image().save(folder + name);
+}
+
 // Pixels the reference leaves open are transparent there and not compared.
 void expectSameFace(int style, const FaceCase& c, const QTemporaryDir& folder)
 {
     const QImage expected = referenceFace(style, c, folder.filePath(QStringLiteral("reference.png")));
     ASSERT_EQ(expected.size(), QSize(c.W, c.H));
     const platform::Surface actual = ourFace(style, c);
+    keepForLooking(style, c, actual);
     int differences = 0;
     for (int y = 0; y < c.H; ++y)
         for (int x = 0; x < c.W; ++x) {

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <algorithm>
+
 namespace {
 
 Invocation failure(std::string message)
@@ -9,12 +11,27 @@ Invocation failure(std::string message)
     return invocation;
 }
 
+// Words before "--" that look like options are refused rather than taken for file names; after "--"
+// every word is an operand. A lone "-" is an operand (standard input for set).
+std::optional<std::string> takeOperands(std::vector<std::string>& words)
+{
+    const auto end = std::find(words.begin(), words.end(), "--");
+    const auto option = std::find_if(words.begin(), end, [](const std::string& word) {
+        return word.size() > 1 && word.front() == '-';
+    });
+    if (option != end)
+        return "unknown option '" + *option + "' (put -- before file names that start with '-')";
+    if (end != words.end())
+        words.erase(end);
+    return std::nullopt;
+}
+
 // `set FILE` and `set - FILE...` take the text from standard input; otherwise the first word is the text.
 Invocation parseSet(std::vector<std::string> words)
 {
     Invocation invocation;
     invocation.command = Command::Set;
-    if (words.empty())
+    if (words.empty() || (words.size() == 1 && words.front() == "-"))
         return failure("set needs at least one file");
     if (words.size() >= 2) {
         if (words.front() != "-")
@@ -35,10 +52,12 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> words(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help")
         return Invocation{};
+    if (command != "get" && command != "set" && command != "erase")
+        return failure("unknown command '" + command + "'");
+    if (const auto error = takeOperands(words))
+        return failure(*error);
     if (command == "set")
         return parseSet(std::move(words));
-    if (command != "get" && command != "erase")
-        return failure("unknown command '" + command + "'");
     if (words.empty())
         return failure(command + " needs at least one file");
     Invocation invocation;
@@ -49,7 +68,7 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
 
 const char* usageText()
 {
-    return "Usage: corvane-comment COMMAND ARGUMENTS\n"
+    return "Usage: corvane-comment COMMAND [--] ARGUMENTS\n"
            "Reads and edits the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files.\n"
            "\n"
            "  get FILE...          print each file's comment followed by a newline\n"
@@ -59,7 +78,14 @@ const char* usageText()
            "  set FILE             the same for one file, text from standard input\n"
            "  erase FILE...        remove the comment of every FILE\n"
            "  --help               show this text\n"
+           "  --                   ends the options: every later word is a text or a file name\n"
            "\n"
-           "Texts are UTF-8 and stored exactly as given, line breaks included.\n"
-           "The exit status is 0 when every file succeeded, 1 when any failed, 2 for a usage error.\n";
+           "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
+           "refused, and so is one longer than 16 MiB.\n"
+           "A file is rewritten by writing a new file beside it and renaming it over the old one, so a crash\n"
+           "never leaves half a picture. The name given gets the new contents; other hard links to the same\n"
+           "file keep the old ones.\n"
+           "Files that cannot be read or written are reported on standard error, one line each, and the rest\n"
+           "are still done. The exit status is 0 when every file succeeded, 1 when any failed, 2 for a usage\n"
+           "error.\n";
 }

@@ -1,40 +1,43 @@
 #include "comment_commands.h"
 
+#include "comment_batch.h"
+#include "comment_file.h"
 #include "corvane.h"
+#include "progress_line.h"
+#include "terminal_text.h"
+#include "utf8.h"
 
-#include <iostream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
-int report(const std::string& file, int32_t status)
+void complain(const std::string& file, const char* reason)
 {
-    if (status >= 0)
+    std::fprintf(stderr, "corvane-comment: %s: %s\n", escapedName(file).c_str(), reason);
+}
+
+bool print(const std::string& text)
+{
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+}
+
+int standardOutputStatus()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    std::cerr << "corvane-comment: " << file << ": " << corvane_strerror(status) << '\n';
+    std::fprintf(stderr, "corvane-comment: cannot write to standard output: %s\n", std::strerror(errno));
     return 1;
 }
 
-// Asks once with a generous buffer and again with the exact size when the comment is longer.
-int32_t readComment(const std::string& file, std::string& comment)
+std::string textProblem(const std::string& text)
 {
-    char* path = const_cast<char*>(file.c_str());
-    comment.assign(64 * 1024, '\0');
-    int32_t length = FillString(comment.data(), int32_t(comment.size()), &path);
-    if (length > int32_t(comment.size())) {
-        comment.assign(size_t(length), '\0');
-        length = FillString(comment.data(), length, &path);
-    }
-    comment.resize(length > 0 ? size_t(length) : 0);
-    return length;
-}
-
-// The library's length argument counts characters, not bytes.
-int32_t characterCount(const std::string& text)
-{
-    int32_t count = 0;
-    for (char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
+    if (text.find('\0') != std::string::npos)
+        return "the text holds a NUL byte, which a comment cannot; nothing was written";
+    if (!corvane::utf8::isValid(text))
+        return "the text is not valid UTF-8; nothing was written";
+    return {};
 }
 
 }
@@ -44,35 +47,38 @@ int getComments(const std::vector<std::string>& files)
     int failed = 0;
     for (const std::string& file : files) {
         std::string comment;
-        const int32_t status = readComment(file, comment);
-        if (report(file, status) != 0) {
+        const int32_t status = corvane::readFileComment(file, comment);
+        if (status < 0) {
+            complain(file, corvane_strerror(status));
             failed = 1;
             continue;
         }
-        if (files.size() > 1)
-            std::cout << "==> " << file << " <==\n";
-        std::cout << comment << '\n';
+        if (files.size() > 1 && !print("==> " + escapedName(file) + " <==\n"))
+            break;
+        if (!print(comment + '\n'))
+            break;
     }
-    return failed;
+    return standardOutputStatus() | failed;
 }
 
 int setComments(const std::string& text, const std::vector<std::string>& files)
 {
-    int failed = 0;
-    for (const std::string& file : files) {
-        char* path = const_cast<char*>(file.c_str());
-        char* comment = const_cast<char*>(text.c_str());
-        failed |= report(file, DisplayStringByRef(&comment, characterCount(text), &path));
+    if (const std::string problem = textProblem(text); !problem.empty()) {
+        std::fprintf(stderr, "corvane-comment: %s\n", problem.c_str());
+        return 1;
     }
-    return failed;
-}
-
-int eraseComments(const std::vector<std::string>& files)
-{
     int failed = 0;
-    for (const std::string& file : files) {
-        char* path = const_cast<char*>(file.c_str());
-        failed |= report(file, eraser(&path));
-    }
+    ProgressLine progress(files.size());
+    corvane::CommentBatch batch(text, [&](size_t index, int32_t status) {
+        progress.advance();
+        if (status == CORVANE_OK)
+            return;
+        progress.clear();
+        complain(files[index], corvane_strerror(status));
+        failed = 1;
+    });
+    for (const std::string& file : files)
+        batch.add(file);
+    batch.finish();
     return failed;
 }

@@ -6,5 +6,5 @@
 #include <vector>
 
 int getComments(const std::vector<std::string>& files);
+// An empty text erases.
 int setComments(const std::string& text, const std::vector<std::string>& files);
-int eraseComments(const std::vector<std::string>& files);

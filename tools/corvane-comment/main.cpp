@@ -1,15 +1,19 @@
 #include "command_line.h"
 #include "comment_commands.h"
+#include "standard_input.h"
 
-#include <iostream>
-#include <iterator>
+#include <cstdio>
 
 namespace {
 
-std::string readStandardInput()
+int setFromStandardInput(const std::vector<std::string>& files)
 {
-    std::cin >> std::noskipws;
-    return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+    const InputText input = readTextFromStandardInput();
+    if (!input.error.empty()) {
+        std::fprintf(stderr, "corvane-comment: %s; nothing was written\n", input.error.c_str());
+        return 1;
+    }
+    return setComments(input.text, files);
 }
 
 }
@@ -18,19 +22,19 @@ int main(int argc, char** argv)
 {
     const Invocation invocation = parseCommandLine({argv + 1, argv + argc});
     if (!invocation.error.empty()) {
-        std::cerr << "corvane-comment: " << invocation.error << "\n\n" << usageText();
+        std::fprintf(stderr, "corvane-comment: %s\n\n%s", invocation.error.c_str(), usageText());
         return 2;
     }
     switch (invocation.command) {
     case Command::Help:
-        std::cout << usageText();
-        return 0;
+        std::fputs(usageText(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
     case Command::Get:
         return getComments(invocation.files);
     case Command::Set:
-        return setComments(invocation.text ? *invocation.text : readStandardInput(), invocation.files);
+        return invocation.text ? setComments(*invocation.text, invocation.files) : setFromStandardInput(invocation.files);
     case Command::Erase:
-        return eraseComments(invocation.files);
+        return setComments({}, invocation.files);
     }
     return 2;
 }

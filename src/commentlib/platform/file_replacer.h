@@ -1,6 +1,7 @@
 // Replaces a file by the result of an edit plan without ever exposing a half-written file: the new content
 // goes to a temporary file in the same folder, is flushed to disk, takes over the original's permissions,
-// owner (where allowed) and extended attributes, and is renamed over the original in one step.
+// owner and extended attributes, and is renamed over it in one step. The rename gives the named path the new
+// contents; other hard links to the old file keep the old ones.
 #pragma once
 
 #include "edit_plan.h"

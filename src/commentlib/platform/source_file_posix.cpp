@@ -1,11 +1,11 @@
 #include "platform/source_file.h"
 
 #include "corvane.h"
+#include "platform/errno_status.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvane {
@@ -15,37 +15,94 @@ namespace {
 // TIFF offsets stop at 4 GiB, and no picture we edit comes near that.
 constexpr uint64_t kMaxFileSize = uint64_t(4) << 30;
 
+bool sameTime(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool sameContentState(const struct stat& a, const struct stat& b)
+{
+    return a.st_size == b.st_size && sameTime(a.st_mtim, b.st_mtim) && sameTime(a.st_ctim, b.st_ctim);
+}
+
+struct Split {
+    std::string folder;
+    std::string name;
+};
+
+Split split(const std::string& resolved)
+{
+    const size_t slash = resolved.rfind('/');
+    return {slash == 0 ? "/" : resolved.substr(0, slash), resolved.substr(slash + 1)};
+}
+
 }
 
 SourceFile::~SourceFile()
 {
-    if (mapped_)
-        munmap(const_cast<uint8_t*>(mapped_), size_);
     if (descriptor_ >= 0)
         close(descriptor_);
+    if (folder_ >= 0)
+        close(folder_);
 }
 
 int32_t SourceFile::open(const std::string& path, SourceFile& file)
 {
     char* resolved = realpath(path.c_str(), nullptr);
     if (!resolved)
-        return CORVANE_E_OPEN;
-    file.realPath_ = resolved;
+        return statusFromErrno(errno, CORVANE_E_OPEN);
+    const Split parts = split(resolved);
     std::free(resolved);
-    file.descriptor_ = ::open(file.realPath_.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (file.descriptor_ < 0 || fstat(file.descriptor_, &info) != 0 || !S_ISREG(info.st_mode))
-        return CORVANE_E_OPEN;
-    if (uint64_t(info.st_size) > kMaxFileSize)
+    file.name_ = parts.name;
+    file.folder_ = ::open(parts.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat folder {};
+    if (file.folder_ < 0 || fstat(file.folder_, &folder) != 0)
+        return statusFromErrno(errno, CORVANE_E_OPEN);
+    file.folderId_ = {folder.st_dev, folder.st_ino};
+    // Never blocks on a pipe or a device, and never follows a link that appeared since the path was resolved.
+    file.descriptor_ = openat(file.folder_, file.name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file.descriptor_ < 0)
+        return errno == ELOOP ? CORVANE_E_REPLACED : statusFromErrno(errno, CORVANE_E_OPEN);
+    if (fstat(file.descriptor_, &file.status_) != 0)
+        return statusFromErrno(errno, CORVANE_E_OPEN);
+    if (!S_ISREG(file.status_.st_mode))
+        return CORVANE_E_NOT_REGULAR;
+    if (uint64_t(file.status_.st_size) > kMaxFileSize)
         return CORVANE_E_TOO_LARGE;
-    if (info.st_size == 0)
-        return CORVANE_OK;
-    void* mapped = mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE, file.descriptor_, 0);
-    if (mapped == MAP_FAILED)
-        return CORVANE_E_OPEN;
-    file.mapped_ = static_cast<const uint8_t*>(mapped);
-    file.size_ = size_t(info.st_size);
-    return CORVANE_OK;
+    return file.read();
+}
+
+int32_t SourceFile::read()
+{
+    bytes_.resize(size_t(status_.st_size));
+    size_t done = 0;
+    while (done < bytes_.size()) {
+        const ssize_t got = pread(descriptor_, bytes_.data() + done, bytes_.size() - done, off_t(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return statusFromErrno(errno, CORVANE_E_OPEN);
+        if (got == 0)
+            return CORVANE_E_CHANGED;
+        done += size_t(got);
+    }
+    return checkUnchanged();
+}
+
+int32_t SourceFile::checkUnchanged() const
+{
+    struct stat now {};
+    if (fstat(descriptor_, &now) != 0)
+        return statusFromErrno(errno, CORVANE_E_OPEN);
+    return sameContentState(now, status_) ? CORVANE_OK : CORVANE_E_CHANGED;
+}
+
+int32_t SourceFile::checkStillNamed() const
+{
+    struct stat named {};
+    if (fstatat(folder_, name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? CORVANE_E_REPLACED : statusFromErrno(errno, CORVANE_E_WRITE);
+    return named.st_dev == status_.st_dev && named.st_ino == status_.st_ino ? CORVANE_OK : CORVANE_E_REPLACED;
 }
 
 }

@@ -397,31 +397,42 @@ def style10(cv, a):
     W, H = cv.w, cv.h
     p = {k: [hexc(t) for t in v.split()] for k, v in SKIN[skin_palette(a)].items()}
     cv.fill_box(18, 11, W - 34, H - 19, p["centre"][0])
-    # The tiles' own pixels are ours to choose: open (transparent) except what the description fixes.
-    open_areas = [(0, 16, 0, 10), (W - 17, W - 1, 0, 10), (0, 16, H - 10, H - 1), (W - 17, W - 1, H - 10, H - 1)]
-    for x0, x1, y0, y1 in open_areas:
+    # The tiles' own pixels are ours to choose. Each tile in its turn opens the area it may draw
+    # (so on small faces a later tile may cover what an earlier one fixed) and then sets the pixels
+    # the description fixes: undrawn rounded corners, the telling row, row 10 of the top tiles
+    # equal to the side bands, and the ends of the gray shadow ramp along row H-1.
+    idle = skin_palette(a) == "idle"
+    top_last = 12 if idle else 10
+    bottom_first = H - 10 if idle else H - 12
+
+    def open_area(x0, x1, y0, y1):
         for y in range(y0, y1 + 1):
             for x in range(x0, x1 + 1):
                 cv.set(x, y, (0, 0, 0), alpha=0)
-    for i, c in enumerate(p["row0"]):
-        cv.set(6 + i, 0, c)
+
+    open_area(0, 17, 0, top_last)
     for x in range(0, 6):
         cv.set(x, 0, a.paper)
     for x in range(0, 5):
         cv.set(x, 1, a.paper)
-        cv.set(x, H - 1, a.paper)
-    for x in range(W - 7, W):
-        cv.set(x, 0, a.paper)
+    for i, c in enumerate(p["row0"]):
+        cv.set(6 + i, 0, c)
     for i in range(18):
         cv.set(i, 10, p["left"][i])
+    open_area(W - 17, W, 0, top_last)
+    for x in range(W - 7, W):
+        cv.set(x, 0, a.paper)
     for i in range(17):
         cv.set(W - 17 + i, 10, p["right"][i])
-    grey = hexc("FCFCFC"), hexc("C5C5C5"), hexc("FDFDFD")
-    cv.set(5, H - 1, grey[0])
-    cv.set(16, H - 1, grey[1])
-    cv.set(17, H - 1, grey[1])
-    cv.set(W - 17, H - 1, grey[1])
-    cv.set(W - 6, H - 1, grey[2])
+    open_area(0, 17, bottom_first, H)
+    for x in range(0, 5):
+        cv.set(x, H - 1, a.paper)
+    cv.set(5, H - 1, hexc("FCFCFC"))
+    cv.set(16, H - 1, hexc("C5C5C5"))
+    cv.set(17, H - 1, hexc("C5C5C5"))
+    open_area(W - 17, W - 1, bottom_first, H)
+    cv.set(W - 17, H - 1, hexc("C5C5C5"))
+    cv.set(W - 6, H - 1, hexc("FDFDFD"))
     for i in range(18):
         cv.line(i, 11, i, H - 10, p["left"][i])
     for i in range(17):

@@ -1,0 +1,161 @@
+#include "platform/pending_replacement.h"
+
+#include "corvane.h"
+#include "platform/errno_status.h"
+#include "platform/file_metadata.h"
+#include "platform/temporary_names.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace corvane {
+
+namespace {
+
+bool writeBytes(int fd, const uint8_t* data, uint64_t length)
+{
+    while (length > 0) {
+        const ssize_t written = write(fd, data, length);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        length -= uint64_t(written);
+    }
+    return true;
+}
+
+// Lets the kernel copy unchanged ranges file to file; falls back to the bytes already in memory where the
+// file system cannot.
+bool copyRange(const SourceFile& source, int target, SourceRange range)
+{
+    loff_t from = loff_t(range.offset);
+    uint64_t left = range.length;
+    while (left > 0) {
+        const ssize_t copied = copy_file_range(source.descriptor(), &from, target, nullptr, left, 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EIO))
+            return false;
+        if (copied <= 0)
+            return writeBytes(target, source.bytes().data() + (range.offset + range.length - left), left);
+        left -= uint64_t(copied);
+    }
+    return true;
+}
+
+bool writePieces(const SourceFile& source, int target, const EditPlan& plan)
+{
+    for (const Piece& piece : plan.pieces()) {
+        const bool ok = std::holds_alternative<SourceRange>(piece)
+                            ? copyRange(source, target, std::get<SourceRange>(piece))
+                            : writeBytes(target, std::get<Bytes>(piece).data(), std::get<Bytes>(piece).size());
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+// A folder (or file) marked append-only or immutable lets a new file in but never lets it replace the old one
+// or go away again: refuse before anything is created there.
+bool refusesReplacement(int descriptor)
+{
+    int flags = 0;
+    return ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 && (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+}
+
+int32_t writableStatus(const SourceFile& source)
+{
+    if (faccessat(source.folder(), source.name().c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES ? CORVANE_E_READ_ONLY : statusFromErrno(errno, CORVANE_E_WRITE);
+    if (refusesReplacement(source.folder()) || refusesReplacement(source.descriptor()))
+        return CORVANE_E_PERMISSION;
+    return CORVANE_OK;
+}
+
+}
+
+PendingReplacement::~PendingReplacement()
+{
+    fail(CORVANE_OK);
+}
+
+int32_t PendingReplacement::fail(int32_t status)
+{
+    if (!name_.empty())
+        unlinkat(folder_, name_.c_str(), 0);
+    name_.clear();
+    if (file_ >= 0)
+        close(file_);
+    file_ = -1;
+    return status;
+}
+
+int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& plan, Cleanup cleanup)
+{
+    if (const int32_t status = writableStatus(source); status != CORVANE_OK)
+        return status;
+    folder_ = source.folder();
+    if (cleanup == Cleanup::ThisFile)
+        removeStaleTemporaries(folder_, source.name());
+    file_ = openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (file_ < 0) {
+        name_ = uniqueTemporaryName(source.name());
+        file_ = openat(folder_, name_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (file_ < 0) {
+            name_.clear();
+            return statusFromErrno(errno, CORVANE_E_WRITE);
+        }
+    }
+    // Held until the descriptor closes: tells other writers this temporary is alive.
+    if (flock(file_, LOCK_EX) != 0 || !writePieces(source, file_, plan))
+        return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+    if (const int32_t status = copyMetadata(source.descriptor(), source.status(), file_); status != CORVANE_OK)
+        return fail(status);
+    if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)
+        return fail(status);
+    return CORVANE_OK;
+}
+
+int32_t PendingReplacement::makeDurable()
+{
+    return fsync(file_) == 0 ? CORVANE_OK : fail(statusFromErrno(errno, CORVANE_E_WRITE));
+}
+
+int32_t PendingReplacement::commit(const SourceFile& source)
+{
+    if (name_.empty()) {
+        const std::string name = uniqueTemporaryName(source.name());
+        const std::string procPath = "/proc/self/fd/" + std::to_string(file_);
+        if (linkat(file_, "", folder_, name.c_str(), AT_EMPTY_PATH) != 0 &&
+            linkat(AT_FDCWD, procPath.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+        name_ = name;
+    }
+    if (const int32_t status = source.checkStillNamed(); status != CORVANE_OK)
+        return fail(status);
+    if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)
+        return fail(status);
+    if (renameat(folder_, name_.c_str(), folder_, source.name().c_str()) != 0)
+        return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+    name_.clear();
+    return fail(CORVANE_OK);
+}
+
+int32_t syncFolder(int folder)
+{
+    return fsync(folder) == 0 ? CORVANE_OK : statusFromErrno(errno, CORVANE_E_WRITE);
+}
+
+int32_t syncFileSystemOf(int descriptor)
+{
+    return syncfs(descriptor) == 0 ? CORVANE_OK : statusFromErrno(errno, CORVANE_E_WRITE);
+}
+
+}

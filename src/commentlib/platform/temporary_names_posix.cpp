@@ -1,0 +1,105 @@
+#include "platform/temporary_names.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <chrono>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kSuffix = ".tmp";
+
+// Long names are shortened so the temporary's name stays within the 255-byte limit.
+std::string temporaryPrefix(const std::string& fileName)
+{
+    constexpr size_t kMaxNamePart = 180;
+    return "." + fileName.substr(0, kMaxNamePart) + ".corvane-";
+}
+
+bool isNumber(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(uint8_t(c)); });
+}
+
+// PID-TIME-COUNTER, exactly as uniqueTemporaryName writes them.
+bool isOurSerial(std::string_view serial)
+{
+    for (int part = 0; part < 2; ++part) {
+        const size_t dash = serial.find('-');
+        if (dash == std::string_view::npos || !isNumber(serial.substr(0, dash)))
+            return false;
+        serial.remove_prefix(dash + 1);
+    }
+    return isNumber(serial);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+void removeIfStale(int folder, const char* name)
+{
+    struct stat named {};
+    if (fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
+        named.st_uid != geteuid() || named.st_nlink != 1)
+        return;
+    const int fd = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat opened {};
+    // A living writer holds its lock until it renames the temporary away.
+    if (fstat(fd, &opened) == 0 && sameFile(opened, named) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named))
+        unlinkat(folder, name, 0);
+    close(fd);
+}
+
+}
+
+std::string uniqueTemporaryName(const std::string& fileName)
+{
+    static std::atomic<unsigned> counter{0};
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return temporaryPrefix(fileName) + std::to_string(getpid()) + "-" + std::to_string(now) + "-" +
+           std::to_string(counter++) + std::string(kSuffix);
+}
+
+bool isTemporaryNameFor(std::string_view candidate, const std::string& fileName)
+{
+    if (fileName.empty()) {
+        const size_t marker = candidate.rfind(".corvane-");
+        return candidate.starts_with('.') && marker != std::string_view::npos && marker > 0 &&
+               isTemporaryNameFor(candidate, std::string(candidate.substr(1, marker - 1)));
+    }
+    const std::string prefix = temporaryPrefix(fileName);
+    if (!candidate.starts_with(prefix) || !candidate.ends_with(kSuffix) ||
+        candidate.size() < prefix.size() + kSuffix.size())
+        return false;
+    return isOurSerial(candidate.substr(prefix.size(), candidate.size() - prefix.size() - kSuffix.size()));
+}
+
+void removeStaleTemporaries(int folder, const std::string& fileName)
+{
+    const int listFd = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = listFd >= 0 ? fdopendir(listFd) : nullptr;
+    if (!listing) {
+        if (listFd >= 0)
+            close(listFd);
+        return;
+    }
+    while (const dirent* entry = readdir(listing))
+        if (isTemporaryNameFor(entry->d_name, fileName))
+            removeIfStale(folder, entry->d_name);
+    closedir(listing);
+}
+
+}

@@ -1,0 +1,18 @@
+#include "dialogs/name_box.h"
+
+namespace dialogs {
+
+NameBox::NameBox(QWidget* parent) : QLineEdit(parent) {}
+
+void NameBox::SelectAllText()
+{
+    setSelection(0, static_cast<int>(text().size()));
+}
+
+void NameBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    SelectAllText();
+}
+
+} // namespace dialogs

@@ -1,0 +1,140 @@
+#include "dialogs/rename_dialog.h"
+
+#include "cvbutton/widget_host.h"
+#include "dialogs/fixed_form.h"
+#include "dialogs/form_fonts.h"
+#include "dialogs/name_box.h"
+#include "dialogs/rename_names.h"
+#include "dialogs/stored_buttons.h"
+#include "editor/shared_state.h"
+#include "editor/twips.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace dialogs {
+
+using editor::placeInTwips;
+namespace paths = platform::paths;
+
+RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, editor::SharedState& state,
+                           QLineEdit& mainPathBox)
+    : dialogs_(dialogs), files_(files), state_(state), mainPathBox_(&mainPathBox)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setUpFixedForm(*this, QStringLiteral("Rename File"), 4680, 2370);
+    // The form's labels and boxes are in its own default face; only the buttons name theirs.
+    setFont(formFont("MS Sans Serif", 8.25));
+    buildControls();
+    connectHandlers();
+    Form_Load();
+}
+
+// Created in tab order, so the focus chain runs name box, Cancel, OK, extension box.
+void RenameDialog::buildControls()
+{
+    label2_ = new QLabel(QStringLiteral("New name:"), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    placeInTwips(label2_, 360, 360, 975, 375);
+
+    text2_ = new NameBox(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    placeInTwips(text2_, 1680, 360, 2775, 495);
+
+    const std::vector<cvbutton::PropertySet> buttons = loadFormButtons(QStringLiteral(":/dialogs/rename_dialog.properties"));
+    cvButton1_ = addStoredButton(*this, buttons, QStringLiteral("cvButton1"), 2160, 1800, 1095, 375);
+    cvButton2_ = addStoredButton(*this, buttons, QStringLiteral("cvButton2"), 3480, 1800, 1095, 375);
+    // Enter renames, so OK is shown as the window's default button.
+    cvButton2_->setDisplayAsDefault(true);
+
+    label1_ = new QLabel(QStringLiteral("Extension:"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    placeInTwips(label1_, 360, 1200, 975, 375);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);
+    placeInTwips(text1_, 1680, 1080, 735, 495);
+
+    setTabOrder(text2_, cvButton1_);
+    setTabOrder(cvButton1_, cvButton2_);
+    setTabOrder(cvButton2_, text1_);
+}
+
+void RenameDialog::connectHandlers()
+{
+    cvButton2_->button().Click.connect([this] { cvButton2_Click(); });
+    cvButton1_->button().Click.connect([this] { cvButton1_Click(); });
+    onKeys(*this, {Qt::Key_Return, Qt::Key_Enter}, [this] { cvButton2_Click(); });
+    onKeys(*this, {Qt::Key_Escape}, [this] { cvButton1_Click(); });
+}
+
+void RenameDialog::Form_Load()
+{
+    state_.NewFilePath.clear();
+    sourcePath_ = state_.CurrentFilePath;
+    FileExtension_ = FileExtensionOf(sourcePath_);
+    text1_->setText(FileExtension_);
+    FileFolder_ = paths::folderOf(sourcePath_);
+    text2_->setText(paths::baseNameOf(sourcePath_));
+    text2_->setFocus();
+}
+
+void RenameDialog::cvButton2_Click()
+{
+    const QString newPath = RenamedPath(FileFolder_, text2_->text(), FileExtension_);
+    if (const QString failure = renameFailure(newPath); !failure.isEmpty()) {
+        reportFailure(failure);
+        return;
+    }
+    if (mainPathBox_)
+        mainPathBox_->setText(newPath);
+    state_.NewFilePath = newPath;
+    state_.RenameFlag = 1;
+    close();
+}
+
+void RenameDialog::cvButton1_Click()
+{
+    close();
+}
+
+QString RenameDialog::renameFailure(const QString& newPath)
+{
+    if (QString refusal = refusalOf(text2_->text(), FileExtension_); !refusal.isEmpty())
+        return refusal;
+    if (!files_.exists(sourcePath_))
+        return QStringLiteral("The file \"%1\" is no longer there, so it was not renamed.").arg(sourcePath_);
+    if (newPath == sourcePath_)
+        return {}; // the name it already has
+    const QString existing = QStringLiteral("A file named \"%1\" is already in this folder. Both files were "
+                                            "kept; type another name.")
+                                 .arg(paths::nameOf(newPath));
+    if (files_.exists(newPath))
+        return existing;
+    if (!files_.rename(sourcePath_, newPath)) {
+        return files_.exists(newPath) ? existing
+                                      : QStringLiteral("The file could not be renamed to \"%1\". Check that "
+                                                       "files in its folder may be changed.")
+                                            .arg(paths::nameOf(newPath));
+    }
+    return {};
+}
+
+void RenameDialog::reportFailure(const QString& text)
+{
+    dialogs_.messageBox(text, QStringLiteral("Error"), platform::MessageIcon::Error);
+    text2_->setFocus();
+}
+
+void RenameDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintFrameRectangle(painter, QRect(120, 120, 4560 - 120, 1680 - 120));
+}
+
+} // namespace dialogs

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace cvbutton {
+class WidgetHost;
+}
+namespace editor {
+struct SharedState;
+}
+namespace platform {
+class Dialogs;
+class Files;
+} // namespace platform
+
+namespace dialogs {
+
+class NameBox;
+
+// Form2: gives the current picture file a new name in its own folder, keeping its extension. It
+// has no owner; on OK it hands the new path to the main window's path box and leaves NewFilePath
+// and RenameFlag for the window's next step.
+class RenameDialog final : public QWidget {
+    Q_OBJECT
+public:
+    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, editor::SharedState& state,
+                 QLineEdit& mainPathBox);
+
+    NameBox* Text2() const { return text2_; }
+    QLineEdit* Text1() const { return text1_; }
+    cvbutton::WidgetHost* cvButton1() const { return cvButton1_; }
+    cvbutton::WidgetHost* cvButton2() const { return cvButton2_; }
+    QString FileFolder() const { return FileFolder_; }
+    QString FileExtension() const { return FileExtension_; }
+
+    void cvButton2_Click(); // OK
+    void cvButton1_Click(); // Cancel
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void Form_Load();
+    // Renames the file; why it was not renamed, or an empty text when it was.
+    QString renameFailure(const QString& newPath);
+    void reportFailure(const QString& text);
+
+    platform::Dialogs& dialogs_;
+    platform::Files& files_;
+    editor::SharedState& state_;
+    QPointer<QLineEdit> mainPathBox_;
+
+    // The file the dialog was opened for: the main window may show another one by the time of OK.
+    QString sourcePath_;
+    QString FileFolder_;
+    QString FileExtension_;
+
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    NameBox* text2_ = nullptr;
+    cvbutton::WidgetHost* cvButton1_ = nullptr;
+    cvbutton::WidgetHost* cvButton2_ = nullptr;
+};
+
+} // namespace dialogs

@@ -1,0 +1,62 @@
+// The Rename File and About commands: each opens its window beside the main window, one of each.
+#include "editor/main_window.h"
+
+#include "dialogs/about_window.h"
+#include "dialogs/fixed_form.h"
+#include "dialogs/rename_dialog.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "platform/url_opener.h"
+
+#include <QLineEdit>
+
+#include <memory>
+
+namespace editor {
+
+namespace {
+
+// The About window's links reach the desktop through the editor's shell.
+class ShellLinks final : public platform::UrlOpener {
+public:
+    explicit ShellLinks(platform::Shell& shell) : shell_(shell) {}
+    bool open(const QString& url) override { return shell_.openUrl(url); }
+
+private:
+    platform::Shell& shell_;
+};
+
+} // namespace
+
+void Corvane::Command9_Click()
+{
+    if (!services_.files.exists(text1_->text())) {
+        reportFileNotFound();
+        return;
+    }
+    if (renameDialog_) {
+        dialogs::bringToFront(*renameDialog_);
+        return;
+    }
+    renameDialog_ = new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_);
+    dialogs::showCentred(*renameDialog_);
+}
+
+void Corvane::Command6_Click()
+{
+    if (aboutWindow_) {
+        dialogs::bringToFront(*aboutWindow_);
+        return;
+    }
+    aboutWindow_ = new dialogs::AboutWindow(std::make_shared<ShellLinks>(services_.shell));
+    dialogs::showCentred(*aboutWindow_);
+}
+
+// The two windows have no owner, but they work on this window's state: they go when it goes.
+void Corvane::closeDialogWindows()
+{
+    delete renameDialog_.data();
+    delete aboutWindow_.data();
+}
+
+} // namespace editor

@@ -1,0 +1,191 @@
+// Files and folders set up to trip the writer: special files, other users' files, planted temporaries,
+// folders that refuse replacement, hard links, and names made to forge output. Most run the tool as a process.
+#include "comment_test_support.h"
+
+#include "corvane.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace commenttest;
+
+namespace {
+
+class HostileFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = folder.filePath("q.jpg");
+        writeFile(path, fixture(Format::Jpeg));
+    }
+
+    // The tool must finish on its own: a hang is a failure, not a stuck test run.
+    ProcessResult finishing(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(toolPath(), arguments);
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished();
+            return {-2, {}, "did not finish"};
+        }
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    // As the unprivileged user `nobody`, when this test runs as root and can switch.
+    ProcessResult asNobody(const QStringList& arguments)
+    {
+        return run(findProgram("setpriv"),
+                   QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", toolPath()} + arguments);
+    }
+
+    bool canSwitchUser() { return geteuid() == 0 && !findProgram("setpriv").isEmpty(); }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+TEST_F(HostileFiles, SpecialFilesAreRefusedWithoutBlocking)
+{
+    const QString pipe = folder.filePath("pipe.jpg");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QStringList& arguments : {QStringList{"get", pipe}, QStringList{"set", "x", pipe},
+                                         QStringList{"erase", pipe}, QStringList{"get", "/dev/null"}}) {
+        const ProcessResult result = finishing(arguments);
+        EXPECT_EQ(result.exitCode, 1) << arguments.join(' ').toStdString() << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(": not a regular file")) << result.err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(pipe).exists());
+}
+
+TEST_F(HostileFiles, PlantedTemporariesAreNeitherDeletedNorOpened)
+{
+    const QString usersOwn = folder.filePath(".q.jpg.corvane-notes.tmp");
+    writeFile(usersOwn, "the user's own notes");
+    const QString pipeOfOurForm = folder.filePath(".q.jpg.corvane-1-2-3.tmp");
+    const QString pipeOtherForm = folder.filePath(".q.jpg.corvane-pipe.tmp");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipeOfOurForm).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipeOtherForm).constData(), 0600), 0);
+    const QString linkOfOurForm = folder.filePath(".q.jpg.corvane-4-5-6.tmp");
+    ASSERT_TRUE(QFile::link(usersOwn, linkOfOurForm));
+    for (int i = 0; i < 3; ++i) {
+        const ProcessResult result = finishing({"set", "pass " + QString::number(i), path});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    }
+    EXPECT_EQ(readFile(usersOwn), "the user's own notes");
+    EXPECT_TRUE(QFileInfo(pipeOfOurForm).exists());
+    EXPECT_TRUE(QFileInfo(pipeOtherForm).exists());
+    EXPECT_TRUE(QFileInfo(linkOfOurForm).isSymLink());
+    EXPECT_EQ(readComment(path).text, "pass 2");
+}
+
+TEST_F(HostileFiles, AnotherUsersFileIsNotSilentlyTakenOver)
+{
+    if (!canSwitchUser())
+        GTEST_SKIP() << "needs root and setpriv to act as another user";
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0777), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
+    const QByteArray before = readFile(path);
+    const ProcessResult result = asNobody({"set", "taken over", path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("owner, group or mode bits cannot be kept")) << result.err.toStdString();
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(QFileInfo(path).ownerId(), 0u);
+    EXPECT_EQ(otherEntries(folder.path(), {"q.jpg"}), QStringList());
+
+    // Ours, but in a group we are not in, with the set-group-ID bit: keeping neither is not allowed.
+    ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 02666), 0);
+    const ProcessResult groupKept = asNobody({"set", "group lost", path});
+    EXPECT_EQ(groupKept.exitCode, 1) << groupKept.err.toStdString();
+    EXPECT_EQ(QFileInfo(path).groupId(), 0u);
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 02666u);
+    EXPECT_EQ(readFile(path), before);
+}
+
+TEST_F(HostileFiles, PermissionDeniedIsSaidAsSuch)
+{
+    if (!canSwitchUser())
+        GTEST_SKIP() << "needs root and setpriv to act as another user";
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
+    const ProcessResult result = asNobody({"get", path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(": permission denied")) << result.err.toStdString();
+}
+
+TEST_F(HostileFiles, AppendOnlyFolderGetsNoTemporaryAndTheCause)
+{
+    const QString chattr = findProgram("chattr");
+    if (chattr.isEmpty() || run(chattr, {"+a", folder.path()}).exitCode != 0)
+        GTEST_SKIP() << "cannot mark a folder append-only here";
+    QList<ProcessResult> results;
+    for (int i = 0; i < 3; ++i)
+        results << finishing({"set", "cannot land", path});
+    const QStringList left = otherEntries(folder.path(), {"q.jpg"});
+    run(chattr, {"-a", folder.path()});
+    for (const ProcessResult& result : results) {
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.err.contains(": permission denied")) << result.err.toStdString();
+    }
+    EXPECT_EQ(left, QStringList());
+    EXPECT_EQ(readComment(path).text, "");
+}
+
+TEST_F(HostileFiles, MessagesNameTheCause)
+{
+    const QString loopA = folder.filePath("loop-a.jpg"), loopB = folder.filePath("loop-b.jpg");
+    ASSERT_TRUE(QFile::link(loopB, loopA));
+    ASSERT_TRUE(QFile::link(loopA, loopB));
+    const ProcessResult result = finishing({"set", "x", folder.filePath("none.jpg"), loopA, folder.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("none.jpg: no such file")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("loop-a.jpg: symbolic link loop")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(folder.path().toUtf8() + ": not a regular file")) << result.err.toStdString();
+}
+
+TEST_F(HostileFiles, NoSpaceLeftIsSaidAsSuch)
+{
+    const QString mount = findProgram("mount");
+    QTemporaryDir small;
+    if (geteuid() != 0 || mount.isEmpty() ||
+        run(mount, {"-t", "tmpfs", "-o", "size=64k", "tmpfs", small.path()}).exitCode != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    const QString picture = small.filePath("full.bmp");
+    writeFile(picture, fixture(Format::Bmp));
+    const ProcessResult result = finishing({"set", QString(60 * 1024, 'n'), picture});
+    run(findProgram("umount"), {small.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("no space left on the device")) << result.err.toStdString();
+}
+
+TEST_F(HostileFiles, ControlCharactersInNamesCannotForgeALine)
+{
+    const QString forged = folder.filePath("a\ncorvane-comment: b.jpg");
+    const ProcessResult result = finishing({"get", forged});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("a\\ncorvane-comment: b.jpg: no such file")) << result.err.toStdString();
+}
+
+TEST_F(HostileFiles, HardLinksKeepTheOldContentsAsHelpSays)
+{
+    const QString other = folder.filePath("other-link.jpg");
+    ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_EQ(finishing({"set", "named path only", path}).exitCode, 0);
+    EXPECT_EQ(readComment(path).text, "named path only");
+    EXPECT_EQ(readComment(other).text, "");
+    EXPECT_TRUE(finishing({"--help"}).out.contains("other hard links to the same\nfile keep the old ones"));
+}
+
+}

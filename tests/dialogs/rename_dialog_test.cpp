@@ -1,0 +1,304 @@
+#include "dialogs/rename_dialog.h"
+
+#include "cvbutton/widget_host.h"
+#include "dialogs/name_box.h"
+#include "editor/shared_state.h"
+#include "form_fixture.h"
+#include "platform/system_colors.h"
+#include "support/fake_dialogs.h"
+#include "support/faulty_files.h"
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+
+using namespace form_testing;
+
+namespace {
+
+// A rename dialog over real files in a temporary folder, with a path box that keeps
+// CurrentFilePath as the main window's does.
+class RenameDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        QObject::connect(&pathBox, &QLineEdit::textChanged, [this](const QString& text) {
+            state.CurrentFilePath = text;
+        });
+    }
+
+    void TearDown() override
+    {
+        delete dialog.data();
+    }
+
+    QString file(const QString& name, const QByteArray& bytes = "picture bytes")
+    {
+        QFile out(dir() + name);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    }
+
+    void open(const QString& path)
+    {
+        pathBox.setText(path);
+        dialog = new dialogs::RenameDialog(dialogs, files, state, pathBox);
+    }
+
+    void typeAndConfirm(const QString& name)
+    {
+        dialog->Text2()->setText(name);
+        pressWithSpace(dialog->cvButton2());
+        unloadClosedForms();
+    }
+
+    QString dir() const { return folder.path() + QStringLiteral("/"); }
+    QStringList filesOnDisk() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QByteArray contents(const QString& name) const
+    {
+        QFile in(dir() + name);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    // The rename failed the way it must: a message, the dialog open with the typed name, and the
+    // main window's side untouched.
+    void expectRefused(const QString& typed, const QString& originalPath)
+    {
+        ASSERT_FALSE(dialog.isNull()) << "the dialog stays open";
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
+        EXPECT_EQ(dialog->Text2()->text(), typed);
+        EXPECT_EQ(pathBox.text(), originalPath);
+        EXPECT_EQ(state.CurrentFilePath, originalPath);
+        EXPECT_EQ(state.NewFilePath, QString());
+        EXPECT_EQ(state.RenameFlag, 0);
+    }
+
+    QTemporaryDir folder;
+    fakes::FakeDialogs dialogs;
+    fakes::FaultyFiles files;
+    editor::SharedState state;
+    QLineEdit pathBox;
+    QPointer<dialogs::RenameDialog> dialog;
+};
+
+TEST_F(RenameDialogTest, LoadShowsBaseNameAndTableExtensionAndClearsNewFilePath)
+{
+    state.NewFilePath = QStringLiteral("/old/rename.JPG");
+    open(file(QStringLiteral("a.b.png")));
+    EXPECT_EQ(dialog->Text2()->text(), QStringLiteral("a.b"));
+    EXPECT_EQ(dialog->Text1()->text(), QStringLiteral("PNG"));
+    EXPECT_TRUE(dialog->Text1()->isReadOnly());
+    EXPECT_EQ(dialog->FileFolder(), dir());
+    EXPECT_EQ(state.NewFilePath, QString());
+}
+
+TEST_F(RenameDialogTest, OkRenamesInPlaceUpperCasingALowerCaseExtension)
+{
+    const QString original = file(QStringLiteral("a.jpg"), "jpeg data");
+    open(original);
+    typeAndConfirm(QStringLiteral("b"));
+    EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("b.JPG")});
+    EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("jpeg data"));
+    EXPECT_EQ(pathBox.text(), dir() + QStringLiteral("b.JPG"));
+    EXPECT_EQ(state.CurrentFilePath, dir() + QStringLiteral("b.JPG"));
+    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("b.JPG"));
+    EXPECT_EQ(state.RenameFlag, 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialog.isNull()) << "OK unloads the dialog";
+}
+
+TEST_F(RenameDialogTest, OtherExtensionSpellingsAndMissingExtensionsStayAsFound)
+{
+    open(file(QStringLiteral("a.jpeg")));
+    typeAndConfirm(QStringLiteral("b"));
+    open(file(QStringLiteral("c")));
+    EXPECT_EQ(dialog->Text1()->text(), QString());
+    typeAndConfirm(QStringLiteral("d"));
+    EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.jpeg"), QStringLiteral("d")}));
+    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("d")) << "no trailing dot";
+}
+
+TEST_F(RenameDialogTest, OntoAnExistingNameFailsAndKeepsBothFiles)
+{
+    const QString original = file(QStringLiteral("a.jpg"), "first");
+    file(QStringLiteral("b.JPG"), "second");
+    open(original);
+    typeAndConfirm(QStringLiteral("b"));
+    expectRefused(QStringLiteral("b"), original);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("b.JPG")));
+    EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("first"));
+    EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("second"));
+}
+
+TEST_F(RenameDialogTest, RefusedNamesLeaveTheFileWhereAndAsItWas)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QString original = file(QStringLiteral("a.png"), "png");
+    for (const char* typed : {"sub/b", "../b", "", ".b", ".."}) {
+        SCOPED_TRACE(typed);
+        open(original);
+        dialogs.messages.clear();
+        typeAndConfirm(QString::fromLatin1(typed));
+        expectRefused(QString::fromLatin1(typed), original);
+        EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.png")});
+        EXPECT_TRUE(QDir(dir() + QStringLiteral("sub")).isEmpty());
+        EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("/../b.PNG")));
+        delete dialog.data();
+    }
+}
+
+TEST_F(RenameDialogTest, AFileGoneSinceLoadIsReportedAndNothingChanges)
+{
+    const QString original = file(QStringLiteral("a.gif"));
+    open(original);
+    ASSERT_TRUE(QFile::remove(original));
+    typeAndConfirm(QStringLiteral("b"));
+    expectRefused(QStringLiteral("b"), original);
+    EXPECT_TRUE(filesOnDisk().isEmpty());
+}
+
+TEST_F(RenameDialogTest, AFailingRenameSaysSoAndATypedNameCanBeRetried)
+{
+    const QString original = file(QStringLiteral("a.bmp"));
+    file(QStringLiteral("b.BMP"));
+    open(original);
+    typeAndConfirm(QStringLiteral("b"));
+    expectRefused(QStringLiteral("b"), original);
+    typeAndConfirm(QStringLiteral("c"));
+    EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.BMP"), QStringLiteral("c.BMP")}));
+    EXPECT_EQ(state.RenameFlag, 1);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(RenameDialogTest, OkRenamesTheFileItWasOpenedForEvenWhenTheWindowMovedOn)
+{
+    const QString first = file(QStringLiteral("a.jpg"), "first");
+    const QString second = file(QStringLiteral("c.png"), "second");
+    open(first);
+    pathBox.setText(second); // the main window stepped to another picture meanwhile
+    typeAndConfirm(QStringLiteral("b"));
+    EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.JPG"), QStringLiteral("c.png")}));
+    EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("first"));
+    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("b.JPG"));
+}
+
+TEST_F(RenameDialogTest, KeepingTheNameItHasChangesNothingOnDisk)
+{
+    const QString original = file(QStringLiteral("a.JPG"), "same");
+    open(original);
+    typeAndConfirm(QStringLiteral("a"));
+    EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.JPG")});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(RenameDialogTest, CancelAndEscapeLeaveFileWindowAndFlagUntouched)
+{
+    const QString original = file(QStringLiteral("a.jpg"));
+    for (const bool escape : {false, true}) {
+        open(original);
+        dialog->Text2()->setText(QStringLiteral("b"));
+        if (escape) {
+            showActive(*dialog);
+            QTest::keyClick(dialog->Text2(), Qt::Key_Escape);
+        } else {
+            pressWithSpace(dialog->cvButton1());
+        }
+        unloadClosedForms();
+        EXPECT_TRUE(dialog.isNull()) << escape;
+        EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.jpg")});
+        EXPECT_EQ(pathBox.text(), original);
+        EXPECT_EQ(state.NewFilePath, QString());
+        EXPECT_EQ(state.RenameFlag, 0);
+    }
+}
+
+TEST_F(RenameDialogTest, EnterInTheNameBoxOrOnAButtonActsAsOk)
+{
+    open(file(QStringLiteral("a.png")));
+    showActive(*dialog);
+    QTest::keyClicks(dialog->Text2(), QStringLiteral("b"));
+    QTest::keyClick(dialog->Text2(), Qt::Key_Return);
+    unloadClosedForms();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("b.PNG")});
+
+    open(dir() + QStringLiteral("b.PNG"));
+    showActive(*dialog);
+    dialog->Text2()->setText(QStringLiteral("c"));
+    dialog->cvButton2()->setFocus();
+    QTest::keyClick(dialog->cvButton2(), Qt::Key_Enter, Qt::KeypadModifier);
+    unloadClosedForms();
+    EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("c.PNG")});
+}
+
+TEST_F(RenameDialogTest, NameBoxOpensFocusedWithAllSelectedAndSelectsAllWhenTabbedBackInto)
+{
+    open(file(QStringLiteral("holiday.jpg")));
+    showActive(*dialog);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->Text2());
+    EXPECT_EQ(dialog->Text2()->selectedText(), QStringLiteral("holiday"));
+
+    dialog->Text2()->setCursorPosition(2); // a click into the text drops the selection
+    EXPECT_TRUE(dialog->Text2()->selectedText().isEmpty());
+    const QList<QWidget*> chain = {dialog->cvButton1(), dialog->cvButton2(), dialog->Text1(), dialog->Text2()};
+    for (QWidget* expected : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+    }
+    EXPECT_EQ(dialog->Text2()->selectedText(), QStringLiteral("holiday"));
+
+    QTest::keyClick(dialog->Text2(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->Text1());
+    dialog->Text2()->setCursorPosition(0);
+    dialog->Text2()->setFocus(Qt::OtherFocusReason); // focus given by the program, not by Tab
+    EXPECT_EQ(dialog->Text2()->selectedText(), QStringLiteral("holiday"));
+}
+
+TEST_F(RenameDialogTest, LayoutFollowsTheFormInPixelsOfFifteenTwips)
+{
+    open(file(QStringLiteral("a.jpg")));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Rename File"));
+    EXPECT_EQ(dialog->size(), QSize(312, 158));
+    EXPECT_EQ(dialog->Text2()->geometry(), QRect(112, 24, 185, 33));
+    EXPECT_EQ(dialog->Text1()->geometry(), QRect(112, 72, 49, 33));
+    EXPECT_EQ(dialog->cvButton1()->geometry(), QRect(144, 120, 73, 25));
+    EXPECT_EQ(dialog->cvButton2()->geometry(), QRect(232, 120, 73, 25));
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(dialog->parentWidget(), nullptr);
+}
+
+TEST_F(RenameDialogTest, ButtonsAreReadFromTheFormsStoredSet)
+{
+    open(file(QStringLiteral("a.jpg")));
+    for (auto [host, caption] : {std::pair{dialog->cvButton1(), "Cancel"}, std::pair{dialog->cvButton2(), "OK"}}) {
+        cvbutton::cvButton& button = host->button();
+        EXPECT_EQ(button.Caption(), QString::fromLatin1(caption));
+        EXPECT_EQ(button.Style(), 5);
+        EXPECT_EQ(button.Font().family(), QStringLiteral("Verdana"));
+        EXPECT_DOUBLE_EQ(button.Font().pointSizeF(), 8.25);
+    }
+    EXPECT_TRUE(dialog->cvButton2()->DisplayAsDefault());
+    EXPECT_FALSE(dialog->cvButton1()->DisplayAsDefault());
+}
+
+TEST_F(RenameDialogTest, FrameIsDrawnInTheInactiveCaptionColour)
+{
+    open(file(QStringLiteral("a.jpg")));
+    const QImage shot = dialog->grab().toImage();
+    const QRgb frame = platform::toQRgb(platform::SystemColors::current().color(platform::COLOR_INACTIVECAPTION));
+    for (const QPoint corner : {QPoint(8, 8), QPoint(304, 8), QPoint(304, 112), QPoint(8, 112), QPoint(150, 112)})
+        EXPECT_EQ(shot.pixel(corner) & 0xFFFFFF, frame & 0xFFFFFF) << corner.x() << "," << corner.y();
+}
+
+} // namespace

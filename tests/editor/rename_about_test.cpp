@@ -1,0 +1,129 @@
+#include "cvbutton/widget_host.h"
+#include "dialogs/about_window.h"
+#include "dialogs/clickable_label.h"
+#include "dialogs/name_box.h"
+#include "dialogs/rename_dialog.h"
+#include "editor_fixture.h"
+
+namespace {
+
+template <typename Form>
+QList<Form*> openForms(const char* name)
+{
+    QList<Form*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            found << qobject_cast<Form*>(widget);
+    }
+    return found;
+}
+
+class RenameAboutTest : public EditorTest {
+protected:
+    dialogs::RenameDialog* renameDialog()
+    {
+        const QList<dialogs::RenameDialog*> forms = openForms<dialogs::RenameDialog>("Form2");
+        return forms.size() == 1 ? forms[0] : nullptr;
+    }
+
+    void renameTo(const QString& name)
+    {
+        window->Command9_Click();
+        dialogs::RenameDialog* dialog = renameDialog();
+        ASSERT_NE(dialog, nullptr);
+        dialog->Text2()->setText(name);
+        QTest::keyClick(dialog->cvButton2(), Qt::Key_Space);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(RenameAboutTest, RenameWithoutAnExistingFileSaysFileNotFoundAndOpensNothing)
+{
+    window->Command9_Click();
+    window->Text1()->setText(dir() + QStringLiteral("gone.jpg"));
+    window->Command9_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    for (const auto& message : dialogs.messages) {
+        EXPECT_EQ(message.text, QStringLiteral(" File not found."));
+        EXPECT_EQ(message.title, QStringLiteral("Error"));
+        EXPECT_EQ(message.icon, platform::MessageIcon::Information);
+    }
+    EXPECT_TRUE(openForms<QWidget>("Form2").isEmpty());
+}
+
+TEST_F(RenameAboutTest, RenameAgainWhileOpenOnlyRaisesTheOpenDialog)
+{
+    open(picture(QStringLiteral("a.jpg")));
+    window->Command9_Click();
+    dialogs::RenameDialog* dialog = renameDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->parentWidget(), nullptr);
+    dialog->Text2()->setText(QStringLiteral("half typed"));
+    window->state().NewFilePath = QStringLiteral("kept");
+    window->Command9_Click();
+    EXPECT_EQ(renameDialog(), dialog);
+    EXPECT_EQ(dialog->Text2()->text(), QStringLiteral("half typed")) << "Load does not run again";
+    EXPECT_EQ(window->state().NewFilePath, QStringLiteral("kept"));
+}
+
+TEST_F(RenameAboutTest, NextAndPreviousAfterARenameContinueFromTheNewName)
+{
+    picture(QStringLiteral("a.jpg"));
+    open(picture(QStringLiteral("c.png")));
+    picture(QStringLiteral("e.gif"));
+    renameTo(QStringLiteral("f"));
+    EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("f.PNG"));
+    EXPECT_EQ(window->state().RenameFlag, 1);
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("a.jpg")) << "f.PNG is last now, so Next wraps";
+    EXPECT_EQ(window->state().RenameFlag, 0);
+
+    renameTo(QStringLiteral("b"));
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("f.PNG")) << "Previous from b.JPG, the first, wraps to the last";
+    window->Command3_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("e.gif"));
+    EXPECT_FALSE(QFile::exists(dir() + QStringLiteral("a.jpg")));
+}
+
+TEST_F(RenameAboutTest, AFailedRenameLeavesWindowAndFlagAsTheyWere)
+{
+    open(picture(QStringLiteral("a.jpg")));
+    picture(QStringLiteral("b.JPG"));
+    renameTo(QStringLiteral("b"));
+    ASSERT_NE(renameDialog(), nullptr);
+    EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("a.jpg"));
+    EXPECT_EQ(window->state().RenameFlag, 0);
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("a.jpg")) << "the list was not rebuilt, so b.JPG is not in it yet";
+}
+
+TEST_F(RenameAboutTest, AboutOpensOneWindowWhoseLinksGoThroughTheShell)
+{
+    window->Command6_Click();
+    window->Command6_Click();
+    const QList<dialogs::AboutWindow*> forms = openForms<dialogs::AboutWindow>("Form1");
+    ASSERT_EQ(forms.size(), 1);
+    EXPECT_EQ(forms[0]->size(), QSize(447, 216));
+    forms[0]->Label3_Click();
+    EXPECT_EQ(shell.openedUrls.size(), 1);
+    QTest::keyClick(forms[0]->cvButton1(), Qt::Key_Space);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(openForms<QWidget>("Form1").isEmpty());
+    window->Command6_Click();
+    EXPECT_EQ(openForms<QWidget>("Form1").size(), 1) << "a closed window opens afresh";
+}
+
+TEST_F(RenameAboutTest, OpenWindowsGoWithTheMainWindow)
+{
+    open(picture(QStringLiteral("a.jpg")));
+    window->Command9_Click();
+    window->Command6_Click();
+    QPointer<QWidget> rename = renameDialog();
+    ASSERT_FALSE(rename.isNull());
+    window.reset();
+    EXPECT_TRUE(rename.isNull());
+    EXPECT_TRUE(openForms<QWidget>("Form1").isEmpty());
+}
+
+} // namespace
