@@ -8,6 +8,11 @@ cvButton::cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener)
 {
 }
 
+cvButton::~cvButton()
+{
+    UserControl_Terminate();
+}
+
 void cvButton::UserControl_Show()
 {
     IsShown_ = true;
@@ -19,7 +24,7 @@ void cvButton::UserControl_Show()
 void cvButton::UserControl_Hide()
 {
     IsShown_ = false;
-    host_.setExtenderToolTipText(ToolTipText_);
+    handBackToolTipText();
 }
 
 void cvButton::UserControl_Paint()

@@ -3,6 +3,7 @@
 #include "cvbutton/cvbutton.h"
 
 #include <exception>
+#include <memory>
 
 namespace cvbutton {
 namespace {
@@ -21,12 +22,13 @@ constexpr int kKeyDown = 40;
 // further, so the container's event loop never sees it.
 bool cvButton::raise(const Event& event)
 {
+    const std::weak_ptr<int> alive = lifetime_;
     try {
         event.raise();
-        return true;
     } catch (const std::exception&) {
         return false;
     }
+    return !alive.expired();
 }
 
 void cvButton::UserControl_MouseDown(int Button, int, float, float)
@@ -37,13 +39,19 @@ void cvButton::UserControl_MouseDown(int Button, int, float, float)
     Refresh();
 }
 
-// Click is raised only while the pointer is known to be over the control; an unchecked check
-// button stays pressed until the container's click toggles it.
+// Click is raised only while the pointer is known to be over the control: the messages still
+// waiting (a leave among them) run first, and leave tracking is asked for again, because the
+// press may have used up the last request. An unchecked check button stays pressed until the
+// container's click toggles it.
 void cvButton::UserControl_MouseUp(int Button, int, float, float)
 {
     if (Button == kLeftButton && (ButtonType_ != KindCheck || Value_)) {
         DrawState_ = StateHot;
+        const std::weak_ptr<int> alive = lifetime_;
         host_.processPendingEvents();
+        if (alive.expired())
+            return;
+        TrackMouseLeave(host_.window());
         if (MouseInside_ && !raise(Click))
             return;
         Refresh();

@@ -6,6 +6,7 @@ namespace cvbutton {
 void cvButton::setToolTipText(const QString& value)
 {
     ToolTipText_ = value;
+    CreateToolTip();
     notifyAndRepaint(QStringLiteral("ToolTipText"));
 }
 

@@ -15,6 +15,8 @@ void cvButton::ReadProperties(const PropertyBag& PropBag)
     readAppearance(PropBag);
     readColorsAndTooltip(PropBag);
     readBehaviour(PropBag);
+    if (host_.UserMode())
+        setupMouseTracking();
     UserControl_Resize();
 }
 
@@ -28,6 +30,8 @@ void cvButton::readAppearance(const PropertyBag& bag)
     IconAlign_ = readInt32(bag, QStringLiteral("IconAlign"), AlignLeft);
     NonThemeStyle_ = readInt32(bag, QStringLiteral("iNonThemeStyle"), StyleRoundedGradient);
     Enabled_ = readBool(bag, QStringLiteral("Enabled"), true);
+    // A button drawn disabled must not take Space or clicks either.
+    host_.setEnabled(Enabled_);
     ShowFocus_ = readBool(bag, QStringLiteral("ShowFocus"), false);
 }
 

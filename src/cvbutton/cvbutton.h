@@ -29,6 +29,9 @@ class cvButton final : public HostedControl {
 public:
     explicit cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener =
                                       std::make_shared<platform::DesktopUrlOpener>());
+    ~cvButton() override;
+    cvButton(const cvButton&) = delete;
+    cvButton& operator=(const cvButton&) = delete;
 
     // Raised to the form.
     Event Click;
@@ -109,6 +112,9 @@ public:
     bool PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
                             int Dest_Height, int Dest_Width);
     void setAboutPanel(AboutPanel* panel) { aboutPanel_ = panel; }
+    // The window-message callback of the hook the control sets up in run mode.
+    void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, platform::Window& lng_hWnd,
+                        int& uMsg, std::intptr_t& wParam, std::intptr_t& lParam);
     // The desktop's visual style, which the theme style draws with.
     void setTheme(std::shared_ptr<platform::Theme> theme) { theme_ = std::move(theme); }
     // Gives the window the outline of the current style.
@@ -122,6 +128,8 @@ public:
     bool IsShown() const { return IsShown_; }
     bool MouseInside() const { return MouseInside_; }
     int LastMouseButton() const { return LastMouseButton_; }
+    bool CanTrackMouse() const { return CanTrackMouse_; }
+    bool HasUser32TrackMouseEvent() const { return HasUser32TrackMouseEvent_; }
     void setIsShown(bool shown) { IsShown_ = shown; }
     platform::Rect ButtonRect() const { return ButtonRect_; }
     platform::Rect CaptionRect() const { return CaptionRect_; }
@@ -169,6 +177,7 @@ public:
     void UserControl_KeyDown(int KeyCode, int Shift) override;
     void UserControl_KeyUp(int KeyCode, int Shift) override;
     void UserControl_AccessKeyPress(int KeyAscii) override;
+    void UserControl_Terminate() override;
 
 private:
     void notifyAndRepaint(const QString& name);
@@ -176,7 +185,14 @@ private:
     void readAppearance(const PropertyBag& bag);
     void readColorsAndTooltip(const PropertyBag& bag);
     void readBehaviour(const PropertyBag& bag);
+    // False when the form's handler failed or did away with the control: the raising handler
+    // then ends at once.
     bool raise(const Event& event);
+    void setupMouseTracking();
+    void TrackMouseLeave(platform::Window window);
+    void CreateToolTip();
+    void RemoveToolTip();
+    void handBackToolTipText();
     void layOutCaption();
     void paintFace(platform::Surface& surface);
     void paintThemeFace(platform::Surface& surface);
@@ -224,6 +240,14 @@ private:
     platform::Rect CaptionRect_;
     unsigned CaptionFormat_ = 0;
     int ContentMargin_ = 0;
+
+    bool CanTrackMouse_ = false;
+    bool HasUser32TrackMouseEvent_ = false;
+    std::unique_ptr<platform::ToolTipWindow> toolTipWindow_;
+    platform::ToolInfo toolRecord_;
+    bool toolTipTextTaken_ = false;
+    // Expires with the control, so code that raised an event can tell it is gone.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
     platform::Region WindowRegion_;
 };
 

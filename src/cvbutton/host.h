@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/message_hook.h"
 #include "platform/region.h"
 #include "platform/surface.h"
+#include "platform/tooltip_window.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 namespace cvbutton {
 
@@ -55,6 +58,13 @@ public:
     // Keystrokes for the active window: "{TAB}" moves the focus to the next control, "+{TAB}"
     // to the previous one.
     virtual void sendKeys(const QString& keys) = 0;
+
+    // The window the control's messages arrive at, and the hook through which it sees them.
+    virtual platform::Window window() = 0;
+    virtual platform::MessageHook& messageHook() = 0;
+    // A tooltip window owned by the control's window, with the given window style; null when
+    // the container cannot make one.
+    virtual std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) = 0;
 };
 
 // The host's events, as the container delivers them to the control it hosts.
@@ -84,6 +94,8 @@ public:
     virtual void UserControl_KeyDown(int KeyCode, int Shift) = 0;
     virtual void UserControl_KeyUp(int KeyCode, int Shift) = 0;
     virtual void UserControl_AccessKeyPress(int KeyAscii) = 0;
+    // The control is about to go away.
+    virtual void UserControl_Terminate() = 0;
 };
 
 } // namespace cvbutton

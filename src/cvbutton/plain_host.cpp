@@ -18,4 +18,9 @@ void PlainHost::setSizeTwips(int width, int height)
         surface_.resize(pixels(width), pixels(height));
 }
 
+std::unique_ptr<platform::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)
+{
+    return toolTipMaker_ ? toolTipMaker_(style) : nullptr;
+}
+
 } // namespace cvbutton

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "cvbutton/host.h"
+#include "platform/message_hook_qt.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <memory>
 
 namespace cvbutton {
 
@@ -47,6 +51,15 @@ public:
     void sendKeys(const QString& keys) override { sentKeys_ << keys; }
     const QStringList& sentKeys() const { return sentKeys_; }
 
+    // A window object that never receives window-system messages; tests put in a hook and a
+    // tooltip maker of their own. Without a maker there are no tooltip windows.
+    platform::Window window() override { return &window_; }
+    platform::MessageHook& messageHook() override { return *hook_; }
+    void setMessageHook(std::unique_ptr<platform::MessageHook> hook) { hook_ = std::move(hook); }
+    using ToolTipMaker = std::function<std::unique_ptr<platform::ToolTipWindow>(unsigned style)>;
+    std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) override;
+    void setToolTipMaker(ToolTipMaker maker) { toolTipMaker_ = std::move(maker); }
+
 private:
     QString name_;
     bool userMode_ = true;
@@ -59,6 +72,9 @@ private:
     std::int16_t mousePointer_ = 0;
     platform::Region windowRegion_;
     QStringList sentKeys_;
+    QObject window_;
+    std::unique_ptr<platform::MessageHook> hook_ = std::make_unique<platform::QtMessageHook>();
+    ToolTipMaker toolTipMaker_;
 };
 
 } // namespace cvbutton

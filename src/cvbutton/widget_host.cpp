@@ -1,10 +1,13 @@
 #include "cvbutton/widget_host.h"
 
+#include "platform/tooltip_window_qt.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 
 #include <array>
 #include <cmath>
@@ -46,6 +49,7 @@ int keyCode(int key)
 {
     switch (key) {
     case Qt::Key_Tab:
+    case Qt::Key_Backtab:
         return 9;
     case Qt::Key_Space:
         return 32;
@@ -88,6 +92,27 @@ void WidgetHost::setDisplayAsDefault(bool displayAsDefault)
     button_->UserControl_AmbientChanged(QStringLiteral("DisplayAsDefault"));
 }
 
+void WidgetHost::propertyChanged(const QString& name)
+{
+    if (name == QLatin1String("Caption"))
+        updateAccessKey();
+    emit propertyNotified(name);
+}
+
+// A caption read from stored properties tells nobody it changed, so showing checks it as well.
+void WidgetHost::updateAccessKey()
+{
+    const QKeySequence key = QKeySequence::mnemonic(button_->Caption());
+    if (accessKeyShortcut_ != 0)
+        releaseShortcut(accessKeyShortcut_);
+    accessKeyShortcut_ = key.isEmpty() ? 0 : grabShortcut(key);
+}
+
+std::unique_ptr<platform::ToolTipWindow> WidgetHost::createToolTipWindow(unsigned style)
+{
+    return std::make_unique<platform::QtToolTipWindow>(style);
+}
+
 platform::Surface& WidgetHost::surface()
 {
     update();
@@ -123,6 +148,24 @@ void WidgetHost::sendKeys(const QString& keys)
         focusNextPrevChild(false);
 }
 
+// Qt moves the focus on Tab before any key handler sees it; the control gets its key-down first.
+bool WidgetHost::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            button_->UserControl_KeyDown(keyCode(key->key()), shiftCode(key->modifiers()));
+    } else if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->shortcutId() == accessKeyShortcut_ && accessKeyShortcut_ != 0) {
+            const QString text = shortcut->key().toString(QKeySequence::PortableText);
+            button_->UserControl_AccessKeyPress(text.isEmpty() ? 0 : text.back().toLower().unicode());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void WidgetHost::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -137,6 +180,7 @@ void WidgetHost::resizeEvent(QResizeEvent*)
 
 void WidgetHost::showEvent(QShowEvent*)
 {
+    updateAccessKey();
     button_->UserControl_Show();
 }
 
@@ -180,8 +224,11 @@ void WidgetHost::mouseDoubleClickEvent(QMouseEvent*)
     button_->UserControl_DblClick();
 }
 
+// Tab already reached the control on its way to the focus chain.
 void WidgetHost::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return;
     button_->UserControl_KeyDown(keyCode(event->key()), shiftCode(event->modifiers()));
 }
 

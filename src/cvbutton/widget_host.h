@@ -3,6 +3,7 @@
 #include "cvbutton/about_panel_window.h"
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/host.h"
+#include "platform/message_hook_qt.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +14,8 @@ namespace cvbutton {
 
 // A cvButton in a window of the program: the widget owns the control and its surface, shows the
 // surface, and passes the window's events on to the control. Its own tooltip is the extender's
-// ToolTipText.
+// ToolTipText. Tab reaches the control as a key before the focus moves on, and an "&" in the
+// caption makes Alt with that letter the control's access key.
 class WidgetHost final : public QWidget, public Host {
     Q_OBJECT
 
@@ -34,7 +36,7 @@ public:
     QString extenderToolTipText() const override { return toolTip(); }
     void setExtenderToolTipText(const QString& text) override { setToolTip(text); }
 
-    void propertyChanged(const QString& name) override { emit propertyNotified(name); }
+    void propertyChanged(const QString& name) override;
 
     // Drawing on the surface shows at the next paint of the window.
     platform::Surface& surface() override;
@@ -53,10 +55,15 @@ public:
     void processPendingEvents() override;
     void sendKeys(const QString& keys) override;
 
+    platform::Window window() override { return this; }
+    platform::MessageHook& messageHook() override { return hook_; }
+    std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) override;
+
 signals:
     void propertyNotified(const QString& name);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -70,13 +77,17 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    void updateAccessKey();
+
     platform::Surface surface_;
+    platform::QtMessageHook hook_;
     std::unique_ptr<AboutPanelWindow> aboutPanel_;
     std::unique_ptr<cvButton> button_;
     bool userMode_ = true;
     bool displayAsDefault_ = false;
     std::int16_t mousePointer_ = 0;
     bool releaseEndsDoubleClick_ = false;
+    int accessKeyShortcut_ = 0;
 };
 
 } // namespace cvbutton

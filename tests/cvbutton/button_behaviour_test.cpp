@@ -76,7 +76,9 @@ TEST_F(Behaviour, ShowAndHideTrackVisibilityAndHandTheTooltipTextBack)
 {
     button.UserControl_Show();
     EXPECT_TRUE(button.IsShown());
-    button.setToolTipText(QStringLiteral("tip"));
+    host.setExtenderToolTipText(QStringLiteral("tip"));
+    button.setToolTipText(QStringLiteral("taken from the host"));
+    EXPECT_EQ(host.extenderToolTipText(), QString());
     button.UserControl_Hide();
     EXPECT_FALSE(button.IsShown());
     EXPECT_EQ(host.extenderToolTipText(), QStringLiteral("tip"));

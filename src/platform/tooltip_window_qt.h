@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/tooltip_window.h"
+
+#include <QColor>
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace platform {
+
+class ToolTipPopup;
+
+// The tooltip window as our own Qt popup. It watches the tool's widget: the tip shows once the
+// pointer has rested over the tool for a moment, and goes when the pointer leaves, a button is
+// pressed or it has been shown for a while.
+class QtToolTipWindow final : public QObject, public ToolTipWindow {
+public:
+    explicit QtToolTipWindow(unsigned style);
+    ~QtToolTipWindow() override;
+
+    bool addTool(const ToolInfo& tool) override;
+    bool deleteTool(const ToolInfo& tool) override;
+    bool setTitle(int icon, const QString& title) override;
+    void setTipTextColor(Colorref color) override;
+    void setTipBkColor(Colorref color) override;
+
+    // The popup, for looking at it; null until the first tool is added.
+    ToolTipPopup* popup() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showTip();
+    void hideTip();
+    bool overTool(const QPoint& position) const;
+
+    std::unique_ptr<ToolTipPopup> popup_;
+    QPointer<QWidget> toolWidget_;
+    ToolInfo tool_;
+    QTimer restTimer_;
+    QTimer shownTimer_;
+};
+
+} // namespace platform
