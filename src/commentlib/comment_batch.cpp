@@ -24,25 +24,21 @@ void CommentBatch::add(const std::string& path)
 {
     const size_t index = added_++;
     auto source = std::make_unique<SourceFile>();
-    PlanResult planned;
-    if (const int32_t status = openAndPlan(path, text_, *source, planned); status != CORVANE_OK) {
+    auto replacement = std::make_unique<PendingReplacement>();
+    const int32_t status =
+        stageComment(path, text_, *source, *replacement, PendingReplacement::Cleanup::AlreadyDone);
+    if (status != CORVANE_OK || !replacement->prepared()) {
         // Earlier files still go first, so reports keep the order of the files.
         flushGroup();
         report_(index, status);
         return;
     }
-    if (planned.plan.leavesUnchanged(source->bytes())) {
-        flushGroup();
-        report_(index, CORVANE_OK);
-        return;
-    }
+    // Our own new file has no name yet (or a live lock), so cleaning up after writing it is safe.
     if (cleanedFolders_.insert(source->folderId()).second)
         removeStaleTemporaries(source->folder(), {});
-    auto replacement = std::make_unique<PendingReplacement>();
-    const int32_t status = replacement->prepare(*source, planned.plan, PendingReplacement::Cleanup::AlreadyDone);
     source->releaseBytes();
-    groupBytes_ += planned.plan.resultSize();
-    group_.push_back({index, std::move(source), std::move(replacement), status});
+    groupBytes_ += source->size();
+    group_.push_back({index, std::move(source), std::move(replacement), CORVANE_OK});
     if (group_.size() >= limits_.files || groupBytes_ >= limits_.bytes)
         flushGroup();
 }
@@ -62,13 +58,18 @@ void CommentBatch::flushGroup()
     groupBytes_ = 0;
 }
 
-// One flush per file system in the group; where that fails, each of its files is flushed on its own.
+// One flush per file system holding several of the group's files (a lone file is flushed on its own, which
+// leaves other programs' unwritten data alone); where that fails, each of its files is flushed on its own.
 void CommentBatch::makeGroupDurable()
 {
+    std::map<uint64_t, size_t> filesOnDevice;
+    for (const Pending& pending : group_)
+        if (pending.status == CORVANE_OK)
+            ++filesOnDevice[pending.source->device()];
     std::set<uint64_t> attempted, flushed;
     for (Pending& pending : group_) {
         const uint64_t device = pending.source->device();
-        if (pending.status == CORVANE_OK && attempted.insert(device).second &&
+        if (pending.status == CORVANE_OK && filesOnDevice[device] > 1 && attempted.insert(device).second &&
             syncFileSystemOf(pending.replacement->descriptor()) == CORVANE_OK)
             flushed.insert(device);
     }

@@ -2,8 +2,23 @@
 
 #include "container.h"
 #include "platform/file_replacer.h"
+#include "unread_part_check.h"
 
 namespace corvane {
+
+namespace {
+
+// Writes the planned new file, or nothing when the plan leaves the file as it is. kNeedsWholeFile when the
+// part of the file the plan was made without holds something it must also change.
+int32_t stagePlan(SourceFile& file, const EditPlan& plan, PendingReplacement& replacement,
+                  PendingReplacement::Cleanup cleanup)
+{
+    if (!plan.leavesUnchanged(file.bytes()))
+        return replacement.prepare(file, plan, cleanup);
+    return plan.unreadPart() ? checkUnreadPart(file, *plan.unreadPart()) : CORVANE_OK;
+}
+
+}
 
 int32_t readFileComment(const std::string& path, std::string& text)
 {
@@ -11,31 +26,39 @@ int32_t readFileComment(const std::string& path, std::string& text)
     SourceFile file;
     if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
         return status;
-    ReadResult result = readComment(file.bytes());
+    ReadResult result = readComment(file);
     if (result.status == CORVANE_OK)
         text = std::move(result.text);
     return result.status;
 }
 
-int32_t openAndPlan(const std::string& path, std::string_view text, SourceFile& file, PlanResult& planned)
+int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,
+                     PendingReplacement& replacement, PendingReplacement::Cleanup cleanup)
 {
     if (text.size() > kMaxCommentBytes)
         return CORVANE_E_TOO_LARGE;
     if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
         return status;
+    PlanResult planned = planComment(file, text);
+    if (planned.status != CORVANE_OK)
+        return planned.status;
+    if (const int32_t status = stagePlan(file, planned.plan, replacement, cleanup); status != kNeedsWholeFile)
+        return status;
+    // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
+    if (const int32_t status = file.loadWhole(); status != CORVANE_OK)
+        return status;
     planned = planComment(file.bytes(), text);
-    return planned.status;
+    return planned.status == CORVANE_OK ? stagePlan(file, planned.plan, replacement, cleanup) : planned.status;
 }
 
 int32_t writeFileComment(const std::string& path, std::string_view text)
 {
     SourceFile file;
-    PlanResult planned;
-    if (const int32_t status = openAndPlan(path, text, file, planned); status != CORVANE_OK)
+    PendingReplacement replacement;
+    const int32_t status = stageComment(path, text, file, replacement, PendingReplacement::Cleanup::ThisFile);
+    if (status != CORVANE_OK || !replacement.prepared())
         return status;
-    if (planned.plan.leavesUnchanged(file.bytes()))
-        return CORVANE_OK;
-    return replaceFile(file, planned.plan);
+    return commitReplacement(file, replacement);
 }
 
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor_result.h"
+#include "platform/pending_replacement.h"
 #include "platform/source_file.h"
 
 #include <cstdint>
@@ -16,7 +17,9 @@ inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
 int32_t readFileComment(const std::string& path, std::string& text);
 // An empty text removes the comment.
 int32_t writeFileComment(const std::string& path, std::string_view text);
-// The first steps of a write: the file opened and read, and the edit that makes `text` its comment.
-int32_t openAndPlan(const std::string& path, std::string_view text, SourceFile& file, PlanResult& planned);
+// The first steps of a write: the file opened, the edit that makes `text` its comment planned, and unless that
+// changes nothing, the new file written beside the original (then `replacement.prepared()`).
+int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,
+                     PendingReplacement& replacement, PendingReplacement::Cleanup cleanup);
 
 }

@@ -4,6 +4,7 @@
 #include "foreign_text.h"
 #include "gif_editor.h"
 #include "jpeg_editor.h"
+#include "jpeg_file.h"
 #include "png_editor.h"
 #include "tiff_editor.h"
 
@@ -16,10 +17,13 @@ struct Editor {
     bool (*looksLike)(ByteView);
     ReadResult (*read)(ByteView);
     PlanResult (*plan)(ByteView, std::string_view);
+    // Editors that can work from part of a file; the others are given the whole file.
+    ReadResult (*readFile)(SourceFile&) = nullptr;
+    PlanResult (*planFile)(SourceFile&, std::string_view) = nullptr;
 };
 
 constexpr Editor kEditors[] = {
-    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment},
+    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment, jpeg::readComment, jpeg::planComment},
     {Container::Png, png::looksLike, png::readComment, png::planComment},
     {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
     {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
@@ -56,6 +60,27 @@ PlanResult planComment(ByteView file, std::string_view text)
 {
     const Editor* editor = editorFor(file);
     return editor ? editor->plan(file, text) : planFailure(CORVANE_E_UNSUPPORTED);
+}
+
+ReadResult readComment(SourceFile& file)
+{
+    const Editor* editor = editorFor(file.bytes());
+    if (!editor || !editor->readFile) {
+        const int32_t status = file.loadWhole();
+        return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
+    }
+    ReadResult result = editor->readFile(file);
+    result.text = handedOver(result.text);
+    return result;
+}
+
+PlanResult planComment(SourceFile& file, std::string_view text)
+{
+    const Editor* editor = editorFor(file.bytes());
+    if (editor && editor->planFile)
+        return editor->planFile(file, text);
+    const int32_t status = file.loadWhole();
+    return status == CORVANE_OK ? planComment(file.bytes(), text) : planFailure(status);
 }
 
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor_result.h"
+#include "platform/source_file.h"
 
 #include <string_view>
 
@@ -13,5 +14,9 @@ Container detectContainer(ByteView file);
 ReadResult readComment(ByteView file);
 // The edit that makes `text` the file's comment; an empty text removes every comment.
 PlanResult planComment(ByteView file, std::string_view text);
+
+// The same for an opened file, reading only as much of it as its container needs.
+ReadResult readComment(SourceFile& file);
+PlanResult planComment(SourceFile& file, std::string_view text);
 
 }

@@ -9,11 +9,20 @@ void EditPlan::replace(uint64_t offset, uint64_t removedLength, Bytes inserted)
 {
     const uint64_t previousEnd =
         replacements_.empty() ? 0 : replacements_.back().offset + replacements_.back().removedLength;
-    if (offset < previousEnd || !fits(originalSize_, offset, removedLength))
+    if (offset < previousEnd || !fits(originalSize_, offset, removedLength) || (unread_ && offset + removedLength > unread_->from))
         throw std::logic_error("edit plan replacements out of order");
     if (removedLength == 0 && inserted.empty())
         return;
     replacements_.push_back({offset, removedLength, std::move(inserted)});
+}
+
+void EditPlan::leaveUnread(uint64_t from, StreamCheckFactory check)
+{
+    const uint64_t editsEnd =
+        replacements_.empty() ? 0 : replacements_.back().offset + replacements_.back().removedLength;
+    if (from < editsEnd || from > originalSize_)
+        throw std::logic_error("edit plan leaves an edited part unread");
+    unread_ = UnreadPart{from, std::move(check)};
 }
 
 std::vector<Piece> EditPlan::pieces() const

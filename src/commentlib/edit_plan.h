@@ -4,7 +4,9 @@
 #pragma once
 
 #include "bytes.h"
+#include "stream_check.h"
 
+#include <optional>
 #include <variant>
 
 namespace corvane {
@@ -18,6 +20,13 @@ struct Replacement {
 struct SourceRange {
     uint64_t offset = 0;
     uint64_t length = 0;
+};
+
+// The part of the original, from `from` to its end, that the editor planned without reading: it is copied
+// unchanged, each byte seen by a fresh `check` on the way.
+struct UnreadPart {
+    uint64_t from = 0;
+    StreamCheckFactory check;
 };
 
 using Piece = std::variant<SourceRange, Bytes>;
@@ -34,6 +43,10 @@ public:
     uint64_t originalSize() const { return originalSize_; }
     const std::vector<Replacement>& replacements() const { return replacements_; }
 
+    // Replacements must all lie before `from`.
+    void leaveUnread(uint64_t from, StreamCheckFactory check);
+    const std::optional<UnreadPart>& unreadPart() const { return unread_; }
+
     // The new file as a sequence of original ranges and new bytes, adjacent original ranges merged.
     std::vector<Piece> pieces() const;
     uint64_t resultSize() const;
@@ -43,6 +56,7 @@ public:
 private:
     uint64_t originalSize_;
     std::vector<Replacement> replacements_;
+    std::optional<UnreadPart> unread_;
 };
 
 // Appends to `plan` the removal of every range of `removals` (sorted, disjoint) and the insertion of

@@ -57,7 +57,7 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    return {CORVANE_OK, joinedFirstComment(file, layout->comments)};
+    return commentOf(file, *layout);
 }
 
 PlanResult planComment(ByteView file, std::string_view text)
@@ -65,13 +65,23 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
-    if (removalShiftsPictureIndex(*layout))
+    return planFor(file.size(), *layout, text);
+}
+
+ReadResult commentOf(ByteView file, const Layout& layout)
+{
+    return {CORVANE_OK, joinedFirstComment(file, layout.comments)};
+}
+
+PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text)
+{
+    if (removalShiftsPictureIndex(layout))
         return planFailure(CORVANE_E_UNSUPPORTED);
     std::vector<SourceRange> removals;
-    for (const CommentSegment& comment : layout->comments)
+    for (const CommentSegment& comment : layout.comments)
         removals.push_back(comment.whole);
-    EditPlan plan(file.size());
-    spliceInto(plan, removals, layout->insertAt, commentSegments(text));
+    EditPlan plan(fileSize);
+    spliceInto(plan, removals, layout.insertAt, commentSegments(text));
     return {CORVANE_OK, std::move(plan)};
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor_result.h"
+#include "jpeg_layout.h"
 
 #include <string_view>
 
@@ -12,5 +13,9 @@ bool looksLike(ByteView file);
 ReadResult readComment(ByteView file);
 // An empty text erases every COM segment.
 PlanResult planComment(ByteView file, std::string_view text);
+
+// The same from a layout already parsed; `file` needs to hold only the bytes the layout's comments cover.
+ReadResult commentOf(ByteView file, const Layout& layout);
+PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text);
 
 }

@@ -21,36 +21,53 @@ struct Segment {
 
 class Parser {
 public:
-    explicit Parser(ByteView file) : file_(file) {}
+    explicit Parser(ByteView file, uint64_t fileSize) : file_(file), prefixOnly_(file.size() < fileSize) {}
 
     std::optional<Layout> run()
     {
-        if (!startsWith(file_, "\xFF\xD8"))
-            return std::nullopt;
-        uint64_t pos = 2;
-        if (!walkHeader(pos))
-            return std::nullopt;
-        if (!walkScans(pos))
+        const Header header = runHeader();
+        if (header.status != Header::Status::Complete || !walkScans(header.scanStart))
             return std::nullopt;
         return layout_;
     }
 
+    Header runHeader()
+    {
+        Header header;
+        if (!startsWith(file_, "\xFF\xD8")) {
+            header.status = file_.size() < 2 && prefixOnly_ ? Header::Status::NeedsMoreBytes : Header::Status::Damaged;
+            return header;
+        }
+        uint64_t pos = 2;
+        if (!walkHeader(pos)) {
+            header.status = ranOut_ && prefixOnly_ ? Header::Status::NeedsMoreBytes : Header::Status::Damaged;
+            return header;
+        }
+        return {Header::Status::Complete, layout_, pos};
+    }
+
 private:
     // Reads the marker (after any fill bytes) and the segment it opens at `pos`.
-    std::optional<Segment> segmentAt(uint64_t pos) const
+    std::optional<Segment> segmentAt(uint64_t pos)
     {
-        if (!fits(file_.size(), pos, 2) || file_[pos] != 0xFF)
+        if (!fits(file_.size(), pos, 2))
+            return ranOut();
+        if (file_[pos] != 0xFF)
             return std::nullopt;
         uint64_t markerPos = pos + 1;
         while (markerPos < file_.size() && file_[markerPos] == 0xFF)
             ++markerPos;
-        if (markerPos >= file_.size() || file_[markerPos] == 0x00)
+        if (markerPos >= file_.size())
+            return ranOut();
+        if (file_[markerPos] == 0x00)
             return std::nullopt;
         const uint8_t marker = file_[markerPos];
         if (marker == kSoi || marker == kEoi || isStandalone(marker))
             return Segment{pos, markerPos + 1, markerPos + 1, marker};
         const auto length = readU16(file_, markerPos + 1, Endian::Big);
-        if (!length || *length < 2 || !fits(file_.size(), markerPos + 1, *length))
+        if (!length || !fits(file_.size(), markerPos + 1, *length))
+            return ranOut();
+        if (*length < 2)
             return std::nullopt;
         return Segment{pos, markerPos + 3, markerPos + 1 + *length, marker};
     }
@@ -141,7 +158,16 @@ private:
         }
     }
 
+    // The segment runs past the bytes we have: the end of a file, or of the part read so far.
+    std::optional<Segment> ranOut()
+    {
+        ranOut_ = true;
+        return std::nullopt;
+    }
+
     ByteView file_;
+    bool prefixOnly_;
+    bool ranOut_ = false;
     Layout layout_;
     bool inLeadingApps_ = true;
 };
@@ -150,7 +176,12 @@ private:
 
 std::optional<Layout> parseLayout(ByteView file)
 {
-    return Parser(file).run();
+    return Parser(file, file.size()).run();
+}
+
+Header parseHeader(ByteView prefix, uint64_t fileSize)
+{
+    return Parser(prefix, fileSize).runHeader();
 }
 
 }

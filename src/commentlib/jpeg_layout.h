@@ -23,4 +23,15 @@ struct Layout {
 
 std::optional<Layout> parseLayout(ByteView file);
 
+// The segments before the image data, parsed from the first bytes of a file of `fileSize` bytes. `layout`
+// holds only the comments found there; the entropy-coded data starts at `scanStart`.
+struct Header {
+    enum class Status { Complete, NeedsMoreBytes, Damaged };
+    Status status = Status::Damaged;
+    Layout layout;
+    uint64_t scanStart = 0;
+};
+
+Header parseHeader(ByteView prefix, uint64_t fileSize);
+
 }

@@ -1,4 +1,5 @@
-// Damaged files: whatever is wrong with them, the library never crashes, never writes, and reads no comment.
+// Damaged files: whatever is wrong with them, the library never crashes, never writes, and reads no comment,
+// except that a JPEG damaged only in its image data still gives the comment its intact header holds.
 #include "comment_test_support.h"
 
 #include "container.h"
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace commenttest;
@@ -17,14 +20,20 @@ namespace {
 
 class DamagedFiles : public ::testing::Test {
 protected:
-    // Every way in must refuse: read, set and erase, and the bytes on disk stay as they were.
-    void expectRefused(const QByteArray& damaged, const std::string& what)
+    static constexpr const char* kComment = "a comment\r\nwith two lines \xC3\xA9";
+
+    // Every way in must refuse: read (unless `readable`, when it gives the comment whole), set and erase, and
+    // the bytes on disk stay as they were.
+    void expectRefused(const QByteArray& damaged, const std::string& what, bool readable = false)
     {
         const QString path = folder.filePath("damaged");
         writeFile(path, damaged);
         const Comment read = readComment(path);
-        EXPECT_LT(read.status, 0) << what;
-        EXPECT_EQ(read.text, "") << what;
+        if (readable)
+            EXPECT_EQ(read.status, int32_t(std::strlen(kComment))) << what;
+        else
+            EXPECT_LT(read.status, 0) << what;
+        EXPECT_EQ(read.text, readable ? kComment : "") << what;
         EXPECT_LT(setComment(path, "new comment"), 0) << what;
         EXPECT_LT(eraseComment(path), 0) << what;
         EXPECT_EQ(readFile(path), damaged) << what;
@@ -34,19 +43,29 @@ protected:
     {
         const QString path = folder.filePath(QString("source.") + extension(format));
         writeFile(path, fixture(format));
-        EXPECT_EQ(setComment(path, "a comment\r\nwith two lines \xC3\xA9"), CORVANE_OK);
+        EXPECT_EQ(setComment(path, kComment), CORVANE_OK);
         return readFile(path);
     }
 
     QTemporaryDir folder;
 };
 
+// Where a JPEG's image data begins: after the first SOS segment.
+qsizetype imageDataStart(const QByteArray& jpeg)
+{
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    return scan < 0 ? jpeg.size() : scan + 2 + qFromBigEndian<quint16>(jpeg.constData() + scan + 2);
+}
+
 TEST_F(DamagedFiles, TruncatedAnywhere)
 {
     for (Format format : {Format::Jpeg, Format::Png, Format::Gif, Format::Tiff, Format::TiffBigEndian, Format::Bmp}) {
         const QByteArray whole = commented(format);
+        const qsizetype readableFrom = format == Format::Jpeg ? imageDataStart(whole) : whole.size();
+        ASSERT_LT(readableFrom, format == Format::Jpeg ? whole.size() - 2 : whole.size() + 1);
         for (qsizetype length = 0; length < whole.size(); length += (length < 64 || length > whole.size() - 64) ? 1 : 37)
-            expectRefused(whole.left(length), formatName(format).toStdString() + " cut at " + std::to_string(length));
+            expectRefused(whole.left(length), formatName(format).toStdString() + " cut at " + std::to_string(length),
+                          length >= readableFrom);
     }
 }
 
@@ -76,7 +95,15 @@ TEST_F(DamagedFiles, JpegSegmentLengthsThatLie)
     expectRefused(withU16(jpeg, 4, 0xFFFF, true), "first segment runs past the end");
     expectRefused(withU16(jpeg, comment + 2, 1, true), "comment length below its own size");
     expectRefused(withU16(jpeg, comment + 2, 0xFFFF, true), "comment runs past the end");
-    expectRefused(jpeg.left(jpeg.size() - 2) + QByteArray(2, '\0'), "no end of image");
+    expectRefused(jpeg.left(jpeg.size() - 2) + QByteArray(2, '\0'), "no end of image", true);
+    // Without a comment in the header, the image data is walked for one and its damage found.
+    QByteArray bare = fixture(Format::Jpeg);
+    bare = bare.left(bare.size() - 2) + QByteArray(2, '\0');
+    const QString path = folder.filePath("bare.jpg");
+    writeFile(path, bare);
+    EXPECT_EQ(readComment(path).status, CORVANE_E_DAMAGED);
+    EXPECT_EQ(setComment(path, "new comment"), CORVANE_E_DAMAGED);
+    EXPECT_EQ(readFile(path), bare);
 }
 
 TEST_F(DamagedFiles, PngChunkLengthsThatLie)

@@ -1,16 +1,12 @@
 #include "platform/file_replacer.h"
 
 #include "corvane.h"
-#include "platform/pending_replacement.h"
 
 namespace corvane {
 
-int32_t replaceFile(const SourceFile& source, const EditPlan& plan)
+int32_t commitReplacement(const SourceFile& source, PendingReplacement& replacement)
 {
-    PendingReplacement replacement;
-    int32_t status = replacement.prepare(source, plan);
-    if (status == CORVANE_OK)
-        status = replacement.makeDurable();
+    int32_t status = replacement.makeDurable();
     if (status == CORVANE_OK)
         status = replacement.commit(source);
     return status == CORVANE_OK ? syncFolder(source.folder()) : status;

@@ -18,12 +18,14 @@ public:
     ~PendingReplacement();
 
     enum class Cleanup { ThisFile, AlreadyDone };
-    // Removes a killed writer's temporaries of this file first, unless a batch did for the whole folder.
+    // Removes a killed writer's temporaries of this file first, unless a batch does for the whole folder. May
+    // be called again after a failure.
     int32_t prepare(const SourceFile& source, const EditPlan& plan, Cleanup cleanup = Cleanup::ThisFile);
     // One flush of the new file; a batch flushes the whole file system once instead.
     int32_t makeDurable();
     int32_t commit(const SourceFile& source);
 
+    bool prepared() const { return file_ >= 0; }
     int descriptor() const { return file_; }
 
 private:

@@ -3,6 +3,7 @@
 #include "corvane.h"
 #include "platform/errno_status.h"
 #include "platform/file_metadata.h"
+#include "platform/new_file_writer.h"
 #include "platform/temporary_names.h"
 
 #include <fcntl.h>
@@ -16,51 +17,6 @@
 namespace corvane {
 
 namespace {
-
-bool writeBytes(int fd, const uint8_t* data, uint64_t length)
-{
-    while (length > 0) {
-        const ssize_t written = write(fd, data, length);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        length -= uint64_t(written);
-    }
-    return true;
-}
-
-// Lets the kernel copy unchanged ranges file to file; falls back to the bytes already in memory where the
-// file system cannot.
-bool copyRange(const SourceFile& source, int target, SourceRange range)
-{
-    loff_t from = loff_t(range.offset);
-    uint64_t left = range.length;
-    while (left > 0) {
-        const ssize_t copied = copy_file_range(source.descriptor(), &from, target, nullptr, left, 0);
-        if (copied < 0 && errno == EINTR)
-            continue;
-        if (copied < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EIO))
-            return false;
-        if (copied <= 0)
-            return writeBytes(target, source.bytes().data() + (range.offset + range.length - left), left);
-        left -= uint64_t(copied);
-    }
-    return true;
-}
-
-bool writePieces(const SourceFile& source, int target, const EditPlan& plan)
-{
-    for (const Piece& piece : plan.pieces()) {
-        const bool ok = std::holds_alternative<SourceRange>(piece)
-                            ? copyRange(source, target, std::get<SourceRange>(piece))
-                            : writeBytes(target, std::get<Bytes>(piece).data(), std::get<Bytes>(piece).size());
-        if (!ok)
-            return false;
-    }
-    return true;
-}
 
 // A folder (or file) marked append-only or immutable lets a new file in but never lets it replace the old one
 // or go away again: refuse before anything is created there.
@@ -114,8 +70,10 @@ int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& pl
         }
     }
     // Held until the descriptor closes: tells other writers this temporary is alive.
-    if (flock(file_, LOCK_EX) != 0 || !writePieces(source, file_, plan))
+    if (flock(file_, LOCK_EX) != 0)
         return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+    if (const int32_t status = NewFileWriter(source, file_).write(plan); status != CORVANE_OK)
+        return fail(status);
     if (const int32_t status = copyMetadata(source.descriptor(), source.status(), file_); status != CORVANE_OK)
         return fail(status);
     if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)

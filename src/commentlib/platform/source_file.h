@@ -1,14 +1,15 @@
 // A picture file opened for editing. The path is resolved once (symbolic links followed, so a link itself is
 // never replaced) and its folder is held open: every later step works relative to that folder, so swapping a
-// folder on the path for a link elsewhere cannot redirect the write. The bytes are read into our own buffer
-// with plain reads; a file that another program shrinks or rewrites meanwhile is reported as changed, never
-// allowed to take the reading program down.
+// folder on the path for a link elsewhere cannot redirect the write. Only as much of the file as an editor
+// asks for is read, into our own buffer with plain reads; a file that another program shrinks or rewrites
+// meanwhile is reported as changed, never allowed to take the reading program down.
 #pragma once
 
 #include "bytes.h"
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -22,17 +23,28 @@ public:
     SourceFile& operator=(const SourceFile&) = delete;
     ~SourceFile();
 
-    // Returns CORVANE_OK or a negative status; `file` holds the opened file on success.
+    // Returns CORVANE_OK or a negative status; `file` holds the opened file on success, with its first
+    // kFirstRead bytes (or all of a smaller file) in bytes().
     static int32_t open(const std::string& path, SourceFile& file);
+    static constexpr uint64_t kFirstRead = 64 * 1024;
 
     using FolderId = std::pair<uint64_t, uint64_t>;
 
-    ByteView bytes() const { return {bytes_.get(), size_}; }
+    // The first bytes of the file, as many as were asked for so far.
+    ByteView bytes() const { return {bytes_.get(), loaded_}; }
+    uint64_t size() const { return uint64_t(status_.st_size); }
+    bool wholeInMemory() const { return loaded_ == size(); }
+    // Extends bytes() to the first `length` bytes (all of them when the file is shorter).
+    int32_t load(uint64_t length);
+    int32_t loadWhole() { return load(size()); }
+    // Hands `consume` the bytes of [from, from + length) in order, a chunk at a time, without keeping them;
+    // stops early when it returns false.
+    int32_t stream(uint64_t from, uint64_t length, const std::function<bool(ByteView)>& consume) const;
     // Once the new file is written, a batch keeps only what the commit needs.
     void releaseBytes()
     {
         bytes_.reset();
-        size_ = 0;
+        loaded_ = 0;
     }
     int descriptor() const { return descriptor_; }
     int folder() const { return folder_; }
@@ -47,16 +59,15 @@ public:
     int32_t checkStillNamed() const;
 
 private:
-    int32_t read();
+    int32_t readExactly(uint8_t* out, uint64_t offset, uint64_t length) const;
 
     int descriptor_ = -1;
     int folder_ = -1;
     std::string name_;
     struct stat status_ {};
     FolderId folderId_;
-    // Not value-initialised: zeroing a large picture's buffer before reading into it would cost a pass.
     std::unique_ptr<uint8_t[]> bytes_;
-    size_t size_ = 0;
+    size_t loaded_ = 0;
 };
 
 }

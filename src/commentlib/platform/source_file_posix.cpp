@@ -3,6 +3,7 @@
 #include "corvane.h"
 #include "platform/errno_status.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -69,23 +70,52 @@ int32_t SourceFile::open(const std::string& path, SourceFile& file)
         return CORVANE_E_NOT_REGULAR;
     if (uint64_t(file.status_.st_size) > kMaxFileSize)
         return CORVANE_E_TOO_LARGE;
-    return file.read();
+    return file.load(kFirstRead);
 }
 
-int32_t SourceFile::read()
+int32_t SourceFile::readExactly(uint8_t* out, uint64_t offset, uint64_t length) const
 {
-    size_ = size_t(status_.st_size);
-    bytes_.reset(new uint8_t[size_]);
-    size_t done = 0;
-    while (done < size_) {
-        const ssize_t got = pread(descriptor_, bytes_.get() + done, size_ - done, off_t(done));
+    uint64_t done = 0;
+    while (done < length) {
+        const ssize_t got = pread(descriptor_, out + done, size_t(length - done), off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return statusFromErrno(errno, CORVANE_E_OPEN);
         if (got == 0)
             return CORVANE_E_CHANGED;
-        done += size_t(got);
+        done += uint64_t(got);
+    }
+    return CORVANE_OK;
+}
+
+int32_t SourceFile::load(uint64_t length)
+{
+    length = std::min(length, size());
+    if (length <= loaded_)
+        return CORVANE_OK;
+    // Not value-initialised: zeroing a large picture's buffer before reading into it would cost a pass.
+    std::unique_ptr<uint8_t[]> grown(new uint8_t[length]);
+    std::copy_n(bytes_.get(), loaded_, grown.get());
+    if (const int32_t status = readExactly(grown.get() + loaded_, loaded_, length - loaded_); status != CORVANE_OK)
+        return status;
+    bytes_ = std::move(grown);
+    loaded_ = size_t(length);
+    return checkUnchanged();
+}
+
+int32_t SourceFile::stream(uint64_t from, uint64_t length, const std::function<bool(ByteView)>& consume) const
+{
+    // Small enough to stay in the processor's cache between the read and whatever consumes it.
+    constexpr uint64_t kChunk = 128 * 1024;
+    const std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]);
+    for (uint64_t offset = from; offset < from + length;) {
+        const uint64_t part = std::min(kChunk, from + length - offset);
+        if (const int32_t status = readExactly(chunk.get(), offset, part); status != CORVANE_OK)
+            return status;
+        if (!consume({chunk.get(), size_t(part)}))
+            return CORVANE_OK;
+        offset += part;
     }
     return checkUnchanged();
 }

@@ -1,0 +1,16 @@
+// JPEG comments read and planned from an opened file. Only the segments before the image data are read into
+// memory; the image data is walked (while it is copied, for an edit) only where those segments do not settle
+// the answer, and read whole only when a comment stands inside it.
+#pragma once
+
+#include "editor_result.h"
+#include "platform/source_file.h"
+
+#include <string_view>
+
+namespace corvane::jpeg {
+
+ReadResult readComment(SourceFile& file);
+PlanResult planComment(SourceFile& file, std::string_view text);
+
+}

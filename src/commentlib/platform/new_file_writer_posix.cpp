@@ -1,0 +1,130 @@
+#include "platform/new_file_writer.h"
+
+#include "corvane.h"
+#include "platform/errno_status.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+namespace corvane {
+
+namespace {
+
+// Large enough that the disk sees long runs, small enough to overlap most of a photo's copy.
+constexpr uint64_t kWritebackStep = 4 << 20;
+
+int32_t writeFailure()
+{
+    return statusFromErrno(errno, CORVANE_E_WRITE);
+}
+
+}
+
+int32_t NewFileWriter::write(const EditPlan& plan)
+{
+    for (const Piece& piece : plan.pieces()) {
+        const int32_t status = std::holds_alternative<SourceRange>(piece)
+                                   ? copyPiece(std::get<SourceRange>(piece), plan.unreadPart())
+                                   : writeBytes(std::get<Bytes>(piece));
+        if (status != CORVANE_OK)
+            return status;
+    }
+    return CORVANE_OK;
+}
+
+void NewFileWriter::advance(uint64_t length)
+{
+    written_ += length;
+    if (written_ - writebackStarted_ >= kWritebackStep)
+        startWriteback();
+}
+
+// Starts writing back what was copied so far without waiting for it; durability still comes from the flush.
+void NewFileWriter::startWriteback()
+{
+    if (written_ > writebackStarted_)
+        sync_file_range(target_, off_t(writebackStarted_), off_t(written_ - writebackStarted_), SYNC_FILE_RANGE_WRITE);
+    writebackStarted_ = written_;
+}
+
+int32_t NewFileWriter::writeBytes(ByteView bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(target_, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return writeFailure();
+        if (written == 0)
+            return CORVANE_E_WRITE;
+        advance(uint64_t(written));
+        bytes = bytes.subspan(size_t(written));
+    }
+    return CORVANE_OK;
+}
+
+int32_t NewFileWriter::copyPiece(SourceRange range, const std::optional<UnreadPart>& unread)
+{
+    const uint64_t end = range.offset + range.length;
+    if (!unread || end <= unread->from)
+        return copyRange(range);
+    if (range.offset < unread->from)
+        if (const int32_t status = copyRange({range.offset, unread->from - range.offset}); status != CORVANE_OK)
+            return status;
+    const uint64_t checkedFrom = std::max(range.offset, unread->from);
+    const std::unique_ptr<StreamCheck> check = unread->check();
+    return copyChecked({checkedFrom, end - checkedFrom}, *check);
+}
+
+// Lets the kernel copy an unchanged range file to file.
+int32_t NewFileWriter::copyRange(SourceRange range)
+{
+    loff_t from = loff_t(range.offset);
+    uint64_t left = range.length;
+    while (left > 0) {
+        const ssize_t copied = copy_file_range(source_.descriptor(), &from, target_, nullptr, left, 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EIO))
+            return writeFailure();
+        if (copied <= 0)
+            return copyThroughMemory({range.offset + range.length - left, left});
+        advance(uint64_t(copied));
+        left -= uint64_t(copied);
+    }
+    return CORVANE_OK;
+}
+
+// For where the kernel cannot copy file to file.
+int32_t NewFileWriter::copyThroughMemory(SourceRange range)
+{
+    int32_t written = CORVANE_OK;
+    const int32_t status = source_.stream(range.offset, range.length, [&](ByteView chunk) {
+        written = writeBytes(chunk);
+        return written == CORVANE_OK;
+    });
+    return written != CORVANE_OK ? written : status;
+}
+
+// One read serves the copy and the check, and the copy stops as soon as the check fails.
+int32_t NewFileWriter::copyChecked(SourceRange range, StreamCheck& check)
+{
+    int32_t written = CORVANE_OK;
+    const int32_t status = source_.stream(range.offset, range.length, [&](ByteView chunk) {
+        if (!check.settled())
+            check.feed(chunk);
+        if (check.settled() && check.answer() != CORVANE_OK)
+            return false;
+        written = writeBytes(chunk);
+        return written == CORVANE_OK;
+    });
+    if (written != CORVANE_OK)
+        return written;
+    return status == CORVANE_OK ? check.answer() : status;
+}
+
+}

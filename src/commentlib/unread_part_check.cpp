@@ -1,0 +1,17 @@
+#include "unread_part_check.h"
+
+#include "corvane.h"
+
+namespace corvane {
+
+int32_t checkUnreadPart(const SourceFile& file, const UnreadPart& part)
+{
+    const std::unique_ptr<StreamCheck> check = part.check();
+    const int32_t status = file.stream(part.from, file.size() - part.from, [&](ByteView chunk) {
+        check->feed(chunk);
+        return !check->settled();
+    });
+    return status == CORVANE_OK ? check->answer() : status;
+}
+
+}
