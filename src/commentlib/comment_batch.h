@@ -1,10 +1,12 @@
 // One comment written into many files with grouped flushes. Each file keeps the single write's guarantee
 // (its new bytes are durable before they replace the original, so a crash leaves every file old or new and
 // whole), but a group of new files is made durable with one flush of their file system instead of one each,
-// then renamed, then each folder is flushed once. A group is bounded by count and by bytes, so a batch of any
-// length runs in constant memory and never stands more than one group's temporaries on disk.
+// then renamed, then each folder is flushed once. While one group is flushed and renamed, the next is written.
+// Groups are bounded by count and by bytes, so a batch of any length runs in constant memory and never holds
+// more than two groups' new files.
 #pragma once
 
+#include "platform/background_closer.h"
 #include "platform/pending_replacement.h"
 #include "platform/source_file.h"
 
@@ -12,13 +14,15 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace corvane {
 
+// Two groups are in hand at once (one being written while the next is prepared).
 struct BatchLimits {
-    size_t files = 128;
-    uint64_t bytes = uint64_t(256) << 20;
+    size_t files = 32;
+    uint64_t bytes = uint64_t(64) << 20;
 };
 
 class CommentBatch {
@@ -35,7 +39,8 @@ public:
     // Writes what is still pending; the batch is then empty again.
     void finish();
 
-private:
+    // A file of the batch: its new file waiting for the group's flush, or (without a replacement) its final
+    // status, reported in its turn.
     struct Pending {
         size_t index = 0;
         std::unique_ptr<SourceFile> source;
@@ -43,17 +48,22 @@ private:
         int32_t status = 0;
     };
 
-    void flushGroup();
-    void makeGroupDurable();
-    void commitGroup();
+private:
+    void startWriting();
+    void finishWriting();
 
     std::string text_;
     Report report_;
     BatchLimits limits_;
     size_t added_ = 0;
     uint64_t groupBytes_ = 0;
+    size_t groupWrites_ = 0;
     std::vector<Pending> group_;
+    std::vector<Pending> writing_;
+    std::thread writer_;
     std::set<SourceFile::FolderId> cleanedFolders_;
+    // The replaced originals, whose blocks are freed while the next group is written.
+    BackgroundCloser replacedFiles_;
 };
 
 }

@@ -15,7 +15,8 @@ int32_t stagePlan(SourceFile& file, const EditPlan& plan, PendingReplacement& re
 {
     if (!plan.leavesUnchanged(file.bytes()))
         return replacement.prepare(file, plan, cleanup);
-    return plan.unreadPart() ? checkUnreadPart(file, *plan.unreadPart()) : CORVANE_OK;
+    const int32_t status = plan.unreadPart() ? checkUnreadPart(file, *plan.unreadPart()) : CORVANE_OK;
+    return status == CORVANE_OK ? file.checkUnchanged() : status;
 }
 
 }
@@ -27,9 +28,12 @@ int32_t readFileComment(const std::string& path, std::string& text)
     if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
         return status;
     ReadResult result = readComment(file);
-    if (result.status == CORVANE_OK)
-        text = std::move(result.text);
-    return result.status;
+    if (result.status != CORVANE_OK)
+        return result.status;
+    if (const int32_t status = file.checkUnchanged(); status != CORVANE_OK)
+        return status;
+    text = std::move(result.text);
+    return CORVANE_OK;
 }
 
 int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,

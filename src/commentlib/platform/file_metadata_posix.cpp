@@ -3,6 +3,7 @@
 #include "corvane.h"
 #include "platform/errno_status.h"
 
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -56,9 +57,11 @@ bool keepOwner(int to, const struct stat& original)
 // The kernel drops set-user-ID and set-group-ID bits it does not let us set, without an error.
 bool keepMode(int to, const struct stat& original)
 {
+    if (fchmod(to, original.st_mode & 07777) != 0)
+        return false;
     struct stat now {};
-    return fchmod(to, original.st_mode & 07777) == 0 && fstat(to, &now) == 0 &&
-           (now.st_mode & 07777) == (original.st_mode & 07777);
+    return (original.st_mode & (S_ISUID | S_ISGID)) == 0 ||
+           (fstat(to, &now) == 0 && (now.st_mode & 07777) == (original.st_mode & 07777));
 }
 
 }

@@ -17,7 +17,10 @@ public:
     int32_t write(const EditPlan& plan);
 
 private:
+    // Small pieces (the edited head of a file, new bytes) are gathered and written together.
     int32_t writeBytes(ByteView bytes);
+    int32_t writeGathered();
+    int32_t writeNow(ByteView bytes);
     int32_t copyPiece(SourceRange range, const std::optional<UnreadPart>& unread);
     int32_t copyRange(SourceRange range);
     int32_t copyThroughMemory(SourceRange range);
@@ -29,6 +32,7 @@ private:
     int target_;
     uint64_t written_ = 0;
     uint64_t writebackStarted_ = 0;
+    Bytes gathered_;
 };
 
 }

@@ -16,6 +16,7 @@ namespace {
 
 // Large enough that the disk sees long runs, small enough to overlap most of a photo's copy.
 constexpr uint64_t kWritebackStep = 4 << 20;
+constexpr size_t kGatherLimit = 64 * 1024;
 
 int32_t writeFailure()
 {
@@ -33,7 +34,7 @@ int32_t NewFileWriter::write(const EditPlan& plan)
         if (status != CORVANE_OK)
             return status;
     }
-    return CORVANE_OK;
+    return writeGathered();
 }
 
 void NewFileWriter::advance(uint64_t length)
@@ -52,6 +53,23 @@ void NewFileWriter::startWriteback()
 }
 
 int32_t NewFileWriter::writeBytes(ByteView bytes)
+{
+    if (gathered_.size() + bytes.size() <= kGatherLimit) {
+        gathered_.insert(gathered_.end(), bytes.begin(), bytes.end());
+        return CORVANE_OK;
+    }
+    const int32_t status = writeGathered();
+    return status == CORVANE_OK ? writeNow(bytes) : status;
+}
+
+int32_t NewFileWriter::writeGathered()
+{
+    const int32_t status = writeNow(gathered_);
+    gathered_.clear();
+    return status;
+}
+
+int32_t NewFileWriter::writeNow(ByteView bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(target_, bytes.data(), bytes.size());
@@ -80,9 +98,14 @@ int32_t NewFileWriter::copyPiece(SourceRange range, const std::optional<UnreadPa
     return copyChecked({checkedFrom, end - checkedFrom}, *check);
 }
 
-// Lets the kernel copy an unchanged range file to file.
+// Lets the kernel copy an unchanged range file to file, unless it is a small one already in memory.
 int32_t NewFileWriter::copyRange(SourceRange range)
 {
+    const ByteView loaded = source_.bytes();
+    if (range.length <= kGatherLimit && fits(loaded.size(), range.offset, range.length))
+        return writeBytes(loaded.subspan(range.offset, range.length));
+    if (const int32_t status = writeGathered(); status != CORVANE_OK)
+        return status;
     loff_t from = loff_t(range.offset);
     uint64_t left = range.length;
     while (left > 0) {

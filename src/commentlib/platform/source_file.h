@@ -26,7 +26,7 @@ public:
     // Returns CORVANE_OK or a negative status; `file` holds the opened file on success, with its first
     // kFirstRead bytes (or all of a smaller file) in bytes().
     static int32_t open(const std::string& path, SourceFile& file);
-    static constexpr uint64_t kFirstRead = 64 * 1024;
+    static constexpr uint64_t kFirstRead = 16 * 1024;
 
     using FolderId = std::pair<uint64_t, uint64_t>;
 
@@ -38,7 +38,8 @@ public:
     int32_t load(uint64_t length);
     int32_t loadWhole() { return load(size()); }
     // Hands `consume` the bytes of [from, from + length) in order, a chunk at a time, without keeping them;
-    // stops early when it returns false.
+    // stops early when it returns false. Not reentrant: `consume` must not stream itself.
+    // Whoever acts on what was read checks checkUnchanged() once reading is done.
     int32_t stream(uint64_t from, uint64_t length, const std::function<bool(ByteView)>& consume) const;
     // Once the new file is written, a batch keeps only what the commit needs.
     void releaseBytes()
@@ -47,6 +48,8 @@ public:
         loaded_ = 0;
     }
     int descriptor() const { return descriptor_; }
+    // Hands over the file's descriptor to the caller, once nothing more is to be read or checked.
+    int takeDescriptor() { return std::exchange(descriptor_, -1); }
     int folder() const { return folder_; }
     const std::string& name() const { return name_; }
     const struct stat& status() const { return status_; }

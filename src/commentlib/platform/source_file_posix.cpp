@@ -37,6 +37,25 @@ Split split(const std::string& resolved)
     return {slash == 0 ? "/" : resolved.substr(0, slash), resolved.substr(slash + 1)};
 }
 
+// The folder and the name of the file itself: a link at the end of the path is resolved to the file it names
+// (links on the way to the folder are resolved when the folder is opened).
+int32_t locate(const std::string& path, Split& parts)
+{
+    struct stat named {};
+    const size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (!name.empty() && name != "." && name != ".." && lstat(path.c_str(), &named) == 0 && !S_ISLNK(named.st_mode)) {
+        parts = {slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash), name};
+        return CORVANE_OK;
+    }
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return statusFromErrno(errno, CORVANE_E_OPEN);
+    parts = split(resolved);
+    std::free(resolved);
+    return CORVANE_OK;
+}
+
 }
 
 SourceFile::~SourceFile()
@@ -49,11 +68,9 @@ SourceFile::~SourceFile()
 
 int32_t SourceFile::open(const std::string& path, SourceFile& file)
 {
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return statusFromErrno(errno, CORVANE_E_OPEN);
-    const Split parts = split(resolved);
-    std::free(resolved);
+    Split parts;
+    if (const int32_t status = locate(path, parts); status != CORVANE_OK)
+        return status;
     file.name_ = parts.name;
     file.folder_ = ::open(parts.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat folder {};
@@ -101,23 +118,23 @@ int32_t SourceFile::load(uint64_t length)
         return status;
     bytes_ = std::move(grown);
     loaded_ = size_t(length);
-    return checkUnchanged();
+    return CORVANE_OK;
 }
 
 int32_t SourceFile::stream(uint64_t from, uint64_t length, const std::function<bool(ByteView)>& consume) const
 {
     // Small enough to stay in the processor's cache between the read and whatever consumes it.
     constexpr uint64_t kChunk = 128 * 1024;
-    const std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]);
+    thread_local const std::unique_ptr<uint8_t[]> chunk(new uint8_t[kChunk]);
     for (uint64_t offset = from; offset < from + length;) {
         const uint64_t part = std::min(kChunk, from + length - offset);
         if (const int32_t status = readExactly(chunk.get(), offset, part); status != CORVANE_OK)
             return status;
         if (!consume({chunk.get(), size_t(part)}))
-            return CORVANE_OK;
+            break;
         offset += part;
     }
-    return checkUnchanged();
+    return CORVANE_OK;
 }
 
 int32_t SourceFile::checkUnchanged() const
