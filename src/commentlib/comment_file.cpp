@@ -8,12 +8,13 @@ namespace corvane {
 
 namespace {
 
-// Writes the planned new file, or nothing when the plan leaves the file as it is. kNeedsWholeFile when the
-// part of the file the plan was made without holds something it must also change.
+// Writes the planned new file, or nothing when the plan leaves the file as it is (every planner reads the
+// ranges its plan replaces). kNeedsWholeFile when the part of the file the plan was made without holds
+// something it must also change.
 int32_t stagePlan(SourceFile& file, const EditPlan& plan, PendingReplacement& replacement,
                   PendingReplacement::Cleanup cleanup)
 {
-    if (!plan.leavesUnchanged(file.bytes()))
+    if (!plan.leavesUnchanged(file.whole()))
         return replacement.prepare(file, plan, cleanup);
     const int32_t status = plan.unreadPart() ? checkUnreadPart(file, *plan.unreadPart()) : CORVANE_OK;
     return status == CORVANE_OK ? file.checkUnchanged() : status;

@@ -7,6 +7,7 @@
 #include "jpeg_file.h"
 #include "png_editor.h"
 #include "tiff_editor.h"
+#include "tiff_file.h"
 
 namespace corvane {
 
@@ -26,7 +27,7 @@ constexpr Editor kEditors[] = {
     {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment, jpeg::readComment, jpeg::planComment},
     {Container::Png, png::looksLike, png::readComment, png::planComment},
     {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
-    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
+    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
 };
 

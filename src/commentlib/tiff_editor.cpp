@@ -120,36 +120,50 @@ bool looksLike(ByteView file)
 ReadResult readComment(ByteView file)
 {
     const auto layout = parseLayout(file);
-    if (!layout)
-        return readFailure(CORVANE_E_DAMAGED);
-    const Entry* description = layout->description();
-    if (!description || !isTextType(description->type) || description->count > description->value.length)
-        return {CORVANE_OK, {}};
-    const std::string_view value = asText(file.subspan(description->value.offset, description->count));
-    return {CORVANE_OK, std::string(value.substr(0, value.find('\0')))};
+    return layout ? commentOf(file, *layout) : readFailure(CORVANE_E_DAMAGED);
 }
 
 PlanResult planComment(ByteView file, std::string_view text)
 {
     const auto layout = parseLayout(file);
-    if (!layout)
-        return planFailure(CORVANE_E_DAMAGED);
-    const bool hasDescription = layout->description() != nullptr;
+    return layout ? planFor(file, *layout, text) : planFailure(CORVANE_E_DAMAGED);
+}
+
+std::optional<SourceRange> descriptionText(const Layout& layout)
+{
+    const Entry* description = layout.description();
+    if (!description || !isTextType(description->type) || description->count > description->value.length)
+        return std::nullopt;
+    return SourceRange{description->value.offset, description->count};
+}
+
+ReadResult commentOf(ByteView file, const Layout& layout)
+{
+    const auto text = descriptionText(layout);
+    if (!text)
+        return {CORVANE_OK, {}};
+    const std::string_view value = asText(file.subspan(text->offset, text->length));
+    return {CORVANE_OK, std::string(value.substr(0, value.find('\0')))};
+}
+
+PlanResult planFor(ByteView file, const Layout& layout, std::string_view text)
+{
+    const bool hasDescription = layout.description() != nullptr;
     if (text.empty() && !hasDescription)
         return {CORVANE_OK, EditPlan(file.size())};
-    const size_t entryCount = layout->firstIfdEntries.size() - (hasDescription ? 1 : 0) + (text.empty() ? 0 : 1);
+    const size_t entryCount = layout.firstIfdEntries.size() - (hasDescription ? 1 : 0) + (text.empty() ? 0 : 1);
     if (entryCount == 0 || entryCount > std::numeric_limits<uint16_t>::max())
         return planFailure(CORVANE_E_UNSUPPORTED);
-    const uint64_t cut = reusableTail(*layout, file.size());
+    const uint64_t cut = reusableTail(layout, file.size());
     uint64_t directoryOffset = 0;
-    Bytes tail = rewrittenDirectory(file, *layout, cut, text, directoryOffset);
+    Bytes tail = rewrittenDirectory(file, layout, cut, text, directoryOffset);
     if (cut + tail.size() > std::numeric_limits<uint32_t>::max())
         return planFailure(CORVANE_E_TOO_LARGE);
     EditPlan plan(file.size());
     Bytes header;
-    appendU32(header, uint32_t(directoryOffset), layout->endian);
+    appendU32(header, uint32_t(directoryOffset), layout.endian);
     plan.replace(4, 4, std::move(header));
-    for (const SourceRange& range : leftUnused(*layout, cut))
+    for (const SourceRange& range : leftUnused(layout, cut))
         plan.replace(range.offset, range.length, Bytes(range.length, 0));
     plan.replace(cut, file.size() - cut, std::move(tail));
     return {CORVANE_OK, std::move(plan)};

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "editor_result.h"
+#include "tiff_layout.h"
 
 #include <string_view>
 
@@ -15,5 +16,10 @@ bool looksLike(ByteView file);
 ReadResult readComment(ByteView file);
 // An empty text removes the ImageDescription tag.
 PlanResult planComment(ByteView file, std::string_view text);
+
+// The same from a layout already parsed; `file` needs to hold only the directories and the description.
+std::optional<SourceRange> descriptionText(const Layout& layout);
+ReadResult commentOf(ByteView file, const Layout& layout);
+PlanResult planFor(ByteView file, const Layout& layout, std::string_view text);
 
 }

@@ -37,7 +37,9 @@ bool isDirectoryPointer(uint16_t tag)
 
 class Parser {
 public:
-    explicit Parser(ByteView file) : file_(file) {}
+    Parser(ByteView file, const HeldRanges* held) : file_(file), held_(held) {}
+
+    std::optional<SourceRange> missing() const { return missing_; }
 
     std::optional<Layout> run()
     {
@@ -55,8 +57,23 @@ public:
     }
 
 private:
-    std::optional<uint16_t> u16(uint64_t offset) const { return readU16(file_, offset, layout_.endian); }
-    std::optional<uint32_t> u32(uint64_t offset) const { return readU32(file_, offset, layout_.endian); }
+    // False for a range outside the file, or one not in memory (noted as missing).
+    bool available(uint64_t offset, uint64_t length)
+    {
+        if (!held_ || !fits(file_.size(), offset, length) || (*held_)(offset, length))
+            return true;
+        missing_ = SourceRange{offset, length};
+        return false;
+    }
+
+    std::optional<uint16_t> u16(uint64_t offset)
+    {
+        return available(offset, 2) ? readU16(file_, offset, layout_.endian) : std::nullopt;
+    }
+    std::optional<uint32_t> u32(uint64_t offset)
+    {
+        return available(offset, 4) ? readU32(file_, offset, layout_.endian) : std::nullopt;
+    }
 
     bool walkChain()
     {
@@ -73,7 +90,7 @@ private:
         return !visited.empty();
     }
 
-    std::optional<Entry> readEntry(uint64_t offset) const
+    std::optional<Entry> readEntry(uint64_t offset)
     {
         const auto tag = u16(offset), type = u16(offset + 2);
         const auto count = u32(offset + 4);
@@ -99,7 +116,8 @@ private:
         if (!count || *count == 0)
             return std::nullopt;
         const uint64_t end = offset + 2 + *count * kEntrySize + 4;
-        if (!fits(file_.size(), offset, end - offset) || !clearOfHeader(offset, end - offset))
+        if (!fits(file_.size(), offset, end - offset) || !clearOfHeader(offset, end - offset) ||
+            !available(offset, end - offset))
             return std::nullopt;
         std::vector<Entry> entries;
         for (uint64_t i = 0; i < *count; ++i) {
@@ -142,7 +160,7 @@ private:
         return it == entries.end() ? nullptr : &*it;
     }
 
-    std::optional<uint32_t> arrayValue(const Entry& entry, uint32_t index) const
+    std::optional<uint32_t> arrayValue(const Entry& entry, uint32_t index)
     {
         if (entry.type == kShort)
             return u16(entry.value.offset + uint64_t(index) * 2);
@@ -171,6 +189,8 @@ private:
     }
 
     ByteView file_;
+    const HeldRanges* held_;
+    std::optional<SourceRange> missing_;
     Layout layout_;
 };
 
@@ -185,7 +205,16 @@ const Entry* Layout::description() const
 
 std::optional<Layout> parseLayout(ByteView file)
 {
-    return Parser(file).run();
+    return Parser(file, nullptr).run();
+}
+
+std::optional<Layout> parseLayout(ByteView file, const HeldRanges& held, std::optional<SourceRange>& missing)
+{
+    Parser parser(file, &held);
+    auto layout = parser.run();
+    // Whatever the parse made of it, a range it could not see means the layout is not known yet.
+    missing = parser.missing();
+    return missing ? std::nullopt : layout;
 }
 
 }

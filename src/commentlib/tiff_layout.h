@@ -4,6 +4,7 @@
 
 #include "edit_plan.h"
 
+#include <functional>
 #include <optional>
 
 namespace corvane::tiff {
@@ -34,5 +35,10 @@ struct Layout {
 };
 
 std::optional<Layout> parseLayout(ByteView file);
+
+// The same over a file of which only some ranges are in memory (`held` tells which). When the parse stops at
+// a range that is not, it says which in `missing`.
+using HeldRanges = std::function<bool(uint64_t offset, uint64_t length)>;
+std::optional<Layout> parseLayout(ByteView file, const HeldRanges& held, std::optional<SourceRange>& missing);
 
 }

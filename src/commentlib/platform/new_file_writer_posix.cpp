@@ -109,7 +109,9 @@ int32_t NewFileWriter::copyRange(SourceRange range)
     loff_t from = loff_t(range.offset);
     uint64_t left = range.length;
     while (left > 0) {
-        const ssize_t copied = copy_file_range(source_.descriptor(), &from, target_, nullptr, left, 0);
+        // In steps, so the disk starts on each step while the next is copied.
+        const ssize_t copied =
+            copy_file_range(source_.descriptor(), &from, target_, nullptr, std::min(left, kWritebackStep), 0);
         if (copied < 0 && errno == EINTR)
             continue;
         if (copied < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EIO))

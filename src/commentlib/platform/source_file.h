@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace corvane {
 
@@ -37,6 +38,13 @@ public:
     // Extends bytes() to the first `length` bytes (all of them when the file is shorter).
     int32_t load(uint64_t length);
     int32_t loadWhole() { return load(size()); }
+
+    // Every byte at its offset, of which only bytes() and the ranges loaded with loadRange() were read: an
+    // editor that works on it asks holds() before it reads anywhere else.
+    ByteView whole() const { return {bytes_.get(), bytes_ ? size_t(size()) : 0}; }
+    bool holds(uint64_t offset, uint64_t length) const;
+    // Reads the blocks around [offset, offset + length) (clipped to the file) into whole().
+    int32_t loadRange(uint64_t offset, uint64_t length);
     // Hands `consume` the bytes of [from, from + length) in order, a chunk at a time, without keeping them;
     // stops early when it returns false. Not reentrant: `consume` must not stream itself.
     // Whoever acts on what was read checks checkUnchanged() once reading is done.
@@ -46,6 +54,7 @@ public:
     {
         bytes_.reset();
         loaded_ = 0;
+        blocks_.clear();
     }
     int descriptor() const { return descriptor_; }
     // Hands over the file's descriptor to the caller, once nothing more is to be read or checked.
@@ -62,15 +71,20 @@ public:
     int32_t checkStillNamed() const;
 
 private:
+    static constexpr uint64_t kBlock = 64 * 1024;
+
     int32_t readExactly(uint8_t* out, uint64_t offset, uint64_t length) const;
+    void allocate();
 
     int descriptor_ = -1;
     int folder_ = -1;
     std::string name_;
     struct stat status_ {};
     FolderId folderId_;
+    // As large as the file, but only the pages read into are ever touched.
     std::unique_ptr<uint8_t[]> bytes_;
     size_t loaded_ = 0;
+    std::vector<bool> blocks_;  // read by loadRange, one flag per kBlock bytes
 };
 
 }

@@ -106,18 +106,54 @@ int32_t SourceFile::readExactly(uint8_t* out, uint64_t offset, uint64_t length) 
     return CORVANE_OK;
 }
 
+void SourceFile::allocate()
+{
+    if (bytes_)
+        return;
+    // Not value-initialised: zeroing a large picture's buffer would touch every page of it.
+    bytes_.reset(new uint8_t[std::max<uint64_t>(size(), 1)]);
+    blocks_.assign(size_t((size() + kBlock - 1) / kBlock), false);
+}
+
 int32_t SourceFile::load(uint64_t length)
 {
     length = std::min(length, size());
     if (length <= loaded_)
         return CORVANE_OK;
-    // Not value-initialised: zeroing a large picture's buffer before reading into it would cost a pass.
-    std::unique_ptr<uint8_t[]> grown(new uint8_t[length]);
-    std::copy_n(bytes_.get(), loaded_, grown.get());
-    if (const int32_t status = readExactly(grown.get() + loaded_, loaded_, length - loaded_); status != CORVANE_OK)
+    allocate();
+    if (const int32_t status = readExactly(bytes_.get() + loaded_, loaded_, length - loaded_); status != CORVANE_OK)
         return status;
-    bytes_ = std::move(grown);
     loaded_ = size_t(length);
+    return CORVANE_OK;
+}
+
+bool SourceFile::holds(uint64_t offset, uint64_t length) const
+{
+    if (!fits(size_t(size()), offset, length))
+        return false;
+    if (offset + length <= loaded_ || length == 0)
+        return true;
+    for (uint64_t block = offset / kBlock; block <= (offset + length - 1) / kBlock; ++block)
+        if (!blocks_[size_t(block)] && (block + 1) * kBlock > loaded_)
+            return false;
+    return true;
+}
+
+int32_t SourceFile::loadRange(uint64_t offset, uint64_t length)
+{
+    offset = std::min(offset, size());
+    length = std::min(length, size() - offset);
+    if (length == 0 || holds(offset, length))
+        return CORVANE_OK;
+    allocate();
+    for (uint64_t block = offset / kBlock; block <= (offset + length - 1) / kBlock; ++block) {
+        const uint64_t start = block * kBlock, end = std::min(start + kBlock, size());
+        if (blocks_[size_t(block)] || end <= loaded_)
+            continue;
+        if (const int32_t status = readExactly(bytes_.get() + start, start, end - start); status != CORVANE_OK)
+            return status;
+        blocks_[size_t(block)] = true;
+    }
     return CORVANE_OK;
 }
 
