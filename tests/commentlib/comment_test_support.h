@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
@@ -45,6 +48,19 @@ struct ProcessResult {
 
 ProcessResult run(const QString& program, const QStringList& arguments, const QByteArray& input = {});
 QString toolPath();
+
+// A test with a fresh folder to store its pictures in.
+class FolderTest : public ::testing::Test {
+protected:
+    QString store(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        writeFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
 
 // Files in `folder` other than `keep` (temporaries left behind, for instance).
 QStringList otherEntries(const QString& folder, const QStringList& keep);

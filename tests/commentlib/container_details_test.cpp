@@ -17,17 +17,7 @@ using namespace commenttest;
 
 namespace {
 
-class ContainerSpecifics : public ::testing::Test {
-protected:
-    QString store(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = folder.filePath(name);
-        writeFile(path, bytes);
-        return path;
-    }
-
-    QTemporaryDir folder;
-};
+class ContainerSpecifics : public FolderTest {};
 
 QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
 {

@@ -124,17 +124,7 @@ TEST(ImageDataWalk, AgreesWithTheFullParseOnMutatedFiles)
     EXPECT_GT(commented, 0);
 }
 
-class PartialReads : public ::testing::Test {
-protected:
-    QString store(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = folder.filePath(name);
-        writeFile(path, bytes);
-        return path;
-    }
-
-    QTemporaryDir folder;
-};
+class PartialReads : public FolderTest {};
 
 TEST_F(PartialReads, CommentsInsideTheImageDataAreFoundAndRemoved)
 {
