@@ -9,7 +9,8 @@ void EditPlan::replace(uint64_t offset, uint64_t removedLength, Bytes inserted)
 {
     const uint64_t previousEnd =
         replacements_.empty() ? 0 : replacements_.back().offset + replacements_.back().removedLength;
-    if (offset < previousEnd || !fits(originalSize_, offset, removedLength) || (unread_ && offset + removedLength > unread_->from))
+    const bool intoUnread = unread_ && offset + removedLength > unread_->from;
+    if (offset < previousEnd || !fits(originalSize_, offset, removedLength) || intoUnread)
         throw std::logic_error("edit plan replacements out of order");
     if (removedLength == 0 && inserted.empty())
         return;

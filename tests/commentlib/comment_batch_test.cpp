@@ -54,9 +54,10 @@ TEST(CommentBatchOrder, EveryFileReportedOnceInOrderAcrossGroups)
 
     std::vector<Reported> reports;
     {
-        corvane::CommentBatch batch(
-            "trip", [&](size_t index, int32_t status) { reports.push_back({index, status, std::this_thread::get_id()}); },
-            corvane::BatchLimits{3, 1 << 20});
+        const auto report = [&](size_t index, int32_t status) {
+            reports.push_back({index, status, std::this_thread::get_id()});
+        };
+        corvane::CommentBatch batch("trip", report, corvane::BatchLimits{3, 1 << 20});
         for (const std::string& path : paths)
             batch.add(path);
         batch.finish();

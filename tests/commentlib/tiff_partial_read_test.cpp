@@ -62,7 +62,8 @@ TEST(TiffPartialReads, EditsMatchTheWholeFilePlanWherePartsLie)
         writeFile(path, original);
         QByteArray current = original;
         // A new description, a longer one over it (directory now at the end), one that fits inline, erased.
-        for (const std::string text : {std::string("first"), std::string(3000, 'l'), std::string("ab"), std::string()}) {
+        const std::string texts[] = {"first", std::string(3000, 'l'), "ab", ""};
+        for (const std::string& text : texts) {
             const QByteArray expected = expectedAfter(current, text);
             ASSERT_EQ(setComment(path, text), CORVANE_OK) << text.size();
             current = readFile(path);
