@@ -1,6 +1,7 @@
 // corvane-comment from the outside: commands, standard input, several files, and failures.
 #include "comment_test_support.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,37 @@ TEST_F(Tool, FailureNamesTheFileAndTheReasonButOtherFilesAreDone)
     EXPECT_FALSE(result.err.contains(first.toUtf8()));
     EXPECT_EQ(readComment(first).text, "partial");
     EXPECT_EQ(tool({"get", missing}).exitCode, 1);
+}
+
+}
+
+namespace {
+
+// A picture larger than the memory the tool may have: one clear line per file, and the rest still done.
+TEST_F(Tool, PictureBeyondTheMemoryAtHandIsReportedNotFatal)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer cannot run within a limit on address space";
+#endif
+    const QString prlimit = findProgram("prlimit");
+    if (prlimit.isEmpty())
+        GTEST_SKIP() << "prlimit is not installed";
+    const QString huge = folder.filePath("huge.tif");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        // A header whose first directory lies at the far end of a sparse 3 GB file.
+        file.write(QByteArray("II*\0\xF0\xFF\xFF\xBF", 8));
+        ASSERT_TRUE(file.resize(qint64(3) << 30));
+    }
+    const QStringList limited{"--as=1000000000", toolPath()};
+    const ProcessResult read = run(prlimit, limited + QStringList{"get", huge});
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_TRUE(read.err.contains("huge.tif: out of memory")) << read.err.toStdString();
+    const ProcessResult written = run(prlimit, limited + QStringList{"set", "trip", huge, first});
+    EXPECT_EQ(written.exitCode, 1);
+    EXPECT_EQ(written.err.count('\n'), 1) << written.err.toStdString();
+    EXPECT_EQ(readComment(first).text, "trip");
 }
 
 }

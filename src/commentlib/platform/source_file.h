@@ -74,7 +74,7 @@ private:
     static constexpr uint64_t kBlock = 64 * 1024;
 
     int32_t readExactly(uint8_t* out, uint64_t offset, uint64_t length) const;
-    void allocate();
+    bool allocate();
 
     int descriptor_ = -1;
     int folder_ = -1;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <new>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -106,13 +107,14 @@ int32_t SourceFile::readExactly(uint8_t* out, uint64_t offset, uint64_t length) 
     return CORVANE_OK;
 }
 
-void SourceFile::allocate()
+bool SourceFile::allocate()
 {
     if (bytes_)
-        return;
+        return true;
     // Not value-initialised: zeroing a large picture's buffer would touch every page of it.
-    bytes_.reset(new uint8_t[std::max<uint64_t>(size(), 1)]);
+    bytes_.reset(new (std::nothrow) uint8_t[std::max<uint64_t>(size(), 1)]);
     blocks_.assign(size_t((size() + kBlock - 1) / kBlock), false);
+    return bytes_ != nullptr;
 }
 
 int32_t SourceFile::load(uint64_t length)
@@ -120,7 +122,8 @@ int32_t SourceFile::load(uint64_t length)
     length = std::min(length, size());
     if (length <= loaded_)
         return CORVANE_OK;
-    allocate();
+    if (!allocate())
+        return CORVANE_E_MEMORY;
     if (const int32_t status = readExactly(bytes_.get() + loaded_, loaded_, length - loaded_); status != CORVANE_OK)
         return status;
     loaded_ = size_t(length);
@@ -145,7 +148,8 @@ int32_t SourceFile::loadRange(uint64_t offset, uint64_t length)
     length = std::min(length, size() - offset);
     if (length == 0 || holds(offset, length))
         return CORVANE_OK;
-    allocate();
+    if (!allocate())
+        return CORVANE_E_MEMORY;
     for (uint64_t block = offset / kBlock; block <= (offset + length - 1) / kBlock; ++block) {
         const uint64_t start = block * kBlock, end = std::min(start + kBlock, size());
         if (blocks_[size_t(block)] || end <= loaded_)
