@@ -7,6 +7,8 @@
 #include "jpeg_layout.h"
 #include "jpeg_scan_check.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -164,6 +166,46 @@ TEST_F(PartialReads, HeadersLongerThanTheFirstReadAreReadOnwards)
     EXPECT_EQ(readComment(path).text, "after the applications");
     ASSERT_EQ(eraseComment(path), CORVANE_OK);
     EXPECT_EQ(readFile(path), large);
+}
+
+// Noise keeps the image data over a megabyte, where it is copied by the kernel while it is walked beside.
+QByteArray largeJpeg()
+{
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, random.generate());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "JPEG", 95));
+    return bytes;
+}
+
+TEST_F(PartialReads, LargeImageDataIsWalkedBesideTheCopy)
+{
+    const QByteArray original = largeJpeg();
+    ASSERT_GT(original.size(), 1 << 21);
+    const QString path = store("large.jpg", original);
+    ASSERT_EQ(setComment(path, "large"), CORVANE_OK);
+    const QByteArray written = readFile(path);
+    EXPECT_EQ(written.size(), original.size() + 4 + 5);
+    EXPECT_EQ(written.right(original.size() - 20), original.right(original.size() - 20));
+    ASSERT_EQ(eraseComment(path), CORVANE_OK);
+    EXPECT_EQ(readFile(path), original);
+
+    // A comment just before the end is found however far the copy got, and removed.
+    writeFile(path, withCommentBeforeEnd(original, "near the end"));
+    ASSERT_EQ(setComment(path, "large"), CORVANE_OK);
+    EXPECT_EQ(readFile(path), written);
+
+    QByteArray cut = original;
+    cut.chop(1000);
+    writeFile(path, cut);
+    EXPECT_EQ(setComment(path, "never written"), CORVANE_E_DAMAGED);
+    EXPECT_EQ(readFile(path), cut);
+    EXPECT_EQ(otherEntries(folder.path(), {"large.jpg"}), QStringList());
 }
 
 TEST_F(PartialReads, DamageInsideTheImageDataStopsEveryWrite)

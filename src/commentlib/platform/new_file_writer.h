@@ -1,11 +1,15 @@
 // Writes the new file of an edit plan: new bytes as they are, unchanged ranges copied file to file by the
-// kernel where it can, and the part the plan was made without read once, through its check, on the way. The
+// kernel where it can, and the part the plan was made without read once for its check (beside the kernel's
+// copy when it is large, on the way through our buffer when it is small). The
 // disk starts writing the new file while it is still being copied, so the flush that follows finds little
 // left to wait for.
 #pragma once
 
 #include "edit_plan.h"
 #include "platform/source_file.h"
+
+#include <atomic>
+#include <optional>
 
 namespace corvane {
 
@@ -22,9 +26,11 @@ private:
     int32_t writeGathered();
     int32_t writeNow(ByteView bytes);
     int32_t copyPiece(SourceRange range, const std::optional<UnreadPart>& unread);
-    int32_t copyRange(SourceRange range);
+    int32_t copyRange(SourceRange range, const std::atomic<bool>* stop = nullptr);
     int32_t copyThroughMemory(SourceRange range);
     int32_t copyChecked(SourceRange range, StreamCheck& check);
+    std::optional<int32_t> copyBesideCheck(SourceRange range, StreamCheck& check);
+    int32_t copyThroughCheck(SourceRange range, StreamCheck& check);
     void advance(uint64_t length);
     void startWriteback();
 

@@ -7,8 +7,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 namespace corvane {
 
@@ -17,6 +20,8 @@ namespace {
 // Large enough that the disk sees long runs, small enough to overlap most of a photo's copy.
 constexpr uint64_t kWritebackStep = 4 << 20;
 constexpr size_t kGatherLimit = 64 * 1024;
+// Below this, starting a thread costs more than the check it would hide.
+constexpr uint64_t kCheckBesideCopy = 1 << 20;
 
 int32_t writeFailure()
 {
@@ -98,8 +103,9 @@ int32_t NewFileWriter::copyPiece(SourceRange range, const std::optional<UnreadPa
     return copyChecked({checkedFrom, end - checkedFrom}, *check);
 }
 
-// Lets the kernel copy an unchanged range file to file, unless it is a small one already in memory.
-int32_t NewFileWriter::copyRange(SourceRange range)
+// Lets the kernel copy an unchanged range file to file, unless it is a small one already in memory. Gives up
+// between steps once `stop` is set.
+int32_t NewFileWriter::copyRange(SourceRange range, const std::atomic<bool>* stop)
 {
     const ByteView loaded = source_.bytes();
     if (range.length <= kGatherLimit && fits(loaded.size(), range.offset, range.length))
@@ -109,6 +115,8 @@ int32_t NewFileWriter::copyRange(SourceRange range)
     loff_t from = loff_t(range.offset);
     uint64_t left = range.length;
     while (left > 0) {
+        if (stop && *stop)
+            return CORVANE_E_WRITE;
         // In steps, so the disk starts on each step while the next is copied.
         const ssize_t copied =
             copy_file_range(source_.descriptor(), &from, target_, nullptr, std::min(left, kWritebackStep), 0);
@@ -135,8 +143,41 @@ int32_t NewFileWriter::copyThroughMemory(SourceRange range)
     return written != CORVANE_OK ? written : status;
 }
 
-// One read serves the copy and the check, and the copy stops as soon as the check fails.
 int32_t NewFileWriter::copyChecked(SourceRange range, StreamCheck& check)
+{
+    if (range.length >= kCheckBesideCopy)
+        if (const auto status = copyBesideCheck(range, check))
+            return *status;
+    return copyThroughCheck(range, check);
+}
+
+// A large range is copied by the kernel on a thread of its own while this one reads it for the check, so on a
+// second core the check costs no time of its own; the copy stops soon after the check fails. Nothing when no
+// thread can be started.
+std::optional<int32_t> NewFileWriter::copyBesideCheck(SourceRange range, StreamCheck& check)
+{
+    if (const int32_t status = writeGathered(); status != CORVANE_OK)
+        return status;
+    std::atomic<bool> stop{false};
+    int32_t copied = CORVANE_OK;
+    std::thread copier;
+    try {
+        copier = std::thread([&] { copied = copyRange(range, &stop); });
+    } catch (const std::system_error&) {
+        return std::nullopt;
+    }
+    const int32_t read = source_.stream(range.offset, range.length, [&](ByteView chunk) {
+        check.feed(chunk);
+        return !check.settled();
+    });
+    const int32_t answer = read == CORVANE_OK ? check.answer() : read;
+    stop = answer != CORVANE_OK;
+    copier.join();
+    return answer == CORVANE_OK ? copied : answer;
+}
+
+// One read serves the copy and the check, and the copy stops as soon as the check fails.
+int32_t NewFileWriter::copyThroughCheck(SourceRange range, StreamCheck& check)
 {
     int32_t written = CORVANE_OK;
     const int32_t status = source_.stream(range.offset, range.length, [&](ByteView chunk) {
