@@ -65,8 +65,11 @@ PlanResult planComment(ByteView file, std::string_view text)
 
 ReadResult readComment(SourceFile& file)
 {
+    // What a file is shows in its first bytes: anything else is never read further.
     const Editor* editor = editorFor(file.bytes());
-    if (!editor || !editor->readFile) {
+    if (!editor)
+        return readFailure(CORVANE_E_UNSUPPORTED);
+    if (!editor->readFile) {
         const int32_t status = file.loadWhole();
         return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
     }
@@ -78,7 +81,9 @@ ReadResult readComment(SourceFile& file)
 PlanResult planComment(SourceFile& file, std::string_view text)
 {
     const Editor* editor = editorFor(file.bytes());
-    if (editor && editor->planFile)
+    if (!editor)
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    if (editor->planFile)
         return editor->planFile(file, text);
     const int32_t status = file.loadWhole();
     return status == CORVANE_OK ? planComment(file.bytes(), text) : planFailure(status);

@@ -12,6 +12,8 @@ constexpr int kMaxRanges = 64;
 // Parses with the ranges in memory, reading each range the parse stops at, until the layout is known.
 int32_t parseHeld(SourceFile& file, std::optional<Layout>& layout)
 {
+    if (const int32_t status = file.readAnywhere(); status != CORVANE_OK)
+        return status;
     const HeldRanges held = [&](uint64_t offset, uint64_t length) { return file.holds(offset, length); };
     for (int round = 0; round < kMaxRanges; ++round) {
         std::optional<SourceRange> missing;

@@ -89,6 +89,7 @@ TEST_F(Tool, FailureNamesTheFileAndTheReasonButOtherFilesAreDone)
 namespace {
 
 // A picture larger than the memory the tool may have: one clear line per file, and the rest still done.
+// Big files that are no pictures at all are told apart without reading them.
 TEST_F(Tool, PictureBeyondTheMemoryAtHandIsReportedNotFatal)
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -113,6 +114,15 @@ TEST_F(Tool, PictureBeyondTheMemoryAtHandIsReportedNotFatal)
     EXPECT_EQ(written.exitCode, 1);
     EXPECT_EQ(written.err.count('\n'), 1) << written.err.toStdString();
     EXPECT_EQ(readComment(first).text, "trip");
+    // What is not a picture shows in its first bytes; the rest is never read, so memory does not matter.
+    const QString video = folder.filePath("video.jpg");
+    {
+        QFile file(video);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(3) << 30));
+    }
+    const ProcessResult notPicture = run(prlimit, limited + QStringList{"get", video});
+    EXPECT_TRUE(notPicture.err.contains("video.jpg: not a supported picture")) << notPicture.err.toStdString();
 }
 
 }

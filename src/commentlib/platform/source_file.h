@@ -39,9 +39,13 @@ public:
     int32_t load(uint64_t length);
     int32_t loadWhole() { return load(size()); }
 
-    // Every byte at its offset, of which only bytes() and the ranges loaded with loadRange() were read: an
-    // editor that works on it asks holds() before it reads anywhere else.
-    ByteView whole() const { return {bytes_.get(), bytes_ ? size_t(size()) : 0}; }
+    // Makes whole() as large as the file (only the pages read into are ever touched), so that parts of it can
+    // be read anywhere with loadRange().
+    int32_t readAnywhere();
+    // Every byte at its offset once readAnywhere() was called, of which only bytes() and the ranges loaded
+    // were read: an editor that works on it asks holds() before it reads anywhere else. Until then the same
+    // as bytes().
+    ByteView whole() const { return {bytes_.get(), anywhere_ ? size_t(size()) : loaded_}; }
     bool holds(uint64_t offset, uint64_t length) const;
     // Reads the blocks around [offset, offset + length) (clipped to the file) into whole().
     int32_t loadRange(uint64_t offset, uint64_t length);
@@ -54,6 +58,7 @@ public:
     {
         bytes_.reset();
         loaded_ = 0;
+        anywhere_ = false;
         blocks_.clear();
     }
     int descriptor() const { return descriptor_; }
@@ -74,16 +79,15 @@ private:
     static constexpr uint64_t kBlock = 64 * 1024;
 
     int32_t readExactly(uint8_t* out, uint64_t offset, uint64_t length) const;
-    bool allocate();
 
     int descriptor_ = -1;
     int folder_ = -1;
     std::string name_;
     struct stat status_ {};
     FolderId folderId_;
-    // As large as the file, but only the pages read into are ever touched.
-    std::unique_ptr<uint8_t[]> bytes_;
+    std::unique_ptr<uint8_t[]> bytes_;  // the first loaded_ bytes, or (anywhere_) the size of the file
     size_t loaded_ = 0;
+    bool anywhere_ = false;
     std::vector<bool> blocks_;  // read by loadRange, one flag per kBlock bytes
 };
 

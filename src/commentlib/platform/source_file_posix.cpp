@@ -107,26 +107,36 @@ int32_t SourceFile::readExactly(uint8_t* out, uint64_t offset, uint64_t length) 
     return CORVANE_OK;
 }
 
-bool SourceFile::allocate()
-{
-    if (bytes_)
-        return true;
-    // Not value-initialised: zeroing a large picture's buffer would touch every page of it.
-    bytes_.reset(new (std::nothrow) uint8_t[std::max<uint64_t>(size(), 1)]);
-    blocks_.assign(size_t((size() + kBlock - 1) / kBlock), false);
-    return bytes_ != nullptr;
-}
-
 int32_t SourceFile::load(uint64_t length)
 {
     length = std::min(length, size());
     if (length <= loaded_)
         return CORVANE_OK;
-    if (!allocate())
-        return CORVANE_E_MEMORY;
+    if (!anywhere_) {
+        // Not value-initialised: zeroing a large picture's buffer before reading into it would cost a pass.
+        std::unique_ptr<uint8_t[]> grown(new (std::nothrow) uint8_t[length]);
+        if (!grown)
+            return CORVANE_E_MEMORY;
+        std::copy_n(bytes_.get(), loaded_, grown.get());
+        bytes_ = std::move(grown);
+    }
     if (const int32_t status = readExactly(bytes_.get() + loaded_, loaded_, length - loaded_); status != CORVANE_OK)
         return status;
     loaded_ = size_t(length);
+    return CORVANE_OK;
+}
+
+int32_t SourceFile::readAnywhere()
+{
+    if (anywhere_)
+        return CORVANE_OK;
+    std::unique_ptr<uint8_t[]> spread(new (std::nothrow) uint8_t[std::max<uint64_t>(size(), 1)]);
+    if (!spread)
+        return CORVANE_E_MEMORY;
+    std::copy_n(bytes_.get(), loaded_, spread.get());
+    bytes_ = std::move(spread);
+    blocks_.assign(size_t((size() + kBlock - 1) / kBlock), false);
+    anywhere_ = true;
     return CORVANE_OK;
 }
 
@@ -136,6 +146,8 @@ bool SourceFile::holds(uint64_t offset, uint64_t length) const
         return false;
     if (offset + length <= loaded_ || length == 0)
         return true;
+    if (!anywhere_)
+        return false;
     for (uint64_t block = offset / kBlock; block <= (offset + length - 1) / kBlock; ++block)
         if (!blocks_[size_t(block)] && (block + 1) * kBlock > loaded_)
             return false;
@@ -148,8 +160,8 @@ int32_t SourceFile::loadRange(uint64_t offset, uint64_t length)
     length = std::min(length, size() - offset);
     if (length == 0 || holds(offset, length))
         return CORVANE_OK;
-    if (!allocate())
-        return CORVANE_E_MEMORY;
+    if (const int32_t status = readAnywhere(); status != CORVANE_OK)
+        return status;
     for (uint64_t block = offset / kBlock; block <= (offset + length - 1) / kBlock; ++block) {
         const uint64_t start = block * kBlock, end = std::min(start + kBlock, size());
         if (blocks_[size_t(block)] || end <= loaded_)
