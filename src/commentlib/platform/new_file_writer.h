@@ -27,10 +27,9 @@ private:
     int32_t writeNow(ByteView bytes);
     int32_t copyPiece(SourceRange range, const std::optional<UnreadPart>& unread);
     int32_t copyRange(SourceRange range, const std::atomic<bool>* stop = nullptr);
-    int32_t copyThroughMemory(SourceRange range);
+    int32_t copyThroughMemory(SourceRange range, StreamCheck* check = nullptr);
     int32_t copyChecked(SourceRange range, StreamCheck& check);
     std::optional<int32_t> copyBesideCheck(SourceRange range, StreamCheck& check);
-    int32_t copyThroughCheck(SourceRange range, StreamCheck& check);
     void advance(uint64_t length);
     void startWriteback();
 

@@ -132,23 +132,12 @@ int32_t NewFileWriter::copyRange(SourceRange range, const std::atomic<bool>* sto
     return CORVANE_OK;
 }
 
-// For where the kernel cannot copy file to file.
-int32_t NewFileWriter::copyThroughMemory(SourceRange range)
-{
-    int32_t written = CORVANE_OK;
-    const int32_t status = source_.stream(range.offset, range.length, [&](ByteView chunk) {
-        written = writeBytes(chunk);
-        return written == CORVANE_OK;
-    });
-    return written != CORVANE_OK ? written : status;
-}
-
 int32_t NewFileWriter::copyChecked(SourceRange range, StreamCheck& check)
 {
     if (range.length >= kCheckBesideCopy)
         if (const auto status = copyBesideCheck(range, check))
             return *status;
-    return copyThroughCheck(range, check);
+    return copyThroughMemory(range, &check);
 }
 
 // A large range is copied by the kernel on a thread of its own while this one reads it for the check, so on a
@@ -176,21 +165,22 @@ std::optional<int32_t> NewFileWriter::copyBesideCheck(SourceRange range, StreamC
     return answer == CORVANE_OK ? copied : answer;
 }
 
-// One read serves the copy and the check, and the copy stops as soon as the check fails.
-int32_t NewFileWriter::copyThroughCheck(SourceRange range, StreamCheck& check)
+// Copies through our own buffer: where the kernel cannot copy file to file, and for a range that goes through
+// a check on the way (one read serves both, and the copy stops as soon as the check fails).
+int32_t NewFileWriter::copyThroughMemory(SourceRange range, StreamCheck* check)
 {
     int32_t written = CORVANE_OK;
     const int32_t status = source_.stream(range.offset, range.length, [&](ByteView chunk) {
-        if (!check.settled())
-            check.feed(chunk);
-        if (check.settled() && check.answer() != CORVANE_OK)
+        if (check && !check->settled())
+            check->feed(chunk);
+        if (check && check->settled() && check->answer() != CORVANE_OK)
             return false;
         written = writeBytes(chunk);
         return written == CORVANE_OK;
     });
     if (written != CORVANE_OK)
         return written;
-    return status == CORVANE_OK ? check.answer() : status;
+    return status == CORVANE_OK && check ? check->answer() : status;
 }
 
 }
