@@ -84,7 +84,8 @@ const char* usageText()
            "refused, and so is one longer than 16 MiB.\n"
            "A file is rewritten by writing a new file beside it and renaming it over the old one, so a crash\n"
            "never leaves half a picture. The name given gets the new contents; other hard links to the same\n"
-           "file keep the old ones.\n"
+           "file keep the old ones. A file named more than once (x.jpg ./x.jpg, or through a symbolic link) is\n"
+           "written once, and its other names are reported as the same file.\n"
            "Files that cannot be read or written are reported on standard error, one line each, and the rest\n"
            "are still done. The exit status is 0 when every file succeeded, 1 when any failed, 2 for a usage\n"
            "error.\n";
