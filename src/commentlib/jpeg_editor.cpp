@@ -3,8 +3,6 @@
 #include "jpeg_layout.h"
 #include "utf8.h"
 
-#include <algorithm>
-
 namespace corvane::jpeg {
 
 namespace {
@@ -37,14 +35,6 @@ Bytes commentSegments(std::string_view text)
     return out;
 }
 
-bool removalShiftsPictureIndex(const Layout& layout)
-{
-    return layout.multiPictureIndexAt &&
-           std::any_of(layout.comments.begin(), layout.comments.end(), [&](const CommentSegment& comment) {
-               return comment.whole.offset > *layout.multiPictureIndexAt;
-           });
-}
-
 }
 
 bool looksLike(ByteView file)
@@ -75,14 +65,15 @@ ReadResult commentOf(ByteView file, const Layout& layout)
 
 PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text)
 {
-    if (removalShiftsPictureIndex(layout))
-        return planFailure(CORVANE_E_UNSUPPORTED);
     std::vector<SourceRange> removals;
     for (const CommentSegment& comment : layout.comments)
         removals.push_back(comment.whole);
     EditPlan plan(fileSize);
     spliceInto(plan, removals, layout.insertAt, commentSegments(text));
-    return {CORVANE_OK, std::move(plan)};
+    if (!layout.multiPictureIndex)
+        return {CORVANE_OK, std::move(plan)};
+    std::optional<EditPlan> followed = followedByIndex(plan, *layout.multiPictureIndex);
+    return followed ? PlanResult{CORVANE_OK, std::move(*followed)} : planFailure(CORVANE_E_UNSUPPORTED);
 }
 
 }
