@@ -1,5 +1,7 @@
 #include "multi_picture_index.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace corvane::jpeg {
