@@ -13,13 +13,16 @@ static_assert(std::is_same_v<decltype(&::FillString), int32_t (*)(char*, int32_t
 static_assert(std::is_same_v<decltype(&::eraser), int32_t (*)(char**)>);
 static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**, int32_t, char**)>);
 
+// Beside the executable first, so a development build runs its own library; then the library folder of an
+// install into a private prefix; last the soname alone, which the system loader finds wherever the
+// distribution put it.
 QStringList candidatePaths(const QString& executableFolder)
 {
     const QDir here(executableFolder);
-    return {here.filePath(QStringLiteral("libcorvane.so")),
-            here.filePath(QStringLiteral("../lib/libcorvane.so")),
-            here.filePath(QStringLiteral("../lib64/libcorvane.so")),
-            here.filePath(QStringLiteral("../lib/x86_64-linux-gnu/libcorvane.so"))};
+    const QString soname = QStringLiteral(CORVANE_LIBRARY_SONAME);
+    return {here.filePath(soname),
+            here.filePath(QStringLiteral(CORVANE_LIBRARY_DIR_FROM_BINARY "/") + soname),
+            soname};
 }
 
 } // namespace
