@@ -16,10 +16,9 @@ static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**
 // Beside the executable first, so a development build runs its own library; then the library folder of an
 // install into a private prefix; last the soname alone, which the system loader finds wherever the
 // distribution put it.
-QStringList candidatePaths(const QString& executableFolder)
+QStringList candidatePaths(const QString& executableFolder, const QString& soname)
 {
     const QDir here(executableFolder);
-    const QString soname = QStringLiteral(CORVANE_LIBRARY_SONAME);
     return {here.filePath(soname),
             here.filePath(QStringLiteral(CORVANE_LIBRARY_DIR_FROM_BINARY "/") + soname),
             soname};
@@ -27,9 +26,14 @@ QStringList candidatePaths(const QString& executableFolder)
 
 } // namespace
 
-LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder)
+QString LoadedCommentLibrary::defaultSoname()
 {
-    for (const QString& path : candidatePaths(executableFolder)) {
+    return QStringLiteral(CORVANE_LIBRARY_SONAME);
+}
+
+LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder, const QString& soname)
+{
+    for (const QString& path : candidatePaths(executableFolder, soname)) {
         library_.setFileName(path);
         if (library_.load())
             break;

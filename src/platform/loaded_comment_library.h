@@ -10,7 +10,9 @@ namespace platform {
 // system's library path once installed. When it is missing every call reports kNotLoaded.
 class LoadedCommentLibrary final : public CommentLibrary {
 public:
-    explicit LoadedCommentLibrary(const QString& executableFolder);
+    // `soname` names the library looked for; by default the one this build makes.
+    explicit LoadedCommentLibrary(const QString& executableFolder, const QString& soname = defaultSoname());
+    static QString defaultSoname();
 
     bool isLoaded() const override;
     int32_t FillString(char* buffer, int32_t capacity, char** path) override;
