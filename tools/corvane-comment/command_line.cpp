@@ -52,6 +52,11 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> words(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help")
         return Invocation{};
+    if (command == "--version") {
+        Invocation version;
+        version.command = Command::Version;
+        return version;
+    }
     if (command != "get" && command != "set" && command != "erase")
         return failure("unknown command '" + command + "'");
     if (const auto error = takeOperands(words))
@@ -78,6 +83,7 @@ const char* usageText()
            "  set FILE             the same for one file, text from standard input\n"
            "  erase FILE...        remove the comment of every FILE\n"
            "  --help               show this text\n"
+           "  --version            show the program's version\n"
            "  --                   ends the options: every later word is a text or a file name\n"
            "\n"
            "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
