@@ -84,6 +84,11 @@ TEST_F(KeyboardLoopTest, EveryCommandKeyDoesWhatItsButtonDoesAndItsTooltipNamesI
     press(QKeySequence(Qt::Key_F2));
     EXPECT_TRUE(renameDialogShown());
 
+    window->Text2()->setFocus();
+    window->Text2()->selectAll();
+    press(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    EXPECT_TRUE(shell.trashRequests.isEmpty()) << "in the comment box the key cuts, as in any text box";
+    EXPECT_EQ(boxText(), QString());
     window->findChild<QPushButton*>("Command2")->setFocus();
     press(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     EXPECT_EQ(shell.trashRequests, QStringList({dir() + QStringLiteral("a.jpg")}));
