@@ -1,5 +1,7 @@
 #pragma once
 
+// The keys of the main window's commands, and the tooltips that name them.
+
 #include <QKeySequence>
 #include <QList>
 #include <QString>

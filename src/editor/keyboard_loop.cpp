@@ -7,6 +7,7 @@
 #include "editor/picture_button.h"
 
 #include <QShortcut>
+#include <functional>
 
 namespace editor {
 

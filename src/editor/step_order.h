@@ -1,5 +1,7 @@
 #pragma once
 
+// The order in which Next File and Previous File walk the folder list.
+
 #include <QtGlobal>
 
 namespace editor {
