@@ -4,6 +4,8 @@
 #include "editor/comment_box.h"
 #include "editor/picture_button.h"
 #include "editor/twips.h"
+#include "picture/picture.h"
+#include "picture/picture_preparer.h"
 #include "platform/system_colors.h"
 
 #include <QLabel>
@@ -24,10 +26,17 @@ constexpr FrameLine kFrame[] = {
     {11040, 480, 11040, 8400}, {120, 8400, 11040, 8400},
 };
 
+// Every picture is shown fitted on white.
+picture::PicturePtr fitOnWhite(const QString& path, QSize box)
+{
+    return picture::loadFitted(path, box, 0xFFFFFF);
+}
+
 } // namespace
 
 Corvane::Corvane(EditorServices services, QWidget* parent)
-    : QWidget(parent), services_(services), file1_(services.files)
+    : QWidget(parent), services_(services), file1_(services.files),
+      preparer_(std::make_unique<picture::PicturePreparer>(fitOnWhite))
 {
     setObjectName(QStringLiteral("Corvane"));
     setWindowTitle(QString::fromLatin1(kAppTitle));
@@ -41,6 +50,7 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     buildControls();
     orderTabs();
     connectHandlers();
+    bindCommandKeys();
     acceptPictureDrops();
 }
 
@@ -132,7 +142,7 @@ void Corvane::connectHandlers()
     });
     connect(option2_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen)
-            Option2_Click();
+            switchToWindowsComments();
     });
     connect(text2_, &QPlainTextEdit::textChanged, this, &Corvane::Text2_Change);
 }

@@ -7,10 +7,15 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+
+namespace picture {
+class PicturePreparer;
+} // namespace picture
 
 namespace dialogs {
 class AboutWindow;
@@ -37,6 +42,8 @@ public:
     QLineEdit* Text1() const { return text1_; }
     CommentBox* Text2() const { return text2_; }
     QLabel* Picture1() const { return picture1_; }
+    // Fits the neighbours of the shown picture ahead, so a step to one of them shows it at once.
+    picture::PicturePreparer& picturesAhead() const { return *preparer_; }
 
     // Commands
     void Command1_Click();  // Open File
@@ -51,6 +58,8 @@ public:
     void Command10_Click(); // Font
     void Option1_Click();   // Photo Comments
     void Option2_Click();   // Windows Comments
+    // Saves the comment when it changed, then goes to the next picture; a failed save stays.
+    void saveAndNext();
 
     // Operations
     void ViewFile();
@@ -104,6 +113,14 @@ private:
     void openAfterCloseCheck(const QString& path);
     // The box now holds a freshly loaded comment; an earlier save belongs to another load.
     void rememberLoaded();
+    // The box holds typing that neither the load nor a save of this picture holds.
+    bool hasUnsavedTyping() const;
+    // Before the box takes another text: offers to save unsaved typing. False when the user stays.
+    bool mayLeavePicture();
+    void switchToWindowsComments();
+    void bindCommandKeys();
+    // Focus in the comment box, the caret at the end, so the next caption can be typed at once.
+    void readyForTyping();
 
     EditorServices services_;
     SharedState state_;
@@ -118,6 +135,7 @@ private:
     PictureButton* command_[11] = {};
     QPointer<dialogs::RenameDialog> renameDialog_;
     QPointer<dialogs::AboutWindow> aboutWindow_;
+    std::unique_ptr<picture::PicturePreparer> preparer_;
 };
 
 } // namespace editor

@@ -1,6 +1,7 @@
 // Stepping through the folder's pictures, and rebuilding the list after a rename or a delete.
 #include "editor/main_window.h"
 
+#include "editor/step_order.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -84,29 +85,17 @@ bool Corvane::refreshAfterRenameOrDelete()
 
 void Corvane::Command2_Click()
 {
-    if (!refreshAfterRenameOrDelete())
+    if (!mayLeavePicture() || !refreshAfterRenameOrDelete())
         return;
-    const qsizetype count = file1_.ListCount();
-    if (!file1_.contains(state_.CurrentIndex))
-        state_.CurrentIndex = count > 0 ? 0 : state_.CurrentIndex; // off the list: start at the first
-    else if (state_.CurrentIndex == count - 1)
-        state_.CurrentIndex = 0;
-    else
-        ++state_.CurrentIndex;
+    state_.CurrentIndex = nextIndex(state_.CurrentIndex, file1_.ListCount());
     showStep();
 }
 
 void Corvane::Command3_Click()
 {
-    if (!refreshAfterRenameOrDelete())
+    if (!mayLeavePicture() || !refreshAfterRenameOrDelete())
         return;
-    const qsizetype count = file1_.ListCount();
-    if (!file1_.contains(state_.CurrentIndex))
-        state_.CurrentIndex = count > 0 ? count - 1 : state_.CurrentIndex; // off the list: the last
-    else if (state_.CurrentIndex != 0)
-        --state_.CurrentIndex;
-    else
-        state_.CurrentIndex = count - 1;
+    state_.CurrentIndex = previousIndex(state_.CurrentIndex, file1_.ListCount());
     showStep();
 }
 
@@ -114,6 +103,7 @@ void Corvane::showStep()
 {
     ViewFile();
     dllcomments();
+    readyForTyping();
 }
 
 } // namespace editor

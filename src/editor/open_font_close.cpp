@@ -53,7 +53,7 @@ void Corvane::Command1_Click()
 
     const QString chosen = services_.dialogs.openFile(state_.OpenFolder, QStringLiteral("Picture Files"),
                                                       QString::fromUtf16(PictureFilePattern));
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || !mayLeavePicture())
         return;
 
     openChosen(chosen);

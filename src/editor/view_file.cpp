@@ -1,8 +1,11 @@
 // Showing the picture at the current index: path box, picture area and title.
 #include "editor/main_window.h"
 
+#include "editor/step_order.h"
 #include "editor/twips.h"
+#include "picture/fit_geometry.h"
 #include "picture/picture.h"
+#include "picture/picture_preparer.h"
 #include "platform/paths.h"
 
 #include <QLabel>
@@ -12,22 +15,46 @@ namespace editor {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
+// The picture area's outer size, in the screen's device pixels: 593x193 are 1186x386 at scale 2.
+QSize deviceBox(qreal ratio)
+{
+    const auto scaled = [ratio](int twips) {
+        return static_cast<int>(picture::roundHalfEven(twipsToPixels(twips) * ratio));
+    };
+    return {scaled(8895), scaled(2895)};
+}
+
+// The pictures Next and Previous would show from `index`, the likelier first.
+QStringList neighbourPaths(const FileList& list, const QString& folder, qsizetype index)
+{
+    QStringList paths;
+    for (const qsizetype step : {nextIndex(index, list.ListCount()), previousIndex(index, list.ListCount())}) {
+        const QString path = folder + list.entry(step);
+        if (list.contains(step) && !paths.contains(path))
+            paths.append(path);
+    }
+    return paths;
+}
 
 } // namespace
 
-// Loads the file and fits it, aspect kept, centred on white, into the picture area's outer size.
-// A file that cannot be loaded leaves the area empty; nothing is reported.
+// Fits the file, aspect kept, centred on white, into the picture area at the screen's own pixels,
+// then has the neighbours fitted ahead. A file that cannot be loaded leaves the area empty; nothing
+// is reported.
 void Corvane::showPicture(const QString& path)
 {
-    const QSize box(twipsToPixels(8895), twipsToPixels(2895));
+    const qreal ratio = picture1_->devicePixelRatioF();
+    const QSize box = deviceBox(ratio);
     try {
-        const picture::PicturePtr fitted = picture::loadFitted(path, box, kWhite);
-        if (fitted)
-            picture1_->setPixmap(QPixmap::fromImage(fitted->image()));
+        if (const picture::PicturePtr fitted = preparer_->fitted(path, box)) {
+            QPixmap pixmap = QPixmap::fromImage(fitted->image());
+            pixmap.setDevicePixelRatio(ratio);
+            picture1_->setPixmap(pixmap);
+        }
     } catch (const picture::PictureError&) {
         // a damaged or unsupported file: the area stays empty, path and title still follow
     }
+    preparer_->prepareAround(path, neighbourPaths(file1_, state_.CurrentFolder, state_.CurrentIndex), box);
 }
 
 void Corvane::ViewFile()

@@ -12,10 +12,15 @@ namespace picture {
 namespace {
 
 // The type is taken from the content, not the name: a PNG saved as .jpg still shows. The limit is a
-// process-wide setting of the toolkit; setting it before every read keeps it ours.
+// process-wide setting of the toolkit, set once before the first read: pictures are read on more than
+// one thread, and a setting written while another thread reads it is a data race.
 void prepare(QImageReader& reader, const QString& path)
 {
-    QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+        return true;
+    }();
+    Q_UNUSED(limited);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     reader.setFileName(path);

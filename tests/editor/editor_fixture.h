@@ -55,6 +55,19 @@ protected:
         return path;
     }
 
+    // a.jpg, b.jpg and c.jpg with the photo comments "A", "B" and "C", the window opened at a.jpg.
+    void openAmongThreeCommented()
+    {
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+            comments.comments.insert(QFile::encodeName(picture(QString::fromLatin1(name))), QByteArray(name, 1).toUpper());
+        open(dir() + QStringLiteral("a.jpg"));
+        dialogs.messages.clear();
+    }
+    QByteArray storedFor(const char* name) const
+    {
+        return comments.comments.value(QFile::encodeName(dir() + QString::fromLatin1(name)));
+    }
+
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
         QFile file(dir() + name);

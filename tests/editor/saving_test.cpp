@@ -118,14 +118,16 @@ TEST_F(SavingTest, GuardsComeInTheirOrder)
     window->Text1()->setText(dir() + QStringLiteral("missing.jpg"));
     window->Command5_Click();
     window->Text1()->setText(path);
+    dialogs.answers = {platform::MessageAnswer::No}; // the typing is left behind
     option("Option2")->click();
     type(QStringLiteral("C"));
     window->Command5_Click();
     EXPECT_EQ(shownTexts(), QStringList({"Please enter a valid file path.", " File not found.",
+                                         "Do you want to save changes to a.jpg before moving on?",
                                          " Please select Photo comments option to save comments."}));
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Corvane 1.0"));
     EXPECT_EQ(dialogs.messages[1].title, QStringLiteral("Error"));
-    EXPECT_EQ(dialogs.messages[2].title, QStringLiteral(" Corvane 1.0"));
+    EXPECT_EQ(dialogs.messages[3].title, QStringLiteral(" Corvane 1.0"));
     EXPECT_TRUE(comments.calls.isEmpty());
 }
 
@@ -197,6 +199,7 @@ TEST_F(SavingTest, ClickingTheKindAlreadyChosenKeepsTheTyping)
     EXPECT_EQ(boxText(), QStringLiteral("typed, not saved"));
     EXPECT_EQ(comments.reads, readsBefore);
 
+    dialogs.answers = {platform::MessageAnswer::No}; // leaving the typing behind is asked about
     option("Option2")->click();
     option("Option2")->click();
     EXPECT_TRUE(window->Text2()->isReadOnly());
@@ -247,16 +250,18 @@ TEST_F(PhotoCommentTest, FileWithoutACommentShowsAnEmptyEditableBox)
     EXPECT_EQ(window->state().LoadedComment, QString());
 }
 
-TEST_F(PhotoCommentTest, StepsDropUnsavedEditsWithoutAQuestion)
+TEST_F(PhotoCommentTest, StepsAskBeforeUnsavedEditsGo)
 {
     const QString a = picture(QStringLiteral("a.png"));
     const QString b = picture(QStringLiteral("b.png"));
     comments.comments.insert(QFile::encodeName(b), "for b");
     open(a);
     window->Text2()->setPlainText(QStringLiteral("unsaved"));
+    dialogs.answers = {platform::MessageAnswer::No};
     window->Command2_Click();
     EXPECT_EQ(boxText(), QStringLiteral("for b"));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNoCancel);
     EXPECT_FALSE(comments.comments.contains(QFile::encodeName(a)));
 }
 

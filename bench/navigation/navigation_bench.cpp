@@ -1,0 +1,247 @@
+// Stepping through a folder of 24-megapixel JPEGs in the real window (offscreen) at a person's pace:
+// the time from the click on Next File to the picture painted, median and worst, with the neighbours
+// fitted ahead and, in the same run, without. Then the time from the start of the program with a
+// picture named on its command line to the first painted picture, beside the fit of that picture
+// alone.
+//
+//   navigation_bench [--steps N] [--pace MS] [--starts N]
+//
+// The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation).
+#include "editor/main_window.h"
+#include "picture/picture.h"
+#include "picture/picture_preparer.h"
+#include "platform/desktop_shell.h"
+#include "platform/detail_folder.h"
+#include "platform/loaded_comment_library.h"
+#include "platform/local_files.h"
+#include "platform/qt_dialogs.h"
+#include "platform/single_instance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kPictures = 12;
+const QSize kPictureSize(6000, 4000);
+
+// Smooth colour fields with fine grain, shifted per picture: compresses and decodes like a photo.
+QImage photoLike(int seed)
+{
+    QImage image(kPictureSize, QImage::Format_RGB32);
+    uint32_t noise = 2463534242u + seed;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            noise ^= noise << 13;
+            noise ^= noise >> 17;
+            noise ^= noise << 5;
+            const int grain = int(noise % 13) - 6;
+            const double u = (x + seed * 397) / 900.0, v = (y + seed * 211) / 700.0;
+            const int r = 128 + int(90 * std::sin(u) * std::cos(v * 0.7)) + grain;
+            const int g = 128 + int(80 * std::sin(v + u * 0.3)) + grain;
+            const int b = 120 + int(70 * std::cos(u * 0.6 - v)) + grain;
+            row[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
+        }
+    }
+    return image;
+}
+
+QStringList preparePictures()
+{
+    const QString cache = qEnvironmentVariable(
+        "CORVANE_BENCH_DIR", QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                                 + QStringLiteral("/corvane-bench"));
+    const QString folder = cache + QStringLiteral("/navigation");
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (int i = 0; i < kPictures; ++i) {
+        const QString path = QStringLiteral("%1/photo%2.jpg").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path)) {
+            std::fprintf(stderr, "making %s (once)\n", qPrintable(path));
+            if (!photoLike(i).save(path, "jpg", 90))
+                qFatal("cannot write %s", qPrintable(path));
+        }
+        paths.append(path);
+    }
+    return paths;
+}
+
+// Notes when the watched widget has finished a paint, with or without a picture in it.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(QLabel* label) : label_(label) { label->installEventFilter(this); }
+
+    void reset() { pictures_ = 0; }
+    bool pictureShown() const { return pictures_ > 0; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != label_ || event->type() != QEvent::Paint)
+            return false;
+        static_cast<QObject*>(label_)->event(event);
+        if (!label_->pixmap().isNull())
+            ++pictures_;
+        return true;
+    }
+
+private:
+    QLabel* label_;
+    int pictures_ = 0;
+};
+
+struct Services {
+    platform::QtDialogs dialogs;
+    platform::DesktopShell shell{dialogs};
+    platform::LocalFiles files;
+    platform::LoadedCommentLibrary comments{QCoreApplication::applicationDirPath()};
+    platform::DetailNamespace shellFolders;
+
+    editor::EditorServices forWindow() { return {dialogs, shell, files, comments, shellFolders}; }
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+bool waitFor(const PaintWatch& watch, int limitMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!watch.pictureShown() && timer.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return watch.pictureShown();
+}
+
+// Milliseconds from each click on Next File to the next picture painted.
+std::vector<double> stepTimes(const QStringList& pictures, bool prepared, int steps, int paceMs)
+{
+    Services services;
+    editor::Corvane window(services.forWindow());
+    window.picturesAhead().setEnabled(prepared);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("the window was never shown");
+    PaintWatch watch(window.Picture1());
+    window.openFromDesktop(pictures.first());
+    auto* next = window.findChild<QPushButton*>(QStringLiteral("Command2"));
+
+    std::vector<double> times;
+    for (int step = 0; step < steps; ++step) {
+        QTest::qWait(paceMs); // reading the picture, typing its caption
+        watch.reset();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(next, Qt::LeftButton);
+        if (!waitFor(watch, 10000))
+            qFatal("step %d painted no picture", step);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return times;
+}
+
+// What main() does with a picture on its command line, in this process: prints when the picture is
+// painted, counted from the start of the program.
+int firstPicture(int argc, char** argv, const QString& path)
+{
+    QApplication app(argc, argv);
+    platform::SingleInstance instance(QStringLiteral("corvane-navigation-bench-%1").arg(QCoreApplication::applicationPid()));
+    instance.claim();
+    Services services;
+    editor::Corvane window(services.forWindow());
+    PaintWatch watch(window.Picture1());
+    window.show();
+    QTimer::singleShot(0, &window, [&window, &path] { window.openFromDesktop(path); });
+    if (!waitFor(watch, 30000))
+        return 1;
+    std::printf("painted\n");
+    std::fflush(stdout);
+    return 0;
+}
+
+// Milliseconds from starting the program to its first painted picture.
+double startTime(const QString& path)
+{
+    QProcess child;
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--first-picture"), path});
+    while (!child.canReadLine()) {
+        if (!child.waitForReadyRead(30000))
+            qFatal("the started program painted no picture: %s", child.readAllStandardError().constData());
+    }
+    const double elapsed = timer.nsecsElapsed() / 1e6;
+    child.waitForFinished();
+    return elapsed;
+}
+
+double fitTime(const QString& path, QSize box)
+{
+    QElapsedTimer timer;
+    timer.start();
+    picture::loadFitted(path, box, 0xFFFFFF);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void printRow(const char* label, const std::vector<double>& times)
+{
+    std::printf("%-34s %9.1f %9.1f\n", label, median(times), *std::max_element(times.begin(), times.end()));
+}
+
+int option(int argc, char** argv, const char* name, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], name) == 0)
+            return std::atoi(argv[i + 1]);
+    return fallback;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && qstrcmp(argv[1], "--first-picture") == 0)
+        return firstPicture(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    QApplication app(argc, argv);
+    const int steps = option(argc, argv, "--steps", 24);
+    const int pace = option(argc, argv, "--pace", 1200);
+    const int starts = option(argc, argv, "--starts", 7);
+    const QStringList pictures = preparePictures();
+
+    std::printf("%d steps through %d JPEGs of %dx%d, one click every %d ms\n", steps, kPictures,
+                kPictureSize.width(), kPictureSize.height(), pace);
+    std::printf("%-34s %9s %9s\n", "click to picture painted (ms)", "median", "worst");
+    printRow("neighbours fitted ahead", stepTimes(pictures, true, steps, pace));
+    printRow("fitted at each click", stepTimes(pictures, false, steps, pace));
+
+    std::vector<double> startTimes, fitTimes;
+    const qreal ratio = qApp->devicePixelRatio(); // the window fits at the screen's own pixels
+    const QSize box(qRound(593 * ratio), qRound(193 * ratio));
+    for (int run = 0; run < starts; ++run) {
+        startTimes.push_back(startTime(pictures.first()));
+        fitTimes.push_back(fitTime(pictures.first(), box));
+    }
+    std::printf("\n%-34s %9s %9s   (%d starts)\n", "start to first picture (ms)", "median", "worst", starts);
+    printRow("corvane PICTURE", startTimes);
+    printRow("the fit alone", fitTimes);
+    std::printf("%-34s %9.1f   (goal <= 150)\n", "start beyond the fit", median(startTimes) - median(fitTimes));
+    return 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The keys of the main window's commands, and the tooltips that name them.
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+namespace editor {
+
+// The keys of the window's commands, in the desktop's conventions. `command` is the button's name
+// ("Command1" ... "Command10"); a command without keys has none.
+QList<QKeySequence> commandKeys(const QString& command);
+
+// Save and Next: saves the comment when it changed and goes on to the next picture. It has no button.
+QList<QKeySequence> saveAndNextKeys();
+
+// A tooltip that names the keys after the caption, as the desktop writes them: "Open File (Ctrl+O)".
+QString keyTip(const QString& caption, const QList<QKeySequence>& keys);
+
+} // namespace editor
