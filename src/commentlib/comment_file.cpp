@@ -20,21 +20,35 @@ int32_t stagePlan(SourceFile& file, const EditPlan& plan, PendingReplacement& re
     return status == CORVANE_OK ? file.checkUnchanged() : status;
 }
 
+ReadResult readFile(const std::string& path)
+{
+    SourceFile file;
+    if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
+        return readFailure(status);
+    ReadResult result = readComment(file);
+    if (result.status != CORVANE_OK)
+        return result;
+    const int32_t status = file.checkUnchanged();
+    return status == CORVANE_OK ? result : readFailure(status);
+}
+
 }
 
 int32_t readFileComment(const std::string& path, std::string& text)
 {
-    text.clear();
-    SourceFile file;
-    if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
-        return status;
-    ReadResult result = readComment(file);
-    if (result.status != CORVANE_OK)
-        return result.status;
-    if (const int32_t status = file.checkUnchanged(); status != CORVANE_OK)
-        return status;
+    ReadResult result = readFile(path);
     text = std::move(result.text);
-    return CORVANE_OK;
+    return result.status;
+}
+
+int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields)
+{
+    ReadResult result = readFile(path);
+    // Containers without caption fields have only their own comment.
+    if (result.fields.empty())
+        result.fields.push_back({kCommentField, std::move(result.text)});
+    fields = filledFields(std::move(result.fields));
+    return result.status;
 }
 
 int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,

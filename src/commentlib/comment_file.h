@@ -15,6 +15,8 @@ namespace corvane {
 inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
 
 int32_t readFileComment(const std::string& path, std::string& text);
+// Every caption field of the file that holds text, with the field's name.
+int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields);
 // An empty text removes the comment.
 int32_t writeFileComment(const std::string& path, std::string_view text);
 // The first steps of a write: the file opened, the edit that makes `text` its comment planned, and unless that

@@ -1,6 +1,7 @@
 // What a container editor answers: a status from corvane.h plus the comment read or the edit planned.
 #pragma once
 
+#include "caption_fields.h"
 #include "corvane.h"
 #include "edit_plan.h"
 
@@ -9,8 +10,14 @@
 namespace corvane {
 
 struct ReadResult {
-    int32_t status = CORVANE_OK;
+    ReadResult(int32_t status = CORVANE_OK, std::string text = {}, std::vector<CaptionField> fields = {})
+        : status(status), text(std::move(text)), fields(std::move(fields))
+    {
+    }
+
+    int32_t status;
     std::string text;
+    std::vector<CaptionField> fields;  // every field read, in reading order
 };
 
 struct PlanResult {
@@ -18,7 +25,7 @@ struct PlanResult {
     EditPlan plan;
 };
 
-inline ReadResult readFailure(int32_t status) { return {status, {}}; }
+inline ReadResult readFailure(int32_t status) { return {status}; }
 inline PlanResult planFailure(int32_t status) { return {status, EditPlan{}}; }
 
 }

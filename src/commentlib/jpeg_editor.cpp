@@ -1,5 +1,6 @@
 #include "jpeg_editor.h"
 
+#include "foreign_text.h"
 #include "jpeg_layout.h"
 #include "utf8.h"
 
@@ -70,7 +71,10 @@ PlanResult planComment(ByteView file, std::string_view text)
 
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
-    return {CORVANE_OK, joinedFirstComment(file, layout.comments)};
+    std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout.metadata));
+    fields.push_back({kCommentField, handedOver(joinedFirstComment(file, layout.comments))});
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
 PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text)

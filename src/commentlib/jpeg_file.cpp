@@ -41,11 +41,12 @@ ReadResult readComment(SourceFile& file)
     Header header;
     if (const int32_t status = loadHeader(file, header); status != CORVANE_OK)
         return readFailure(status);
-    if (!header.layout.comments.empty())
-        return commentOf(file.bytes(), header.layout);
+    ReadResult fromHeader = commentOf(file.bytes(), header.layout);
+    if (!header.layout.comments.empty() || !fromHeader.text.empty())
+        return fromHeader;
     switch (const int32_t status = checkUnreadPart(file, imageData(header))) {
     case CORVANE_OK:
-        return {CORVANE_OK, {}};
+        return fromHeader;
     case kNeedsWholeFile:
         return readWhole(file);
     default:

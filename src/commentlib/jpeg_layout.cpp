@@ -94,6 +94,8 @@ private:
             inLeadingApps_ = false;
             return;
         }
+        noteMetadataSegment(layout_.metadata, file_, segment.marker, {segment.offset, segment.end - segment.offset},
+                            segment.payload);
         if (isMultiPictureIndex(segment) && !layout_.multiPictureIndexAt) {
             layout_.multiPictureIndexAt = segment.offset;
             if (inLeadingApps_)

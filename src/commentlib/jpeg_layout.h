@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edit_plan.h"
+#include "jpeg_metadata.h"
 
 #include <optional>
 
@@ -19,6 +20,7 @@ struct Layout {
     // A multi-picture index (APP2 "MPF") locates later pictures by their distance from itself, so no byte
     // count may change between it and the end of the first picture.
     std::optional<uint64_t> multiPictureIndexAt;
+    MetadataSegments metadata;  // found before the image data
 };
 
 std::optional<Layout> parseLayout(ByteView file);

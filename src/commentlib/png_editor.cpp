@@ -2,6 +2,7 @@
 
 #include "png_layout.h"
 #include "utf8.h"
+#include "xmp_packet.h"
 #include "zlib_support.h"
 
 namespace corvane::png {
@@ -64,6 +65,15 @@ std::optional<std::string> decodeComment(ByteView file, const Chunk& chunk)
     return decodeLatin1Text(body, chunk.type == "zTXt");
 }
 
+// The text of the first of `chunks` that can be decoded.
+std::string firstText(ByteView file, const std::vector<Chunk>& chunks)
+{
+    for (const Chunk& textChunk : chunks)
+        if (auto text = decodeComment(file, textChunk))
+            return std::move(*text);
+    return {};
+}
+
 Bytes chunk(std::string_view type, const Bytes& data)
 {
     Bytes out;
@@ -101,10 +111,12 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    for (const Chunk& comment : layout->comments)
-        if (auto text = decodeComment(file, comment))
-            return {CORVANE_OK, std::move(*text)};
-    return {CORVANE_OK, {}};
+    const std::string packet = firstText(file, layout->xmp);
+    std::vector<CaptionField> fields{{kXmpDescriptionField, xmp::descriptionOf(packet).value_or(std::string())},
+                                     {kPngDescriptionField, firstText(file, layout->descriptions)},
+                                     {kCommentField, firstText(file, layout->comments)}};
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
 PlanResult planComment(ByteView file, std::string_view text)

@@ -1,6 +1,7 @@
 #include "tiff_editor.h"
 
 #include "tiff_layout.h"
+#include "tiff_metadata.h"
 
 #include <algorithm>
 #include <limits>
@@ -140,10 +141,10 @@ std::optional<SourceRange> descriptionText(const Layout& layout)
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
     const auto text = descriptionText(layout);
-    if (!text)
-        return {CORVANE_OK, {}};
-    const std::string_view value = asText(file.subspan(text->offset, text->length));
-    return {CORVANE_OK, std::string(value.substr(0, value.find('\0')))};
+    const std::string_view description = text ? asText(file.subspan(text->offset, text->length)) : std::string_view();
+    std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout, description));
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
 PlanResult planFor(ByteView file, const Layout& layout, std::string_view text)

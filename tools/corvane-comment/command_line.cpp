@@ -52,7 +52,7 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> words(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help")
         return Invocation{};
-    if (command != "get" && command != "set" && command != "erase")
+    if (command != "get" && command != "show" && command != "set" && command != "erase")
         return failure("unknown command '" + command + "'");
     if (const auto error = takeOperands(words))
         return failure(*error);
@@ -61,7 +61,7 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     if (words.empty())
         return failure(command + " needs at least one file");
     Invocation invocation;
-    invocation.command = command == "get" ? Command::Get : Command::Erase;
+    invocation.command = command == "get" ? Command::Get : command == "show" ? Command::Show : Command::Erase;
     invocation.files = std::move(words);
     return invocation;
 }
@@ -73,12 +73,22 @@ const char* usageText()
            "\n"
            "  get FILE...          print each file's comment followed by a newline\n"
            "                       (with several files, each is headed by '==> FILE <==')\n"
+           "  show FILE...         print each caption field of each file that holds text, one per line as\n"
+           "                       'FIELD: TEXT', so you can see what other programs show and whether the\n"
+           "                       fields agree\n"
            "  set TEXT FILE...     make TEXT the comment of every FILE; an empty TEXT erases it\n"
            "  set - FILE...        the same, with the text read from standard input, byte for byte\n"
            "  set FILE             the same for one file, text from standard input\n"
            "  erase FILE...        remove the comment of every FILE\n"
            "  --help               show this text\n"
            "  --                   ends the options: every later word is a text or a file name\n"
+           "\n"
+           "\n"
+           "The comment is a caption that other photo programs show too. It is read from the first field that\n"
+           "holds one: for JPEG and TIFF, EXIF ImageDescription (not a camera's fixed words such as 'SONY DSC'),\n"
+           "XMP dc:description, IPTC Caption-Abstract (before XMP when the IPTC digest shows that IPTC was\n"
+           "edited last), then the JPEG COM segment; for PNG, XMP dc:description, then the 'Description' and\n"
+           "'Comment' texts; for GIF its comment extension and for BMP our own trailer.\n"
            "\n"
            "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
            "refused, and so is one longer than 16 MiB.\n"
