@@ -61,13 +61,17 @@ int32_t stageComment(const std::string& path, std::string_view text, SourceFile&
     PlanResult planned = planComment(file, text);
     if (planned.status != CORVANE_OK)
         return planned.status;
-    if (const int32_t status = stagePlan(file, planned.plan, replacement, cleanup); status != kNeedsWholeFile)
-        return status;
-    // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
-    if (const int32_t status = file.loadWhole(); status != CORVANE_OK)
-        return status;
-    planned = planComment(file.bytes(), text);
-    return planned.status == CORVANE_OK ? stagePlan(file, planned.plan, replacement, cleanup) : planned.status;
+    int32_t status = stagePlan(file, planned.plan, replacement, cleanup);
+    if (status == kNeedsWholeFile) {
+        // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
+        if (status = file.loadWhole(); status != CORVANE_OK)
+            return status;
+        planned = planComment(file.bytes(), text);
+        if (planned.status != CORVANE_OK)
+            return planned.status;
+        status = stagePlan(file, planned.plan, replacement, cleanup);
+    }
+    return status == CORVANE_OK ? planned.notice : status;
 }
 
 int32_t writeFileComment(const std::string& path, std::string_view text)
@@ -75,9 +79,10 @@ int32_t writeFileComment(const std::string& path, std::string_view text)
     SourceFile file;
     PendingReplacement replacement;
     const int32_t status = stageComment(path, text, file, replacement, PendingReplacement::Cleanup::ThisFile);
-    if (status != CORVANE_OK || !replacement.prepared())
+    if (status < CORVANE_OK || !replacement.prepared())
         return status;
-    return commitReplacement(file, replacement);
+    const int32_t committed = commitReplacement(file, replacement);
+    return committed == CORVANE_OK ? status : committed;
 }
 
 }

@@ -30,6 +30,8 @@ extern "C" {
 
 enum corvane_status {
     CORVANE_OK = 0,
+    CORVANE_PARTIAL = 1,         /* written, but a caption field could not take the text (its metadata segment
+                                    would outgrow 64 KB, or could not be parsed); the other fields have it */
     CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
     CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */

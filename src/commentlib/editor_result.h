@@ -21,11 +21,17 @@ struct ReadResult {
 };
 
 struct PlanResult {
-    int32_t status = CORVANE_OK;
+    PlanResult(int32_t status = CORVANE_OK, EditPlan plan = EditPlan{}, int32_t notice = CORVANE_OK)
+        : status(status), plan(std::move(plan)), notice(notice)
+    {
+    }
+
+    int32_t status;
     EditPlan plan;
+    int32_t notice;  // CORVANE_PARTIAL when the plan leaves a caption field without the text
 };
 
 inline ReadResult readFailure(int32_t status) { return {status}; }
-inline PlanResult planFailure(int32_t status) { return {status, EditPlan{}}; }
+inline PlanResult planFailure(int32_t status) { return {status}; }
 
 }

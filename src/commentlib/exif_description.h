@@ -24,4 +24,13 @@ std::optional<FirstDirectory> parseFirstDirectory(ByteView block);
 // The description as stored (NULs and all), empty when there is none.
 std::string_view descriptionOf(ByteView block, const FirstDirectory& directory);
 
+// The block with `text` as its description (an empty text removes the tag). Every other byte keeps its offset:
+// a value that fits stays where it is, a longer one goes to the end of the block, and a directory that grows
+// is written anew at the end with the header pointing to it. Bytes no longer used are blanked.
+Bytes withDescription(ByteView block, const FirstDirectory& directory, std::string_view text);
+// A block holding only a first directory with the description and the few tags every such directory needs.
+Bytes newBlock(std::string_view text);
+// True when the block holds no more than a new block's tags besides a description: nothing worth keeping.
+bool holdsNothing(ByteView block);
+
 }

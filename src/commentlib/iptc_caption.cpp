@@ -2,6 +2,7 @@
 
 #include "foreign_text.h"
 #include "md5_digest.h"
+#include "utf8.h"
 
 #include <algorithm>
 
@@ -10,6 +11,11 @@ namespace corvane::iptc {
 namespace {
 
 constexpr uint8_t kTagMarker = 0x1C;
+constexpr size_t kMaxCaption = 2000;
+constexpr uint8_t kEnvelope = 1, kApplication = 2;
+constexpr uint8_t kCodedCharacterSet = 90, kCaption = 120;
+// Application datasets from this number on hold binary data (previews and their descriptions).
+constexpr uint8_t kFirstBinaryDataset = 200;
 constexpr std::string_view kUtf8Escape = "\x1B%G";
 
 struct Dataset {
@@ -37,6 +43,37 @@ std::vector<Dataset> parseDatasets(ByteView datasets)
 std::string_view textOf(ByteView datasets, const Dataset& dataset)
 {
     return asText(datasets.subspan(dataset.data.offset, dataset.data.length));
+}
+
+bool declaresUtf8(ByteView datasets, const std::vector<Dataset>& parsed)
+{
+    return std::any_of(parsed.begin(), parsed.end(), [&](const Dataset& dataset) {
+        return dataset.record == kEnvelope && dataset.number == kCodedCharacterSet &&
+               textOf(datasets, dataset) == kUtf8Escape;
+    });
+}
+
+Bytes dataset(uint8_t record, uint8_t number, std::string_view value)
+{
+    Bytes out{kTagMarker, record, number};
+    appendU16(out, uint16_t(value.size()), Endian::Big);
+    appendText(out, value);
+    return out;
+}
+
+bool comesAfter(const Dataset& dataset, uint8_t record, uint8_t number)
+{
+    return dataset.record > record || (dataset.record == record && dataset.number > number);
+}
+
+// A dataset as it goes into the new block: converted to UTF-8 when the block switches to it.
+std::string_view keptValue(ByteView datasets, const Dataset& dataset, bool convert, std::string& converted)
+{
+    const std::string_view value = textOf(datasets, dataset);
+    if (!convert || dataset.record != kApplication || dataset.number == 0 || dataset.number >= kFirstBinaryDataset)
+        return value;
+    converted = fromWindows1252(value);
+    return converted.size() <= 0x7FFF ? std::string_view(converted) : value;
 }
 
 }
@@ -86,6 +123,62 @@ std::string captionOf(ByteView datasets)
             caption = textOf(datasets, dataset);
     }
     return utf8 ? handedOver(caption) : fromWindows1252(caption.substr(0, caption.find('\0')));
+}
+
+Bytes datasetsWithCaption(ByteView datasets, std::string_view text)
+{
+    const std::vector<Dataset> parsed = parseDatasets(datasets);
+    const std::string_view caption = text.substr(0, utf8::boundaryAtOrBefore(text, kMaxCaption));
+    const bool switchToUtf8 = !utf8::isAscii(caption) && !declaresUtf8(datasets, parsed);
+    bool placedCharacterSet = !switchToUtf8, placedCaption = caption.empty();
+    Bytes out;
+    const auto placeBefore = [&](const Dataset* next) {
+        if (!placedCharacterSet && (!next || comesAfter(*next, kEnvelope, kCodedCharacterSet))) {
+            const Bytes set = dataset(kEnvelope, kCodedCharacterSet, kUtf8Escape);
+            out.insert(out.end(), set.begin(), set.end());
+            placedCharacterSet = true;
+        }
+        if (!placedCaption && (!next || comesAfter(*next, kApplication, kCaption))) {
+            const Bytes set = dataset(kApplication, kCaption, caption);
+            out.insert(out.end(), set.begin(), set.end());
+            placedCaption = true;
+        }
+    };
+    uint64_t end = 0;
+    for (const Dataset& current : parsed) {
+        placeBefore(&current);
+        end = current.whole.offset + current.whole.length;
+        const bool replaced = current.record == kApplication && current.number == kCaption;
+        const bool oldCharacterSet = switchToUtf8 && current.record == kEnvelope && current.number == kCodedCharacterSet;
+        if (replaced || oldCharacterSet)
+            continue;
+        std::string converted;
+        const Bytes kept = dataset(current.record, current.number, keptValue(datasets, current, switchToUtf8, converted));
+        out.insert(out.end(), kept.begin(), kept.end());
+    }
+    placeBefore(nullptr);
+    out.insert(out.end(), datasets.begin() + end, datasets.end());
+    return out;
+}
+
+Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets)
+{
+    const Md5 digest = md5Of(datasets);
+    Bytes out;
+    uint64_t copied = 0;
+    for (const Resource& resource : resources) {
+        if (resource.id != kIptcResource && resource.id != kDigestResource)
+            continue;
+        out.insert(out.end(), list.begin() + copied, list.begin() + resource.data.offset - 4);
+        const ByteView value = resource.id == kIptcResource ? datasets : ByteView(digest);
+        appendU32(out, uint32_t(value.size()), Endian::Big);
+        out.insert(out.end(), value.begin(), value.end());
+        if (value.size() % 2 != 0)
+            out.push_back(0);
+        copied = resource.whole.offset + resource.whole.length;
+    }
+    out.insert(out.end(), list.begin() + copied, list.end());
+    return out;
 }
 
 }

@@ -28,4 +28,11 @@ bool digestIsStale(ByteView list, const std::vector<Resource>& resources, ByteVi
 // Caption-Abstract in UTF-8: read by the coded character set, Windows-1252 when none is named.
 std::string captionOf(ByteView datasets);
 
+// The datasets with `text` as Caption-Abstract (cut to 2000 bytes on a character boundary; an empty text
+// removes it). A text that is not ASCII switches the coded character set to UTF-8, and the other text
+// datasets of the application record are converted with it.
+Bytes datasetsWithCaption(ByteView datasets, std::string_view text);
+// The resource list with `datasets` as its IPTC data and, where the list has one, a digest that matches.
+Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets);
+
 }

@@ -1,6 +1,7 @@
 #include "jpeg_editor.h"
 
 #include "foreign_text.h"
+#include "jpeg_caption_plan.h"
 #include "jpeg_layout.h"
 #include "utf8.h"
 
@@ -46,6 +47,13 @@ bool removalShiftsPictureIndex(const Layout& layout)
            });
 }
 
+bool captionShiftsPictureIndex(const Layout& layout, const std::vector<Replacement>& edits)
+{
+    return layout.multiPictureIndexAt && std::any_of(edits.begin(), edits.end(), [&](const Replacement& edit) {
+               return edit.offset > *layout.multiPictureIndexAt && edit.inserted.size() != edit.removedLength;
+           });
+}
+
 }
 
 bool looksLike(ByteView file)
@@ -66,7 +74,7 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
-    return planFor(file.size(), *layout, text);
+    return planFor(file, file.size(), *layout, text);
 }
 
 ReadResult commentOf(ByteView file, const Layout& layout)
@@ -77,16 +85,20 @@ ReadResult commentOf(ByteView file, const Layout& layout)
     return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
-PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text)
+PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text)
 {
-    if (removalShiftsPictureIndex(layout))
+    CaptionEdits captions = captionEdits(file, layout, text);
+    if (removalShiftsPictureIndex(layout) || captionShiftsPictureIndex(layout, captions.edits))
         return planFailure(CORVANE_E_UNSUPPORTED);
-    std::vector<SourceRange> removals;
+    std::vector<Replacement> edits = std::move(captions.edits);
     for (const CommentSegment& comment : layout.comments)
-        removals.push_back(comment.whole);
+        edits.push_back({comment.whole.offset, comment.whole.length, {}});
+    edits.push_back({layout.insertAt, 0, commentSegments(text)});
+    sortReplacements(edits);
     EditPlan plan(fileSize);
-    spliceInto(plan, removals, layout.insertAt, commentSegments(text));
-    return {CORVANE_OK, std::move(plan)};
+    for (Replacement& edit : edits)
+        plan.replace(edit.offset, edit.removedLength, std::move(edit.inserted));
+    return {CORVANE_OK, std::move(plan), captions.notice};
 }
 
 }

@@ -59,7 +59,7 @@ PlanResult planComment(SourceFile& file, std::string_view text)
     Header header;
     if (const int32_t status = loadHeader(file, header); status != CORVANE_OK)
         return planFailure(status);
-    PlanResult planned = planFor(file.size(), header.layout, text);
+    PlanResult planned = planFor(file.bytes(), file.size(), header.layout, text);
     if (planned.status == CORVANE_OK)
         planned.plan.leaveUnread(header.scanStart, imageData(header).check);
     return planned;

@@ -7,7 +7,7 @@ namespace corvane::jpeg {
 
 namespace {
 
-constexpr uint8_t kApp1 = 0xE1, kApp13 = 0xED;
+constexpr uint8_t kApp0 = 0xE0, kApp1 = 0xE1, kApp13 = 0xED;
 
 void noteFirst(std::optional<MetadataSegment>& slot, ByteView payload, std::string_view identifier,
                SourceRange whole, uint64_t payloadOffset)
@@ -27,6 +27,8 @@ void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t mark
                          uint64_t payload)
 {
     const ByteView data = file.subspan(payload, whole.offset + whole.length - payload);
+    if (marker == kApp0 && whole.offset == 2)
+        segments.newSegmentsAt = whole.offset + whole.length;
     if (marker == kApp1) {
         noteFirst(segments.exif, data, kExifIdentifier, whole, payload);
         noteFirst(segments.xmp, data, kXmpIdentifier, whole, payload);

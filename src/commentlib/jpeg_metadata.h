@@ -18,6 +18,7 @@ struct MetadataSegments {
     std::optional<MetadataSegment> exif;
     std::optional<MetadataSegment> xmp;
     std::optional<MetadataSegment> resources;
+    uint64_t newSegmentsAt = 2;  // after SOI, or after a JFIF segment that must stay first
 };
 
 inline constexpr std::string_view kExifIdentifier{"Exif\0\0", 6};

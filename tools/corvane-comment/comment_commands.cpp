@@ -94,7 +94,8 @@ int setComments(const std::string& text, const std::vector<std::string>& files)
             return;
         progress.clear();
         complain(files[index], corvane_strerror(status));
-        failed = 1;
+        if (status < CORVANE_OK)
+            failed = 1;
     });
     for (const std::string& file : files)
         batch.add(file);
