@@ -112,6 +112,12 @@ bool digestIsStale(ByteView list, const std::vector<Resource>& resources, ByteVi
     return !std::equal(actual.begin(), actual.end(), list.begin() + digest->data.offset);
 }
 
+uint64_t datasetsLength(ByteView datasets)
+{
+    const std::vector<Dataset> parsed = parseDatasets(datasets);
+    return parsed.empty() ? 0 : parsed.back().whole.offset + parsed.back().whole.length;
+}
+
 std::string captionOf(ByteView datasets)
 {
     bool utf8 = false;

@@ -25,6 +25,9 @@ const Resource* findResource(const std::vector<Resource>& resources, uint16_t id
 // True when the list has a digest and it no longer matches the IPTC datasets.
 bool digestIsStale(ByteView list, const std::vector<Resource>& resources, ByteView datasets);
 
+// The bytes the datasets take, up to anything that is not one.
+uint64_t datasetsLength(ByteView datasets);
+
 // Caption-Abstract in UTF-8: read by the coded character set, Windows-1252 when none is named.
 std::string captionOf(ByteView datasets);
 

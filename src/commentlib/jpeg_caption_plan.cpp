@@ -2,9 +2,9 @@
 
 #include "exif_description.h"
 #include "iptc_caption.h"
+#include "replacement_list.h"
 #include "xmp_packet.h"
 
-#include <algorithm>
 
 namespace corvane::jpeg {
 
@@ -138,7 +138,7 @@ private:
         result_.edits.push_back({old.whole.offset, old.whole.length, *bytes});
     }
 
-    void sortEdits() { sortReplacements(result_.edits); }
+    void sortEdits() { orderReplacements(result_.edits); }
 
     ByteView file_;
     const Layout& layout_;
@@ -151,24 +151,6 @@ private:
 CaptionEdits captionEdits(ByteView file, const Layout& layout, std::string_view text)
 {
     return Planner(file, layout, text).run();
-}
-
-void sortReplacements(std::vector<Replacement>& edits)
-{
-    std::stable_sort(edits.begin(), edits.end(), [](const Replacement& a, const Replacement& b) {
-        return a.offset < b.offset || (a.offset == b.offset && a.removedLength == 0 && b.removedLength > 0);
-    });
-    // Edits that touch become one, so an edit that writes back the same bytes is seen to change nothing.
-    std::vector<Replacement> merged;
-    for (Replacement& edit : edits) {
-        if (!merged.empty() && merged.back().offset + merged.back().removedLength == edit.offset) {
-            merged.back().removedLength += edit.removedLength;
-            merged.back().inserted.insert(merged.back().inserted.end(), edit.inserted.begin(), edit.inserted.end());
-            continue;
-        }
-        merged.push_back(std::move(edit));
-    }
-    edits = std::move(merged);
 }
 
 }

@@ -21,7 +21,5 @@ struct CaptionEdits {
 
 // `file` holds at least the segments before the image data.
 CaptionEdits captionEdits(ByteView file, const Layout& layout, std::string_view text);
-// Sorts by offset, insertions ahead of a replacement at the same offset, otherwise keeping their order.
-void sortReplacements(std::vector<Replacement>& edits);
 
 }

@@ -3,6 +3,7 @@
 #include "foreign_text.h"
 #include "jpeg_caption_plan.h"
 #include "jpeg_layout.h"
+#include "replacement_list.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -94,11 +95,7 @@ PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::
     for (const CommentSegment& comment : layout.comments)
         edits.push_back({comment.whole.offset, comment.whole.length, {}});
     edits.push_back({layout.insertAt, 0, commentSegments(text)});
-    sortReplacements(edits);
-    EditPlan plan(fileSize);
-    for (Replacement& edit : edits)
-        plan.replace(edit.offset, edit.removedLength, std::move(edit.inserted));
-    return {CORVANE_OK, std::move(plan), captions.notice};
+    return {CORVANE_OK, planOf(fileSize, std::move(edits)), captions.notice};
 }
 
 }

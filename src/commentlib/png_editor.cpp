@@ -1,6 +1,7 @@
 #include "png_editor.h"
 
 #include "png_layout.h"
+#include "replacement_list.h"
 #include "utf8.h"
 #include "xmp_packet.h"
 #include "zlib_support.h"
@@ -99,6 +100,39 @@ Bytes commentChunk(std::string_view text)
     return chunk("iTXt", data);
 }
 
+// iTXt, uncompressed, with the XMP packet.
+Bytes xmpChunk(std::string_view packet)
+{
+    Bytes data;
+    appendText(data, kXmpKeyword);
+    data.insert(data.end(), {0, 0, 0, 0, 0});  // keyword end, not compressed, method 0, no language, no translation
+    appendText(data, packet);
+    return chunk("iTXt", data);
+}
+
+struct XmpEdit {
+    std::optional<Replacement> edit;  // nothing when the packet cannot be parsed
+};
+
+// The XMP chunk rewritten with the description (removed when nothing else is left in it), or a new one before
+// the image data. A packet that already holds the text is left as it is.
+XmpEdit xmpEdit(ByteView file, const Layout& layout, std::string_view text)
+{
+    const Chunk* existing = layout.xmp.empty() ? nullptr : &layout.xmp.front();
+    const std::string packet = existing ? firstText(file, layout.xmp) : std::string();
+    const auto current = xmp::descriptionOf(packet);
+    if (!current)
+        return {};
+    const uint64_t at = existing ? existing->offset : layout.firstImageData;
+    const uint64_t length = existing ? existing->totalLength() : 0;
+    if (*current == text && (existing || text.empty()))
+        return {Replacement{at, 0, {}}};
+    const auto changed = xmp::withDescription(packet, text);
+    if (!changed)
+        return {};
+    return {Replacement{at, length, changed->empty() ? Bytes{} : xmpChunk(*changed)}};
+}
+
 }
 
 bool looksLike(ByteView file)
@@ -124,12 +158,19 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
-    std::vector<SourceRange> removals;
+    std::vector<Replacement> edits;
     for (const Chunk& comment : layout->comments)
-        removals.push_back({comment.offset, comment.totalLength()});
-    EditPlan plan(file.size());
-    spliceInto(plan, removals, layout->firstImageData, text.empty() ? Bytes{} : commentChunk(text));
-    return {CORVANE_OK, std::move(plan)};
+        edits.push_back({comment.offset, comment.totalLength(), {}});
+    // Nothing is left for a reader to take for a caption after an erase.
+    if (text.empty())
+        for (const Chunk& description : layout->descriptions)
+            edits.push_back({description.offset, description.totalLength(), {}});
+    XmpEdit xmp = xmpEdit(file, *layout, text);
+    if (xmp.edit)
+        edits.push_back(std::move(*xmp.edit));
+    edits.push_back({layout->firstImageData, 0, text.empty() ? Bytes{} : commentChunk(text)});
+    // A packet that cannot be parsed is left alone; the comment still takes the text.
+    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.edit ? CORVANE_OK : CORVANE_PARTIAL};
 }
 
 }

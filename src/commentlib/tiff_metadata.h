@@ -5,6 +5,9 @@
 #include "caption_fields.h"
 #include "tiff_layout.h"
 
+#include <optional>
+#include <string_view>
+
 namespace corvane::tiff {
 
 inline constexpr uint16_t kXmpTag = 700;
@@ -15,5 +18,21 @@ inline constexpr uint16_t kResourcesTag = 34377;
 std::vector<SourceRange> metadataValues(const Layout& layout);
 // `description` is the ImageDescription as stored.
 StoredCaptions storedCaptions(ByteView file, const Layout& layout, std::string_view description);
+
+// A first-directory tag given a new value, or removed (no value).
+struct NewValue {
+    uint16_t tag = 0;
+    uint16_t type = 0;
+    std::optional<Bytes> value;  // count is its size in units of the type
+};
+
+struct CaptionValues {
+    std::vector<NewValue> changed;  // only the tags whose value changes
+    int32_t notice = 0;             // CORVANE_PARTIAL when the XMP packet cannot be parsed and is left alone
+};
+
+// The tags that change when `text` becomes the caption: ImageDescription, the XMP packet (made when there is
+// none), and where the file has them IPTC and its digest. The directory and every value must be in memory.
+CaptionValues captionValues(ByteView file, const Layout& layout, std::string_view text);
 
 }

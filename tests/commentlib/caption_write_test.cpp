@@ -97,7 +97,7 @@ protected:
         return run(exiftool, {"-a", "-G1", "-s", "-n", "--File:all", "--ExifTool:all", "--System:all", "--Composite:all",
                               "--IFD0:ImageDescription", "--XMP-dc:Description", "--XMP-x:XMPToolkit",
                               "--IPTC:Caption-Abstract", "--IPTC:CodedCharacterSet", "--Photoshop:IPTCDigest",
-                              "--Comment", "--CurrentIPTCDigest", path})
+                              "--Comment", "--CurrentIPTCDigest", "--PNG:Description", path})
             .out;
     }
 
@@ -138,6 +138,34 @@ TEST_F(CaptionWriting, EveryFieldTakesTheTextAndErasingLeavesNone)
         EXPECT_EQ(otherTags(path), tagsBefore);
     }
     EXPECT_EQ(readFile(bare), fixture(Format::Jpeg)) << "segments that held only the caption went whole";
+}
+
+TEST_F(CaptionWriting, TiffAndPngFieldsTakeTheTextAndErasingLeavesNone)
+{
+    const QString tiff = store("tagged.tif", fixture(Format::Tiff));
+    exiftoolWrites(tiff, {"-IPTC:Keywords=harbour", "-IPTC:Caption-Abstract=old caption", "-Photoshop:IPTCDigest=new",
+                          "-XMP-dc:Creator=Someone"});
+    const QString png = store("tagged.png", fixture(Format::Png));
+    exiftoolWrites(png, {"-XMP-dc:Creator=Someone", "-PNG:Description=old caption"});
+    const QString barePng = store("bare.png", fixture(Format::Png));
+    for (const QString& path : {tiff, png, barePng}) {
+        const QByteArray tagsBefore = otherTags(path);
+        ASSERT_EQ(setComment(path, kCaption), CORVANE_OK);
+        EXPECT_EQ(tag(path, "XMP-dc:Description"), kCaption) << path.toStdString();
+        const std::string byExiv2 = run(exiv2, {"-q", "-Pv", "-K", "Xmp.dc.description", path}).out.toStdString();
+        EXPECT_EQ(byExiv2, "lang=\"x-default\" " + kCaption + "\n") << path.toStdString();
+        EXPECT_EQ(readComment(path).text, kCaption);
+        ASSERT_EQ(eraseComment(path), CORVANE_OK);
+        EXPECT_EQ(readComment(path).text, "") << path.toStdString();
+        for (const char* field : {"XMP-dc:Description", "EXIF:ImageDescription", "IPTC:Caption-Abstract", "PNG:Comment"})
+            EXPECT_EQ(tag(path, field), "") << path.toStdString() << " " << field;
+        EXPECT_EQ(otherTags(path), tagsBefore) << path.toStdString();
+    }
+    ASSERT_EQ(setComment(tiff, kCaption), CORVANE_OK);
+    EXPECT_EQ(tag(tiff, "EXIF:ImageDescription"), kCaption);
+    EXPECT_EQ(tag(tiff, "IPTC:Caption-Abstract"), kCaption);
+    EXPECT_EQ(tag(tiff, "Photoshop:IPTCDigest"), run(exiftool, {"-b", "-CurrentIPTCDigest", tiff}).out.toStdString());
+    EXPECT_EQ(readFile(barePng), fixture(Format::Png)) << "the XMP chunk that held only the caption went whole";
 }
 
 TEST_F(CaptionWriting, MakerNotesAndOtherDirectoriesKeepTheirValues)
