@@ -92,7 +92,6 @@ const char* usageText()
            "where the file already has IPTC (cut to 2000 bytes). When a JPEG's EXIF or XMP segment cannot hold\n"
            "the text (64 KB), the other fields still get it and that file is reported, with exit status 0.\n"
            "\n"
-           "\n"
            "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
            "refused, and so is one longer than 16 MiB.\n"
            "A file is rewritten by writing a new file beside it and renaming it over the old one, so a crash\n"
