@@ -112,25 +112,32 @@ Bytes xmpChunk(std::string_view packet)
 
 struct XmpEdit {
     std::optional<Replacement> edit;  // nothing when the packet cannot be parsed
+    bool complete = true;             // false when the packet could not take the text
 };
 
 // The XMP chunk rewritten with the description (removed when nothing else is left in it), or a new one before
-// the image data. A packet that already holds the text is left as it is.
+// the image data. A packet that already holds the text is left as it is; one that cannot carry it loses its
+// old description, which must not outlive the new text.
 XmpEdit xmpEdit(ByteView file, const Layout& layout, std::string_view text)
 {
     const Chunk* existing = layout.xmp.empty() ? nullptr : &layout.xmp.front();
     const std::string packet = existing ? firstText(file, layout.xmp) : std::string();
     const auto current = xmp::descriptionOf(packet);
     if (!current)
-        return {};
+        return {std::nullopt, false};
     const uint64_t at = existing ? existing->offset : layout.firstImageData;
     const uint64_t length = existing ? existing->totalLength() : 0;
     if (*current == text && (existing || text.empty()))
         return {Replacement{at, 0, {}}};
-    const auto changed = xmp::withDescription(packet, text);
-    if (!changed)
-        return {};
-    return {Replacement{at, length, changed->empty() ? Bytes{} : xmpChunk(*changed)}};
+    XmpEdit result;
+    auto changed = xmp::withDescription(packet, text);
+    if (!changed) {
+        result.complete = false;
+        changed = xmp::withDescription(packet, {});
+    }
+    if (changed)
+        result.edit = Replacement{at, existing ? length : 0, changed->empty() ? Bytes{} : xmpChunk(*changed)};
+    return result;
 }
 
 }
@@ -170,7 +177,7 @@ PlanResult planComment(ByteView file, std::string_view text)
         edits.push_back(std::move(*xmp.edit));
     edits.push_back({layout->firstImageData, 0, text.empty() ? Bytes{} : commentChunk(text)});
     // A packet that cannot be parsed is left alone; the comment still takes the text.
-    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.edit ? CORVANE_OK : CORVANE_PARTIAL};
+    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.complete ? CORVANE_OK : CORVANE_PARTIAL};
 }
 
 }

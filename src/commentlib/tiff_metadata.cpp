@@ -77,10 +77,13 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
 
     const std::string_view packet = asText(valueOf(file, layout, kXmpTag));
     const auto current = xmp::descriptionOf(packet);
-    const auto changed = current && *current != text ? xmp::withDescription(packet, text) : std::nullopt;
+    auto changed = current && *current != text ? xmp::withDescription(packet, text) : std::nullopt;
     if (!current || (*current != text && !changed)) {
+        // A packet that cannot carry the text loses its old description, which must not outlive the new text.
         result.notice = CORVANE_PARTIAL;
-    } else if (changed) {
+        changed = current && !current->empty() ? xmp::withDescription(packet, {}) : std::nullopt;
+    }
+    if (changed) {
         const Entry* entry = entryFor(layout, kXmpTag);
         changeTo(kXmpTag, entry ? entry->type : kByte,
                  changed->empty() ? std::nullopt : std::optional(Bytes(changed->begin(), changed->end())));

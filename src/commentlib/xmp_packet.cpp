@@ -75,6 +75,9 @@ std::optional<std::string> withDescription(std::string_view packet, std::string_
             return std::string();
         if (Exiv2::XmpParser::encode(written, *data, Exiv2::XmpParser::useCompactFormat) != 0)
             return std::nullopt;
+        // A text XML cannot carry (most control characters) would leave a packet no reader can parse.
+        if (descriptionOf(written) != std::optional<std::string>(text))
+            return std::nullopt;
         return written;
     } catch (const Exiv2::AnyError&) {
         return std::nullopt;

@@ -12,7 +12,7 @@ namespace corvane::xmp {
 std::optional<std::string> descriptionOf(std::string_view packet);
 // The packet with `text` as its description (an empty text removes it), every other property kept; an empty
 // packet gives a new one. An empty result means no property is left, so the packet can go. Nothing when the
-// packet cannot be parsed or written.
+// packet cannot be parsed, or the text cannot be written so that it reads back the same.
 std::optional<std::string> withDescription(std::string_view packet, std::string_view text);
 
 }

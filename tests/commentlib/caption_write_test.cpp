@@ -168,6 +168,19 @@ TEST_F(CaptionWriting, TiffAndPngFieldsTakeTheTextAndErasingLeavesNone)
     EXPECT_EQ(readFile(barePng), fixture(Format::Png)) << "the XMP chunk that held only the caption went whole";
 }
 
+TEST_F(CaptionWriting, TextXmlCannotCarryLeavesThePacketReadable)
+{
+    const std::string text = "bell \x07 in the caption";
+    for (Format format : {Format::Jpeg, Format::Png, Format::Tiff}) {
+        const QString path = store(QString("control.") + extension(format), fixture(format));
+        exiftoolWrites(path, {"-XMP-dc:Creator=Someone", "-XMP-dc:Description=old caption"});
+        ASSERT_EQ(setComment(path, text), CORVANE_PARTIAL) << formatName(format).toStdString();
+        EXPECT_EQ(tag(path, "XMP-dc:Creator"), "Someone") << formatName(format).toStdString();
+        EXPECT_EQ(tag(path, "XMP-dc:Description"), "") << "the old caption does not outlive the new text";
+        EXPECT_EQ(readComment(path).text, text) << formatName(format).toStdString();
+    }
+}
+
 TEST_F(CaptionWriting, MakerNotesAndOtherDirectoriesKeepTheirValues)
 {
     const QString path = store("camera.jpg", withSegmentAfterJfif(fixture(Format::Jpeg), '\xE1', "Exif\0\0"_qba + cameraExif()));
