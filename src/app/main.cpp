@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -36,13 +37,23 @@ bool becomeTheRunningInstance(SingleInstance& instance, const QString& path, int
     return true;
 }
 
+// `corvane --version` answers before the toolkit starts, so it needs no display.
+bool asksForVersion(int argc, char** argv)
+{
+    return argc == 2 && std::strcmp(argv[1], "--version") == 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (asksForVersion(argc, argv)) {
+        std::printf("corvane %s\n", CORVANE_VERSION);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     QApplication app(argc, argv); // takes the toolkit's own options out of the command line
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
 
     const editor::LaunchRequest request =

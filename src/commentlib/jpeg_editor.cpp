@@ -6,8 +6,6 @@
 #include "replacement_list.h"
 #include "utf8.h"
 
-#include <algorithm>
-
 namespace corvane::jpeg {
 
 namespace {
@@ -38,21 +36,6 @@ Bytes commentSegments(std::string_view text)
         text.remove_prefix(length);
     }
     return out;
-}
-
-bool removalShiftsPictureIndex(const Layout& layout)
-{
-    return layout.multiPictureIndexAt &&
-           std::any_of(layout.comments.begin(), layout.comments.end(), [&](const CommentSegment& comment) {
-               return comment.whole.offset > *layout.multiPictureIndexAt;
-           });
-}
-
-bool captionShiftsPictureIndex(const Layout& layout, const std::vector<Replacement>& edits)
-{
-    return layout.multiPictureIndexAt && std::any_of(edits.begin(), edits.end(), [&](const Replacement& edit) {
-               return edit.offset > *layout.multiPictureIndexAt && edit.inserted.size() != edit.removedLength;
-           });
 }
 
 }
@@ -89,13 +72,15 @@ ReadResult commentOf(ByteView file, const Layout& layout)
 PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text)
 {
     CaptionEdits captions = captionEdits(file, layout, text);
-    if (removalShiftsPictureIndex(layout) || captionShiftsPictureIndex(layout, captions.edits))
-        return planFailure(CORVANE_E_UNSUPPORTED);
     std::vector<Replacement> edits = std::move(captions.edits);
     for (const CommentSegment& comment : layout.comments)
         edits.push_back({comment.whole.offset, comment.whole.length, {}});
     edits.push_back({layout.insertAt, 0, commentSegments(text)});
-    return {CORVANE_OK, planOf(fileSize, std::move(edits)), captions.notice};
+    EditPlan plan = planOf(fileSize, std::move(edits));
+    if (!layout.multiPictureIndex)
+        return {CORVANE_OK, std::move(plan), captions.notice};
+    std::optional<EditPlan> followed = followedByIndex(plan, *layout.multiPictureIndex);
+    return followed ? PlanResult{CORVANE_OK, std::move(*followed), captions.notice} : planFailure(CORVANE_E_UNSUPPORTED);
 }
 
 }

@@ -26,8 +26,9 @@ public:
     std::optional<Layout> run()
     {
         const Header header = runHeader();
-        if (header.status != Header::Status::Complete || !walkScans(header.scanStart))
+        if (header.status != Header::Status::Complete)
             return std::nullopt;
+        walkScans(header.scanStart);
         return layout_;
     }
 
@@ -72,12 +73,6 @@ private:
         return Segment{pos, markerPos + 3, markerPos + 1 + *length, marker};
     }
 
-    bool isMultiPictureIndex(const Segment& segment) const
-    {
-        return segment.marker == 0xE2 && segment.end - segment.payload >= 4 &&
-               std::memcmp(file_.data() + segment.payload, "MPF\0", 4) == 0;
-    }
-
     void noteComment(const Segment& segment)
     {
         layout_.comments.push_back({{segment.offset, segment.end - segment.offset},
@@ -96,8 +91,10 @@ private:
         }
         noteMetadataSegment(layout_.metadata, file_, segment.marker, {segment.offset, segment.end - segment.offset},
                             segment.payload);
-        if (isMultiPictureIndex(segment) && !layout_.multiPictureIndexAt) {
-            layout_.multiPictureIndexAt = segment.offset;
+        if (isMultiPictureIndex(segment.marker, file_.subspan(segment.payload, segment.end - segment.payload)) &&
+            !layout_.multiPictureIndex) {
+            layout_.multiPictureIndex = MultiPictureIndex{{segment.offset, segment.end - segment.offset},
+                                                          Bytes(file_.begin() + segment.offset, file_.begin() + segment.end)};
             if (inLeadingApps_)
                 layout_.insertAt = segment.offset;
             inLeadingApps_ = false;
@@ -142,18 +139,16 @@ private:
         return std::nullopt;
     }
 
-    // Entropy-coded data and the segments between scans, up to EOI.
-    bool walkScans(uint64_t pos)
+    // Entropy-coded data and the segments between scans, up to EOI or to where the data is cut short or damaged.
+    void walkScans(uint64_t pos)
     {
         while (true) {
             const auto markerPos = nextMarkerAfterScan(pos);
             if (!markerPos)
-                return false;
+                return;
             const auto segment = segmentAt(*markerPos);
-            if (!segment || segment->marker == kSoi)
-                return false;
-            if (segment->marker == kEoi)
-                return true;
+            if (!segment || segment->marker == kSoi || segment->marker == kEoi)
+                return;
             if (segment->marker == kCom)
                 noteComment(*segment);
             pos = segment->end;

@@ -1,9 +1,11 @@
 // The parts of a JPEG file's marker structure that matter to its comment, found by walking every segment
-// from SOI to EOI (through the entropy-coded data) so a truncated or malformed file is recognised as such.
+// from SOI to EOI (through the entropy-coded data). Only a header that cannot be parsed makes a file unusable:
+// image data cut short or damaged is walked as far as it goes, and kept as it stands.
 #pragma once
 
 #include "edit_plan.h"
 #include "jpeg_metadata.h"
+#include "multi_picture_index.h"
 
 #include <optional>
 
@@ -17,9 +19,8 @@ struct CommentSegment {
 struct Layout {
     std::vector<CommentSegment> comments;  // every COM segment, in file order
     uint64_t insertAt = 2;              // where a new comment goes: after the leading APPn segments
-    // A multi-picture index (APP2 "MPF") locates later pictures by their distance from itself, so no byte
-    // count may change between it and the end of the first picture.
-    std::optional<uint64_t> multiPictureIndexAt;
+    // A multi-picture index (APP2 "MPF") locates later pictures by their distance from itself: an edit rewrites it.
+    std::optional<MultiPictureIndex> multiPictureIndex;
     MetadataSegments metadata;  // found before the image data
 };
 

@@ -23,15 +23,8 @@ void ScanCheck::feed(ByteView chunk)
 
 int32_t ScanCheck::answer() const
 {
-    switch (state_) {
-    case State::Clean:
-        return CORVANE_OK;
-    case State::HoldsComment:
-        return kNeedsWholeFile;
-    default:
-        // Anything short of EOI: the file ends inside its image data.
-        return CORVANE_E_DAMAGED;
-    }
+    // Image data that ends short of EOI, or is damaged, is copied as it stands: the picture still shows.
+    return state_ == State::HoldsComment ? kNeedsWholeFile : CORVANE_OK;
 }
 
 void ScanCheck::onMarker(uint8_t marker)

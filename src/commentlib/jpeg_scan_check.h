@@ -1,6 +1,6 @@
 // Follows a JPEG's entropy-coded data and the segments between its scans up to EOI, the same walk the full
-// parse makes, without keeping any of it: a clean answer means the image data holds no comment and ends
-// properly, so the header alone decides the edit.
+// parse makes, without keeping any of it: a clean answer means the image data holds no comment up to its end,
+// or up to where it is cut short or damaged, so the header alone decides the edit.
 #pragma once
 
 #include "stream_check.h"

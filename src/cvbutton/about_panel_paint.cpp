@@ -27,9 +27,10 @@ void setFont(Surface& panel, int points, bool bold, bool underline)
     panel.setFont(font);
 }
 
+// The panel's lines are placed by their top left corner; their boxes do not bound them.
 void drawText(Surface& panel, const QString& text, Rect rect, unsigned format = kLine)
 {
-    panel.drawText(text, rect, format);
+    panel.drawText(text, rect, format | platform::DT_NOCLIP);
 }
 
 void DrawCloseOutline(Surface& panel, platform::Colorref shadow)

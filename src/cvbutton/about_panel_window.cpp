@@ -68,8 +68,11 @@ void AboutPanelWindow::mousePressEvent(QMouseEvent*)
 
 void AboutPanelWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!rect().contains(event->position().toPoint()))
+    if (!rect().contains(event->position().toPoint())) {
+        DrawCloseButton(surface_, currentColors(), false);
+        update();
         return;
+    }
     painted_ = false;
     hide();
 }

@@ -2,7 +2,9 @@
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/render/icon_painting.h"
 
+#include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace cvbutton {
 namespace {
@@ -35,10 +37,19 @@ QPoint iconPosition(int align, double W, double H, int S, int M)
 
 } // namespace
 
+// A failure to draw (no memory for the picture's scratch copy) leaves what was drawn so far.
 void cvButton::paintIcon(platform::Surface& surface)
 {
     if (!Icon_.hasHandle())
         return;
+    try {
+        paintIconAt(surface);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+void cvButton::paintIconAt(platform::Surface& surface)
+{
     const int S = IconSize_;
     QPoint at = iconPosition(IconAlign_, host_.scaleWidth(), host_.scaleHeight(), S, ContentMargin_);
     if (DrawState_ == StatePressed) {
@@ -69,8 +80,9 @@ void cvButton::paintHotShadow(platform::Surface& surface, int x, int y)
     }
     surface.drawImage(Icon_.image(), {x, y, x + S, y + S});
     const Colorref background = surface.pixel(1, 1);
-    for (int px = x; px <= x + S; ++px)
-        for (int py = y; py <= y + S; ++py)
+    // Pixels off the surface cannot change: the walk stays on it, however large the icon.
+    for (int px = std::max(x, 0); px <= std::min(x + S, surface.width() - 1); ++px)
+        for (int py = std::max(y, 0); py <= std::min(y + S, surface.height() - 1); ++py)
             if (surface.pixel(px, py) != background)
                 surface.setPixel(px, py, kShadowGray);
 }

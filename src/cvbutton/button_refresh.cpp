@@ -91,7 +91,9 @@ void cvButton::paintThemeFace(platform::Surface& surface)
 {
     surface.setBackgroundColor(buttonFace());
     surface.clear();
-    const int stateId = HasFocus_ && DrawState_ == StateNormal ? StateDefaulted : DrawState_;
+    // Before its first state change the control has no state yet: it is drawn as normal.
+    const int state = DrawState_ == 0 ? StateNormal : DrawState_;
+    const int stateId = HasFocus_ && state == StateNormal ? StateDefaulted : state;
     const render::ThemeTarget target{surface, ButtonRect_, RoundedBordersByTheme_,
                                      [this](const platform::Region& region) { host_.setWindowRegion(region); }};
     if (!render::DrawThemePart(*theme_, target, QStringLiteral("Button"), kPushButtonPart, stateId))

@@ -197,6 +197,7 @@ private:
     void paintFace(platform::Surface& surface);
     void paintThemeFace(platform::Surface& surface);
     void paintIcon(platform::Surface& surface);
+    void paintIconAt(platform::Surface& surface);
     void paintHotShadow(platform::Surface& surface, int x, int y);
 
     Host& host_;

@@ -37,7 +37,8 @@ FontDialog::FontDialog(QWidget* parent)
 {
     setWindowTitle(tr("Font"));
     fontPanel_->setWindowFlags(Qt::Widget);
-    fontPanel_->setOptions(QFontDialog::NoButtons);
+    // Our own panel, never the desktop's dialog that a platform theme may put up beside this one.
+    fontPanel_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
 
     for (const NamedColor& entry : kTextColors)
         colorList_->addItem(swatch(entry.rgb), tr(entry.name), QColor::fromRgb(entry.rgb));

@@ -13,20 +13,27 @@ static_assert(std::is_same_v<decltype(&::FillString), int32_t (*)(char*, int32_t
 static_assert(std::is_same_v<decltype(&::eraser), int32_t (*)(char**)>);
 static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**, int32_t, char**)>);
 
-QStringList candidatePaths(const QString& executableFolder)
+// Beside the executable first, so a development build runs its own library; then the library folder of an
+// install into a private prefix; last the soname alone, which the system loader finds wherever the
+// distribution put it.
+QStringList candidatePaths(const QString& executableFolder, const QString& soname)
 {
     const QDir here(executableFolder);
-    return {here.filePath(QStringLiteral("libcorvane.so")),
-            here.filePath(QStringLiteral("../lib/libcorvane.so")),
-            here.filePath(QStringLiteral("../lib64/libcorvane.so")),
-            here.filePath(QStringLiteral("../lib/x86_64-linux-gnu/libcorvane.so"))};
+    return {here.filePath(soname),
+            here.filePath(QStringLiteral(CORVANE_LIBRARY_DIR_FROM_BINARY "/") + soname),
+            soname};
 }
 
 } // namespace
 
-LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder)
+QString LoadedCommentLibrary::defaultSoname()
 {
-    for (const QString& path : candidatePaths(executableFolder)) {
+    return QStringLiteral(CORVANE_LIBRARY_SONAME);
+}
+
+LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder, const QString& soname)
+{
+    for (const QString& path : candidatePaths(executableFolder, soname)) {
         library_.setFileName(path);
         if (library_.load())
             break;

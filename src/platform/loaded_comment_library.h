@@ -6,11 +6,13 @@
 
 namespace platform {
 
-// libcorvane loaded at run time from beside the executable (or from the library folder next to it
-// once installed). When it is missing every call reports kNotLoaded.
+// libcorvane loaded at run time by its soname: from beside the executable while developing, from the
+// system's library path once installed. When it is missing every call reports kNotLoaded.
 class LoadedCommentLibrary final : public CommentLibrary {
 public:
-    explicit LoadedCommentLibrary(const QString& executableFolder);
+    // `soname` names the library looked for; by default the one this build makes.
+    explicit LoadedCommentLibrary(const QString& executableFolder, const QString& soname = defaultSoname());
+    static QString defaultSoname();
 
     bool isLoaded() const override;
     int32_t FillString(char* buffer, int32_t capacity, char** path) override;

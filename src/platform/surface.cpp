@@ -325,6 +325,8 @@ int Surface::drawText(const QString& given, Rect& rect, unsigned format)
         return textHeight;
     }
     QPainter painter(&image_);
+    if (!(format & DT_NOCLIP))
+        painter.setClipRect(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
     painter.setFont(font_);
     painter.setPen(QColor(toQRgb(foreground_)));
     const int direction = (format & DT_RTLREADING) ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;

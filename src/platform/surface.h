@@ -48,6 +48,7 @@ inline constexpr unsigned DT_VCENTER = 0x4;
 inline constexpr unsigned DT_BOTTOM = 0x8;
 inline constexpr unsigned DT_WORDBREAK = 0x10;
 inline constexpr unsigned DT_SINGLELINE = 0x20;
+inline constexpr unsigned DT_NOCLIP = 0x100;
 inline constexpr unsigned DT_CALCRECT = 0x400;
 inline constexpr unsigned DT_NOPREFIX = 0x800;
 inline constexpr unsigned DT_RTLREADING = 0x20000;
@@ -112,8 +113,8 @@ public:
     Dib24 readDib(int x, int y, int width, int height) const;
     void writeDib(int x, int y, const Dib24& dib);
 
-    // Draws text in the foreground colour and font without filling behind it; with DT_CALCRECT it
-    // only measures, widening or narrowing rect to the text. Unless DT_NOPREFIX is given, a single
+    // Draws text in the foreground colour and font without filling behind it, clipped to rect unless
+    // DT_NOCLIP is given; with DT_CALCRECT it only measures, widening or narrowing rect to the text. Unless DT_NOPREFIX is given, a single
     // '&' is not drawn and underlines the character after it, and "&&" draws one '&'. Returns the
     // text's height.
     int drawText(const QString& text, Rect& rect, unsigned format);

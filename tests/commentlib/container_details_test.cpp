@@ -5,6 +5,7 @@
 #include "corvane.h"
 #include "zlib_support.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -169,6 +170,90 @@ TEST_F(ContainerSpecifics, JpegMultiPictureOffsetsAreNeverShifted)
     EXPECT_EQ(setComment(riskyPath, "new"), CORVANE_E_UNSUPPORTED);
     EXPECT_EQ(eraseComment(riskyPath), CORVANE_E_UNSUPPORTED);
     EXPECT_EQ(readFile(riskyPath), risky);
+}
+
+// A multi-picture file as phones and stereo cameras write it: the first picture carries an index (APP2 "MPF")
+// of every picture, each found by its start counted from the index's own header; the others follow its EOI.
+// `beforeTables` goes after the index, `beforeEnd` just before the first picture's EOI.
+QByteArray multiPictureFile(const QByteArray& first, const QByteArray& second, bool bigEndian,
+                            const QByteArray& beforeTables, const QByteArray& beforeEnd)
+{
+    const auto u16 = [&](quint16 value) {
+        QByteArray out(2, '\0');
+        bigEndian ? qToBigEndian(value, out.data()) : qToLittleEndian(value, out.data());
+        return out;
+    };
+    const auto u32 = [&](quint32 value) {
+        QByteArray out(4, '\0');
+        bigEndian ? qToBigEndian(value, out.data()) : qToLittleEndian(value, out.data());
+        return out;
+    };
+    const qsizetype afterApp0 = 4 + qFromBigEndian<quint16>(first.constData() + 4);
+    const auto index = [&](quint32 firstLength, quint32 secondStart) {
+        const QByteArray header = (bigEndian ? "MM\0*"_qba : "II*\0"_qba) + u32(8);
+        const QByteArray directory = u16(2) + u16(0xB001) + u16(4) + u32(1) + u32(2) + u16(0xB002) + u16(7) + u32(32) +
+                                     u32(8 + 2 + 24 + 4) + u32(0);
+        const QByteArray entries = u32(0x20030000) + u32(firstLength) + u32(0) + u32(0) + u32(0x00020002) +
+                                   u32(quint32(second.size())) + u32(secondStart) + u32(0);
+        const QByteArray payload = "MPF\0"_qba + header + directory + entries;
+        QByteArray length(2, '\0');
+        qToBigEndian(quint16(payload.size() + 2), length.data());
+        return "\xFF\xE2"_qba + length + payload;
+    };
+    const qsizetype indexSize = index(0, 0).size();
+    const qsizetype firstSize = first.size() + indexSize + beforeTables.size() + beforeEnd.size();
+    const qsizetype indexHeader = afterApp0 + 8;
+    return first.left(afterApp0) + index(quint32(firstSize), quint32(firstSize - indexHeader)) + beforeTables +
+           first.mid(afterApp0, first.size() - afterApp0 - 2) + beforeEnd + "\xFF\xD9"_qba + second;
+}
+
+// Each picture the index lists, cut out where it says.
+QList<QByteArray> listedPictures(const QByteArray& file)
+{
+    const qsizetype header = file.indexOf("MPF\0"_qba) + 4;
+    const bool big = file.mid(header, 2) == "MM";
+    const auto u16 = [&](qsizetype at) { return big ? qFromBigEndian<quint16>(file.constData() + at) : qFromLittleEndian<quint16>(file.constData() + at); };
+    const auto u32 = [&](qsizetype at) { return big ? qFromBigEndian<quint32>(file.constData() + at) : qFromLittleEndian<quint32>(file.constData() + at); };
+    const qsizetype directory = header + u32(header + 4);
+    QList<QByteArray> pictures;
+    for (quint16 i = 0; i < u16(directory); ++i) {
+        const qsizetype entry = directory + 2 + 12 * i;
+        if (u16(entry) != 0xB002)
+            continue;
+        for (qsizetype at = header + u32(entry + 8); at < header + u32(entry + 8) + u32(entry + 4); at += 16)
+            pictures << file.mid(u32(at + 8) == 0 ? 0 : header + u32(at + 8), u32(at + 4));
+    }
+    return pictures;
+}
+
+TEST_F(ContainerSpecifics, JpegMultiPictureIndexFollowsTheEdit)
+{
+    const QByteArray first = fixture(Format::Jpeg);
+    QByteArray second;
+    QBuffer buffer(&second);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImage::fromData(first).mirrored(true, false).save(&buffer, "JPEG"));
+    const QImage firstPicture = QImage::fromData(first), secondPicture = QImage::fromData(second);
+    const QByteArray comment = "\xFF\xFE\x00\x0Eother tool's"_qba;
+    for (bool bigEndian : {true, false}) {
+        for (const auto& [beforeTables, beforeEnd] : {std::pair{comment, QByteArray()}, std::pair{QByteArray(), comment},
+                                                       std::pair{QByteArray(), QByteArray()}}) {
+            const QByteArray original = multiPictureFile(first, second, bigEndian, beforeTables, beforeEnd);
+            ASSERT_EQ(listedPictures(original).value(1), second);
+            const QString path = store("multi.jpg", original);
+            for (const std::string& text : {std::string("ours, a little longer"), std::string()}) {
+                ASSERT_EQ(setComment(path, text), CORVANE_OK) << bigEndian << text;
+                const QByteArray written = readFile(path);
+                EXPECT_EQ(readComment(path).text, text);
+                const QList<QByteArray> pictures = listedPictures(written);
+                ASSERT_EQ(pictures.size(), 2);
+                EXPECT_TRUE(pictures[0].endsWith("\xFF\xD9") && written.mid(pictures[0].size()) == second) << bigEndian;
+                EXPECT_EQ(QImage::fromData(pictures[0]), firstPicture);
+                EXPECT_EQ(pictures[1], second);
+                EXPECT_EQ(QImage::fromData(pictures[1]), secondPicture);
+            }
+        }
+    }
 }
 
 TEST_F(ContainerSpecifics, GifBecomesVersion89aAndUsesShortSubBlocks)

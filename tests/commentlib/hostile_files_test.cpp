@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,16 +41,57 @@ protected:
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
 
-    // As the unprivileged user `nobody`, when this test runs as root and can switch.
+    // As the unprivileged user `nobody`, when this test runs as root and can switch. The build folder may lie
+    // where that user cannot enter (a checkout in a private folder), so the tool and its library run from a
+    // copy in a fresh folder that everyone can reach.
     ProcessResult asNobody(const QStringList& arguments)
     {
-        return run(findProgram("setpriv"),
-                   QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", toolPath()} + arguments);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_LIBRARY_PATH", everyonesCopy.path());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(findProgram("setpriv"), QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                                          everyonesCopy.filePath("corvane-comment")} + arguments);
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished();
+            return {-2, {}, "did not finish"};
+        }
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
 
-    bool canSwitchUser() { return geteuid() == 0 && !findProgram("setpriv").isEmpty(); }
+    // Empty when `nobody` can run the tool on the test's folder, otherwise why not.
+    QString whyNobodyCannotRun()
+    {
+        if (geteuid() != 0 || findProgram("setpriv").isEmpty())
+            return "needs root and setpriv to act as another user";
+        for (const QString& place : {everyonesCopy.path(), folder.path()})
+            if (const QString closed = closedFolderOnTheWayTo(place); !closed.isEmpty())
+                return "other users cannot enter " + closed + ", above " + place;
+        const QString copy = everyonesCopy.path();
+        const bool copied = QFile::copy(toolPath(), copy + "/corvane-comment") &&
+                            QFile::copy(QString(CORVANE_BIN_DIR) + "/libcorvane.so.1", copy + "/libcorvane.so.1") &&
+                            chmod(QFile::encodeName(copy).constData(), 0755) == 0 &&
+                            chmod(QFile::encodeName(copy + "/corvane-comment").constData(), 0755) == 0 &&
+                            chmod(QFile::encodeName(copy + "/libcorvane.so.1").constData(), 0644) == 0;
+        return copied ? QString() : "cannot copy the tool into " + copy;
+    }
+
+    // The first folder from the root down to the one holding `path` that other users may not pass through.
+    static QString closedFolderOnTheWayTo(const QString& path)
+    {
+        QString walked;
+        for (const QString& part : QFileInfo(path).absolutePath().split('/', Qt::SkipEmptyParts)) {
+            walked += '/' + part;
+            struct stat info {};
+            if (stat(QFile::encodeName(walked).constData(), &info) != 0 || !(info.st_mode & S_IXOTH))
+                return walked;
+        }
+        return {};
+    }
 
     QTemporaryDir folder;
+    QTemporaryDir everyonesCopy;
     QString path;
 };
 
@@ -89,8 +131,8 @@ TEST_F(HostileFiles, PlantedTemporariesAreNeitherDeletedNorOpened)
 
 TEST_F(HostileFiles, AnotherUsersFileIsNotSilentlyTakenOver)
 {
-    if (!canSwitchUser())
-        GTEST_SKIP() << "needs root and setpriv to act as another user";
+    if (const QString reason = whyNobodyCannotRun(); !reason.isEmpty())
+        GTEST_SKIP() << reason.toStdString();
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0777), 0);
     ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0666), 0);
     const QByteArray before = readFile(path);
@@ -115,8 +157,8 @@ TEST_F(HostileFiles, AnotherUsersFileIsNotSilentlyTakenOver)
 
 TEST_F(HostileFiles, PermissionDeniedIsSaidAsSuch)
 {
-    if (!canSwitchUser())
-        GTEST_SKIP() << "needs root and setpriv to act as another user";
+    if (const QString reason = whyNobodyCannotRun(); !reason.isEmpty())
+        GTEST_SKIP() << reason.toStdString();
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
     const ProcessResult result = asNobody({"get", path});

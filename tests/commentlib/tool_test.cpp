@@ -2,6 +2,7 @@
 #include "comment_test_support.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,6 +83,27 @@ TEST_F(Tool, FailureNamesTheFileAndTheReasonButOtherFilesAreDone)
     EXPECT_FALSE(result.err.contains(first.toUtf8()));
     EXPECT_EQ(readComment(first).text, "partial");
     EXPECT_EQ(tool({"get", missing}).exitCode, 1);
+}
+
+
+TEST_F(Tool, AFileNamedSeveralTimesIsWrittenOnceAndSucceeds)
+{
+    const QString link = folder.filePath("link.jpg");
+    ASSERT_TRUE(QFile::link(second, link));
+    const QString dotted = folder.path() + "/./second.jpg";
+    const ProcessResult result = tool({"set", "once", second, second, dotted, link, first});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err.count("the same file as " + second.toUtf8() + ", written once"), 3) << result.err.toStdString();
+    EXPECT_EQ(readComment(second).text, "once");
+    EXPECT_EQ(readComment(first).text, "once");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(otherEntries(folder.path(), {"first.png", "second.jpg", "link.jpg"}), QStringList());
+
+    // A failure is said for every name of the file.
+    writeFile(second, "no longer a picture");
+    const ProcessResult failed = tool({"erase", second, link});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.err.count(": not a supported picture"), 2) << failed.err.toStdString();
 }
 
 }

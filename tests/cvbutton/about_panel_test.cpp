@@ -129,5 +129,21 @@ TEST(AboutPanel, PressAnywhereShowsClosePressedAndTheClickHidesUntilAboutAgain)
     panel.close();
 }
 
+TEST(AboutPanel, PressEndingOutsideLeavesCloseRaisedAndThePanelShown)
+{
+    const platform::PinnedSystemColors pinned(platform::SystemColors::windows10());
+    QWidget control;
+    AboutPanelWindow panel(&control);
+    panel.showFloating();
+    panel.grab();
+    sendMouse(panel, QEvent::MouseButtonPress, {300, 90});
+    ASSERT_EQ(panel.surface().pixel(295, T + 1), gray(226));
+    sendMouse(panel, QEvent::MouseButtonRelease, {500, 300});
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.surface().pixel(295, T + 1), gray(254));
+    EXPECT_EQ(panel.surface().pixel(295, B - 1), gray(226));
+    panel.close();
+}
+
 } // namespace
 } // namespace cvbutton

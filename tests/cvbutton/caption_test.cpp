@@ -63,6 +63,28 @@ TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
     EXPECT_TRUE(surface_pixels::pixelsOf(surface, 0x00FF00).empty());
 }
 
+// A caption too large for its rectangle stops at the rectangle's edges, as the face's border lies outside it.
+TEST_F(CaptionColour, IsClippedToItsRectangleUnlessToldNotTo)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(40);
+    for (const bool clipped : {true, false}) {
+        platform::Surface surface = surface_pixels::paper(120, 60);
+        surface.setFont(font);
+        platform::Rect rect{30, 20, 90, 40};
+        surface.drawText(QStringLiteral("WWWW"), rect,
+                         platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE |
+                             (clipped ? 0u : platform::DT_NOCLIP));
+        int inside = 0, outside = 0;
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x)
+                if (surface.pixel(x, y) != surface_pixels::kPaper)
+                    ++(x >= 30 && x < 90 && y >= 20 && y < 40 ? inside : outside);
+        EXPECT_GT(inside, 100) << clipped;
+        EXPECT_EQ(outside == 0, clipped) << outside;
+    }
+}
+
 // What a text draws, in black on white, as the set of its black-ish pixels.
 surface_pixels::Pixels inkOf(const QString& text, unsigned format)
 {

@@ -114,6 +114,28 @@ TEST(DrawPictureMasked, CropsALargerBitmapAndTakesItsOwnSizeForNegativeSizes)
     EXPECT_EQ(surface_pixels::pixelsOf(none, kPaper).size(), 16u);
 }
 
+// An area far larger than the surface, or reaching past its edges, is worked on only where it lands.
+TEST(DrawPictureMasked, AnAreaBeyondTheSurfaceDrawsOnlyWhereItLands)
+{
+    const IconPicture picture = numberedBitmap(6, 5);
+    platform::Surface shifted = paper(8, 8);
+    DrawPictureMasked(shifted, -2, -1, 6, 5, picture, kMagenta, kOwnColors, false, {false, kMagenta});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(shifted.pixel(x, y), platform::fromQRgb(picture.image().pixel(x + 2, y + 1))) << x << "," << y;
+    EXPECT_EQ(shifted.pixel(4, 0), kPaper);
+
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 0, 255, 255));
+    const IconPicture icon(image, IconPicture::TypeIcon);
+    platform::Surface huge = paper(75, 23);
+    DrawPictureMasked(huge, -16000, -16000, 32767, 32767, icon, kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(surface_pixels::pixelsOf(huge, kMagenta).size(), 75u * 23u) << "all of it the mask colour around the icon";
+    platform::Surface corner = paper(75, 23);
+    DrawPictureMasked(corner, 72, 20, 32767, 32767, icon, kMagenta, kOwnColors, false, {false, kMagenta});
+    EXPECT_EQ(surface_pixels::pixelsOf(corner, kBlue).size(), 9u);
+}
+
 // Rows of 5 pixels take 15 bytes and are padded to 16; a misread padding would shift every row.
 TEST(DrawPictureMasked, CompositesPaddedRowsLikeUnpaddedOnes)
 {

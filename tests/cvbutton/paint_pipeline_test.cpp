@@ -183,6 +183,48 @@ TEST_F(Pipeline, TheHotTintedFaceShadowsItsIconByComparingWithTheFace)
     EXPECT_EQ(pixelsOf(host.surface(), 0x808080).size(), 16u - 4u);
 }
 
+// The shadow takes the icon's square with both ends: a transparent icon at the corner shadows only the face's
+// border, up to and including column and row IconSize. An icon far larger than the control shadows all of it.
+TEST_F(Pipeline, TheHotShadowTakesBothEndsAndStaysOnTheSurface)
+{
+    show();
+    QImage clear(4, 4, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    button.setStyle(StyleTinted);
+    button.setIcon(IconPicture(clear, IconPicture::TypeIcon));
+    button.setIconAlign(9);
+    button.setIconSize(4);
+    button.setDrawState(StateHot);
+    button.Refresh();
+    const Colorref border = host.surface().pixel(74, 22);
+    ASSERT_NE(border, host.surface().pixel(1, 1));
+    EXPECT_EQ(boundsOf(host.surface(), 0x808080), QRect(0, 0, 5, 5));
+    EXPECT_EQ(host.surface().pixel(5, 0), border);
+
+    button.setIconAlign(AlignCenter);
+    button.setIconSize(32767);
+    EXPECT_EQ(boundsOf(host.surface(), 0x808080), QRect(0, 0, 75, 23));
+    EXPECT_EQ(host.surface().pixel(74, 22), 0x808080u);
+    EXPECT_EQ(host.surface().pixel(30, 10), host.surface().pixel(1, 1));
+}
+
+TEST_F(Pipeline, TheCaptionIsDrawnOverTheIcon)
+{
+    show();
+    button.setStyle(StyleSoft);
+    button.setIcon(solidIcon(16, kRed));
+    button.setIconSize(16);
+    button.setIconAlign(AlignCenter);
+    button.setCaption(QStringLiteral("WWW"));
+    const QRect icon = boundsOf(host.surface(), kRed);
+    ASSERT_EQ(icon.size(), QSize(16, 16)) << "the caption leaves some of the icon";
+    int captionOnIcon = 0;
+    for (int y = icon.top(); y <= icon.bottom(); ++y)
+        for (int x = icon.left(); x <= icon.right(); ++x)
+            captionOnIcon += host.surface().pixel(x, y) != kRed;
+    EXPECT_GT(captionOnIcon, 10);
+}
+
 TEST_F(Pipeline, TheHotTintedFaceShadowsAMaskedIconWithASilhouette)
 {
     show();

@@ -44,6 +44,16 @@ TEST_F(Themed, DrawsThePushButtonInTheStateWithFocusShowingAsDefault)
     EXPECT_EQ(button.ContentMargin(), 3);
 }
 
+TEST_F(Themed, ControlWithoutAStateYetIsDrawnNormalAndKeepsTheStyle)
+{
+    button.setDrawState(0);
+    button.setStyle(StyleTheme);
+    ASSERT_FALSE(theme->drawn.empty());
+    EXPECT_EQ(theme->drawn.back().stateId, StateNormal);
+    EXPECT_EQ(host.surface().pixel(40, 10), FakeTheme::faceColor(StateNormal));
+    EXPECT_EQ(button.Style(), StyleTheme);
+}
+
 TEST_F(Themed, TakesTheThemesOutlineOnlyWithRoundedBordersByTheme)
 {
     button.setStyle(StyleTheme);

@@ -2,6 +2,7 @@
 #include "cvbutton/widget_host.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -110,6 +111,79 @@ TEST_F(WidgetHosting, TheDefaultButtonAmbientIsPassedOn)
 
 namespace cvbutton {
 namespace {
+
+// Two stored controls on a shown form in run mode, the first focused, as a user meets them.
+class HostedForm : public WidgetHosting {
+protected:
+    HostedForm() : layout(new QVBoxLayout(&form)), first(new WidgetHost(QStringLiteral("cvButton1"))),
+                   second(new WidgetHost(QStringLiteral("cvButton2")))
+    {
+        for (WidgetHost* host : {first, second}) {
+            host->button().ReadProperties(PropertyBag());
+            layout->addWidget(host);
+        }
+        form.show();
+        QApplication::setActiveWindow(&form);
+        first->setFocus();
+    }
+
+    QWidget form;
+    QVBoxLayout* layout;
+    WidgetHost* first;
+    WidgetHost* second;
+};
+
+TEST_F(HostedForm, TabAndArrowKeysMoveTheFocusThroughQt)
+{
+    ASSERT_TRUE(first->hasFocus());
+    int leaves = 0;
+    first->button().MouseLeave.connect([&] { ++leaves; });
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_TRUE(second->hasFocus());
+    EXPECT_EQ(leaves, 1);
+    for (const auto& [key, to] : {std::pair{Qt::Key_Left, first}, std::pair{Qt::Key_Down, second},
+                                  std::pair{Qt::Key_Up, first}, std::pair{Qt::Key_Right, second}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(to->hasFocus()) << key;
+        EXPECT_TRUE(to->button().HasFocus()) << key;
+    }
+}
+
+TEST_F(HostedForm, TheAccessKeyTogglesACheckButtonWithoutClick)
+{
+    second->button().setButtonType(KindCheck);
+    second->button().setCaption(QStringLiteral("&Keep"));
+    int clicks = 0;
+    second->button().Click.connect([&] { ++clicks; });
+    QTest::keyClick(&form, Qt::Key_K, Qt::AltModifier);
+    EXPECT_TRUE(second->button().Value());
+    QTest::keyClick(&form, Qt::Key_K, Qt::AltModifier);
+    EXPECT_FALSE(second->button().Value());
+    EXPECT_EQ(clicks, 0);
+}
+
+// What a widget receives for a double click: press, release, press, double click, release.
+void doubleClick(QWidget* widget)
+{
+    const QPoint at(10, 10);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+TEST_F(HostedForm, ADoubleClickedCheckButtonTogglesOnceAndClicksOnce)
+{
+    first->button().setButtonType(KindCheck);
+    int clicks = 0;
+    first->button().Click.connect([&] { ++clicks; });
+    doubleClick(first);
+    EXPECT_TRUE(first->button().Value());
+    EXPECT_EQ(clicks, 1);
+}
 
 TEST_F(WidgetHosting, MouseAndKeysReachTheControl)
 {

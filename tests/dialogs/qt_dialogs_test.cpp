@@ -1,15 +1,19 @@
 // The real dialogs on the offscreen platform: each test answers the dialog from inside its own
 // event loop, as a user would, and checks what it showed.
+#include "platform/font_dialog.h"
 #include "platform/qt_dialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -166,6 +170,38 @@ TEST_F(QtFileDialogsTest, FolderChooserListsAndTakesFoldersOnly)
     EXPECT_EQ(listed, QStringList({"sub"}));
     EXPECT_TRUE(stayedOpenForAFile) << "a file is no destination folder";
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("sub")));
+}
+
+// Our own chooser, with Qt's font panel inside it rather than the desktop's dialog beside it.
+TEST(QtDialogsFontChooser, CancelGivesNothingAndOkGivesTheChosenFontAndColour)
+{
+    platform::QtDialogs dialogs;
+    whenShown<platform::FontDialog>([](platform::FontDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(dialogs.chooseFont().has_value());
+
+    QFontDialog::FontDialogOptions options;
+    bool panelIsAWindow = true;
+    whenShown<platform::FontDialog>([&](platform::FontDialog* dialog) {
+        auto* panel = dialog->findChild<QFontDialog*>();
+        ASSERT_NE(panel, nullptr);
+        options = panel->options();
+        panelIsAWindow = panel->isWindow();
+        QFont font = panel->currentFont();
+        font.setPointSize(17);
+        font.setUnderline(true);
+        panel->setCurrentFont(font);
+        auto* colors = dialog->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(colors, nullptr);
+        colors->setCurrentIndex(colors->findText(QStringLiteral("Navy")));
+        dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
+    });
+    const std::optional<platform::FontChoice> choice = dialogs.chooseFont();
+    EXPECT_TRUE(options.testFlag(QFontDialog::DontUseNativeDialog));
+    EXPECT_FALSE(panelIsAWindow);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->font.pointSize(), 17);
+    EXPECT_TRUE(choice->font.underline());
+    EXPECT_EQ(choice->color, QColor::fromRgb(0x000080));
 }
 
 } // namespace

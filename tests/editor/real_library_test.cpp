@@ -91,7 +91,7 @@ TEST_F(RealLibraryTest, FileTheLibraryCannotWriteIsReportedNotClaimedSaved)
 
 TEST(MissingLibraryTest, ReportsNotLoadedAndSaysSo)
 {
-    platform::LoadedCommentLibrary missing(QStringLiteral("/nonexistent/folder"));
+    platform::LoadedCommentLibrary missing(QStringLiteral("/nonexistent/folder"), QStringLiteral("libcorvane-none.so.1"));
     EXPECT_FALSE(missing.isLoaded());
     char* path = nullptr;
     EXPECT_EQ(missing.eraser(&path), platform::CommentLibrary::kNotLoaded);

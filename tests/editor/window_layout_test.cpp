@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include "platform/system_colors.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
@@ -51,6 +53,20 @@ TEST_F(WindowLayoutTest, ControlsSitWhereTheirTwipsSayWithTheirCaptions)
             EXPECT_EQ(radio->text(), QString::fromLatin1(p.caption));
         }
     }
+}
+
+TEST_F(WindowLayoutTest, TheFrameRoundTheWorkAreaLeavesAGapForTheHeading)
+{
+    const QImage shown = window->grab().toImage();
+    const QColor frame =
+        QColor::fromRgb(platform::toQRgb(platform::SystemColors::current().color(platform::COLOR_INACTIVECAPTION)));
+    ASSERT_NE(shown.pixelColor(3, 3), frame);
+    for (const QPoint& on : {QPoint(8, 32), QPoint(8, 300), QPoint(8, 560), QPoint(16, 32), QPoint(200, 32),
+                             QPoint(600, 32), QPoint(736, 32), QPoint(736, 300), QPoint(400, 560), QPoint(736, 560)})
+        EXPECT_EQ(shown.pixelColor(on), frame) << on.x() << "," << on.y();
+    for (const QPoint& off : {QPoint(7, 300), QPoint(9, 300), QPoint(17, 32), QPoint(199, 31), QPoint(737, 300),
+                              QPoint(400, 561), QPoint(400, 559)})
+        EXPECT_NE(shown.pixelColor(off), frame) << off.x() << "," << off.y();
 }
 
 TEST_F(WindowLayoutTest, TabOrderFollowsTheLayoutNumbers)

@@ -39,7 +39,8 @@ private:
                             const platform::Rect&) override
         {
             theme_.drawn.push_back({partId, stateId, rect});
-            if (theme_.drawingFails)
+            // A push button has the states 1 to 5; any other is refused, as a real theme does.
+            if (theme_.drawingFails || stateId < 1 || stateId > 5)
                 return false;
             surface.fillRect(rect, faceColor(stateId));
             return true;

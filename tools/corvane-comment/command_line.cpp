@@ -52,6 +52,11 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> words(arguments.begin() + 1, arguments.end());
     if (command == "--help" || command == "-h" || command == "help")
         return Invocation{};
+    if (command == "--version") {
+        Invocation version;
+        version.command = Command::Version;
+        return version;
+    }
     if (command != "get" && command != "show" && command != "set" && command != "erase")
         return failure("unknown command '" + command + "'");
     if (const auto error = takeOperands(words))
@@ -81,6 +86,7 @@ const char* usageText()
            "  set FILE             the same for one file, text from standard input\n"
            "  erase FILE...        remove the comment of every FILE\n"
            "  --help               show this text\n"
+           "  --version            show the program's version\n"
            "  --                   ends the options: every later word is a text or a file name\n"
            "\n"
            "The comment is a caption that other photo programs show too. It is read from the first field that\n"
@@ -96,7 +102,8 @@ const char* usageText()
            "refused, and so is one longer than 16 MiB.\n"
            "A file is rewritten by writing a new file beside it and renaming it over the old one, so a crash\n"
            "never leaves half a picture. The name given gets the new contents; other hard links to the same\n"
-           "file keep the old ones.\n"
+           "file keep the old ones. A file named more than once (x.jpg ./x.jpg, or through a symbolic link) is\n"
+           "written once, and its other names are reported as the same file.\n"
            "Files that cannot be read or written are reported on standard error, one line each, and the rest\n"
            "are still done. The exit status is 0 when every file succeeded, 1 when any failed, 2 for a usage\n"
            "error.\n";

@@ -4,6 +4,7 @@
 #include "comment_file.h"
 #include "corvane.h"
 #include "progress_line.h"
+#include "same_file_names.h"
 #include "terminal_text.h"
 #include "utf8.h"
 
@@ -13,7 +14,9 @@
 
 namespace {
 
-void complain(const std::string& file, const char* reason)
+// A failure, or a note on a file that succeeded: both on standard error, so standard output stays as the
+// command defines it.
+void tell(const std::string& file, const char* reason)
 {
     std::fprintf(stderr, "corvane-comment: %s: %s\n", escapedName(file).c_str(), reason);
 }
@@ -49,7 +52,7 @@ int getComments(const std::vector<std::string>& files)
         std::string comment;
         const int32_t status = corvane::readFileComment(file, comment);
         if (status < 0) {
-            complain(file, corvane_strerror(status));
+            tell(file, corvane_strerror(status));
             failed = 1;
             continue;
         }
@@ -67,7 +70,7 @@ int showCaptions(const std::vector<std::string>& files)
     for (const std::string& file : files) {
         std::vector<corvane::CaptionField> fields;
         if (const int32_t status = corvane::readFileCaptions(file, fields); status < 0) {
-            complain(file, corvane_strerror(status));
+            tell(file, corvane_strerror(status));
             failed = 1;
             continue;
         }
@@ -86,18 +89,26 @@ int setComments(const std::string& text, const std::vector<std::string>& files)
         std::fprintf(stderr, "corvane-comment: %s\n", problem.c_str());
         return 1;
     }
+    // A file named more than once is written under its first name; the others share its outcome.
+    const SameFileGroups groups = groupSameFiles(files);
     int failed = 0;
-    ProgressLine progress(files.size());
+    ProgressLine progress(groups.files.size());
     corvane::CommentBatch batch(text, [&](size_t index, int32_t status) {
         progress.advance();
-        if (status == CORVANE_OK)
+        const std::vector<size_t>& names = groups.namesOf[index];
+        if (status == CORVANE_OK && names.size() == 1)
             return;
         progress.clear();
-        complain(files[index], corvane_strerror(status));
-        if (status < CORVANE_OK)
-            failed = 1;
+        for (const size_t name : names) {
+            if (status != CORVANE_OK)
+                tell(files[name], corvane_strerror(status));
+            else if (name != names.front())
+                tell(files[name], ("the same file as " + escapedName(files[names.front()]) + ", written once").c_str());
+        }
+        // A file written with a caption field left out is reported but counts as done.
+        failed |= status < CORVANE_OK;
     });
-    for (const std::string& file : files)
+    for (const std::string& file : groups.files)
         batch.add(file);
     batch.finish();
     return failed;

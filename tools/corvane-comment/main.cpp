@@ -29,6 +29,9 @@ int main(int argc, char** argv)
     case Command::Help:
         std::fputs(usageText(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
+    case Command::Version:
+        std::printf("corvane-comment %s\n", CORVANE_VERSION);
+        return std::fflush(stdout) == 0 ? 0 : 1;
     case Command::Get:
         return getComments(invocation.files);
     case Command::Show:

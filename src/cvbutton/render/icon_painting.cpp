@@ -2,29 +2,39 @@
 
 #include "cvbutton/render/grayscale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 namespace cvbutton::render {
 namespace {
 
-// The picture as it lies in a memory surface of the area's size.
-Surface pictureSurface(const IconPicture& picture, int width, int height, Colorref maskColor)
+// The part of the area that lands on the surface, in surface coordinates; empty when none does.
+platform::Rect onSurface(const Surface& surface, int x, int y, int width, int height)
 {
-    Surface source(width, height);
+    const auto clamp = [](long long value, int limit) { return static_cast<int>(std::clamp(value, 0LL, 0LL + limit)); };
+    const platform::Rect part{clamp(x, surface.width()), clamp(y, surface.height()),
+                              clamp(0LL + x + width, surface.width()), clamp(0LL + y + height, surface.height())};
+    return part.right > part.left && part.bottom > part.top ? part : platform::Rect{};
+}
+
+// The picture as it lies in a memory surface of `part`'s size, `part` counted from the area's corner.
+Surface pictureSurface(const IconPicture& picture, const platform::Rect& part, Colorref maskColor)
+{
+    Surface source(part.right - part.left, part.bottom - part.top);
     if (picture.type() == IconPicture::TypeBitmap) {
         source.setBackgroundColor(0x000000);
         source.clear();
         const QImage& bitmap = picture.image();
-        for (int y = 0; y < std::min(height, bitmap.height()); ++y)
-            for (int x = 0; x < std::min(width, bitmap.width()); ++x)
-                source.setPixel(x, y, platform::fromQRgb(bitmap.pixel(x, y)));
+        for (int y = part.top; y < std::min(part.bottom, bitmap.height()); ++y)
+            for (int x = part.left; x < std::min(part.right, bitmap.width()); ++x)
+                source.setPixel(x - part.left, y - part.top, platform::fromQRgb(bitmap.pixel(x, y)));
         return source;
     }
     source.setBackgroundColor(maskColor);
     source.clear();
     const QImage& icon = picture.image();
-    source.drawImage(icon, {0, 0, icon.width(), icon.height()});
+    source.drawImage(icon, {-part.left, -part.top, icon.width() - part.left, icon.height() - part.top});
     return source;
 }
 
@@ -66,18 +76,24 @@ void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const 
         Width = Picture.image().width();
     if (Height < 0)
         Height = Picture.image().height();
-    const Surface source = pictureSurface(Picture, Width, Height, mask.MaskColor);
-    platform::Dib24 background = hDC.readDib(X, Y, Width, Height);
-    const platform::Dib24 picture = source.readDib(0, 0, Width, Height);
+    // Only the part that lands on the surface is worked on, however large the area.
+    const platform::Rect target = onSurface(hDC, X, Y, Width, Height);
+    const int width = target.right - target.left, height = target.bottom - target.top;
+    if (width == 0)
+        return;
+    const Surface source =
+        pictureSurface(Picture, {target.left - X, target.top - Y, target.right - X, target.bottom - Y}, mask.MaskColor);
+    platform::Dib24 background = hDC.readDib(target.left, target.top, width, height);
+    const platform::Dib24 picture = source.readDib(0, 0, width, height);
     const Colorref transparent = mask.UseMaskColor ? TransColor : platform::kInvalidColor;
-    const int stride = platform::Dib24::stride(Width);
-    for (int row = 0; row < Height; ++row) {
-        for (int column = 0; column < Width; ++column) {
+    const int stride = platform::Dib24::stride(width);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
             const std::size_t at = static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column) * 3;
             composite(&background.bits[at], &picture.bits[at], transparent, SolidColor, Grayscale);
         }
     }
-    hDC.writeDib(X, Y, background);
+    hDC.writeDib(target.left, target.top, background);
 }
 
 bool PaintIconGrayscale(Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y, int Dest_Height,

@@ -32,7 +32,7 @@ struct SkinPalette {
     std::span<const SkinTilePixel> bottomRight;
 };
 
-// Made by scripts/skin-tiles.
+// Made at build time by scripts/skin-tiles.
 extern const SkinPalette SkinIdle;
 extern const SkinPalette SkinHot;
 extern const SkinPalette SkinPressed;

@@ -1,0 +1,15 @@
+// Names on one command line that lead to the same file: the same name written twice, spelled differently
+// (`x.jpg`, `./x.jpg`) or reached through symbolic links. Such a file is written once, under its first name.
+// Hard links are names of their own: each is written, as a single name would be.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct SameFileGroups {
+    std::vector<std::string> files;           // one name per file, the first one given
+    std::vector<std::vector<size_t>> namesOf;  // per file, the indices of every name leading to it, first first
+};
+
+// A name that cannot be resolved (a missing file, say) stands for a file of its own.
+SameFileGroups groupSameFiles(const std::vector<std::string>& names);
