@@ -3,6 +3,8 @@
 #include "comment_test_support.h"
 
 #include "corvane.h"
+#include "jpeg_editor.h"
+#include "round_trip_check.h"
 
 #include <QtEndian>
 
@@ -237,6 +239,32 @@ TEST_F(CaptionWriting, LongCaptionIsCutForIptcOnACharacterBoundary)
     EXPECT_EQ(tag(path, "IPTC:CodedCharacterSet"), "\x1B%G");
     EXPECT_EQ(tag(path, "XMP-dc:Description"), text);
     EXPECT_EQ(readComment(path).text, text);
+}
+
+// Caption segments whose sizes, offsets and counts lie: reading never reaches past them, and an edit still
+// reads back exactly the text written.
+TEST(HostileCaptionSegments, NeitherCrashNorBreakTheEdit)
+{
+    const QByteArray jpeg = fixture(Format::Jpeg);
+    const QByteArray exifHeader = "Exif\0\0MM\0*"_qba;
+    const QByteArray resources = "Photoshop 3.0\0"_qba;
+    const QList<QByteArray> payloads{
+        exifHeader + "\xFF\xFF\xFF\x00"_qba,                                          // first directory past the end
+        exifHeader + "\0\0\0\x08\xFF\xFF"_qba,                                          // 65535 entries in 2 bytes
+        exifHeader + "\0\0\0\x08\0\x01\x01\x0E\0\x02\xFF\xFF\xFF\xFF\0\0\0\x08\0\0\0\0"_qba,  // description longer than all
+        resources + "8BIM\x04\x04\0\0\xFF\xFF\xFF\xF0"_qba,                           // IPTC larger than the segment
+        resources + "8BIM\x04\x04\0\0\0\0\0\x08\x1C\x02\x78\x7F\xFF" "abc"_qba,    // caption longer than its data
+        resources + "8BIM\x04\x25\0\0\0\0\0\x03xyz"_qba,                              // a digest of the wrong size
+        "http://ns.adobe.com/xap/1.0/\0<x:xmpmeta><rdf:RDF"_qba,                         // a packet cut short
+    };
+    const corvane::fuzzing::EditorFunctions editor{corvane::jpeg::readComment, corvane::jpeg::planComment};
+    for (const QByteArray& payload : payloads) {
+        const char marker = payload.startsWith("Photoshop") ? '\xED' : '\xE1';
+        const QByteArray file = withSegmentAfterJfif(jpeg, marker, payload);
+        const corvane::ByteView bytes(reinterpret_cast<const uint8_t*>(file.constData()), size_t(file.size()));
+        for (const std::string& text : {std::string("caf\xC3\xA9"), std::string()})
+            EXPECT_TRUE(corvane::fuzzing::editReadsBack(editor, bytes, text)) << payload.toHex().toStdString();
+    }
 }
 
 }
