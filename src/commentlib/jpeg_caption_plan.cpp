@@ -73,7 +73,9 @@ private:
             return fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
-        Bytes changed = exif::withDescription(block, *directory, text_);
+        // A block that holds nothing but a caption is made anew, as if erased and then written.
+        const bool onlyCaption = exif::holdsNothing(exif::withDescription(block, *directory, {}));
+        Bytes changed = onlyCaption && !text_.empty() ? exif::newBlock(text_) : exif::withDescription(block, *directory, text_);
         auto rewritten = segment(kApp1, kExifIdentifier, changed);
         if (!rewritten) {
             // An old description must not outlive the new text in the field read first.
