@@ -89,9 +89,9 @@ void CommentBatch::add(const std::string& path)
     auto replacement = std::make_unique<PendingReplacement>();
     const int32_t status =
         stageComment(path, text_, *source, *replacement, PendingReplacement::Cleanup::AlreadyDone);
-    if (status != CORVANE_OK || !replacement->prepared()) {
+    if (status < CORVANE_OK || !replacement->prepared()) {
         // Reported in its turn, after the files before it.
-        group_.push_back({index, nullptr, nullptr, status});
+        group_.push_back({index, nullptr, nullptr, status, CORVANE_OK});
         return;
     }
     // Our own new file has no name yet (or a live lock), so cleaning up after writing it is safe.
@@ -100,7 +100,7 @@ void CommentBatch::add(const std::string& path)
     source->releaseBytes();
     groupBytes_ += source->size();
     ++groupWrites_;
-    group_.push_back({index, std::move(source), std::move(replacement), CORVANE_OK});
+    group_.push_back({index, std::move(source), std::move(replacement), CORVANE_OK, status});
     if (groupWrites_ >= limits_.files || groupBytes_ >= limits_.bytes)
         startWriting();
 }
@@ -136,7 +136,7 @@ void CommentBatch::finishWriting()
     for (Pending& pending : writing_) {
         if (pending.source)
             replacedFiles_.close(pending.source->takeDescriptor());
-        report_(pending.index, pending.status);
+        report_(pending.index, pending.status == CORVANE_OK ? pending.notice : pending.status);
     }
     writing_.clear();
 }

@@ -20,21 +20,35 @@ int32_t stagePlan(SourceFile& file, const EditPlan& plan, PendingReplacement& re
     return status == CORVANE_OK ? file.checkUnchanged() : status;
 }
 
+ReadResult readFile(const std::string& path)
+{
+    SourceFile file;
+    if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
+        return readFailure(status);
+    ReadResult result = readComment(file);
+    if (result.status != CORVANE_OK)
+        return result;
+    const int32_t status = file.checkUnchanged();
+    return status == CORVANE_OK ? result : readFailure(status);
+}
+
 }
 
 int32_t readFileComment(const std::string& path, std::string& text)
 {
-    text.clear();
-    SourceFile file;
-    if (const int32_t status = SourceFile::open(path, file); status != CORVANE_OK)
-        return status;
-    ReadResult result = readComment(file);
-    if (result.status != CORVANE_OK)
-        return result.status;
-    if (const int32_t status = file.checkUnchanged(); status != CORVANE_OK)
-        return status;
+    ReadResult result = readFile(path);
     text = std::move(result.text);
-    return CORVANE_OK;
+    return result.status;
+}
+
+int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields)
+{
+    ReadResult result = readFile(path);
+    // Containers without caption fields have only their own comment.
+    if (result.fields.empty())
+        result.fields.push_back({kCommentField, std::move(result.text)});
+    fields = filledFields(std::move(result.fields));
+    return result.status;
 }
 
 int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,
@@ -47,13 +61,17 @@ int32_t stageComment(const std::string& path, std::string_view text, SourceFile&
     PlanResult planned = planComment(file, text);
     if (planned.status != CORVANE_OK)
         return planned.status;
-    if (const int32_t status = stagePlan(file, planned.plan, replacement, cleanup); status != kNeedsWholeFile)
-        return status;
-    // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
-    if (const int32_t status = file.loadWhole(); status != CORVANE_OK)
-        return status;
-    planned = planComment(file.bytes(), text);
-    return planned.status == CORVANE_OK ? stagePlan(file, planned.plan, replacement, cleanup) : planned.status;
+    int32_t status = stagePlan(file, planned.plan, replacement, cleanup);
+    if (status == kNeedsWholeFile) {
+        // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
+        if (status = file.loadWhole(); status != CORVANE_OK)
+            return status;
+        planned = planComment(file.bytes(), text);
+        if (planned.status != CORVANE_OK)
+            return planned.status;
+        status = stagePlan(file, planned.plan, replacement, cleanup);
+    }
+    return status == CORVANE_OK ? planned.notice : status;
 }
 
 int32_t writeFileComment(const std::string& path, std::string_view text)
@@ -61,9 +79,10 @@ int32_t writeFileComment(const std::string& path, std::string_view text)
     SourceFile file;
     PendingReplacement replacement;
     const int32_t status = stageComment(path, text, file, replacement, PendingReplacement::Cleanup::ThisFile);
-    if (status != CORVANE_OK || !replacement.prepared())
+    if (status < CORVANE_OK || !replacement.prepared())
         return status;
-    return commitReplacement(file, replacement);
+    const int32_t committed = commitReplacement(file, replacement);
+    return committed == CORVANE_OK ? status : committed;
 }
 
 }

@@ -15,10 +15,13 @@ namespace corvane {
 inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
 
 int32_t readFileComment(const std::string& path, std::string& text);
+// Every caption field of the file that holds text, with the field's name.
+int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields);
 // An empty text removes the comment.
 int32_t writeFileComment(const std::string& path, std::string_view text);
 // The first steps of a write: the file opened, the edit that makes `text` its comment planned, and unless that
-// changes nothing, the new file written beside the original (then `replacement.prepared()`).
+// changes nothing, the new file written beside the original (then `replacement.prepared()`). CORVANE_PARTIAL
+// (positive) when the edit leaves a caption field without the text.
 int32_t stageComment(const std::string& path, std::string_view text, SourceFile& file,
                      PendingReplacement& replacement, PendingReplacement::Cleanup cleanup);
 

@@ -1,10 +1,13 @@
 /*
- * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files.
+ * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files. The
+ * comment is kept in step with the caption fields other photo programs read: EXIF ImageDescription, XMP
+ * dc:description and IPTC Caption-Abstract, where the format has them.
  *
  * Plain C interface, usable from any language. Texts are NUL-terminated UTF-8. Paths and the comment are
  * passed "by reference": the address of a variable that points to the NUL-terminated text.
  *
- * Every call returns a status: CORVANE_OK (0) or one of the negative codes below. FillString returns the
+ * Every call returns a status: CORVANE_OK (0), CORVANE_PARTIAL (1, written but a caption field could not take
+ * the text) or one of the negative codes below. FillString returns the
  * comment's full length in bytes (>= 0) instead of CORVANE_OK, so a caller can tell a truncated read and retry
  * with a bigger buffer. A file is never written unless the whole edit succeeds; a file the library cannot parse
  * is never written at all.
@@ -30,6 +33,8 @@ extern "C" {
 
 enum corvane_status {
     CORVANE_OK = 0,
+    CORVANE_PARTIAL = 1,         /* written, but a caption field could not take the text (its metadata segment
+                                    would outgrow 64 KB, or could not be parsed); the other fields have it */
     CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
     CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */

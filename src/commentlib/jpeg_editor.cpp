@@ -1,6 +1,9 @@
 #include "jpeg_editor.h"
 
+#include "foreign_text.h"
+#include "jpeg_caption_plan.h"
 #include "jpeg_layout.h"
+#include "replacement_list.h"
 #include "utf8.h"
 
 namespace corvane::jpeg {
@@ -55,25 +58,29 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
-    return planFor(file.size(), *layout, text);
+    return planFor(file, file.size(), *layout, text);
 }
 
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
-    return {CORVANE_OK, joinedFirstComment(file, layout.comments)};
+    std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout.metadata));
+    fields.push_back({kCommentField, handedOver(joinedFirstComment(file, layout.comments))});
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
-PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text)
+PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text)
 {
-    std::vector<SourceRange> removals;
+    CaptionEdits captions = captionEdits(file, layout, text);
+    std::vector<Replacement> edits = std::move(captions.edits);
     for (const CommentSegment& comment : layout.comments)
-        removals.push_back(comment.whole);
-    EditPlan plan(fileSize);
-    spliceInto(plan, removals, layout.insertAt, commentSegments(text));
+        edits.push_back({comment.whole.offset, comment.whole.length, {}});
+    edits.push_back({layout.insertAt, 0, commentSegments(text)});
+    EditPlan plan = planOf(fileSize, std::move(edits));
     if (!layout.multiPictureIndex)
-        return {CORVANE_OK, std::move(plan)};
+        return {CORVANE_OK, std::move(plan), captions.notice};
     std::optional<EditPlan> followed = followedByIndex(plan, *layout.multiPictureIndex);
-    return followed ? PlanResult{CORVANE_OK, std::move(*followed)} : planFailure(CORVANE_E_UNSUPPORTED);
+    return followed ? PlanResult{CORVANE_OK, std::move(*followed), captions.notice} : planFailure(CORVANE_E_UNSUPPORTED);
 }
 
 }

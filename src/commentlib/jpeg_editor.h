@@ -1,5 +1,6 @@
-// JPEG: the comment lives in COM segments placed after the leading APPn segments. A text longer than one
-// segment holds (65533 bytes) is written as consecutive COM segments and read back joined.
+// JPEG: the comment lives in COM segments placed after the leading APPn segments, and in the caption fields
+// of the EXIF, XMP and IPTC segments. A text longer than one segment holds (65533 bytes) is written as
+// consecutive COM segments and read back joined.
 #pragma once
 
 #include "editor_result.h"
@@ -16,6 +17,7 @@ PlanResult planComment(ByteView file, std::string_view text);
 
 // The same from a layout already parsed; `file` needs to hold only the bytes the layout's comments cover.
 ReadResult commentOf(ByteView file, const Layout& layout);
-PlanResult planFor(uint64_t fileSize, const Layout& layout, std::string_view text);
+// `file` holds at least the segments before the image data of a file of `fileSize` bytes.
+PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text);
 
 }

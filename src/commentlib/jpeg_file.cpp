@@ -41,11 +41,12 @@ ReadResult readComment(SourceFile& file)
     Header header;
     if (const int32_t status = loadHeader(file, header); status != CORVANE_OK)
         return readFailure(status);
-    if (!header.layout.comments.empty())
-        return commentOf(file.bytes(), header.layout);
+    ReadResult fromHeader = commentOf(file.bytes(), header.layout);
+    if (!header.layout.comments.empty() || !fromHeader.text.empty())
+        return fromHeader;
     switch (const int32_t status = checkUnreadPart(file, imageData(header))) {
     case CORVANE_OK:
-        return {CORVANE_OK, {}};
+        return fromHeader;
     case kNeedsWholeFile:
         return readWhole(file);
     default:
@@ -58,7 +59,7 @@ PlanResult planComment(SourceFile& file, std::string_view text)
     Header header;
     if (const int32_t status = loadHeader(file, header); status != CORVANE_OK)
         return planFailure(status);
-    PlanResult planned = planFor(file.size(), header.layout, text);
+    PlanResult planned = planFor(file.bytes(), file.size(), header.layout, text);
     if (planned.status == CORVANE_OK)
         planned.plan.leaveUnread(header.scanStart, imageData(header).check);
     return planned;

@@ -89,6 +89,8 @@ private:
             inLeadingApps_ = false;
             return;
         }
+        noteMetadataSegment(layout_.metadata, file_, segment.marker, {segment.offset, segment.end - segment.offset},
+                            segment.payload);
         if (isMultiPictureIndex(segment.marker, file_.subspan(segment.payload, segment.end - segment.payload)) &&
             !layout_.multiPictureIndex) {
             layout_.multiPictureIndex = MultiPictureIndex{{segment.offset, segment.end - segment.offset},

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edit_plan.h"
+#include "jpeg_metadata.h"
 #include "multi_picture_index.h"
 
 #include <optional>
@@ -20,6 +21,7 @@ struct Layout {
     uint64_t insertAt = 2;              // where a new comment goes: after the leading APPn segments
     // A multi-picture index (APP2 "MPF") locates later pictures by their distance from itself: an edit rewrites it.
     std::optional<MultiPictureIndex> multiPictureIndex;
+    MetadataSegments metadata;  // found before the image data
 };
 
 std::optional<Layout> parseLayout(ByteView file);

@@ -1,7 +1,9 @@
 #include "png_editor.h"
 
 #include "png_layout.h"
+#include "replacement_list.h"
 #include "utf8.h"
+#include "xmp_packet.h"
 #include "zlib_support.h"
 
 namespace corvane::png {
@@ -64,6 +66,15 @@ std::optional<std::string> decodeComment(ByteView file, const Chunk& chunk)
     return decodeLatin1Text(body, chunk.type == "zTXt");
 }
 
+// The text of the first of `chunks` that can be decoded.
+std::string firstText(ByteView file, const std::vector<Chunk>& chunks)
+{
+    for (const Chunk& textChunk : chunks)
+        if (auto text = decodeComment(file, textChunk))
+            return std::move(*text);
+    return {};
+}
+
 Bytes chunk(std::string_view type, const Bytes& data)
 {
     Bytes out;
@@ -89,6 +100,46 @@ Bytes commentChunk(std::string_view text)
     return chunk("iTXt", data);
 }
 
+// iTXt, uncompressed, with the XMP packet.
+Bytes xmpChunk(std::string_view packet)
+{
+    Bytes data;
+    appendText(data, kXmpKeyword);
+    data.insert(data.end(), {0, 0, 0, 0, 0});  // keyword end, not compressed, method 0, no language, no translation
+    appendText(data, packet);
+    return chunk("iTXt", data);
+}
+
+struct XmpEdit {
+    std::optional<Replacement> edit;  // nothing when the packet cannot be parsed
+    bool complete = true;             // false when the packet could not take the text
+};
+
+// The XMP chunk rewritten with the description (removed when nothing else is left in it), or a new one before
+// the image data. A packet that already holds the text is left as it is; one that cannot carry it loses its
+// old description, which must not outlive the new text.
+XmpEdit xmpEdit(ByteView file, const Layout& layout, std::string_view text)
+{
+    const Chunk* existing = layout.xmp.empty() ? nullptr : &layout.xmp.front();
+    const std::string packet = existing ? firstText(file, layout.xmp) : std::string();
+    const auto current = xmp::descriptionOf(packet);
+    if (!current)
+        return {std::nullopt, false};
+    const uint64_t at = existing ? existing->offset : layout.firstImageData;
+    const uint64_t length = existing ? existing->totalLength() : 0;
+    if (*current == text && (existing || text.empty()))
+        return {Replacement{at, 0, {}}};
+    XmpEdit result;
+    auto changed = xmp::withDescription(packet, text);
+    if (!changed) {
+        result.complete = false;
+        changed = xmp::withDescription(packet, {});
+    }
+    if (changed)
+        result.edit = Replacement{at, existing ? length : 0, changed->empty() ? Bytes{} : xmpChunk(*changed)};
+    return result;
+}
+
 }
 
 bool looksLike(ByteView file)
@@ -101,10 +152,12 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    for (const Chunk& comment : layout->comments)
-        if (auto text = decodeComment(file, comment))
-            return {CORVANE_OK, std::move(*text)};
-    return {CORVANE_OK, {}};
+    const std::string packet = firstText(file, layout->xmp);
+    std::vector<CaptionField> fields{{kXmpDescriptionField, xmp::descriptionOf(packet).value_or(std::string())},
+                                     {kPngDescriptionField, firstText(file, layout->descriptions)},
+                                     {kCommentField, firstText(file, layout->comments)}};
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
 PlanResult planComment(ByteView file, std::string_view text)
@@ -112,12 +165,19 @@ PlanResult planComment(ByteView file, std::string_view text)
     const auto layout = parseLayout(file);
     if (!layout)
         return planFailure(CORVANE_E_DAMAGED);
-    std::vector<SourceRange> removals;
+    std::vector<Replacement> edits;
     for (const Chunk& comment : layout->comments)
-        removals.push_back({comment.offset, comment.totalLength()});
-    EditPlan plan(file.size());
-    spliceInto(plan, removals, layout->firstImageData, text.empty() ? Bytes{} : commentChunk(text));
-    return {CORVANE_OK, std::move(plan)};
+        edits.push_back({comment.offset, comment.totalLength(), {}});
+    // Nothing is left for a reader to take for a caption after an erase.
+    if (text.empty())
+        for (const Chunk& description : layout->descriptions)
+            edits.push_back({description.offset, description.totalLength(), {}});
+    XmpEdit xmp = xmpEdit(file, *layout, text);
+    if (xmp.edit)
+        edits.push_back(std::move(*xmp.edit));
+    edits.push_back({layout->firstImageData, 0, text.empty() ? Bytes{} : commentChunk(text)});
+    // A packet that cannot be parsed is left alone; the comment still takes the text.
+    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.complete ? CORVANE_OK : CORVANE_PARTIAL};
 }
 
 }

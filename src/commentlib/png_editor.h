@@ -1,5 +1,6 @@
 // PNG: the comment is a text chunk with the keyword "Comment": tEXt for ASCII text, iTXt (UTF-8) otherwise,
-// placed before the first IDAT. Reading also accepts zTXt and compressed iTXt.
+// placed before the first IDAT, and dc:description in the XMP chunk. Reading also accepts zTXt and compressed
+// iTXt, and takes the XMP description first, then a "Description" text, then the comment.
 #pragma once
 
 #include "editor_result.h"
@@ -10,7 +11,7 @@ namespace corvane::png {
 
 bool looksLike(ByteView file);
 ReadResult readComment(ByteView file);
-// An empty text erases every comment chunk.
+// An empty text erases every comment and description chunk and the XMP description.
 PlanResult planComment(ByteView file, std::string_view text);
 
 }

@@ -20,9 +20,9 @@ bool isTextChunk(std::string_view type)
 }
 
 // Keywords are case-sensitive by the format, but some writers store "comment"; both mean the same.
-bool hasCommentKeyword(ByteView file, const Chunk& chunk)
+// `keyword` is given in lower case.
+bool hasKeyword(ByteView file, const Chunk& chunk, std::string_view keyword)
 {
-    constexpr std::string_view keyword = "comment";
     if (chunk.dataLength <= keyword.size())
         return false;
     const std::string_view data = asText(file.subspan(chunk.dataOffset(), keyword.size() + 1));
@@ -61,8 +61,12 @@ std::optional<Layout> parseLayout(ByteView file)
             seenImageData = true;
             layout.firstImageData = chunk->offset;
         }
-        if (isTextChunk(chunk->type) && hasCommentKeyword(file, *chunk))
+        if (isTextChunk(chunk->type) && hasKeyword(file, *chunk, "comment"))
             layout.comments.push_back(*chunk);
+        if (isTextChunk(chunk->type) && hasKeyword(file, *chunk, "description"))
+            layout.descriptions.push_back(*chunk);
+        if (chunk->type == "iTXt" && hasKeyword(file, *chunk, "xml:com.adobe.xmp"))
+            layout.xmp.push_back(*chunk);
         offset += chunk->totalLength();
     }
 }

@@ -19,9 +19,12 @@ struct Chunk {
 
 struct Layout {
     std::vector<Chunk> comments;  // tEXt, zTXt and iTXt chunks whose keyword is "Comment"
+    std::vector<Chunk> descriptions;  // ... whose keyword is "Description"
+    std::vector<Chunk> xmp;           // iTXt chunks whose keyword is "XML:com.adobe.xmp"
     uint64_t firstImageData = 0;  // offset of the first IDAT chunk
 };
 
+inline constexpr std::string_view kXmpKeyword = "XML:com.adobe.xmp";
 inline constexpr std::string_view kSignature{"\x89PNG\r\n\x1A\n", 8};
 
 std::optional<Layout> parseLayout(ByteView file);

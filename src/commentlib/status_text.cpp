@@ -2,6 +2,8 @@
 
 extern "C" const char* corvane_strerror(int32_t status)
 {
+    if (status == CORVANE_PARTIAL)
+        return "written, but one caption field could not hold the text (see corvane-comment show)";
     if (status >= 0)
         return "success";
     switch (status) {

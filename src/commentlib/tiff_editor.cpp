@@ -1,6 +1,7 @@
 #include "tiff_editor.h"
 
 #include "tiff_layout.h"
+#include "tiff_metadata.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,66 +18,109 @@ void padToWord(Bytes& out, uint64_t base)
         out.push_back(0);
 }
 
-// Where the rewrite may start: the end of the file, or the start of a first IFD (and its description) that
-// already ends the file and that nothing else refers to.
-uint64_t reusableTail(const Layout& layout, uint64_t fileSize)
+uint64_t typeSize(uint16_t type)
+{
+    return type == 3 ? 2 : type == 4 ? 4 : 1;
+}
+
+bool outOfLine(const Entry& entry) { return entry.value.offset != entry.offset + 8; }
+
+const Entry* entryFor(const Layout& layout, uint16_t tag)
+{
+    const auto found = std::find_if(layout.firstIfdEntries.begin(), layout.firstIfdEntries.end(),
+                                    [&](const Entry& entry) { return entry.tag == tag; });
+    return found == layout.firstIfdEntries.end() ? nullptr : &*found;
+}
+
+// The old values of the changed tags, which nothing refers to once the directory is rewritten.
+std::vector<SourceRange> replacedValues(const Layout& layout, const std::vector<NewValue>& changed)
+{
+    std::vector<SourceRange> values;
+    for (const NewValue& value : changed)
+        if (const Entry* entry = entryFor(layout, value.tag); entry && outOfLine(*entry))
+            values.push_back(entry->value);
+    return values;
+}
+
+bool sameRange(const SourceRange& a, const SourceRange& b) { return a.offset == b.offset && a.length == b.length; }
+
+// What else the file refers to: every reference but the changed tags' old values.
+std::vector<SourceRange> otherReferences(const Layout& layout, const std::vector<SourceRange>& replaced)
+{
+    std::vector<SourceRange> others;
+    for (const SourceRange& range : layout.referenced)
+        if (std::none_of(replaced.begin(), replaced.end(), [&](const SourceRange& old) { return sameRange(old, range); }))
+            others.push_back(range);
+    return others;
+}
+
+// Where the rewrite may start: the end of the file, or the start of a first IFD (and the replaced values just
+// before it) that already ends the file and that nothing else refers to.
+uint64_t reusableTail(const Layout& layout, uint64_t fileSize, const std::vector<SourceRange>& replaced,
+                      const std::vector<SourceRange>& others)
 {
     if (layout.firstIfdEnd != fileSize)
         return fileSize;
     uint64_t cut = layout.firstIfd;
-    if (const Entry* description = layout.description()) {
-        const uint64_t valueEnd = description->value.offset + description->value.length;
-        if (description->value.offset < cut && (valueEnd == cut || valueEnd + 1 == cut))
-            cut = description->value.offset;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const SourceRange& value : replaced) {
+            const uint64_t valueEnd = value.offset + value.length;
+            if (value.offset < cut && (valueEnd == cut || valueEnd + 1 == cut)) {
+                cut = value.offset;
+                moved = true;
+            }
+        }
     }
-    const bool referencedInTail = std::any_of(layout.referenced.begin(), layout.referenced.end(),
+    const bool referencedInTail = std::any_of(others.begin(), others.end(),
                                               [&](const SourceRange& range) { return range.offset + range.length > cut; });
     return referencedInTail ? fileSize : cut;
 }
 
-Bytes descriptionEntry(Endian endian, uint32_t count, uint32_t valueOffset, std::string_view inlineText)
+Bytes newEntry(Endian endian, const NewValue& value, uint32_t valueOffset)
 {
     Bytes out;
-    appendU16(out, kImageDescription, endian);
-    appendU16(out, kAscii, endian);
-    appendU32(out, count, endian);
-    if (inlineText.size() + 1 > 4) {
+    appendU16(out, value.tag, endian);
+    appendU16(out, value.type, endian);
+    appendU32(out, uint32_t(value.value->size() / typeSize(value.type)), endian);
+    if (value.value->size() > 4) {
         appendU32(out, valueOffset, endian);
         return out;
     }
-    appendText(out, inlineText);
+    out.insert(out.end(), value.value->begin(), value.value->end());
     out.resize(kEntrySize, 0);
     return out;
 }
 
-// The new first IFD's tail block: [pad][description + NUL][pad][IFD], starting at `base`.
-Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, std::string_view text,
+bool isChanged(const std::vector<NewValue>& changed, uint16_t tag)
+{
+    return std::any_of(changed.begin(), changed.end(), [&](const NewValue& value) { return value.tag == tag; });
+}
+
+// The new first IFD's tail block: [pad][each new value][pad][IFD], starting at `base`.
+Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, const std::vector<NewValue>& changed,
                          uint64_t& directoryOffset)
 {
     Bytes out;
-    padToWord(out, base);
-    const uint64_t textOffset = base + out.size();
-    const uint32_t count = uint32_t(text.size() + 1);
-    if (!text.empty() && count > 4) {
-        appendText(out, text);
-        out.push_back(0);
+    std::vector<std::pair<uint16_t, Bytes>> entries;
+    for (const NewValue& value : changed) {
+        if (!value.value)
+            continue;
         padToWord(out, base);
+        const uint64_t valueOffset = base + out.size();
+        if (value.value->size() > 4)
+            out.insert(out.end(), value.value->begin(), value.value->end());
+        entries.emplace_back(value.tag, newEntry(layout.endian, value, uint32_t(valueOffset)));
     }
+    padToWord(out, base);
     directoryOffset = base + out.size();
-    std::vector<Bytes> entries;
     for (const Entry& entry : layout.firstIfdEntries)
-        if (entry.tag != kImageDescription)
-            entries.emplace_back(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize);
-    if (!text.empty()) {
-        const auto position = std::find_if(layout.firstIfdEntries.begin(), layout.firstIfdEntries.end(),
-                                           [](const Entry& entry) { return entry.tag > kImageDescription; });
-        const auto before = std::count_if(layout.firstIfdEntries.begin(), position,
-                                          [](const Entry& entry) { return entry.tag != kImageDescription; });
-        entries.insert(entries.begin() + before, descriptionEntry(layout.endian, count, uint32_t(textOffset), text));
-    }
+        if (!isChanged(changed, entry.tag))
+            entries.emplace_back(entry.tag, Bytes(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize));
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     appendU16(out, uint16_t(entries.size()), layout.endian);
-    for (const Bytes& entry : entries)
-        out.insert(out.end(), entry.begin(), entry.end());
+    for (const auto& entry : entries)
+        out.insert(out.end(), entry.second.begin(), entry.second.end());
     appendU32(out, layout.nextIfd, layout.endian);
     return out;
 }
@@ -86,28 +130,33 @@ bool overlaps(const SourceRange& a, const SourceRange& b)
     return a.offset < b.offset + b.length && b.offset < a.offset + a.length;
 }
 
-// The old first IFD and its description, which nothing refers to once the header points at the rewritten
-// one. Their bytes are blanked, so an erased comment cannot be found in the file; whatever lies at or after
-// `cut` is rewritten anyway.
-std::vector<SourceRange> leftUnused(const Layout& layout, uint64_t cut)
+// The old first IFD and the changed tags' old values, which nothing refers to once the header points at the
+// rewritten one. Their bytes are blanked, so an erased comment cannot be found in the file; whatever lies at
+// or after `cut` is rewritten anyway.
+std::vector<SourceRange> leftUnused(const Layout& layout, uint64_t cut, const std::vector<SourceRange>& replaced,
+                                    const std::vector<SourceRange>& others)
 {
     std::vector<SourceRange> candidates{{layout.firstIfd, layout.firstIfdEnd - layout.firstIfd}};
-    if (const Entry* description = layout.description(); description && description->value.offset != description->offset + 8)
-        candidates.push_back(description->value);
+    candidates.insert(candidates.end(), replaced.begin(), replaced.end());
     std::vector<SourceRange> unused;
     for (SourceRange range : candidates) {
         range.length = range.offset >= cut ? 0 : std::min(range.length, cut - range.offset);
-        const bool stillReferenced = std::any_of(layout.referenced.begin(), layout.referenced.end(),
+        const bool stillReferenced = std::any_of(others.begin(), others.end(),
                                                  [&](const SourceRange& used) { return overlaps(range, used); });
         if (range.length > 0 && !stillReferenced)
             unused.push_back(range);
     }
     std::sort(unused.begin(), unused.end(), [](const auto& a, const auto& b) { return a.offset < b.offset; });
-    if (unused.size() == 2 && overlaps(unused[0], unused[1])) {
-        const uint64_t end = std::max(unused[0].offset + unused[0].length, unused[1].offset + unused[1].length);
-        unused = {{unused[0].offset, end - unused[0].offset}};
+    std::vector<SourceRange> merged;
+    for (const SourceRange& range : unused) {
+        if (!merged.empty() && merged.back().offset + merged.back().length >= range.offset) {
+            const uint64_t end = std::max(merged.back().offset + merged.back().length, range.offset + range.length);
+            merged.back().length = end - merged.back().offset;
+            continue;
+        }
+        merged.push_back(range);
     }
-    return unused;
+    return merged;
 }
 
 }
@@ -140,33 +189,38 @@ std::optional<SourceRange> descriptionText(const Layout& layout)
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
     const auto text = descriptionText(layout);
-    if (!text)
-        return {CORVANE_OK, {}};
-    const std::string_view value = asText(file.subspan(text->offset, text->length));
-    return {CORVANE_OK, std::string(value.substr(0, value.find('\0')))};
+    const std::string_view description = text ? asText(file.subspan(text->offset, text->length)) : std::string_view();
+    std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout, description));
+    std::string caption = chosenCaption(fields);
+    return {CORVANE_OK, std::move(caption), std::move(fields)};
 }
 
 PlanResult planFor(ByteView file, const Layout& layout, std::string_view text)
 {
-    const bool hasDescription = layout.description() != nullptr;
-    if (text.empty() && !hasDescription)
-        return {CORVANE_OK, EditPlan(file.size())};
-    const size_t entryCount = layout.firstIfdEntries.size() - (hasDescription ? 1 : 0) + (text.empty() ? 0 : 1);
+    const CaptionValues captions = captionValues(file, layout, text);
+    const std::vector<NewValue>& changed = captions.changed;
+    if (changed.empty())
+        return {CORVANE_OK, EditPlan(file.size()), captions.notice};
+    size_t entryCount = layout.firstIfdEntries.size();
+    for (const NewValue& value : changed)
+        entryCount = entryCount - (entryFor(layout, value.tag) ? 1 : 0) + (value.value ? 1 : 0);
     if (entryCount == 0 || entryCount > std::numeric_limits<uint16_t>::max())
         return planFailure(CORVANE_E_UNSUPPORTED);
-    const uint64_t cut = reusableTail(layout, file.size());
+    const std::vector<SourceRange> replaced = replacedValues(layout, changed);
+    const std::vector<SourceRange> others = otherReferences(layout, replaced);
+    const uint64_t cut = reusableTail(layout, file.size(), replaced, others);
     uint64_t directoryOffset = 0;
-    Bytes tail = rewrittenDirectory(file, layout, cut, text, directoryOffset);
+    Bytes tail = rewrittenDirectory(file, layout, cut, changed, directoryOffset);
     if (cut + tail.size() > std::numeric_limits<uint32_t>::max())
         return planFailure(CORVANE_E_TOO_LARGE);
     EditPlan plan(file.size());
     Bytes header;
     appendU32(header, uint32_t(directoryOffset), layout.endian);
     plan.replace(4, 4, std::move(header));
-    for (const SourceRange& range : leftUnused(layout, cut))
+    for (const SourceRange& range : leftUnused(layout, cut, replaced, others))
         plan.replace(range.offset, range.length, Bytes(range.length, 0));
     plan.replace(cut, file.size() - cut, std::move(tail));
-    return {CORVANE_OK, std::move(plan)};
+    return {CORVANE_OK, std::move(plan), captions.notice};
 }
 
 }

@@ -1,6 +1,7 @@
 #include "tiff_file.h"
 
 #include "tiff_editor.h"
+#include "tiff_metadata.h"
 
 namespace corvane::tiff {
 
@@ -29,10 +30,16 @@ int32_t parseHeld(SourceFile& file, std::optional<Layout>& layout)
     return layout ? CORVANE_OK : CORVANE_E_DAMAGED;
 }
 
+// The description and the other caption fields' values.
 int32_t loadDescription(SourceFile& file, const Layout& layout)
 {
-    const auto text = descriptionText(layout);
-    return text ? file.loadRange(text->offset, text->length) : CORVANE_OK;
+    std::vector<SourceRange> ranges = metadataValues(layout);
+    if (const auto text = descriptionText(layout))
+        ranges.push_back(*text);
+    for (const SourceRange& range : ranges)
+        if (const int32_t status = file.loadRange(range.offset, range.length); status != CORVANE_OK)
+            return status;
+    return CORVANE_OK;
 }
 
 }

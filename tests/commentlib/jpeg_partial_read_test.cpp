@@ -187,7 +187,7 @@ TEST_F(PartialReads, LargeImageDataIsWalkedBesideTheCopy)
     const QString path = store("large.jpg", original);
     ASSERT_EQ(setComment(path, "large"), CORVANE_OK);
     const QByteArray written = readFile(path);
-    EXPECT_EQ(written.size(), original.size() + 4 + 5);
+    EXPECT_EQ(written.indexOf("\xFF\xFE\x00\x07large") + 9, written.indexOf("\xFF\xDB")) << "the comment ends the header";
     EXPECT_EQ(written.right(original.size() - 20), original.right(original.size() - 20));
     ASSERT_EQ(eraseComment(path), CORVANE_OK);
     EXPECT_EQ(readFile(path), original);

@@ -35,9 +35,16 @@ protected:
         writeFile(path, original);
     }
 
+    // A JPEG's EXIF and XMP segments cannot hold a text longer than a segment: the rest still do, and the
+    // status says so.
+    int32_t expectedSetStatus(const std::string& text) const
+    {
+        return GetParam() == Format::Jpeg && text.size() > 65000 ? CORVANE_PARTIAL : CORVANE_OK;
+    }
+
     void expectStoredAs(const std::string& text)
     {
-        ASSERT_EQ(setComment(path, text), CORVANE_OK);
+        ASSERT_EQ(setComment(path, text), expectedSetStatus(text));
         const Comment read = readComment(path);
         EXPECT_EQ(read.status, int32_t(text.size()));
         EXPECT_EQ(read.text, text);
@@ -120,7 +127,7 @@ class SetThenErase : public RoundTrip {};
 TEST_P(SetThenErase, GivesBackTheOriginalBytes)
 {
     for (const std::string& text : {kTwoLines, kNonAscii, longComment()}) {
-        ASSERT_EQ(setComment(path, text), CORVANE_OK);
+        ASSERT_EQ(setComment(path, text), expectedSetStatus(text));
         ASSERT_NE(readFile(path), original);
         ASSERT_EQ(eraseComment(path), CORVANE_OK);
         EXPECT_EQ(readFile(path), original);

@@ -57,7 +57,7 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
         version.command = Command::Version;
         return version;
     }
-    if (command != "get" && command != "set" && command != "erase")
+    if (command != "get" && command != "show" && command != "set" && command != "erase")
         return failure("unknown command '" + command + "'");
     if (const auto error = takeOperands(words))
         return failure(*error);
@@ -66,7 +66,7 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
     if (words.empty())
         return failure(command + " needs at least one file");
     Invocation invocation;
-    invocation.command = command == "get" ? Command::Get : Command::Erase;
+    invocation.command = command == "get" ? Command::Get : command == "show" ? Command::Show : Command::Erase;
     invocation.files = std::move(words);
     return invocation;
 }
@@ -78,6 +78,9 @@ const char* usageText()
            "\n"
            "  get FILE...          print each file's comment followed by a newline\n"
            "                       (with several files, each is headed by '==> FILE <==')\n"
+           "  show FILE...         print each caption field of each file that holds text, one per line as\n"
+           "                       'FIELD: TEXT', so you can see what other programs show and whether the\n"
+           "                       fields agree\n"
            "  set TEXT FILE...     make TEXT the comment of every FILE; an empty TEXT erases it\n"
            "  set - FILE...        the same, with the text read from standard input, byte for byte\n"
            "  set FILE             the same for one file, text from standard input\n"
@@ -85,6 +88,15 @@ const char* usageText()
            "  --help               show this text\n"
            "  --version            show the program's version\n"
            "  --                   ends the options: every later word is a text or a file name\n"
+           "\n"
+           "The comment is a caption that other photo programs show too. It is read from the first field that\n"
+           "holds one: for JPEG and TIFF, EXIF ImageDescription (not a camera's fixed words such as 'SONY DSC'),\n"
+           "XMP dc:description, IPTC Caption-Abstract (before XMP when the IPTC digest shows that IPTC was\n"
+           "edited last), then the JPEG COM segment; for PNG, XMP dc:description, then the 'Description' and\n"
+           "'Comment' texts; for GIF its comment extension and for BMP our own trailer.\n"
+           "set and erase write (or remove) the text in every one of these fields the format has, IPTC only\n"
+           "where the file already has IPTC (cut to 2000 bytes). When a JPEG's EXIF or XMP segment cannot hold\n"
+           "the text (64 KB), the other fields still get it and that file is reported, with exit status 0.\n"
            "\n"
            "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
            "refused, and so is one longer than 16 MiB.\n"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class Command { Help, Version, Get, Set, Erase };
+enum class Command { Help, Version, Get, Show, Set, Erase };
 
 struct Invocation {
     Command command = Command::Help;

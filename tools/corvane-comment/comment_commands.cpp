@@ -64,6 +64,25 @@ int getComments(const std::vector<std::string>& files)
     return standardOutputStatus() | failed;
 }
 
+int showCaptions(const std::vector<std::string>& files)
+{
+    int failed = 0;
+    for (const std::string& file : files) {
+        std::vector<corvane::CaptionField> fields;
+        if (const int32_t status = corvane::readFileCaptions(file, fields); status < 0) {
+            tell(file, corvane_strerror(status));
+            failed = 1;
+            continue;
+        }
+        std::string listing = "==> " + escapedName(file) + " <==\n";
+        for (const corvane::CaptionField& field : fields)
+            listing += std::string(field.name) + ": " + field.text + '\n';
+        if (!print(listing))
+            break;
+    }
+    return standardOutputStatus() | failed;
+}
+
 int setComments(const std::string& text, const std::vector<std::string>& files)
 {
     if (const std::string problem = textProblem(text); !problem.empty()) {
@@ -86,7 +105,8 @@ int setComments(const std::string& text, const std::vector<std::string>& files)
             else if (name != names.front())
                 tell(files[name], ("the same file as " + escapedName(files[names.front()]) + ", written once").c_str());
         }
-        failed |= status != CORVANE_OK;
+        // A file written with a caption field left out is reported but counts as done.
+        failed |= status < CORVANE_OK;
     });
     for (const std::string& file : groups.files)
         batch.add(file);

@@ -1,4 +1,4 @@
-// The three commands of corvane-comment. Each handles every file even after a failure, reports failures on
+// The commands of corvane-comment. Each handles every file even after a failure, reports failures on
 // standard error naming the file and the reason, and returns the exit status.
 #pragma once
 
@@ -6,5 +6,7 @@
 #include <vector>
 
 int getComments(const std::vector<std::string>& files);
+// Each file's caption fields that hold text, under a heading naming the file.
+int showCaptions(const std::vector<std::string>& files);
 // An empty text erases.
 int setComments(const std::string& text, const std::vector<std::string>& files);

@@ -34,6 +34,8 @@ int main(int argc, char** argv)
         return std::fflush(stdout) == 0 ? 0 : 1;
     case Command::Get:
         return getComments(invocation.files);
+    case Command::Show:
+        return showCaptions(invocation.files);
     case Command::Set:
         return invocation.text ? setComments(*invocation.text, invocation.files) : setFromStandardInput(invocation.files);
     case Command::Erase:

@@ -1,0 +1,158 @@
+#include "jpeg_caption_plan.h"
+
+#include "exif_description.h"
+#include "iptc_caption.h"
+#include "replacement_list.h"
+#include "xmp_packet.h"
+
+
+namespace corvane::jpeg {
+
+namespace {
+
+constexpr size_t kMaxPayload = 65533;  // the length field (at most 0xFFFF) counts its own two bytes
+constexpr uint8_t kApp1 = 0xE1, kApp13 = 0xED;
+
+ByteView bodyOf(ByteView file, const MetadataSegment& segment)
+{
+    return file.subspan(segment.body.offset, segment.body.length);
+}
+
+std::optional<Bytes> segment(uint8_t marker, std::string_view identifier, ByteView body)
+{
+    if (identifier.size() + body.size() > kMaxPayload)
+        return std::nullopt;
+    Bytes out{0xFF, marker};
+    appendU16(out, uint16_t(identifier.size() + body.size() + 2), Endian::Big);
+    appendText(out, identifier);
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
+
+ByteView asBytes(std::string_view text)
+{
+    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+// The segment for the packet with `text` as its description; empty when no property is left, nothing when
+// the packet cannot be parsed or the segment would be too large.
+std::optional<Bytes> xmpSegment(std::string_view packet, std::string_view text)
+{
+    const auto changed = xmp::withDescription(packet, text);
+    if (!changed)
+        return std::nullopt;
+    return changed->empty() ? Bytes{} : segment(kApp1, kXmpIdentifier, asBytes(*changed));
+}
+
+class Planner {
+public:
+    Planner(ByteView file, const Layout& layout, std::string_view text) : file_(file), layout_(layout), text_(text) {}
+
+    CaptionEdits run()
+    {
+        planExif();
+        planXmp();
+        planIptc();
+        sortEdits();
+        return std::move(result_);
+    }
+
+private:
+    void planExif()
+    {
+        const auto& existing = layout_.metadata.exif;
+        if (!existing) {
+            if (text_.empty())
+                return;
+            const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_));
+            return created ? insert(layout_.metadata.newSegmentsAt, *created) : fieldLeftOut();
+        }
+        const ByteView block = bodyOf(file_, *existing);
+        const auto directory = exif::parseFirstDirectory(block);
+        if (!directory)
+            return fieldLeftOut();
+        if (text_.empty() && !directory->descriptionEntry)
+            return;
+        // A block that holds nothing but a caption is made anew, as if erased and then written.
+        const bool onlyCaption = exif::holdsNothing(exif::withDescription(block, *directory, {}));
+        Bytes changed = onlyCaption && !text_.empty() ? exif::newBlock(text_) : exif::withDescription(block, *directory, text_);
+        auto rewritten = segment(kApp1, kExifIdentifier, changed);
+        if (!rewritten) {
+            // An old description must not outlive the new text in the field read first.
+            fieldLeftOut();
+            changed = exif::withDescription(block, *directory, {});
+            rewritten = segment(kApp1, kExifIdentifier, changed);
+            if (!rewritten)
+                return;
+        }
+        replace(*existing, exif::holdsNothing(changed) ? Bytes{} : *rewritten);
+    }
+
+    void planXmp()
+    {
+        const auto& existing = layout_.metadata.xmp;
+        const std::string_view packet = existing ? asText(bodyOf(file_, *existing)) : std::string_view();
+        const auto current = xmp::descriptionOf(packet);
+        if (!current)
+            return fieldLeftOut();
+        if (*current == text_ && (existing || text_.empty()))
+            return;
+        auto rewritten = xmpSegment(packet, text_);
+        if (!rewritten) {
+            fieldLeftOut();
+            rewritten = xmpSegment(packet, {});
+        }
+        if (existing)
+            return replace(*existing, rewritten);
+        if (!rewritten || rewritten->empty())
+            return;
+        // Beside the EXIF segment, where readers look for it.
+        const auto& exifSegment = layout_.metadata.exif;
+        insert(exifSegment ? exifSegment->whole.offset + exifSegment->whole.length : layout_.metadata.newSegmentsAt,
+               *rewritten);
+    }
+
+    void planIptc()
+    {
+        const auto& existing = layout_.metadata.resources;
+        if (!existing)
+            return;
+        const ByteView list = bodyOf(file_, *existing);
+        const auto resources = iptc::parseResources(list);
+        const iptc::Resource* data = iptc::findResource(resources, iptc::kIptcResource);
+        if (!data)
+            return;
+        const ByteView datasets = list.subspan(data->data.offset, data->data.length);
+        const Bytes changed = iptc::datasetsWithCaption(datasets, text_);
+        if (std::equal(changed.begin(), changed.end(), datasets.begin(), datasets.end()))
+            return;
+        replace(*existing, segment(kApp13, kResourcesIdentifier, iptc::resourcesWithIptc(list, resources, changed)));
+    }
+
+    void fieldLeftOut() { result_.notice = CORVANE_PARTIAL; }
+
+    void insert(uint64_t offset, const Bytes& bytes) { result_.edits.push_back({offset, 0, bytes}); }
+
+    void replace(const MetadataSegment& old, const std::optional<Bytes>& bytes)
+    {
+        if (!bytes)
+            return fieldLeftOut();
+        result_.edits.push_back({old.whole.offset, old.whole.length, *bytes});
+    }
+
+    void sortEdits() { orderReplacements(result_.edits); }
+
+    ByteView file_;
+    const Layout& layout_;
+    std::string_view text_;
+    CaptionEdits result_;
+};
+
+}
+
+CaptionEdits captionEdits(ByteView file, const Layout& layout, std::string_view text)
+{
+    return Planner(file, layout, text).run();
+}
+
+}

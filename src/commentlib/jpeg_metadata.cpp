@@ -1,0 +1,55 @@
+#include "jpeg_metadata.h"
+
+#include "exif_description.h"
+#include "iptc_caption.h"
+
+namespace corvane::jpeg {
+
+namespace {
+
+constexpr uint8_t kApp0 = 0xE0, kApp1 = 0xE1, kApp13 = 0xED;
+
+void noteFirst(std::optional<MetadataSegment>& slot, ByteView payload, std::string_view identifier,
+               SourceRange whole, uint64_t payloadOffset)
+{
+    if (!slot && startsWith(payload, identifier))
+        slot = MetadataSegment{whole, {payloadOffset + identifier.size(), payload.size() - identifier.size()}};
+}
+
+ByteView bodyOf(ByteView file, const std::optional<MetadataSegment>& segment)
+{
+    return segment ? file.subspan(segment->body.offset, segment->body.length) : ByteView{};
+}
+
+}
+
+void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole,
+                         uint64_t payload)
+{
+    const ByteView data = file.subspan(payload, whole.offset + whole.length - payload);
+    if (marker == kApp0 && whole.offset == 2)
+        segments.newSegmentsAt = whole.offset + whole.length;
+    if (marker == kApp1) {
+        noteFirst(segments.exif, data, kExifIdentifier, whole, payload);
+        noteFirst(segments.xmp, data, kXmpIdentifier, whole, payload);
+    } else if (marker == kApp13) {
+        noteFirst(segments.resources, data, kResourcesIdentifier, whole, payload);
+    }
+}
+
+StoredCaptions storedCaptions(ByteView file, const MetadataSegments& segments)
+{
+    StoredCaptions stored;
+    const ByteView exifBlock = bodyOf(file, segments.exif);
+    if (const auto directory = exif::parseFirstDirectory(exifBlock))
+        stored.imageDescription = exif::descriptionOf(exifBlock, *directory);
+    stored.xmpPacket = asText(bodyOf(file, segments.xmp));
+    const ByteView list = bodyOf(file, segments.resources);
+    const auto resources = iptc::parseResources(list);
+    if (const iptc::Resource* iptcData = iptc::findResource(resources, iptc::kIptcResource))
+        stored.iptcDatasets = list.subspan(iptcData->data.offset, iptcData->data.length);
+    stored.iptcDigestStale = iptc::digestIsStale(list, resources, stored.iptcDatasets);
+    return stored;
+}
+
+}

@@ -1,0 +1,33 @@
+// The JPEG segments that hold caption fields: EXIF (APP1 "Exif"), the main XMP packet (APP1 with the XMP
+// namespace) and the image resources (APP13 "Photoshop 3.0") that carry IPTC. The first of each counts.
+#pragma once
+
+#include "caption_fields.h"
+#include "edit_plan.h"
+
+#include <optional>
+
+namespace corvane::jpeg {
+
+struct MetadataSegment {
+    SourceRange whole;  // marker and length included
+    SourceRange body;   // after the identifier
+};
+
+struct MetadataSegments {
+    std::optional<MetadataSegment> exif;
+    std::optional<MetadataSegment> xmp;
+    std::optional<MetadataSegment> resources;
+    uint64_t newSegmentsAt = 2;  // after SOI, or after a JFIF segment that must stay first
+};
+
+inline constexpr std::string_view kExifIdentifier{"Exif\0\0", 6};
+inline constexpr std::string_view kXmpIdentifier{"http://ns.adobe.com/xap/1.0/\0", 29};
+inline constexpr std::string_view kResourcesIdentifier{"Photoshop 3.0\0", 14};
+
+// Notes the segment at `whole` (its payload starting at `payload`) when it is one of the three.
+void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole,
+                         uint64_t payload);
+StoredCaptions storedCaptions(ByteView file, const MetadataSegments& segments);
+
+}

@@ -1,0 +1,114 @@
+#include "tiff_metadata.h"
+
+#include "corvane.h"
+#include "iptc_caption.h"
+#include "xmp_packet.h"
+
+#include <algorithm>
+
+namespace corvane::tiff {
+
+namespace {
+
+const Entry* entryFor(const Layout& layout, uint16_t tag)
+{
+    for (const Entry& entry : layout.firstIfdEntries)
+        if (entry.tag == tag)
+            return &entry;
+    return nullptr;
+}
+
+constexpr uint16_t kByte = 1, kLong = 4;
+
+ByteView valueOf(ByteView file, const Layout& layout, uint16_t tag)
+{
+    const Entry* entry = entryFor(layout, tag);
+    return entry ? file.subspan(entry->value.offset, entry->value.length) : ByteView{};
+}
+
+bool descriptionMatches(ByteView file, const Entry& entry, const Bytes& description)
+{
+    const ByteView old = file.subspan(entry.value.offset, std::min<uint64_t>(entry.value.length, description.size()));
+    return entry.type == kAscii && std::equal(old.begin(), old.end(), description.begin(), description.end());
+}
+
+}
+
+std::vector<SourceRange> metadataValues(const Layout& layout)
+{
+    std::vector<SourceRange> values;
+    for (const uint16_t tag : {kXmpTag, kIptcTag, kResourcesTag})
+        if (const Entry* entry = entryFor(layout, tag))
+            values.push_back(entry->value);
+    return values;
+}
+
+StoredCaptions storedCaptions(ByteView file, const Layout& layout, std::string_view description)
+{
+    StoredCaptions stored;
+    stored.imageDescription = description;
+    stored.xmpPacket = asText(valueOf(file, layout, kXmpTag));
+    stored.iptcDatasets = valueOf(file, layout, kIptcTag);
+    const ByteView list = valueOf(file, layout, kResourcesTag);
+    stored.iptcDigestStale = iptc::digestIsStale(list, iptc::parseResources(list), stored.iptcDatasets);
+    return stored;
+}
+
+CaptionValues captionValues(ByteView file, const Layout& layout, std::string_view text)
+{
+    CaptionValues result;
+    const auto changeTo = [&](uint16_t tag, uint16_t type, std::optional<Bytes> value) {
+        const Entry* entry = entryFor(layout, tag);
+        if (!entry && !value)
+            return;
+        const ByteView old = entry ? valueOf(file, layout, tag) : ByteView{};
+        if (entry && value && entry->type == type && std::equal(value->begin(), value->end(), old.begin(), old.end()))
+            return;
+        result.changed.push_back({tag, type, std::move(value)});
+    };
+
+    Bytes description(text.begin(), text.end());
+    description.push_back(0);
+    const Entry* oldDescription = entryFor(layout, kImageDescription);
+    const bool sameDescription = oldDescription && oldDescription->count == description.size() &&
+                                 descriptionMatches(file, *oldDescription, description);
+    if (!sameDescription)
+        changeTo(kImageDescription, kAscii, text.empty() ? std::nullopt : std::optional(description));
+
+    const std::string_view packet = asText(valueOf(file, layout, kXmpTag));
+    const auto current = xmp::descriptionOf(packet);
+    auto changed = current && *current != text ? xmp::withDescription(packet, text) : std::nullopt;
+    if (!current || (*current != text && !changed)) {
+        // A packet that cannot carry the text loses its old description, which must not outlive the new text.
+        result.notice = CORVANE_PARTIAL;
+        changed = current && !current->empty() ? xmp::withDescription(packet, {}) : std::nullopt;
+    }
+    if (changed) {
+        const Entry* entry = entryFor(layout, kXmpTag);
+        changeTo(kXmpTag, entry ? entry->type : kByte,
+                 changed->empty() ? std::nullopt : std::optional(Bytes(changed->begin(), changed->end())));
+    }
+
+    const Entry* iptcEntry = entryFor(layout, kIptcTag);
+    if (!iptcEntry)
+        return result;
+    ByteView datasets = valueOf(file, layout, kIptcTag);
+    // A LONG-typed value is padded to whole numbers with NULs, which belong to no dataset.
+    const ByteView padding = datasets.subspan(iptc::datasetsLength(datasets));
+    if (std::all_of(padding.begin(), padding.end(), [](uint8_t byte) { return byte == 0; }))
+        datasets = datasets.first(datasets.size() - padding.size());
+    Bytes newDatasets = iptc::datasetsWithCaption(datasets, text);
+    if (std::equal(newDatasets.begin(), newDatasets.end(), datasets.begin(), datasets.end()))
+        return result;
+    const Bytes digested = newDatasets;
+    if (iptcEntry->type == kLong)
+        newDatasets.resize((newDatasets.size() + 3) / 4 * 4, 0);
+    changeTo(kIptcTag, iptcEntry->type, newDatasets);
+    const ByteView list = valueOf(file, layout, kResourcesTag);
+    const auto resources = iptc::parseResources(list);
+    if (iptc::findResource(resources, iptc::kDigestResource))
+        changeTo(kResourcesTag, entryFor(layout, kResourcesTag)->type, iptc::resourcesWithIptc(list, resources, digested));
+    return result;
+}
+
+}

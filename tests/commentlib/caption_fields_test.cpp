@@ -1,0 +1,112 @@
+// The caption fields other photo programs read and write: what they wrote is read back in their order, and
+// `corvane-comment show` lists each field that holds text.
+#include "comment_test_support.h"
+
+#include "corvane.h"
+
+#include <gtest/gtest.h>
+
+using namespace commenttest;
+
+namespace {
+
+const std::string kCaption = "Harbour at dusk, caf\xC3\xA9 lights \xE2\x82\xAC";
+
+class CaptionFields : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        exiftool = findProgram("exiftool");
+        exiv2 = findProgram("exiv2");
+        if (exiftool.isEmpty() || exiv2.isEmpty())
+            GTEST_SKIP() << "exiftool and exiv2 are needed";
+    }
+
+    QString picture(const QString& name, Format format) { return store(name + "." + extension(format), fixture(format)); }
+
+    void exiftoolWrites(const QString& path, const QStringList& assignments)
+    {
+        const ProcessResult result = run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    }
+
+    QString exiftool, exiv2;
+};
+
+TEST_F(CaptionFields, CaptionsOtherProgramsWroteAreRead)
+{
+    const QString caption = QString::fromStdString(kCaption);
+    for (Format format : {Format::Jpeg, Format::Tiff}) {
+        const QString byExiftool = picture("exiftool", format);
+        exiftoolWrites(byExiftool, {"-MWG:Description=" + caption});
+        EXPECT_EQ(readComment(byExiftool).text, kCaption) << formatName(format).toStdString();
+
+        const QString byExiv2 = picture("exiv2", format);
+        ASSERT_EQ(run(exiv2, {"-M", "set Xmp.dc.description lang=x-default " + caption, byExiv2}).exitCode, 0);
+        EXPECT_EQ(readComment(byExiv2).text, kCaption) << formatName(format).toStdString();
+    }
+    const QString pngXmp = picture("xmp", Format::Png);
+    ASSERT_EQ(run(exiv2, {"-M", "set Xmp.dc.description lang=x-default " + caption, pngXmp}).exitCode, 0);
+    EXPECT_EQ(readComment(pngXmp).text, kCaption);
+    const QString pngText = picture("text", Format::Png);
+    exiftoolWrites(pngText, {"-PNG:Description=" + caption});
+    EXPECT_EQ(readComment(pngText).text, kCaption);
+}
+
+TEST_F(CaptionFields, FieldsAreConsultedInTheirOrder)
+{
+    const QString jpeg = picture("order", Format::Jpeg);
+    exiftoolWrites(jpeg, {"-Comment=from COM"});
+    EXPECT_EQ(readComment(jpeg).text, "from COM");
+    exiftoolWrites(jpeg, {"-IPTC:Caption-Abstract=from IPTC"});
+    EXPECT_EQ(readComment(jpeg).text, "from IPTC");
+    exiftoolWrites(jpeg, {"-XMP-dc:Description=from XMP"});
+    EXPECT_EQ(readComment(jpeg).text, "from XMP");
+    exiftoolWrites(jpeg, {"-EXIF:ImageDescription=OLYMPUS DIGITAL CAMERA"});
+    EXPECT_EQ(readComment(jpeg).text, "from XMP") << "a camera's placeholder is no caption";
+    exiftoolWrites(jpeg, {"-EXIF:ImageDescription=    "});
+    EXPECT_EQ(readComment(jpeg).text, "from XMP") << "spaces are no caption";
+    // IPTC changed after its digest was taken: a program unaware of XMP edited it last, so it wins.
+    exiftoolWrites(jpeg, {"-Photoshop:IPTCDigest=00112233445566778899aabbccddeeff"});
+    EXPECT_EQ(readComment(jpeg).text, "from IPTC");
+    exiftoolWrites(jpeg, {"-EXIF:ImageDescription=from EXIF"});
+    EXPECT_EQ(readComment(jpeg).text, "from EXIF");
+
+    const QString png = picture("order", Format::Png);
+    exiftoolWrites(png, {"-PNG:Comment=from Comment"});
+    EXPECT_EQ(readComment(png).text, "from Comment");
+    exiftoolWrites(png, {"-PNG:Description=from Description"});
+    EXPECT_EQ(readComment(png).text, "from Description");
+    exiftoolWrites(png, {"-XMP-dc:Description=from XMP"});
+    EXPECT_EQ(readComment(png).text, "from XMP");
+}
+
+TEST_F(CaptionFields, Latin1IptcCaptionKeepsItsAccents)
+{
+    const QString jpeg = picture("latin1", Format::Jpeg);
+    exiftoolWrites(jpeg, {"-charset", "iptc=Latin", "-IPTC:Caption-Abstract=Caf\xC3\xA9 na\xC3\xAFve"});
+    ASSERT_TRUE(readFile(jpeg).contains("Caf\xE9 na\xEFve")) << "exiftool stored Latin-1";
+    EXPECT_EQ(readComment(jpeg).text, "Caf\xC3\xA9 na\xC3\xAFve");
+    const QString utf8 = picture("utf8", Format::Jpeg);
+    exiftoolWrites(utf8, {"-IPTC:CodedCharacterSet=UTF8", "-IPTC:Caption-Abstract=Caf\xC3\xA9"});
+    EXPECT_EQ(readComment(utf8).text, "Caf\xC3\xA9");
+}
+
+TEST_F(CaptionFields, ShowListsEveryFieldHoldingText)
+{
+    const QString jpeg = picture("shown", Format::Jpeg);
+    exiftoolWrites(jpeg, {"-EXIF:ImageDescription=SONY DSC", "-XMP-dc:Description=harbour", "-Comment=old note"});
+    const QString gif = picture("shown", Format::Gif);
+    ASSERT_EQ(setComment(gif, "a gif"), CORVANE_OK);
+    const ProcessResult shown = run(toolPath(), {"show", jpeg, gif});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out.toStdString(), "==> " + jpeg.toStdString() + " <==\n"
+                                       "ImageDescription: SONY DSC\n"
+                                       "dc:description: harbour\n"
+                                       "Comment: old note\n"
+                                       "==> " + gif.toStdString() + " <==\n"
+                                       "Comment: a gif\n");
+    EXPECT_EQ(readComment(jpeg).text, "harbour");
+}
+
+}
