@@ -22,10 +22,11 @@ void cvButton::InitProperties()
     Enabled_ = true;
     ShowFocus_ = false;
     UseCustomColors_ = false;
-    BackColor_ = render::TranslateColor(kOleButtonFace);
-    HighlightColor_ = render::TranslateColor(kOleHighlight);
-    FontColor_ = render::TranslateColor(kOleButtonText);
-    FontHighlightColor_ = render::TranslateColor(kOleButtonText);
+    const platform::SystemColors colors = platform::SystemColors::current();
+    BackColor_ = render::TranslateColor(colors, kOleButtonFace);
+    HighlightColor_ = render::TranslateColor(colors, kOleHighlight);
+    FontColor_ = render::TranslateColor(colors, kOleButtonText);
+    FontHighlightColor_ = render::TranslateColor(colors, kOleButtonText);
     ToolTipType_ = TipBalloon;
     CaptionAlign_ = AlignCenter;
     IconAlign_ = AlignLeft;

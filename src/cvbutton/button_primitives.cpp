@@ -48,7 +48,7 @@ Colorref cvButton::MixColors(Colorref ColorA, Colorref ColorB) const
 
 Colorref cvButton::TranslateColor(Colorref OleColor) const
 {
-    return render::TranslateColor(OleColor);
+    return render::TranslateColor(platform::SystemColors::current(), OleColor);
 }
 
 Colorref cvButton::LightenColor(Colorref Color, int Amount) const
@@ -61,9 +61,14 @@ Colorref cvButton::ShiftColor(Colorref Color, int Delta) const
     return render::ShiftColor(Color, Delta);
 }
 
-void cvButton::DrawCaption()
+void cvButton::DrawCaption(const platform::SystemColors& colors)
 {
-    const render::CaptionLook look{UseCustomColors_, DrawState_, FontColor_, FontHighlightColor_};
+    const render::CaptionLook look{UseCustomColors_,
+                                   DrawState_,
+                                   FontColor_,
+                                   FontHighlightColor_,
+                                   colors.color(platform::COLOR_BTNTEXT),
+                                   colors.color(platform::COLOR_GRAYTEXT)};
     render::DrawCaption(host_.surface(), Caption_, CaptionRect_, CaptionFormat_, look);
 }
 

@@ -1,7 +1,9 @@
-// Refresh: every repaint clears the surface and draws face, icon and caption anew.
+// Refresh: every repaint clears the surface and draws face, icon and caption anew. The system
+// colours are read here, once per repaint, and handed to the renderers.
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/render/colors.h"
 #include "cvbutton/render/face_renderers.h"
+#include "cvbutton/render/face_view.h"
 #include "cvbutton/render/inline_faces.h"
 #include "cvbutton/render/theme_part.h"
 
@@ -9,11 +11,6 @@ namespace cvbutton {
 namespace {
 
 constexpr int kPushButtonPart = 1;
-
-Colorref buttonFace()
-{
-    return platform::SystemColors::current().color(platform::COLOR_BTNFACE);
-}
 
 } // namespace
 
@@ -31,22 +28,38 @@ void cvButton::Refresh()
         DrawState_ = StateHot;
     if (ButtonType_ == KindCheck && Value_)
         DrawState_ = StatePressed;
+    const platform::SystemColors colors = platform::SystemColors::current();
     if (!Enabled_) {
         DrawState_ = StateDisabled;
-        surface.setBackgroundColor(buttonFace());
+        surface.setBackgroundColor(colors.color(platform::COLOR_BTNFACE));
         surface.clear();
     }
-    paintFace(surface);
+    paintFace(surface, colors);
     paintIcon(surface);
-    DrawCaption();
+    DrawCaption(colors);
 }
 
-void cvButton::paintFace(platform::Surface& surface)
+render::FaceView cvButton::faceView(const platform::SystemColors& colors) const
 {
-    const render::FaceView view{ButtonRect_.right,         ButtonRect_.bottom,       HasFocus_,
-                                ShowFocus_,                host_.DisplayAsDefault(), UseCustomColors_,
-                                TranslateColor(BackColor_), TranslateColor(HighlightColor_),
-                                buttonFace(),              platform::SystemColors::current().color(platform::COLOR_HIGHLIGHT)};
+    render::FaceView view;
+    view.W = ButtonRect_.right;
+    view.H = ButtonRect_.bottom;
+    view.HasFocus = HasFocus_;
+    view.ShowFocus = ShowFocus_;
+    view.DisplayAsDefault = host_.DisplayAsDefault();
+    view.UseCustomColors = UseCustomColors_;
+    view.BackColor = render::TranslateColor(colors, BackColor_);
+    view.HighlightColor = render::TranslateColor(colors, HighlightColor_);
+    view.ButtonFace = colors.color(platform::COLOR_BTNFACE);
+    view.SystemHighlight = colors.color(platform::COLOR_HIGHLIGHT);
+    view.ButtonShadow = colors.color(platform::COLOR_BTNSHADOW);
+    view.Window = colors.color(platform::COLOR_WINDOW);
+    return view;
+}
+
+void cvButton::paintFace(platform::Surface& surface, const platform::SystemColors& colors)
+{
+    const render::FaceView view = faceView(colors);
     switch (Style_) {
     case StyleStandard:
         return render::DrawStandardFace(surface, view, DrawState_);
@@ -63,7 +76,7 @@ void cvButton::paintFace(platform::Surface& surface)
             return render::DrawRoundedGradientCustom(surface, view, DrawState_);
         return render::DrawRoundedGradientFixed(surface, view, DrawState_);
     case StyleTheme:
-        return paintThemeFace(surface);
+        return paintThemeFace(surface, colors);
     case StyleGlow:
         render::DrawGlowFace(surface, view, DrawState_);
         ContentMargin_ = 4;
@@ -87,9 +100,9 @@ void cvButton::paintFace(platform::Surface& surface)
 
 // Without a visual style the control takes its non-theme style for good, silently; this paint
 // shows no face, and the window keeps its shape until the next layout.
-void cvButton::paintThemeFace(platform::Surface& surface)
+void cvButton::paintThemeFace(platform::Surface& surface, const platform::SystemColors& colors)
 {
-    surface.setBackgroundColor(buttonFace());
+    surface.setBackgroundColor(colors.color(platform::COLOR_BTNFACE));
     surface.clear();
     // Before its first state change the control has no state yet: it is drawn as normal.
     const int state = DrawState_ == 0 ? StateNormal : DrawState_;

@@ -6,6 +6,7 @@
 #include "cvbutton/icon_picture.h"
 #include "platform/region.h"
 #include "platform/surface.h"
+#include "platform/system_colors.h"
 #include "platform/theme.h"
 #include "platform/url_opener.h"
 
@@ -19,6 +20,9 @@ namespace cvbutton {
 
 class AboutPanel;
 class PropertyBag;
+namespace render {
+struct FaceView;
+}
 
 using platform::Colorref;
 
@@ -149,7 +153,7 @@ public:
     Colorref TranslateColor(Colorref OleColor) const;
     Colorref LightenColor(Colorref Color, int Amount) const;
     Colorref ShiftColor(Colorref Color, int Delta) const;
-    void DrawCaption();
+    void DrawCaption(const platform::SystemColors& colors);
     void DrawVGradient(Colorref ColorFrom, Colorref ColorTo, int Left, int Top, int Right, int Steps);
     void DrawVGradientDC(platform::Surface& hDC, Colorref ColorFrom, Colorref ColorTo, int Left, int Top,
                          int Right, int Steps);
@@ -194,8 +198,9 @@ private:
     void RemoveToolTip();
     void handBackToolTipText();
     void layOutCaption();
-    void paintFace(platform::Surface& surface);
-    void paintThemeFace(platform::Surface& surface);
+    render::FaceView faceView(const platform::SystemColors& colors) const;
+    void paintFace(platform::Surface& surface, const platform::SystemColors& colors);
+    void paintThemeFace(platform::Surface& surface, const platform::SystemColors& colors);
     void paintIcon(platform::Surface& surface);
     void paintIconAt(platform::Surface& surface);
     void paintHotShadow(platform::Surface& surface, int x, int y);

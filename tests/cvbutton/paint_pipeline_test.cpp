@@ -225,6 +225,24 @@ TEST_F(Pipeline, TheCaptionIsDrawnOverTheIcon)
     EXPECT_GT(captionOnIcon, 10);
 }
 
+// The caption follows the text colours of the table in force when the control repaints.
+TEST_F(Pipeline, TheCaptionTakesTheSystemTextColoursOfTheRepaint)
+{
+    constexpr Colorref kText = 0x0A0B0C;
+    constexpr Colorref kGray = 0x1A1B1C;
+    platform::SystemColors colors = platform::SystemColors::windows10();
+    colors.setColor(platform::COLOR_BTNTEXT, kText);
+    colors.setColor(platform::COLOR_GRAYTEXT, kGray);
+    const platform::PinnedSystemColors pinned(colors);
+    show();
+    button.setCaption(QStringLiteral("WWW"));
+    EXPECT_FALSE(pixelsOf(host.surface(), kText).empty());
+    EXPECT_TRUE(pixelsOf(host.surface(), kGray).empty());
+    button.setEnabled(false);
+    EXPECT_FALSE(pixelsOf(host.surface(), kGray).empty());
+    EXPECT_TRUE(pixelsOf(host.surface(), kText).empty());
+}
+
 TEST_F(Pipeline, TheHotTintedFaceShadowsAMaskedIconWithASilhouette)
 {
     show();
