@@ -18,7 +18,7 @@ void cvButton::InitProperties()
     Caption_ = host_.extenderName();
     IconSize_ = 16;
     Icon_ = IconPicture();
-    CaptionFormat_ = platform::DT_CENTER | platform::DT_WORDBREAK;
+    runtime_.CaptionFormat = platform::DT_CENTER | platform::DT_WORDBREAK;
     Enabled_ = true;
     ShowFocus_ = false;
     UseCustomColors_ = false;
@@ -30,7 +30,7 @@ void cvButton::InitProperties()
     ToolTipType_ = TipBalloon;
     CaptionAlign_ = AlignCenter;
     IconAlign_ = AlignLeft;
-    ContentMargin_ = 4;
+    runtime_.ContentMargin = 4;
     if (aboutPanel_ != nullptr)
         aboutPanel_->keepWindowStyle();
 }
