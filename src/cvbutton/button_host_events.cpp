@@ -15,7 +15,7 @@ cvButton::~cvButton()
 
 void cvButton::UserControl_Show()
 {
-    IsShown_ = true;
+    runtime_.IsShown = true;
     UserControl_Resize();
     Refresh();
 }
@@ -23,7 +23,7 @@ void cvButton::UserControl_Show()
 // The host's tooltip text is handed back, so its own tooltip can show while the control is hidden.
 void cvButton::UserControl_Hide()
 {
-    IsShown_ = false;
+    runtime_.IsShown = false;
     handBackToolTipText();
 }
 
@@ -40,7 +40,7 @@ void cvButton::UserControl_AmbientChanged(const QString& PropertyName)
 
 void cvButton::UserControl_GotFocus()
 {
-    HasFocus_ = true;
+    runtime_.HasFocus = true;
     Refresh();
 }
 
@@ -51,7 +51,7 @@ void cvButton::UserControl_EnterFocus()
 
 void cvButton::UserControl_LostFocus()
 {
-    HasFocus_ = false;
+    runtime_.HasFocus = false;
     Refresh();
 }
 

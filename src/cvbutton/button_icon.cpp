@@ -1,4 +1,5 @@
-// The icon step of a repaint: placement, the pressed offset, the hot tinted shadow, the picture.
+// The icon step of a repaint: placement, the pressed offset, the hot tinted shadow, the picture,
+// and the control's method that paints an icon in gray.
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/render/icon_painting.h"
 
@@ -51,10 +52,10 @@ void cvButton::paintIcon(platform::Surface& surface)
 void cvButton::paintIconAt(platform::Surface& surface)
 {
     const int S = IconSize_;
-    QPoint at = iconPosition(IconAlign_, host_.scaleWidth(), host_.scaleHeight(), S, ContentMargin_);
-    if (DrawState_ == StatePressed) {
+    QPoint at = iconPosition(IconAlign_, host_.scaleWidth(), host_.scaleHeight(), S, runtime_.ContentMargin);
+    if (runtime_.DrawState == StatePressed) {
         at += QPoint(1, 1);
-    } else if (DrawState_ == StateHot && Style_ == StyleTinted) {
+    } else if (runtime_.DrawState == StateHot && Style_ == StyleTinted) {
         paintHotShadow(surface, at.x(), at.y());
         at -= QPoint(2, 2);
     }
@@ -65,6 +66,12 @@ void cvButton::paintIconAt(platform::Surface& surface)
         surface.drawImage(Icon_.image(), {at.x(), at.y(), at.x() + S, at.y() + S});
     else
         PaintIconGrayscale(&surface, Icon_, at.x(), at.y(), S, S);
+}
+
+bool cvButton::PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
+                                  int Dest_Height, int Dest_Width)
+{
+    return render::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width);
 }
 
 // Without a mask colour the shadow is found by comparing with the face: every pixel of the icon's

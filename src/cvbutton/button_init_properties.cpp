@@ -18,18 +18,19 @@ void cvButton::InitProperties()
     Caption_ = host_.extenderName();
     IconSize_ = 16;
     Icon_ = IconPicture();
-    CaptionFormat_ = platform::DT_CENTER | platform::DT_WORDBREAK;
+    runtime_.CaptionFormat = platform::DT_CENTER | platform::DT_WORDBREAK;
     Enabled_ = true;
     ShowFocus_ = false;
     UseCustomColors_ = false;
-    BackColor_ = render::TranslateColor(kOleButtonFace);
-    HighlightColor_ = render::TranslateColor(kOleHighlight);
-    FontColor_ = render::TranslateColor(kOleButtonText);
-    FontHighlightColor_ = render::TranslateColor(kOleButtonText);
+    const platform::SystemColors colors = platform::SystemColors::current();
+    BackColor_ = render::TranslateColor(colors, kOleButtonFace);
+    HighlightColor_ = render::TranslateColor(colors, kOleHighlight);
+    FontColor_ = render::TranslateColor(colors, kOleButtonText);
+    FontHighlightColor_ = render::TranslateColor(colors, kOleButtonText);
     ToolTipType_ = TipBalloon;
     CaptionAlign_ = AlignCenter;
     IconAlign_ = AlignLeft;
-    ContentMargin_ = 4;
+    runtime_.ContentMargin = 4;
     if (aboutPanel_ != nullptr)
         aboutPanel_->keepWindowStyle();
 }

@@ -35,7 +35,7 @@ void cvButton::UserControl_MouseDown(int Button, int, float, float)
 {
     if (Button != kLeftButton)
         return;
-    DrawState_ = StatePressed;
+    runtime_.DrawState = StatePressed;
     Refresh();
 }
 
@@ -46,42 +46,42 @@ void cvButton::UserControl_MouseDown(int Button, int, float, float)
 void cvButton::UserControl_MouseUp(int Button, int, float, float)
 {
     if (Button == kLeftButton && (ButtonType_ != KindCheck || Value_)) {
-        DrawState_ = StateHot;
+        runtime_.DrawState = StateHot;
         const std::weak_ptr<int> alive = lifetime_;
         host_.processPendingEvents();
         if (alive.expired())
             return;
         TrackMouseLeave(host_.window());
-        if (MouseInside_ && !raise(Click))
+        if (runtime_.MouseInside && !raise(Click))
             return;
         Refresh();
     } else if (Button == kLeftButton) {
-        DrawState_ = StatePressed;
+        runtime_.DrawState = StatePressed;
         Refresh();
     }
-    LastMouseButton_ = Button;
+    runtime_.LastMouseButton = Button;
 }
 
 void cvButton::UserControl_Click()
 {
-    if (LastMouseButton_ != kLeftButton)
+    if (runtime_.LastMouseButton != kLeftButton)
         return;
     if (ButtonType_ == KindCheck)
         Value_ = !Value_;
-    DrawState_ = StateHot;
+    runtime_.DrawState = StateHot;
     Refresh();
 }
 
 void cvButton::UserControl_DblClick()
 {
-    if (LastMouseButton_ == kLeftButton)
+    if (runtime_.LastMouseButton == kLeftButton)
         UserControl_MouseDown(kLeftButton, 0, 1, 1);
 }
 
 void cvButton::UserControl_KeyDown(int KeyCode, int)
 {
     if (KeyCode == kKeySpace) {
-        DrawState_ = StatePressed;
+        runtime_.DrawState = StatePressed;
         Refresh();
     } else if (KeyCode == kKeyRight || KeyCode == kKeyDown) {
         host_.sendKeys(QStringLiteral("{TAB}"));
@@ -99,16 +99,16 @@ void cvButton::UserControl_KeyUp(int KeyCode, int)
     UserControl_Click();
     if (!raise(Click))
         return;
-    DrawState_ = StateNormal;
+    runtime_.DrawState = StateNormal;
     Refresh();
 }
 
 // Toggles a check button like a left click, without raising Click or repainting.
 void cvButton::UserControl_AccessKeyPress(int)
 {
-    LastMouseButton_ = kLeftButton;
+    runtime_.LastMouseButton = kLeftButton;
     UserControl_Click();
-    DrawState_ = StateNormal;
+    runtime_.DrawState = StateNormal;
 }
 
 } // namespace cvbutton

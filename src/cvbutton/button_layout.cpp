@@ -23,8 +23,8 @@ void cvButton::UserControl_Resize()
                        std::max(host_.heightTwips(), kMinimumSizeTwips));
     const int width = wholePixels(host_.scaleWidth());
     const int height = wholePixels(host_.scaleHeight());
-    ButtonRect_ = {0, 0, width, height};
-    CaptionRect_ = {4, 4, width - 4, height - 4};
+    runtime_.ButtonRect = {0, 0, width, height};
+    runtime_.CaptionRect = {4, 4, width - 4, height - 4};
     layOutCaption();
     ApplyWindowShape();
     Refresh();
@@ -35,14 +35,15 @@ void cvButton::UserControl_Resize()
 void cvButton::layOutCaption()
 {
     const unsigned rtl = RightToLeft_ != 0 ? platform::DT_RTLREADING : 0;
-    platform::Rect measured = CaptionRect_;
+    platform::Rect measured = runtime_.CaptionRect;
     host_.surface().drawText(Caption_, measured, platform::DT_CALCRECT | platform::DT_WORDBREAK | rtl);
     const int tw = measured.right - 4;
     const int th = measured.bottom - 4;
-    const CaptionLayout laid = cvbutton::layOutCaption(CaptionAlign_, ButtonRect_.right, ButtonRect_.bottom, tw, th,
-                                                       ContentMargin_, {CaptionRect_, CaptionFormat_});
-    CaptionRect_ = laid.CaptionRect;
-    CaptionFormat_ = laid.CaptionFormat | rtl;
+    const CaptionLayout laid =
+        cvbutton::layOutCaption(CaptionAlign_, runtime_.ButtonRect.right, runtime_.ButtonRect.bottom, tw, th,
+                                runtime_.ContentMargin, {runtime_.CaptionRect, runtime_.CaptionFormat});
+    runtime_.CaptionRect = laid.CaptionRect;
+    runtime_.CaptionFormat = laid.CaptionFormat | rtl;
 }
 
 } // namespace cvbutton

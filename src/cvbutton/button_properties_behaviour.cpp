@@ -14,7 +14,7 @@ bool cvButton::Enabled()
 void cvButton::setEnabled(bool value)
 {
     Enabled_ = value;
-    DrawState_ = StateNormal;
+    runtime_.DrawState = StateNormal;
     Refresh();
     host_.propertyChanged(QStringLiteral("Enabled"));
     host_.setEnabled(value);

@@ -11,7 +11,7 @@ using platform::SystemColors;
 
 void cvButton::ReadProperties(const PropertyBag& PropBag)
 {
-    DrawState_ = StateNormal;
+    runtime_.DrawState = StateNormal;
     readAppearance(PropBag);
     readColorsAndTooltip(PropBag);
     readBehaviour(PropBag);

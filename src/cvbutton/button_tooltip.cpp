@@ -1,6 +1,7 @@
 // The control's own tooltip window, which exists while the pointer is over the control. While it
 // exists the host's tooltip text for the control is held here, so only one tooltip ever shows.
 #include "cvbutton/cvbutton.h"
+#include "cvbutton/render/colors.h"
 
 #include <cmath>
 
@@ -30,10 +31,11 @@ void cvButton::CreateToolTip()
         return;
     if (!ToolTipTitle_.isEmpty() || ToolTipIcon_ != 0)
         toolTipWindow_->setTitle(ToolTipIcon_, ToolTipTitle_);
+    const platform::SystemColors colors = platform::SystemColors::current();
     if (ToolTipForeColor_ != 0)
-        toolTipWindow_->setTipTextColor(TranslateColor(ToolTipForeColor_));
+        toolTipWindow_->setTipTextColor(render::TranslateColor(colors, ToolTipForeColor_));
     if (ToolTipBackColor_ != 0)
-        toolTipWindow_->setTipBkColor(TranslateColor(ToolTipBackColor_));
+        toolTipWindow_->setTipBkColor(render::TranslateColor(colors, ToolTipBackColor_));
 }
 
 void cvButton::handBackToolTipText()

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "cvbutton/button_runtime.h"
 #include "cvbutton/button_types.h"
 #include "cvbutton/event.h"
 #include "cvbutton/host.h"
 #include "cvbutton/icon_picture.h"
-#include "platform/region.h"
 #include "platform/surface.h"
+#include "platform/system_colors.h"
 #include "platform/theme.h"
 #include "platform/url_opener.h"
 
@@ -19,12 +20,17 @@ namespace cvbutton {
 
 class AboutPanel;
 class PropertyBag;
+namespace render {
+struct FaceView;
+}
 
 using platform::Colorref;
 
 // The owner-drawn button of the program's dialogs. It sees its container only through Host and
 // draws only on the host's surface; the container delivers its events through HostedControl.
-// Setters store the value, tell the host which property changed, then lay out or repaint.
+// Setters store the value, tell the host which property changed, then lay out or repaint. The
+// stored properties are members here; what the control knows only while it runs is its runtime_,
+// and the drawing itself is the functions of render/.
 class cvButton final : public HostedControl {
 public:
     explicit cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener =
@@ -120,42 +126,12 @@ public:
     // Gives the window the outline of the current style.
     void ApplyWindowShape();
 
-    // Run-time state shared with the renderers.
-    int DrawState() const { return DrawState_; }
-    void setDrawState(int state) { DrawState_ = state; }
-    bool HasFocus() const { return HasFocus_; }
-    void setHasFocus(bool focused) { HasFocus_ = focused; }
-    bool IsShown() const { return IsShown_; }
-    bool MouseInside() const { return MouseInside_; }
-    int LastMouseButton() const { return LastMouseButton_; }
-    bool CanTrackMouse() const { return CanTrackMouse_; }
-    bool HasUser32TrackMouseEvent() const { return HasUser32TrackMouseEvent_; }
-    void setIsShown(bool shown) { IsShown_ = shown; }
-    platform::Rect ButtonRect() const { return ButtonRect_; }
-    platform::Rect CaptionRect() const { return CaptionRect_; }
-    unsigned CaptionFormat() const { return CaptionFormat_; }
-    int ContentMargin() const { return ContentMargin_; }
-    const platform::Region& WindowRegion() const { return WindowRegion_; }
-
-    // Drawing primitives on the control's own surface or on the one given.
-    void DrawLine(int X1, int Y1, int X2, int Y2, Colorref Color);
-    void DrawLineDC(platform::Surface& hDC, int X1, int Y1, int X2, int Y2, Colorref Color);
-    void FillRectColor(platform::Surface& hDC, const platform::Rect& Rect, Colorref Color);
-    void FillBox(platform::Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
-    void DrawBox(platform::Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
-    void DrawEdgeBox(platform::Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge,
-                     unsigned Flags);
-    Colorref MixColors(Colorref ColorA, Colorref ColorB) const;
-    Colorref TranslateColor(Colorref OleColor) const;
-    Colorref LightenColor(Colorref Color, int Amount) const;
-    Colorref ShiftColor(Colorref Color, int Delta) const;
-    void DrawCaption();
-    void DrawVGradient(Colorref ColorFrom, Colorref ColorTo, int Left, int Top, int Right, int Steps);
-    void DrawVGradientDC(platform::Surface& hDC, Colorref ColorFrom, Colorref ColorTo, int Left, int Top,
-                         int Right, int Steps);
-    void DrawHGradient(Colorref ColorFrom, Colorref ColorTo, int Left, int Top, int Right, int Bottom);
-    void DrawEtchedFrame(int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
-                         Colorref CornerColor);
+    // The run-time state, for tests and the render tool to read; the render tool poses the control
+    // through the three setters.
+    const ButtonRuntime& runtime() const { return runtime_; }
+    void setDrawState(int state) { runtime_.DrawState = state; }
+    void setHasFocus(bool focused) { runtime_.HasFocus = focused; }
+    void setIsShown(bool shown) { runtime_.IsShown = shown; }
 
     // Host events.
     void InitProperties() override;
@@ -194,8 +170,10 @@ private:
     void RemoveToolTip();
     void handBackToolTipText();
     void layOutCaption();
-    void paintFace(platform::Surface& surface);
-    void paintThemeFace(platform::Surface& surface);
+    void DrawCaption(const platform::SystemColors& colors);
+    render::FaceView faceView(const platform::SystemColors& colors) const;
+    void paintFace(platform::Surface& surface, const platform::SystemColors& colors);
+    void paintThemeFace(platform::Surface& surface, const platform::SystemColors& colors);
     void paintIcon(platform::Surface& surface);
     void paintIconAt(platform::Surface& surface);
     void paintHotShadow(platform::Surface& surface, int x, int y);
@@ -232,24 +210,12 @@ private:
     bool RoundedBordersByTheme_ = false;
     std::int32_t RightToLeft_ = 0;
 
-    int DrawState_ = 0;
-    bool HasFocus_ = false;
-    bool IsShown_ = false;
-    bool MouseInside_ = false;
-    int LastMouseButton_ = 0;
-    platform::Rect ButtonRect_;
-    platform::Rect CaptionRect_;
-    unsigned CaptionFormat_ = 0;
-    int ContentMargin_ = 0;
-
-    bool CanTrackMouse_ = false;
-    bool HasUser32TrackMouseEvent_ = false;
+    ButtonRuntime runtime_;
     std::unique_ptr<platform::ToolTipWindow> toolTipWindow_;
     platform::ToolInfo toolRecord_;
     bool toolTipTextTaken_ = false;
     // Expires with the control, so code that raised an event can tell it is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
-    platform::Region WindowRegion_;
 };
 
 } // namespace cvbutton

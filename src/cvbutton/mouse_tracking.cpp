@@ -11,12 +11,13 @@ using platform::Window;
 void cvButton::setupMouseTracking()
 {
     platform::MessageHook& hook = host_.messageHook();
-    CanTrackMouse_ = true;
-    HasUser32TrackMouseEvent_ = hook.IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
-    if (!HasUser32TrackMouseEvent_ &&
+    runtime_.CanTrackMouse = true;
+    runtime_.HasUser32TrackMouseEvent =
+        hook.IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
+    if (!runtime_.HasUser32TrackMouseEvent &&
         !hook.IsFunctionExported(QStringLiteral("_TrackMouseEvent"), QStringLiteral("Comctl32")))
-        CanTrackMouse_ = false;
-    if (!CanTrackMouse_)
+        runtime_.CanTrackMouse = false;
+    if (!runtime_.CanTrackMouse)
         return;
     const Window window = host_.window();
     hook.SubclassAttach(window, [this](bool bBefore, bool& bHandled, std::intptr_t& lReturn, Window& lng_hWnd,
@@ -30,11 +31,11 @@ void cvButton::setupMouseTracking()
 
 void cvButton::TrackMouseLeave(Window window)
 {
-    if (!CanTrackMouse_)
+    if (!runtime_.CanTrackMouse)
         return;
     platform::TrackMouseEventRequest request;
     request.hwndTrack = window;
-    if (HasUser32TrackMouseEvent_)
+    if (runtime_.HasUser32TrackMouseEvent)
         host_.messageHook().TrackMouseEvent(request);
     else
         host_.messageHook()._TrackMouseEvent(request);
@@ -49,18 +50,18 @@ void cvButton::zSubclass_Proc(bool, bool&, std::intptr_t&, Window& lng_hWnd, int
         Refresh();
         break;
     case platform::WM_MOUSEMOVE:
-        if (MouseInside_)
+        if (runtime_.MouseInside)
             break;
-        MouseInside_ = true;
+        runtime_.MouseInside = true;
         TrackMouseLeave(lng_hWnd);
-        DrawState_ = StateHot;
+        runtime_.DrawState = StateHot;
         Refresh();
         if (raise(MouseEnter))
             CreateToolTip();
         break;
     case platform::WM_MOUSELEAVE:
-        MouseInside_ = false;
-        DrawState_ = StateNormal;
+        runtime_.MouseInside = false;
+        runtime_.DrawState = StateNormal;
         RemoveToolTip();
         Refresh();
         raise(MouseLeave);

@@ -39,8 +39,8 @@ platform::Region windowShapeFor(int style, double scaleWidth, double scaleHeight
 // The window owns the region from here on; the one it had before is dropped with it.
 void cvButton::ApplyWindowShape()
 {
-    WindowRegion_ = windowShapeFor(Style_, host_.scaleWidth(), host_.scaleHeight());
-    host_.setWindowRegion(WindowRegion_);
+    runtime_.WindowRegion = windowShapeFor(Style_, host_.scaleWidth(), host_.scaleHeight());
+    host_.setWindowRegion(runtime_.WindowRegion);
 }
 
 } // namespace cvbutton

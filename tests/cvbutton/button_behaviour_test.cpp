@@ -19,8 +19,8 @@ TEST_F(Behaviour, AHiddenControlIsOnlyCleared)
     button.setDrawState(StateHot);
     button.Refresh();
     EXPECT_EQ(host.surface().pixel(3, 3), host.surface().backgroundColor());
-    EXPECT_EQ(button.DrawState(), StateHot);
-    EXPECT_EQ(button.ContentMargin(), 3);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
+    EXPECT_EQ(button.runtime().ContentMargin, 3);
 }
 
 TEST_F(Behaviour, RefreshSettlesTheDrawnState)
@@ -29,17 +29,17 @@ TEST_F(Behaviour, RefreshSettlesTheDrawnState)
     host.setUserMode(false);
     button.setDrawState(StateNormal);
     button.Refresh();
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
 
     button.setStyle(StyleRoundedGradient);
     button.setDrawState(StateNormal);
     button.Refresh();
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 
     host.setUserMode(true);
     button.setButtonType(KindCheck);
     button.setValue(true);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
 }
 
 TEST_F(Behaviour, ADisabledControlIsClearedToTheButtonFace)
@@ -47,7 +47,7 @@ TEST_F(Behaviour, ADisabledControlIsClearedToTheButtonFace)
     host.surface().setBackgroundColor(0x0000FF);
     button.setIsShown(true);
     button.setEnabled(false);
-    EXPECT_EQ(button.DrawState(), StateDisabled);
+    EXPECT_EQ(button.runtime().DrawState, StateDisabled);
     EXPECT_EQ(host.surface().pixel(0, 0), kFace);
 }
 
@@ -59,14 +59,14 @@ TEST_F(Behaviour, LayoutKeepsTheMinimumSizeAndSettlesTheRectangles)
     control.UserControl_Resize();
     EXPECT_EQ(small.widthTwips(), 300);
     EXPECT_EQ(small.surface().height(), 20);
-    EXPECT_EQ(control.ButtonRect(), (platform::Rect{0, 0, 20, 20}));
+    EXPECT_EQ(control.runtime().ButtonRect, (platform::Rect{0, 0, 20, 20}));
     button.UserControl_Resize();
-    EXPECT_EQ(button.ButtonRect(), (platform::Rect{0, 0, 75, 23}));
-    EXPECT_EQ(button.CaptionFormat(), platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK);
+    EXPECT_EQ(button.runtime().ButtonRect, (platform::Rect{0, 0, 75, 23}));
+    EXPECT_EQ(button.runtime().CaptionFormat, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK);
     // The caption is centred on the face around its measured size.
     platform::Rect text{4, 4, 71, 19};
     host.surface().drawText(button.Caption(), text, platform::DT_CALCRECT | platform::DT_WORDBREAK);
-    const platform::Rect caption = button.CaptionRect();
+    const platform::Rect caption = button.runtime().CaptionRect;
     EXPECT_NEAR(caption.left + caption.right, 75 - 4, 1);
     EXPECT_NEAR(caption.right - caption.left, text.right - text.left + 4, 1);
     EXPECT_NEAR(caption.top + caption.bottom, 23 - 1, 1);
@@ -75,12 +75,12 @@ TEST_F(Behaviour, LayoutKeepsTheMinimumSizeAndSettlesTheRectangles)
 TEST_F(Behaviour, ShowAndHideTrackVisibilityAndHandTheTooltipTextBack)
 {
     button.UserControl_Show();
-    EXPECT_TRUE(button.IsShown());
+    EXPECT_TRUE(button.runtime().IsShown);
     host.setExtenderToolTipText(QStringLiteral("tip"));
     button.setToolTipText(QStringLiteral("taken from the host"));
     EXPECT_EQ(host.extenderToolTipText(), QString());
     button.UserControl_Hide();
-    EXPECT_FALSE(button.IsShown());
+    EXPECT_FALSE(button.runtime().IsShown);
     EXPECT_EQ(host.extenderToolTipText(), QStringLiteral("tip"));
 }
 
@@ -96,12 +96,12 @@ TEST_F(Behaviour, OnlyTheDefaultButtonAmbientRepaints)
 TEST_F(Behaviour, FocusEventsSetAndClearTheFocusFlag)
 {
     button.UserControl_EnterFocus();
-    EXPECT_TRUE(button.HasFocus());
+    EXPECT_TRUE(button.runtime().HasFocus);
     button.UserControl_LostFocus();
-    EXPECT_FALSE(button.HasFocus());
+    EXPECT_FALSE(button.runtime().HasFocus);
     button.UserControl_GotFocus();
     button.UserControl_ExitFocus();
-    EXPECT_FALSE(button.HasFocus());
+    EXPECT_FALSE(button.runtime().HasFocus);
 }
 
 TEST_F(Behaviour, OpenLinkHandsOverOnlyWebAndMailAddresses)

@@ -18,19 +18,12 @@ constexpr Colorref kButtonText = 0x010101;
 
 class CaptionColour : public ::testing::Test {
 protected:
-    CaptionColour() : pinned_(colors()) {}
-
-    static platform::SystemColors colors()
+    static CaptionLook lookOf(bool custom, int state)
     {
-        platform::SystemColors table = platform::SystemColors::windows10();
-        table.setColor(platform::COLOR_BTNTEXT, kButtonText);
-        return table;
+        return {custom, state, kFont, kFontHighlight, kButtonText, kGrayText};
     }
 
-    static Colorref colourFor(bool custom, int state) { return captionColor({custom, state, kFont, kFontHighlight}); }
-
-private:
-    platform::PinnedSystemColors pinned_;
+    static Colorref colourFor(bool custom, int state) { return captionColor(lookOf(custom, state)); }
 };
 
 TEST_F(CaptionColour, FollowsTheSystemColoursWithoutCustomColours)
@@ -57,7 +50,7 @@ TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
     surface.setFont(font);
     surface.setForegroundColor(0x00FF00);
     DrawCaption(surface, QStringLiteral("HI"), {0, 0, 120, 60}, platform::DT_CENTER | platform::DT_WORDBREAK,
-                {true, StatePressed, kFont, kFontHighlight});
+                lookOf(true, StatePressed));
     EXPECT_EQ(surface.foregroundColor(), 0x00FF00u);
     EXPECT_FALSE(surface_pixels::pixelsOf(surface, kFontHighlight).empty());
     EXPECT_TRUE(surface_pixels::pixelsOf(surface, 0x00FF00).empty());

@@ -49,28 +49,28 @@ protected:
 TEST_F(Hover, EnteringGoesHotOnceAndLeavingGoesNormalOnce)
 {
     read();
-    ASSERT_TRUE(button.CanTrackMouse());
+    ASSERT_TRUE(button.runtime().CanTrackMouse);
     message(platform::WM_MOUSEMOVE);
     message(platform::WM_MOUSEMOVE);
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(hook->leaveRequests.size(), 1u);
     message(platform::WM_MOUSELEAVE);
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
     EXPECT_EQ(leaves, 1);
-    EXPECT_FALSE(button.MouseInside());
+    EXPECT_FALSE(button.runtime().MouseInside);
 }
 
 TEST_F(Hover, SetupHappensOnlyInRunModeAndFallsBackToTheOtherTrackingFunction)
 {
     host.setUserMode(false);
     read();
-    EXPECT_FALSE(button.CanTrackMouse());
+    EXPECT_FALSE(button.runtime().CanTrackMouse);
     EXPECT_FALSE(hook->table.isAttached(host.window()));
     host.setUserMode(true);
     hook->exported = {QStringLiteral("Comctl32!_TrackMouseEvent")};
     read();
-    EXPECT_TRUE(button.CanTrackMouse());
+    EXPECT_TRUE(button.runtime().CanTrackMouse);
     message(platform::WM_MOUSEMOVE);
     EXPECT_EQ(hook->requestedThrough, QStringList{QStringLiteral("_TrackMouseEvent")});
 }
@@ -79,7 +79,7 @@ TEST_F(Hover, WithoutLeaveTrackingThereIsNoHotStateAndNoMouseClickButSpaceStillC
 {
     hook->exported.clear();
     read();
-    EXPECT_FALSE(button.CanTrackMouse());
+    EXPECT_FALSE(button.runtime().CanTrackMouse);
     message(platform::WM_MOUSEMOVE);
     EXPECT_EQ(enters, 0);
     leftClick();
@@ -96,10 +96,10 @@ TEST_F(Hover, PushClickAndDoubleClickRaiseOneClickPerMouseUpAndReArmTracking)
     message(platform::WM_MOUSEMOVE);
     leftClick();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
     EXPECT_EQ(hook->leaveRequests.size(), 2u);
     button.UserControl_DblClick();
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.UserControl_MouseUp(1, 0, 5, 5);
     EXPECT_EQ(clicks, 2);
 }
@@ -112,14 +112,14 @@ TEST_F(Hover, CheckButtonsRaiseClickOnlyWhenAlreadyChecked)
     message(platform::WM_MOUSEMOVE);
     button.UserControl_MouseDown(1, 0, 5, 5);
     button.UserControl_MouseUp(1, 0, 5, 5);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     EXPECT_EQ(clicks, 0);
     button.UserControl_Click();
     EXPECT_TRUE(button.Value());
     leftClick();
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(button.Value());
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
 }
 
 TEST_F(Hover, LeavingWhilePressedRaisesNoClickAndEndsNormal)
@@ -130,9 +130,9 @@ TEST_F(Hover, LeavingWhilePressedRaisesNoClickAndEndsNormal)
     message(platform::WM_MOUSELEAVE);
     button.UserControl_MouseUp(1, 0, 50, 5);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
     message(platform::WM_MOUSELEAVE); // the re-armed request finds the pointer outside
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Hover, AFailingEnterHandlerBuildsNoTooltipAndColourChangesRepaint)

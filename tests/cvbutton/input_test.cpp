@@ -30,12 +30,12 @@ protected:
 TEST_F(Input, ALeftClickWithoutHoverTrackingPressesThenGoesHotWithoutClick)
 {
     button.UserControl_MouseDown(1, 0, 5, 5);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.UserControl_MouseUp(1, 0, 5, 5);
-    EXPECT_EQ(button.DrawState(), StateHot);
-    EXPECT_EQ(button.LastMouseButton(), 1);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
+    EXPECT_EQ(button.runtime().LastMouseButton, 1);
     button.UserControl_Click();
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
     EXPECT_EQ(clicks, 0);
 }
 
@@ -44,12 +44,12 @@ TEST_F(Input, ACheckButtonTogglesOnTheContainersClick)
     button.setButtonType(KindCheck);
     button.UserControl_MouseDown(1, 0, 5, 5);
     button.UserControl_MouseUp(1, 0, 5, 5);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.UserControl_Click();
     EXPECT_TRUE(button.Value());
     leftClick();
     EXPECT_FALSE(button.Value());
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
 }
 
 TEST_F(Input, RightClicksChangeNothingButStopSpaceFromToggling)
@@ -58,14 +58,14 @@ TEST_F(Input, RightClicksChangeNothingButStopSpaceFromToggling)
     button.UserControl_MouseDown(2, 0, 5, 5);
     button.UserControl_MouseUp(2, 0, 5, 5);
     button.UserControl_Click();
-    EXPECT_EQ(button.LastMouseButton(), 2);
+    EXPECT_EQ(button.runtime().LastMouseButton, 2);
     EXPECT_FALSE(button.Value());
     button.UserControl_KeyDown(32, 0);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.UserControl_KeyUp(32, 0);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(button.Value());
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Input, SpaceBeforeAnyClickRaisesClickAndTheAccessKeyToggles)
@@ -77,7 +77,7 @@ TEST_F(Input, SpaceBeforeAnyClickRaisesClickAndTheAccessKeyToggles)
     button.UserControl_AccessKeyPress('O');
     EXPECT_TRUE(button.Value());
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Input, ArrowKeysMoveTheFocusAndTabRaisesMouseLeave)
@@ -97,11 +97,11 @@ TEST_F(Input, ADoubleClickShowsThePressedLookAfterALeftButtonOnly)
 {
     leftClick();
     button.UserControl_DblClick();
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.UserControl_MouseUp(2, 0, 0, 0);
     button.setDrawState(StateNormal);
     button.UserControl_DblClick();
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Input, AFailingClickHandlerEndsTheRaisingHandler)
@@ -110,7 +110,7 @@ TEST_F(Input, AFailingClickHandlerEndsTheRaisingHandler)
     button.UserControl_KeyDown(32, 0);
     EXPECT_NO_THROW(button.UserControl_KeyUp(32, 0));
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
 }
 
 TEST_F(Input, ValueChangedByAClickSendsNoNotification)

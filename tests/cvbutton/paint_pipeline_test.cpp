@@ -1,5 +1,6 @@
 #include "button_fixture.h"
 #include "cvbutton/caption_layout.h"
+#include "cvbutton/render/colors.h"
 #include "support/surface_pixels.h"
 
 #include <QRect>
@@ -50,7 +51,7 @@ TEST_F(Pipeline, AHiddenControlIsOnlyCleared)
     host.surface().setPixel(3, 3, kRed);
     button.Refresh();
     EXPECT_EQ(pixelsOf(host.surface(), host.surface().backgroundColor()).size(), 75u * 23u);
-    EXPECT_EQ(button.ContentMargin(), 3);
+    EXPECT_EQ(button.runtime().ContentMargin, 3);
 }
 
 TEST_F(Pipeline, StatesAreForcedByDesignModeCheckAndDisabledInThatOrder)
@@ -58,21 +59,21 @@ TEST_F(Pipeline, StatesAreForcedByDesignModeCheckAndDisabledInThatOrder)
     show();
     host.setUserMode(false);
     button.setStyle(StyleSoft);
-    EXPECT_EQ(button.DrawState(), StateHot);
+    EXPECT_EQ(button.runtime().DrawState, StateHot);
     button.setDrawState(StateNormal);
     button.setStyle(StyleRoundedGradient);
-    EXPECT_EQ(button.DrawState(), StateNormal) << "the rounded gradient keeps its state in design mode";
+    EXPECT_EQ(button.runtime().DrawState, StateNormal) << "the rounded gradient keeps its state in design mode";
 
     host.setUserMode(true);
     button.setStyle(StyleTinted);
     button.setButtonType(KindCheck);
     button.setValue(true);
-    EXPECT_EQ(button.DrawState(), StatePressed);
+    EXPECT_EQ(button.runtime().DrawState, StatePressed);
     button.setDrawState(StateHot);
     button.Refresh();
-    EXPECT_EQ(button.DrawState(), StatePressed) << "a checked button looks pressed also under the mouse";
+    EXPECT_EQ(button.runtime().DrawState, StatePressed) << "a checked button looks pressed also under the mouse";
     button.setEnabled(false);
-    EXPECT_EQ(button.DrawState(), StateDisabled);
+    EXPECT_EQ(button.runtime().DrawState, StateDisabled);
     EXPECT_EQ(host.surface().backgroundColor(), kFace);
 }
 
@@ -97,7 +98,7 @@ TEST_F(Pipeline, InlineFacesUseTheCustomColoursByState)
     button.setDrawState(StatePressed);
     button.Refresh();
     EXPECT_EQ(host.surface().pixel(0, 0), kHighlight);
-    EXPECT_EQ(host.surface().pixel(10, 10), button.LightenColor(kHighlight, 128));
+    EXPECT_EQ(host.surface().pixel(10, 10), render::LightenColor(kHighlight, 128));
 }
 
 TEST_F(Pipeline, TheStandardFaceIsFramedInBlackWhenFocusedOrShownAsDefault)
@@ -144,7 +145,7 @@ TEST_F(Pipeline, EachStyleLeavesItsContentMargin)
                                            {7, 4}, {8, 4}, {9, 6}, {10, 7}, {11, 3}};
     for (const auto& [style, margin] : margins) {
         button.setStyle(style);
-        EXPECT_EQ(button.ContentMargin(), margin) << style;
+        EXPECT_EQ(button.runtime().ContentMargin, margin) << style;
     }
 }
 
@@ -225,6 +226,24 @@ TEST_F(Pipeline, TheCaptionIsDrawnOverTheIcon)
     EXPECT_GT(captionOnIcon, 10);
 }
 
+// The caption follows the text colours of the table in force when the control repaints.
+TEST_F(Pipeline, TheCaptionTakesTheSystemTextColoursOfTheRepaint)
+{
+    constexpr Colorref kText = 0x0A0B0C;
+    constexpr Colorref kGray = 0x1A1B1C;
+    platform::SystemColors colors = platform::SystemColors::windows10();
+    colors.setColor(platform::COLOR_BTNTEXT, kText);
+    colors.setColor(platform::COLOR_GRAYTEXT, kGray);
+    const platform::PinnedSystemColors pinned(colors);
+    show();
+    button.setCaption(QStringLiteral("WWW"));
+    EXPECT_FALSE(pixelsOf(host.surface(), kText).empty());
+    EXPECT_TRUE(pixelsOf(host.surface(), kGray).empty());
+    button.setEnabled(false);
+    EXPECT_FALSE(pixelsOf(host.surface(), kGray).empty());
+    EXPECT_TRUE(pixelsOf(host.surface(), kText).empty());
+}
+
 TEST_F(Pipeline, TheHotTintedFaceShadowsAMaskedIconWithASilhouette)
 {
     show();
@@ -288,18 +307,18 @@ TEST_F(Pipeline, TheResizeHandlerMeasuresTheCaptionInTheSurfaceFont)
 {
     show();
     button.setCaption(QStringLiteral("Save"));
-    const platform::Rect plain = button.CaptionRect();
+    const platform::Rect plain = button.runtime().CaptionRect;
     EXPECT_GT(plain.right - plain.left, 20);
     button.setCaption(QStringLiteral("&Save"));
-    EXPECT_EQ(button.CaptionRect(), plain) << "the access-key mark takes no room";
+    EXPECT_EQ(button.runtime().CaptionRect, plain) << "the access-key mark takes no room";
     button.setCaption(QStringLiteral("Save and close the window"));
-    EXPECT_GT(button.CaptionRect().bottom - button.CaptionRect().top, plain.bottom - plain.top)
+    EXPECT_GT(button.runtime().CaptionRect.bottom - button.runtime().CaptionRect.top, plain.bottom - plain.top)
         << "wrapped to the width less 8";
     button.setRightToLeft(true);
-    EXPECT_EQ(button.CaptionFormat() & platform::DT_RTLREADING, 0u) << "the setter only repaints";
+    EXPECT_EQ(button.runtime().CaptionFormat & platform::DT_RTLREADING, 0u) << "the setter only repaints";
     button.UserControl_Resize();
-    EXPECT_EQ(button.CaptionFormat(), platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK |
-                                          platform::DT_RTLREADING);
+    EXPECT_EQ(button.runtime().CaptionFormat,
+              platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK | platform::DT_RTLREADING);
 }
 
 TEST_F(Pipeline, TheResizeHandlerKeepsTheMinimumSize)
@@ -310,7 +329,7 @@ TEST_F(Pipeline, TheResizeHandlerKeepsTheMinimumSize)
     tiny.UserControl_Resize();
     EXPECT_EQ(small.surface().width(), 20);
     EXPECT_EQ(small.surface().height(), 30);
-    EXPECT_EQ(tiny.ButtonRect(), (platform::Rect{0, 0, 20, 30}));
+    EXPECT_EQ(tiny.runtime().ButtonRect, (platform::Rect{0, 0, 20, 30}));
 }
 
 TEST_F(Pipeline, TheCaptionIsLaidOutWithTheMarginOfThePreviousPaint)
@@ -318,9 +337,9 @@ TEST_F(Pipeline, TheCaptionIsLaidOutWithTheMarginOfThePreviousPaint)
     show();
     button.setCaptionAlign(AlignLeft);
     button.setStyle(StyleGlass);
-    EXPECT_EQ(button.CaptionRect().left, 6) << "the style setter lays out twice";
+    EXPECT_EQ(button.runtime().CaptionRect.left, 6) << "the style setter lays out twice";
     button.setStyle(StyleSoft);
-    EXPECT_EQ(button.CaptionRect().left, 3);
+    EXPECT_EQ(button.runtime().CaptionRect.left, 3);
 }
 
 } // namespace

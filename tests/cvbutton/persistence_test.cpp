@@ -94,7 +94,7 @@ TEST_F(Persistence, EveryPropertySurvivesARoundTripThroughTheBag)
     EXPECT_EQ(copy.MousePointer(), 11);
     EXPECT_FALSE(copy.RoundedBordersByTheme());
     EXPECT_TRUE(copy.RightToLeft());
-    EXPECT_EQ(copy.DrawState(), StateNormal);
+    EXPECT_EQ(copy.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Persistence, WritesEveryKeyAsItIsSpelledAndInOrder)
@@ -151,7 +151,7 @@ TEST_F(Persistence, AnEmptySetReadsTheReadDefaults)
     EXPECT_EQ(button.ToolTipForeColor(), kInfoBackground);
     EXPECT_TRUE(button.Enabled());
     EXPECT_FALSE(button.Icon().hasHandle());
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
 TEST_F(Persistence, FourReadDefaultsDifferFromANewControlYetRoundTripsKeepTheValues)
@@ -258,14 +258,14 @@ TEST_F(Persistence, ANewControlTakesItsNameAndTheSystemColours)
     button.InitProperties();
     EXPECT_EQ(button.Caption(), QStringLiteral("cvButton1"));
     EXPECT_EQ(button.IconSize(), 16);
-    EXPECT_EQ(button.CaptionFormat(), 17u);
-    EXPECT_EQ(button.ContentMargin(), 4);
+    EXPECT_EQ(button.runtime().CaptionFormat, 17u);
+    EXPECT_EQ(button.runtime().ContentMargin, 4);
     EXPECT_EQ(button.BackColor(), kFace);
     EXPECT_EQ(button.HighlightColor(), platform::rgb(0x00, 0x78, 0xD7));
     EXPECT_EQ(button.FontColor(), 0u);
     EXPECT_EQ(button.ToolTipType(), TipBalloon);
     EXPECT_EQ(button.IconAlign(), AlignLeft);
-    EXPECT_EQ(button.DrawState(), 0);
+    EXPECT_EQ(button.runtime().DrawState, 0);
     EXPECT_TRUE(host.notifications().isEmpty());
 }
 

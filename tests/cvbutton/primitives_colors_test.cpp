@@ -48,11 +48,10 @@ TEST(TranslateColor, ResolvesSystemColoursAndRejectsInvalidValues)
 {
     platform::SystemColors colors = platform::SystemColors::windows10();
     colors.setColor(platform::COLOR_GRAYTEXT, 0x112233);
-    const platform::PinnedSystemColors pinned(colors);
-    EXPECT_EQ(TranslateColor(0x80000011), 0x112233u);
-    EXPECT_EQ(TranslateColor(0x00ABCDEF), 0xABCDEFu);
-    EXPECT_EQ(TranslateColor(0x80000040), platform::kInvalidColor);
-    EXPECT_EQ(TranslateColor(0x12000000), platform::kInvalidColor);
+    EXPECT_EQ(TranslateColor(colors, 0x80000011), 0x112233u);
+    EXPECT_EQ(TranslateColor(colors, 0x00ABCDEF), 0xABCDEFu);
+    EXPECT_EQ(TranslateColor(colors, 0x80000040), platform::kInvalidColor);
+    EXPECT_EQ(TranslateColor(colors, 0x12000000), platform::kInvalidColor);
 }
 
 TEST(GrayscaleOf, KeepsTheSixteenGraysAndWeighsTheRest)

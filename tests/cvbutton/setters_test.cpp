@@ -100,13 +100,13 @@ TEST_F(Setters, EnabledResetsTheStateAndReachesTheHostLast)
 {
     button.setDrawState(StatePressed);
     button.setEnabled(false);
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
     EXPECT_FALSE(host.enabled());
     button.setIsShown(true);
     button.Refresh();
-    EXPECT_EQ(button.DrawState(), StateDisabled);
+    EXPECT_EQ(button.runtime().DrawState, StateDisabled);
     button.setEnabled(true);
-    EXPECT_EQ(button.DrawState(), StateNormal);
+    EXPECT_EQ(button.runtime().DrawState, StateNormal);
     EXPECT_TRUE(host.enabled());
 }
 

@@ -41,7 +41,7 @@ TEST_F(Themed, DrawsThePushButtonInTheStateWithFocusShowingAsDefault)
     button.setEnabled(false);
     EXPECT_EQ(theme->drawn.back().stateId, StateDisabled);
     EXPECT_EQ(button.Style(), StyleTheme);
-    EXPECT_EQ(button.ContentMargin(), 3);
+    EXPECT_EQ(button.runtime().ContentMargin, 3);
 }
 
 TEST_F(Themed, ControlWithoutAStateYetIsDrawnNormalAndKeepsTheStyle)
@@ -190,7 +190,7 @@ TEST_F(Themed, TheWindowTakesTheShapeOfEachLayout)
         button.UserControl_Resize();
     }
     EXPECT_EQ(spanOf(host.windowRegion(), 0, 40), std::make_pair(2, 36));
-    EXPECT_EQ(spanOf(button.WindowRegion(), 19, 40), std::make_pair(3, 37));
+    EXPECT_EQ(spanOf(button.runtime().WindowRegion, 19, 40), std::make_pair(3, 37));
 }
 
 } // namespace

@@ -25,12 +25,12 @@ TEST_F(WidgetHosting, ANewControlTakesTheWidgetsNameAndShowsItsSurface)
     host.resize(73, 25);
     host.show();
     EXPECT_EQ(host.button().Caption(), QStringLiteral("cvButton2"));
-    EXPECT_TRUE(host.button().IsShown());
+    EXPECT_TRUE(host.button().runtime().IsShown);
     EXPECT_EQ(host.surface().width(), 73);
     EXPECT_EQ(host.widthTwips(), 73 * kTwipsPerPixel);
-    EXPECT_EQ(host.button().ButtonRect(), (platform::Rect{0, 0, 73, 25}));
+    EXPECT_EQ(host.button().runtime().ButtonRect, (platform::Rect{0, 0, 73, 25}));
     host.hide();
-    EXPECT_FALSE(host.button().IsShown());
+    EXPECT_FALSE(host.button().runtime().IsShown);
 }
 
 TEST_F(WidgetHosting, KeepsTheMinimumSize)
@@ -88,11 +88,11 @@ TEST_F(WidgetHosting, TabKeystrokesMoveTheFocusAlongTheForm)
     QApplication::setActiveWindow(&form);
     first->setFocus();
     ASSERT_TRUE(first->hasFocus());
-    EXPECT_TRUE(first->button().HasFocus());
+    EXPECT_TRUE(first->button().runtime().HasFocus);
     first->sendKeys(QStringLiteral("{TAB}"));
     EXPECT_TRUE(second->hasFocus());
-    EXPECT_FALSE(first->button().HasFocus());
-    EXPECT_TRUE(second->button().HasFocus());
+    EXPECT_FALSE(first->button().runtime().HasFocus);
+    EXPECT_TRUE(second->button().runtime().HasFocus);
     second->sendKeys(QStringLiteral("+{TAB}"));
     EXPECT_TRUE(first->hasFocus());
 }
@@ -145,7 +145,7 @@ TEST_F(HostedForm, TabAndArrowKeysMoveTheFocusThroughQt)
                                   std::pair{Qt::Key_Up, first}, std::pair{Qt::Key_Right, second}}) {
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_TRUE(to->hasFocus()) << key;
-        EXPECT_TRUE(to->button().HasFocus()) << key;
+        EXPECT_TRUE(to->button().runtime().HasFocus) << key;
     }
 }
 
@@ -194,9 +194,9 @@ TEST_F(WidgetHosting, MouseAndKeysReachTheControl)
     host.show();
     QTest::mouseClick(&host, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_TRUE(host.button().Value());
-    EXPECT_EQ(host.button().LastMouseButton(), 1);
+    EXPECT_EQ(host.button().runtime().LastMouseButton, 1);
     QTest::mouseClick(&host, Qt::RightButton, {}, QPoint(10, 10));
-    EXPECT_EQ(host.button().LastMouseButton(), 2);
+    EXPECT_EQ(host.button().runtime().LastMouseButton, 2);
     int clicks = 0;
     host.button().Click.connect([&] { ++clicks; });
     QTest::keyClick(&host, Qt::Key_Space);

@@ -1,21 +1,15 @@
 #include "cvbutton/render/caption.h"
 
 #include "cvbutton/button_types.h"
-#include "cvbutton/render/colors.h"
 
 namespace cvbutton::render {
-namespace {
-
-constexpr Colorref kGrayTextOleColor = 0x80000011;
-
-} // namespace
 
 Colorref captionColor(const CaptionLook& look)
 {
     if (look.DrawState == StateDisabled)
-        return TranslateColor(kGrayTextOleColor);
+        return look.GrayText;
     if (!look.UseCustomColors)
-        return platform::SystemColors::current().color(platform::COLOR_BTNTEXT);
+        return look.ButtonText;
     return look.DrawState == StateNormal ? look.FontColor : look.FontHighlightColor;
 }
 

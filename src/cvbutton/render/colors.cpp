@@ -41,9 +41,9 @@ Colorref MixColors(Colorref ColorA, Colorref ColorB)
     return platform::rgb(mix(a[0], b[0]), mix(a[1], b[1]), mix(a[2], b[2]));
 }
 
-Colorref TranslateColor(Colorref OleColor)
+Colorref TranslateColor(const platform::SystemColors& colors, Colorref OleColor)
 {
-    return platform::SystemColors::current().translate(OleColor).value_or(platform::kInvalidColor);
+    return colors.translate(OleColor).value_or(platform::kInvalidColor);
 }
 
 // A negative Amount would push channels below zero and spill into the neighbouring channel when the

@@ -19,10 +19,12 @@ struct FaceView {
     bool UseCustomColors = false;
     Colorref BackColor = 0;
     Colorref HighlightColor = 0;
-    // The system button-face and highlight colours of the moment, which several faces use in
-    // place of the control's own colours.
+    // The system colours of the moment, which several faces use in place of the control's own
+    // colours, and the etched frame always.
     Colorref ButtonFace = 0;
     Colorref SystemHighlight = 0;
+    Colorref ButtonShadow = 0;
+    Colorref Window = 0;
 };
 
 } // namespace cvbutton::render

@@ -10,14 +10,9 @@ namespace {
 
 constexpr Colorref kBlack = 0x000000;
 
-Colorref systemColor(int index)
+Colorref chosen(const FaceView& view, Colorref custom, Colorref system)
 {
-    return platform::SystemColors::current().color(index);
-}
-
-Colorref chosen(const FaceView& view, Colorref custom, int systemIndex)
-{
-    return view.UseCustomColors ? custom : systemColor(systemIndex);
+    return view.UseCustomColors ? custom : system;
 }
 
 void setBackground(Surface& hDC, Colorref color)
@@ -40,26 +35,25 @@ void outline(Surface& hDC, const FaceView& view, Colorref color)
 Colorref softFaceColor(const FaceView& view, int DrawState)
 {
     const bool idle = DrawState == StateNormal || DrawState == StateDisabled;
-    return chosen(view, idle ? view.BackColor : view.HighlightColor, platform::COLOR_BTNFACE);
+    return chosen(view, idle ? view.BackColor : view.HighlightColor, view.ButtonFace);
 }
 
 Colorref etchedFillColor(const FaceView& view, int DrawState)
 {
-    const Colorref shadow = systemColor(platform::COLOR_BTNSHADOW);
-    const Colorref face = systemColor(platform::COLOR_BTNFACE);
+    const Colorref shadow = view.ButtonShadow;
+    const Colorref face = view.ButtonFace;
     if (DrawState == StateHot)
         return view.UseCustomColors ? MixColors(view.HighlightColor, view.BackColor) : MixColors(shadow, face);
     if (DrawState == StatePressed)
         return view.UseCustomColors ? view.HighlightColor : shadow;
-    return chosen(view, view.BackColor, platform::COLOR_BTNFACE);
+    return chosen(view, view.BackColor, view.ButtonFace);
 }
 
 } // namespace
 
 void DrawStandardFace(Surface& hDC, const FaceView& view, int DrawState)
 {
-    setBackground(hDC, chosen(view, DrawState == StateNormal ? view.BackColor : view.HighlightColor,
-                              platform::COLOR_BTNFACE));
+    setBackground(hDC, chosen(view, DrawState == StateNormal ? view.BackColor : view.HighlightColor, view.ButtonFace));
     edgeBox(hDC, view, DrawState == StatePressed ? platform::EDGE_SUNKEN : platform::EDGE_RAISED);
     if ((view.HasFocus && view.ShowFocus) || (!view.HasFocus && view.DisplayAsDefault))
         outline(hDC, view, kBlack);
@@ -92,23 +86,22 @@ void DrawFlatFace(Surface& hDC, const FaceView& view, int DrawState)
 // The frame keeps the system's shadow and window colours also when the control has its own.
 void DrawEtchedFace(Surface& hDC, const FaceView& view, int DrawState)
 {
-    setBackground(hDC, chosen(view, view.BackColor, platform::COLOR_BTNFACE));
+    setBackground(hDC, chosen(view, view.BackColor, view.ButtonFace));
     const Colorref fill = etchedFillColor(view, DrawState);
     FillRectColor(hDC, {0, 0, view.W, view.H}, fill);
-    DrawEtchedFrame(hDC, 0, 0, view.W - 1, view.H - 1, systemColor(platform::COLOR_BTNSHADOW),
-                    systemColor(platform::COLOR_WINDOW), fill);
+    DrawEtchedFrame(hDC, 0, 0, view.W - 1, view.H - 1, view.ButtonShadow, view.Window, fill);
 }
 
 void DrawTintedFace(Surface& hDC, const FaceView& view, int DrawState)
 {
-    setBackground(hDC, chosen(view, view.BackColor, platform::COLOR_BTNFACE));
+    setBackground(hDC, chosen(view, view.BackColor, view.ButtonFace));
     if (DrawState == StateHot || DrawState == StatePressed) {
-        const Colorref accent = chosen(view, view.HighlightColor, platform::COLOR_HIGHLIGHT);
+        const Colorref accent = chosen(view, view.HighlightColor, view.SystemHighlight);
         FillBox(hDC, 0, 0, view.W, view.H, LightenColor(accent, DrawState == StateHot ? 176 : 128));
         outline(hDC, view, accent);
         return;
     }
-    FillBox(hDC, 0, 0, view.W, view.H, LightenColor(chosen(view, view.BackColor, platform::COLOR_BTNFACE), 32));
+    FillBox(hDC, 0, 0, view.W, view.H, LightenColor(chosen(view, view.BackColor, view.ButtonFace), 32));
 }
 
 } // namespace cvbutton::render
