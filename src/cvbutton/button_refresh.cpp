@@ -66,6 +66,7 @@ render::FaceView cvButton::faceView(const platform::SystemColors& colors) const
     view.SystemHighlight = colors.color(platform::COLOR_HIGHLIGHT);
     view.ButtonShadow = colors.color(platform::COLOR_BTNSHADOW);
     view.Window = colors.color(platform::COLOR_WINDOW);
+    view.System = colors;
     return view;
 }
 

@@ -217,9 +217,8 @@ void Surface::fillRect(const Rect& rect, Colorref color)
     }
 }
 
-void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides)
+void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides, const SystemColors& colors)
 {
-    const SystemColors colors = SystemColors::current();
     const auto border = [&](const Rect& ring, int topLeftIndex, int bottomRightIndex) {
         const Pen previous = selectPen({colors.color(topLeftIndex)});
         if (sides & BF_TOP) {

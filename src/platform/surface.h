@@ -101,7 +101,7 @@ public:
     // Three-dimensional borders drawn along the chosen sides of rect in the system colours of the
     // moment: the outer border on the outermost ring, the inner border one pixel inside it (or on
     // the outermost ring when there is no outer border).
-    void drawEdge(const Rect& rect, unsigned edge, unsigned sides);
+    void drawEdge(const Rect& rect, unsigned edge, unsigned sides, const SystemColors& colors);
 
     // Paints an image scaled into target, its transparent parts letting the surface show through.
     void drawImage(const QImage& image, const Rect& target);

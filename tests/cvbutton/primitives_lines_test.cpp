@@ -74,15 +74,15 @@ TEST(DrawBox, AnOverflowingBottomKeepsTheTopSideAlreadyDrawn)
 
 TEST(DrawEdgeBox, RoundsItsCornersHalfToEven)
 {
-    const platform::PinnedSystemColors pinned(platform::SystemColors::windows10());
-    const Colorref highlight = platform::SystemColors::windows10().color(platform::COLOR_BTNHIGHLIGHT);
+    const platform::SystemColors colors = platform::SystemColors::windows10();
+    const Colorref highlight = colors.color(platform::COLOR_BTNHIGHLIGHT);
     Surface surface = paper(12, 12);
     surface.setBackgroundColor(0);
     surface.clear();
-    DrawEdgeBox(surface, 0.5f, 1.5f, 8.0f, 7.0f, platform::BDR_RAISEDINNER, platform::BF_RECT);
+    DrawEdgeBox(surface, 0.5f, 1.5f, 8.0f, 7.0f, platform::BDR_RAISEDINNER, platform::BF_RECT, colors);
     EXPECT_EQ(surface.pixel(0, 2), highlight);
     EXPECT_EQ(surface.pixel(0, 1), 0u);
-    EXPECT_EQ(surface.pixel(7, 5), platform::SystemColors::windows10().color(platform::COLOR_BTNSHADOW));
+    EXPECT_EQ(surface.pixel(7, 5), colors.color(platform::COLOR_BTNSHADOW));
     EXPECT_EQ(surface.pixel(7, 8), 0u);
     EXPECT_EQ(surface.pixel(8, 5), 0u);
 }
@@ -90,7 +90,8 @@ TEST(DrawEdgeBox, RoundsItsCornersHalfToEven)
 TEST(DrawEdgeBox, BeyondTheIntegerRangeDrawsNothing)
 {
     Surface surface = paper(4, 4);
-    DrawEdgeBox(surface, 0.0f, 0.0f, 3.0e9f, 4.0f, platform::EDGE_RAISED, platform::BF_RECT);
+    DrawEdgeBox(surface, 0.0f, 0.0f, 3.0e9f, 4.0f, platform::EDGE_RAISED, platform::BF_RECT,
+                platform::SystemColors::windows10());
     EXPECT_EQ(pixelsOf(surface, surface_pixels::kPaper).size(), 16u);
 }
 

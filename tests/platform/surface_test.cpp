@@ -121,12 +121,11 @@ TEST(SurfacePixels, ClearFillsWithTheBackgroundColour)
     EXPECT_EQ(pixelsOf(surface, 0x00FF00).size(), 10u);
 }
 
-TEST(SurfaceEdges, RaisedAndSunkenUseTheSystemColourPairs)
+TEST(SurfaceEdges, RaisedAndSunkenUseTheGivenColourPairs)
 {
-    const PinnedSystemColors pinned(SystemColors::windows10());
     const SystemColors colors = SystemColors::windows10();
     Surface surface = whiteSurface(10, 8);
-    surface.drawEdge({0, 0, 10, 8}, EDGE_RAISED, BF_RECT);
+    surface.drawEdge({0, 0, 10, 8}, EDGE_RAISED, BF_RECT, colors);
     EXPECT_EQ(surface.pixel(0, 0), colors.color(COLOR_3DLIGHT));
     EXPECT_EQ(surface.pixel(8, 0), colors.color(COLOR_3DLIGHT));
     EXPECT_EQ(surface.pixel(9, 0), colors.color(COLOR_3DDKSHADOW));
@@ -136,7 +135,7 @@ TEST(SurfaceEdges, RaisedAndSunkenUseTheSystemColourPairs)
     EXPECT_EQ(surface.pixel(8, 6), colors.color(COLOR_BTNSHADOW));
     EXPECT_EQ(surface.pixel(2, 2), kWhite);
 
-    surface.drawEdge({0, 0, 10, 8}, EDGE_SUNKEN, BF_RECT);
+    surface.drawEdge({0, 0, 10, 8}, EDGE_SUNKEN, BF_RECT, colors);
     EXPECT_EQ(surface.pixel(0, 0), colors.color(COLOR_BTNSHADOW));
     EXPECT_EQ(surface.pixel(9, 7), colors.color(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(surface.pixel(1, 1), colors.color(COLOR_3DDKSHADOW));
@@ -145,16 +144,15 @@ TEST(SurfaceEdges, RaisedAndSunkenUseTheSystemColourPairs)
 
 TEST(SurfaceEdges, SingleBordersDrawOneRingOnTheChosenSides)
 {
-    const PinnedSystemColors pinned(SystemColors::windows10());
     const SystemColors colors = SystemColors::windows10();
     Surface surface = whiteSurface(6, 6);
-    surface.drawEdge({0, 0, 6, 6}, BDR_RAISEDINNER, BF_RECT);
+    surface.drawEdge({0, 0, 6, 6}, BDR_RAISEDINNER, BF_RECT, colors);
     EXPECT_EQ(surface.pixel(0, 0), colors.color(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(surface.pixel(5, 5), colors.color(COLOR_BTNSHADOW));
     EXPECT_EQ(surface.pixel(1, 1), kWhite);
 
     Surface top = whiteSurface(6, 6);
-    top.drawEdge({0, 0, 6, 6}, BDR_SUNKENOUTER, BF_TOP);
+    top.drawEdge({0, 0, 6, 6}, BDR_SUNKENOUTER, BF_TOP, colors);
     EXPECT_EQ(top.pixel(5, 0), colors.color(COLOR_BTNSHADOW));
     EXPECT_EQ(top.pixel(0, 1), kWhite);
     EXPECT_EQ(top.pixel(5, 5), kWhite);

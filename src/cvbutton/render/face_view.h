@@ -25,6 +25,8 @@ struct FaceView {
     Colorref SystemHighlight = 0;
     Colorref ButtonShadow = 0;
     Colorref Window = 0;
+    // The whole table, for the three-dimensional edges' light and shadow pairs.
+    platform::SystemColors System = platform::SystemColors::windows10();
 };
 
 } // namespace cvbutton::render

@@ -23,7 +23,8 @@ void setBackground(Surface& hDC, Colorref color)
 
 void edgeBox(Surface& hDC, const FaceView& view, unsigned edge)
 {
-    DrawEdgeBox(hDC, 0, 0, static_cast<float>(view.W), static_cast<float>(view.H), edge, platform::BF_RECT);
+    DrawEdgeBox(hDC, 0, 0, static_cast<float>(view.W), static_cast<float>(view.H), edge, platform::BF_RECT,
+                view.System);
 }
 
 void outline(Surface& hDC, const FaceView& view, Colorref color)

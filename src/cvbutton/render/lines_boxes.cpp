@@ -58,14 +58,15 @@ void DrawBox(Surface& hDC, int X, int Y, int Width, int Height, Colorref Color)
     hDC.lineTo(X, Y);
 }
 
-void DrawEdgeBox(Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge, unsigned Flags)
+void DrawEdgeBox(Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge, unsigned Flags,
+                 const platform::SystemColors& Colors)
 {
     const std::optional<int> left = roundToInt(X);
     const std::optional<int> top = roundToInt(Y);
     const std::optional<int> right = roundToInt(X + Width);
     const std::optional<int> bottom = roundToInt(Y + Height);
     if (left && top && right && bottom)
-        hDC.drawEdge({*left, *top, *right, *bottom}, Edge, Flags);
+        hDC.drawEdge({*left, *top, *right, *bottom}, Edge, Flags, Colors);
 }
 
 } // namespace cvbutton::render

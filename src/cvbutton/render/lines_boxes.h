@@ -15,7 +15,9 @@ void FillRectColor(Surface& hDC, const platform::Rect& Rect, Colorref Color);
 void FillBox(Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
 // An outline through columns X to X + Width and rows Y to Y + Height, both ends included.
 void DrawBox(Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
-// A three-dimensional edge around the rounded rectangle (X, Y)-(X + Width, Y + Height).
-void DrawEdgeBox(Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge, unsigned Flags);
+// A three-dimensional edge around the rounded rectangle (X, Y)-(X + Width, Y + Height), in the
+// light and shadow colours of the table given.
+void DrawEdgeBox(Surface& hDC, float X, float Y, float Width, float Height, unsigned Edge, unsigned Flags,
+                 const platform::SystemColors& Colors);
 
 } // namespace cvbutton::render
