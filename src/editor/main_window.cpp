@@ -27,7 +27,8 @@ constexpr FrameLine kFrame[] = {
 } // namespace
 
 Corvane::Corvane(EditorServices services, QWidget* parent)
-    : QWidget(parent), services_(services), file1_(services.files)
+    : QWidget(parent), services_(services), file1_(services.files), loadedFile_(services.files),
+      handOvers_([this](const QString& path) { openAfterCloseCheck(path); })
 {
     setObjectName(QStringLiteral("Corvane"));
     setWindowTitle(QString::fromLatin1(kAppTitle));

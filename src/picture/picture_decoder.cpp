@@ -4,7 +4,9 @@
 #include "picture/fit_geometry.h"
 #include "picture/picture_error.h"
 #include "picture/reduced_decode.h"
+#include "platform/regular_file.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace picture {
@@ -13,12 +15,17 @@ namespace {
 
 // The type is taken from the content, not the name: a PNG saved as .jpg still shows. The limit is a
 // process-wide setting of the toolkit; setting it before every read keeps it ours.
-void prepare(QImageReader& reader, const QString& path)
+// The file is opened without waiting (a named pipe in a picture's place would block an ordinary
+// open) and only a regular file is read.
+void prepare(QImageReader& reader, QFile& file, const QString& path)
 {
+    platform::RegularFile opened(path);
+    if (!opened.isOpen() || !file.open(opened.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        throw PictureError(path);
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    reader.setFileName(path);
+    reader.setDevice(&file);
 }
 
 QImage readFirstFrame(QImageReader& reader, const QString& path)
@@ -66,8 +73,9 @@ QSize requestReduced(QImageReader& reader, QSize box)
 
 DecodedPicture decodeAtOwnSize(const QString& path)
 {
+    QFile file;
     QImageReader reader;
-    prepare(reader, path);
+    prepare(reader, file, path);
     QImage image = readFirstFrame(reader, path);
     const QSize ownSize = image.size();
     return {std::move(image), ownSize};
@@ -75,8 +83,9 @@ DecodedPicture decodeAtOwnSize(const QString& path)
 
 DecodedPicture decodeForBox(const QString& path, QSize box)
 {
+    QFile file;
     QImageReader reader;
-    prepare(reader, path);
+    prepare(reader, file, path);
     const QSize upright = requestReduced(reader, box);
     QImage image = readFirstFrame(reader, path);
     const QSize ownSize = upright.isValid() ? upright : image.size();
