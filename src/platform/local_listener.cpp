@@ -17,7 +17,8 @@ namespace platform {
 
 namespace {
 
-constexpr int kBacklog = 16;
+// Many starts at once queue here rather than being refused.
+constexpr int kBacklog = SOMAXCONN;
 // How long accepting rests after the process ran out of descriptors, so the loop does not spin.
 constexpr int kPauseMs = 200;
 

@@ -19,8 +19,9 @@ constexpr char kAcknowledged[] = "ok\n";
 constexpr qint64 kMaxRequest = 16 + 3 * 4096;
 // A later start sends its line at once; a connection that says nothing for this long is dropped.
 constexpr int kIdleMs = 5000;
-// Later starts come one by one; beyond this many connections at a time the oldest are dropped.
-constexpr int kMaxConnections = 8;
+// Beyond this many connections at a time the oldest are dropped: a start writes at once, so the
+// newest are the likeliest starts.
+constexpr int kMaxConnections = 64;
 
 // Where the channel's folder goes: the user's runtime folder, else the shared temporary folder (in
 // which only the folder of our own, checked before use, is trusted).
@@ -35,11 +36,20 @@ bool isThisUsersListener(QLocalSocket& socket)
     return peerIsThisUser(socket.socketDescriptor());
 }
 
-bool someoneListens(const QString& serverName)
+enum class Listener { Answers, Nobody, Unknown };
+
+// Only a refused connection proves that nobody listens: under load a running instance may take
+// longer to answer than we wait, and its socket must not be taken for one a dead program left.
+Listener probe(const QString& serverName)
 {
     QLocalSocket probe;
     probe.connectToServer(serverName);
-    return probe.waitForConnected(1000) && isThisUsersListener(probe);
+    if (probe.waitForConnected(1000))
+        return isThisUsersListener(probe) ? Listener::Answers : Listener::Unknown;
+    const QLocalSocket::LocalSocketError error = probe.error();
+    return error == QLocalSocket::ConnectionRefusedError || error == QLocalSocket::ServerNotFoundError
+               ? Listener::Nobody
+               : Listener::Unknown;
 }
 
 } // namespace
@@ -59,12 +69,12 @@ SingleInstance::Claim SingleInstance::claim()
 {
     if (serverName_.isEmpty())
         return Claim::Unavailable; // no folder of ours to put the channel in; failureReason() says why
-    if (someoneListens(serverName_))
+    if (probe(serverName_) != Listener::Nobody)
         return Claim::AnotherRuns;
     listener_ = new LocalListener(this);
     bool inUse = false;
     if (!listener_->listen(serverName_, &inUse)) {
-        if (inUse && someoneListens(serverName_))
+        if (inUse && probe(serverName_) != Listener::Nobody)
             return Claim::AnotherRuns; // another start won the race
         // A socket file left by a program that died: nobody answers on it, so it is ours to replace.
         QFile::remove(serverName_);

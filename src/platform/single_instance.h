@@ -34,7 +34,7 @@ public:
 
     // Asks the running instance to come forward and open `path` (nothing when empty); true once it
     // acknowledged within `timeoutMs`.
-    bool activateRunning(const QString& path = QString(), int timeoutMs = 3000);
+    bool activateRunning(const QString& path = QString(), int timeoutMs = 10000);
 
 signals:
     // Sent after the request was acknowledged, so a question the window then asks never keeps the

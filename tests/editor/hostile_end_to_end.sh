@@ -24,6 +24,7 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICS=$work
 export COMMENT_TOOL=$(dirname "$corvane")/corvane-comment QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 set -euo pipefail
+trap "echo \"FAIL: a step ended with an error: \$BASH_COMMAND\"" ERR
 fail() { echo "FAIL: $*"; exit 1; }
 window_of() {  # the id of a shown window with exactly this title, waiting for it to appear
   for _ in $(seq 60); do
@@ -33,7 +34,7 @@ window_of() {  # the id of a shown window with exactly this title, waiting for i
   done
   return 1
 }
-count_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+count_of() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | wc -l; }
 gone() {
   for _ in $(seq 30); do [ "$(count_of "$1")" = 0 ] && return 0; sleep 0.2; done
   return 1
@@ -42,10 +43,10 @@ click_in() {  # a real pointer click at a point of a window
   xdotool mousemove --window "$1" "$2" "$3"; sleep 0.3
   xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.5
 }
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 answer() {  # Return on the message box of this title
   local box; box=$(window_of "$1") || fail "no message titled \"$1\""
-  xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
-  xdotool key Return; sleep 0.5
+  focus "$box"; xdotool key Return; sleep 0.5
 }
 
 "$CORVANE" "$PICS/p1.jpg" & app=$!
@@ -62,7 +63,7 @@ answer "Error"
 [ -f "$PICS/p1.jpg" ] || fail "p1.jpg left its folder"
 [ ! -e "$WORK/shared/landed.JPG" ] || fail "a file was created where the link points"
 [ -L "$PICS/d.JPG" ] || fail "the link was replaced"
-xdotool windowactivate --sync "$rename" 2>/dev/null || true; xdotool key Escape
+focus "$rename"; xdotool key Escape
 gone "Rename File" || fail "Escape did not close Rename File"
 echo "rename onto a dangling link: refused, p1.jpg kept, nothing created through the link"
 
@@ -71,7 +72,7 @@ click_in "$main" 576 520
 rename=$(window_of "Rename File") || fail "no Rename File window"
 click_in "$main" 672 144
 window_of "p2.jpg - Corvane 1.0" >/dev/null || fail "Next did not show p2.jpg"
-xdotool windowactivate --sync "$rename" 2>/dev/null || xdotool windowfocus "$rename"; sleep 0.3
+focus "$rename"
 xdotool type --delay 30 "renamed"; xdotool key Return
 gone "Rename File" || fail "Rename File still open after OK"
 [ -f "$PICS/renamed.JPG" ] || fail "p1.jpg was not renamed: $(ls "$PICS")"
@@ -96,13 +97,15 @@ window_of "p2.jpg - Corvane 1.0" >/dev/null || fail "the handed-over p2.jpg is n
 echo "named pipe in the list: reported, the window answered a second start"
 
 # Forty later starts naming missing files: never more than one message at a time, and the window lives.
-for i in $(seq 40); do QT_QPA_PLATFORM=offscreen "$CORVANE" "$PICS/gone$i.jpg" & done
+starts=()
+for i in $(seq 40); do timeout 60 env QT_QPA_PLATFORM=offscreen "$CORVANE" "$PICS/gone$i.jpg" & starts+=($!); done
 most=0
 for _ in $(seq 25); do
   n=$(count_of "Error"); [ "$n" -gt "$most" ] && most=$n
   sleep 0.2
 done
-wait $(jobs -p | grep -v "^$app\$") 2>/dev/null || true
+taken=0
+for start in "${starts[@]}"; do if wait "$start"; then taken=$((taken + 1)); fi; done
 for _ in $(seq 10); do
   n=$(count_of "Error"); [ "$n" -gt "$most" ] && most=$n
   [ "$n" = 0 ] && break
@@ -110,7 +113,7 @@ for _ in $(seq 10); do
 done
 [ "$most" -le 1 ] || fail "$most messages were open at once"
 kill -0 $app || fail "the window died"
-echo "forty hand-overs of missing files: at most $most message at a time, the window lives"
+echo "forty hand-overs of missing files: $taken taken, at most $most message at a time, the window lives"
 kill $app; wait $app 2>/dev/null || true
 
 # Another user listening at the fixed name the channel once used: a start ignores it.

@@ -177,7 +177,7 @@ TEST_F(InstanceChannelTest, FloodsNeitherStopNorSwampTheChannel)
     QSignalSpy requests(&first, &SingleInstance::activationRequested);
 
     std::vector<std::unique_ptr<QLocalSocket>> idle;
-    for (int i = 0; i < 50; ++i)
+    for (int i = 0; i < 200; ++i)
         idle.push_back(connectRaw(runtime.path()));
     std::unique_ptr<QLocalSocket> endless = connectRaw(runtime.path());
     endless->write(QByteArray(64 * 1024, 'x'));
