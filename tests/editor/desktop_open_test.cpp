@@ -1,4 +1,3 @@
-#include "editor/hand_over_queue.h"
 #include "editor/launch_arguments.h"
 #include "editor_fixture.h"
 
@@ -242,30 +241,6 @@ TEST_F(DropTest, DropOverUnsavedEditsAsksFirst)
 } // namespace
 
 namespace {
-
-TEST(HandOverQueue, OneOpenAtATimeAndTheLastWaitingOneWins)
-{
-    QStringList opened;
-    int depth = 0;
-    editor::HandOverQueue* self = nullptr;
-    editor::HandOverQueue queue([&](const QString& path) {
-        ++depth;
-        EXPECT_EQ(depth, 1) << "an open never starts inside another";
-        opened.append(path);
-        if (path == QStringLiteral("first")) { // more arrive while the first one asks its question
-            self->request(QStringLiteral("second"));
-            self->request(QStringLiteral("third"));
-            EXPECT_TRUE(self->opening());
-        }
-        --depth;
-    });
-    self = &queue;
-    queue.request(QStringLiteral("first"));
-    EXPECT_EQ(opened, QStringList({"first", "third"}));
-    EXPECT_FALSE(queue.opening());
-    queue.request(QStringLiteral("fourth"));
-    EXPECT_EQ(opened.last(), QStringLiteral("fourth"));
-}
 
 // Two later starts while the comment has unsaved edits: one question, about the picture shown, and
 // its answer saves into that picture; the later start opens afterwards.

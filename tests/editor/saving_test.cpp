@@ -292,17 +292,6 @@ TEST_F(SavingTest, FileReplacedSinceTheLoadIsAskedAboutAndNoKeepsTheText)
 
 }
 
-TEST_F(SavingTest, RenamedButSameFileSavesWithoutAQuestion)
-{
-    const QString renamed = dir() + QStringLiteral("b.jpg");
-    ASSERT_TRUE(QFile::rename(path, renamed));
-    window->Text1()->setText(renamed);
-    type(QStringLiteral("B"));
-    window->Command5_Click();
-    EXPECT_EQ(shownTexts(), QStringList({" Comments saved."}));
-    EXPECT_EQ(comments.comments.value(QFile::encodeName(renamed)), "B");
-}
-
 // A NUL in the box would have the file keep only the text before it.
 TEST_F(SavingTest, TextHoldingANulIsNeverReportedAsSaved)
 {

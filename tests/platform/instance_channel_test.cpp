@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSignalSpy>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -148,24 +147,6 @@ TEST_F(InstanceChannelTest, ChannelOnlyInAFolderOfOurOwn)
     ASSERT_TRUE(QFile::link(elsewhere.path(), ours));
     refused("a link to somebody's folder");
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
-}
-
-// Without a runtime folder the program once listened at a fixed name in the temporary folder, where
-// another user could listen first and take every start.
-TEST_F(InstanceChannelTest, ListenerAtTheOldSharedNameTakesNoStart)
-{
-    qputenv("TMPDIR", QFile::encodeName(runtime.path()));
-    qunsetenv("XDG_RUNTIME_DIR");
-    QLocalServer stranger;
-    ASSERT_TRUE(stranger.listen(runtime.filePath(QStringLiteral("corvane-test.instance"))));
-
-    SingleInstance first(QStringLiteral("corvane-test"));
-    EXPECT_EQ(first.claim(), SingleInstance::Claim::Claimed);
-    QSignalSpy requests(&first, &SingleInstance::activationRequested);
-    EXPECT_TRUE(handOver(QStringLiteral("/pics/a.png")));
-    EXPECT_EQ(requests.size(), 1);
-    EXPECT_FALSE(stranger.hasPendingConnections());
-    qunsetenv("TMPDIR");
 }
 
 // A local process that floods the channel: idle connections, a line without end, descriptors run
