@@ -20,8 +20,9 @@ namespace {
 void prepare(QImageReader& reader, QFile& file, const QString& path)
 {
     platform::RegularFile opened(path);
-    if (!opened.isOpen() || !file.open(opened.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (!opened.isOpen() || !file.open(opened.descriptor(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         throw PictureError(path);
+    opened.release(); // the file closes it from now on
     QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
