@@ -26,6 +26,8 @@ bool becomeTheRunningInstance(SingleInstance& instance, const QString& path, int
         return true;
     case SingleInstance::Claim::AnotherRuns:
         exitCode = instance.activateRunning(path) ? 0 : 1;
+        if (exitCode != 0)
+            std::fprintf(stderr, "corvane: another instance runs but did not take the request\n");
         return false;
     case SingleInstance::Claim::Unavailable:
         // Better one window too many than none: the program still works, it just cannot tell
@@ -79,6 +81,6 @@ int main(int argc, char** argv)
                      Qt::QueuedConnection);
     window.show();
     if (!request.path.isEmpty())
-        QTimer::singleShot(0, &window, [&window, &request] { window.openFromDesktop(request.path); });
+        QTimer::singleShot(0, &window, [&window, &request] { window.openHandedOver(request.path); });
     return app.exec();
 }

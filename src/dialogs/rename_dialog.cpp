@@ -48,7 +48,7 @@ void RenameDialog::buildControls()
     const std::vector<cvbutton::PropertySet> buttons = loadFormButtons(QStringLiteral(":/dialogs/rename_dialog.properties"));
     cvButton1_ = addStoredButton(*this, buttons, QStringLiteral("cvButton1"), 2160, 1800, 1095, 375);
     cvButton2_ = addStoredButton(*this, buttons, QStringLiteral("cvButton2"), 3480, 1800, 1095, 375);
-    // Enter renames, so OK is shown as the window's default button.
+    // Return in the name box renames, so OK is shown as the window's default button.
     cvButton2_->setDisplayAsDefault(true);
 
     label1_ = new QLabel(QStringLiteral("Extension:"), this);
@@ -69,7 +69,7 @@ void RenameDialog::connectHandlers()
 {
     cvButton2_->button().Click.connect([this] { cvButton2_Click(); });
     cvButton1_->button().Click.connect([this] { cvButton1_Click(); });
-    onKeys(*this, {Qt::Key_Return, Qt::Key_Enter}, [this] { cvButton2_Click(); });
+    onKeys(*this, {Qt::Key_Return, Qt::Key_Enter}, [this] { returnPressed(); });
     onKeys(*this, {Qt::Key_Escape}, [this] { cvButton1_Click(); });
 }
 
@@ -91,11 +91,26 @@ void RenameDialog::cvButton2_Click()
         reportFailure(failure);
         return;
     }
-    if (mainPathBox_)
-        mainPathBox_->setText(newPath);
-    state_.NewFilePath = newPath;
+    if (state_.CurrentFilePath == sourcePath_) {
+        if (mainPathBox_)
+            mainPathBox_->setText(newPath);
+        state_.NewFilePath = newPath;
+    } else {
+        // The window has moved on to another file since the dialog opened: its path box and Save
+        // stay with that file; the list is rebuilt around it so the renamed one joins the cycle.
+        state_.NewFilePath = state_.CurrentFilePath;
+    }
     state_.RenameFlag = 1;
     close();
+}
+
+// Return presses the button that has the focus; from the name box it is OK.
+void RenameDialog::returnPressed()
+{
+    if (focusWidget() == cvButton1_)
+        cvButton1_Click();
+    else
+        cvButton2_Click();
 }
 
 void RenameDialog::cvButton1_Click()
@@ -116,13 +131,21 @@ QString RenameDialog::renameFailure(const QString& newPath)
                                  .arg(paths::nameOf(newPath));
     if (files_.exists(newPath))
         return existing;
-    if (!files_.rename(sourcePath_, newPath)) {
-        return files_.exists(newPath) ? existing
-                                      : QStringLiteral("The file could not be renamed to \"%1\". Check that "
-                                                       "files in its folder may be changed.")
-                                            .arg(paths::nameOf(newPath));
+    switch (files_.rename(sourcePath_, newPath)) {
+    case platform::RenameResult::Renamed:
+        return {};
+    case platform::RenameResult::NameTaken:
+        return existing;
+    case platform::RenameResult::OtherFileSystem:
+        return QStringLiteral("\"%1\" is on another file system than the file, so it was not renamed. The "
+                              "file was kept as it is.")
+            .arg(paths::nameOf(newPath));
+    case platform::RenameResult::Failed:
+        break;
     }
-    return {};
+    return QStringLiteral("The file could not be renamed to \"%1\". Check that files in its folder may be "
+                          "changed.")
+        .arg(paths::nameOf(newPath));
 }
 
 void RenameDialog::reportFailure(const QString& text)

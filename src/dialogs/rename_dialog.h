@@ -48,6 +48,7 @@ private:
     void buildControls();
     void connectHandlers();
     void Form_Load();
+    void returnPressed();
     // Renames the file; why it was not renamed, or an empty text when it was.
     QString renameFailure(const QString& newPath);
     void reportFailure(const QString& text);

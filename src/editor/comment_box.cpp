@@ -7,6 +7,18 @@
 
 namespace editor {
 
+QString insertableText(QString text, int room)
+{
+    text.remove(QChar(u'\0'));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.size() <= room)
+        return text;
+    qsizetype cut = qMax(0, room);
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
+        --cut; // never half of a character outside the basic plane
+    return text.left(cut);
+}
+
 CommentBox::CommentBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -26,9 +38,11 @@ int CommentBox::room() const
 
 void CommentBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool addsText = !event->text().isEmpty() && event->text().at(0).isPrint();
+    const QString text = event->text();
+    const bool addsText = !text.isEmpty() && QChar::isPrint(text.toUcs4().value(0));
     const bool addsLine = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if ((addsText || addsLine) && !isReadOnly() && room() < 1) {
+    const qsizetype adds = addsText ? text.size() : 1; // a character outside the basic plane is two
+    if ((addsText || addsLine) && !isReadOnly() && room() < adds) {
         event->accept();
         return;
     }
@@ -41,22 +55,17 @@ void CommentBox::insertFromMimeData(const QMimeData* source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    QString text = source->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const int fits = qMax(0, room());
-    if (text.size() > fits)
-        text.truncate(fits);
+    const QString text = insertableText(source->text(), room());
     textCursor().insertText(text);
     ensureCursorVisible();
 }
 
 void CommentBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    const int fits = qMax(0, room());
-    if (event->commitString().size() > fits) {
+    const QString commit = insertableText(event->commitString(), room());
+    if (commit != event->commitString()) {
         QInputMethodEvent trimmed(event->preeditString(), event->attributes());
-        trimmed.setCommitString(event->commitString().left(fits), event->replacementStart(),
-                                event->replacementLength());
+        trimmed.setCommitString(commit, event->replacementStart(), event->replacementLength());
         QPlainTextEdit::inputMethodEvent(&trimmed);
         return;
     }

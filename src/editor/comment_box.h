@@ -4,8 +4,12 @@
 
 namespace editor {
 
-// The multi-line comment box. The user can type or paste at most `maxLength` characters; text the
-// program puts in is taken whole.
+// What of `text` the user may add where `room` characters are left: line ends as the box keeps them,
+// no NUL (the file would keep only the part before it), cut short at a whole character.
+QString insertableText(QString text, int room);
+
+// The multi-line comment box. The user can type or paste at most `maxLength` characters, never a NUL;
+// text the program puts in is taken whole.
 class CommentBox final : public QPlainTextEdit {
     Q_OBJECT
 public:

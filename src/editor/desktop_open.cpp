@@ -12,7 +12,7 @@ namespace editor {
 void Corvane::acceptPictureDrops()
 {
     auto* drops = new PictureDropFilter(
-        services_.files, [this](const QString& path) { openAfterCloseCheck(path); }, this);
+        services_.files, [this](const QString& path) { handOvers_.request(path); }, this);
     drops->watch(this);
     drops->watch(text1_);
     drops->watch(text2_->viewport());
@@ -21,7 +21,7 @@ void Corvane::acceptPictureDrops()
 void Corvane::openFromDesktop(const QString& path)
 {
     if (!services_.files.exists(path)) {
-        reportFileNotFound();
+        reportNotFound(path);
         return;
     }
     openChosen(path);
@@ -31,7 +31,7 @@ void Corvane::openHandedOver(const QString& path)
 {
     bringForward();
     if (!path.isEmpty())
-        openAfterCloseCheck(path);
+        handOvers_.request(path);
 }
 
 // The user did not press Open in this window, and would lose typing without seeing it go: the

@@ -35,7 +35,8 @@ picture::PicturePtr fitOnWhite(const QString& path, QSize box)
 } // namespace
 
 Corvane::Corvane(EditorServices services, QWidget* parent)
-    : QWidget(parent), services_(services), file1_(services.files),
+    : QWidget(parent), services_(services), file1_(services.files), loadedFile_(services.files),
+      handOvers_([this](const QString& path) { openAfterCloseCheck(path); }),
       preparer_(std::make_unique<picture::PicturePreparer>(fitOnWhite))
 {
     setObjectName(QStringLiteral("Corvane"));

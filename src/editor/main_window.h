@@ -2,6 +2,8 @@
 
 #include "editor/editor_services.h"
 #include "editor/file_list.h"
+#include "editor/hand_over_queue.h"
+#include "editor/loaded_file.h"
 #include "editor/shared_state.h"
 
 #include <QPointer>
@@ -104,6 +106,10 @@ private:
     bool refreshAfterRenameOrDelete();
     void showStep();
     void reportFileNotFound();
+    // " File not found.", or what stands at `path` when it is there but not a file.
+    void reportNotFound(const QString& path);
+    // Says what stands at `path` when it is a folder, a pipe or a device; false for anything else.
+    bool reportNotAFile(const QString& path);
     void reportSaveFailure(int32_t status);
     void showPicture(const QString& path);
     void closeDialogWindows();
@@ -121,10 +127,15 @@ private:
     void bindCommandKeys();
     // Focus in the comment box, the caret at the end, so the next caption can be typed at once.
     void readyForTyping();
+    // False when the path no longer names the file the comment was loaded from and the user would
+    // rather not write into what stands there now.
+    bool confirmWriteTarget();
 
     EditorServices services_;
     SharedState state_;
     FileList file1_;
+    LoadedFile loadedFile_;
+    HandOverQueue handOvers_;
 
     QLabel* label1_ = nullptr;
     QLineEdit* text1_ = nullptr;

@@ -1,6 +1,8 @@
 // Stepping through the folder's pictures, and rebuilding the list after a rename or a delete.
 #include "editor/main_window.h"
 
+#include "editor/comment_box.h"
+#include "editor/file_kind_text.h"
 #include "editor/step_order.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -64,6 +66,20 @@ void Corvane::reportFileNotFound()
                                  platform::MessageIcon::Information);
 }
 
+void Corvane::reportNotFound(const QString& path)
+{
+    if (!reportNotAFile(path))
+        reportFileNotFound();
+}
+
+bool Corvane::reportNotAFile(const QString& path)
+{
+    const QString message = notAFileMessage(path, services_.files.kindOf(path));
+    if (!message.isEmpty())
+        services_.dialogs.messageBox(message, QStringLiteral("Error"), platform::MessageIcon::Information);
+    return !message.isEmpty();
+}
+
 // The steps Next and Previous share before they move: pending rebuilds, and the check that the
 // current file is still there. False when the command must stop.
 bool Corvane::refreshAfterRenameOrDelete()
@@ -73,7 +89,7 @@ bool Corvane::refreshAfterRenameOrDelete()
         state_.DeleteFlag = 0;
     }
     if (!services_.files.exists(state_.CurrentFilePath)) {
-        reportFileNotFound();
+        reportNotFound(state_.CurrentFilePath);
         return false;
     }
     if (state_.RenameFlag == 1) {
@@ -102,6 +118,12 @@ void Corvane::Command3_Click()
 void Corvane::showStep()
 {
     ViewFile();
+    if (reportNotAFile(state_.CurrentFilePath)) {
+        // Nothing is read from it: the comment readers would wait on a pipe for ever.
+        text2_->clear();
+        rememberLoaded();
+        return;
+    }
     dllcomments();
     readyForTyping();
 }

@@ -48,6 +48,8 @@ QString readPhotoComment(platform::CommentLibrary& library, const QString& path)
 
 int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text)
 {
+    if (text.contains(QChar(u'\0')))
+        return kTextHoldsNul;
     QByteArray pathBytes = QFile::encodeName(path);
     char* pathPointer = pathBytes.data();
     if (text.isEmpty())

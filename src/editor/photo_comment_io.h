@@ -17,9 +17,13 @@ inline constexpr int32_t kCommentReadBuffer = 30000;
 // Empty when the library is missing or the file has none.
 QString readPhotoComment(platform::CommentLibrary& library, const QString& path);
 
+// Status of a write refused because the file could not hold the whole text: the library keeps a
+// comment up to its first NUL, so a text holding one would be stored cut short.
+inline constexpr int32_t kTextHoldsNul = -1001;
+
 // Makes `text` the file's photo comment in one write (the library's write replaces every comment the
 // file holds); an empty text erases the comment. Returns the library's status: 0 on success,
-// negative on failure, which leaves the file as it was.
+// negative on failure, which leaves the file as it was (kTextHoldsNul without calling the library).
 int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text);
 
 } // namespace editor

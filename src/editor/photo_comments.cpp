@@ -27,8 +27,10 @@ int32_t Corvane::savechanges()
     const QString path = state_.CurrentFilePath;
     const QString text = text2_->toPlainText();
     const int32_t status = writePhotoComment(services_.comments, path, text);
-    if (status >= 0)
+    if (status >= 0) {
         state_.SavedComment = text;
+        loadedFile_.remember(path); // a save puts a new file in the old one's place
+    }
     return status;
 }
 

@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 namespace editor {
 
 QString droppedPicture(const QMimeData* data, const platform::Files& files)
@@ -37,16 +39,42 @@ void PictureDropFilter::watch(QWidget* widget)
     widget->installEventFilter(this);
 }
 
+namespace {
+
+// Copy or Link, never Move: the window only reads the dropped file, and a source told the file was
+// moved may delete its own.
+std::optional<Qt::DropAction> readingAction(Qt::DropActions offered)
+{
+    if (offered & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (offered & Qt::LinkAction)
+        return Qt::LinkAction;
+    return std::nullopt;
+}
+
+bool bringsFiles(const QMimeData* data)
+{
+    return data && data->hasUrls() && !data->urls().isEmpty() && data->urls().constFirst().isLocalFile();
+}
+
+} // namespace
+
 bool PictureDropFilter::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
+    if (!bringsFiles(drop->mimeData()))
+        return QObject::eventFilter(watched, event); // text and the like: the widget's own business
     const QString path = droppedPicture(drop->mimeData(), files_);
-    if (path.isEmpty())
-        return QObject::eventFilter(watched, event);
-    drop->acceptProposedAction();
+    const std::optional<Qt::DropAction> action = readingAction(drop->possibleActions());
+    if (path.isEmpty() || !action) {
+        drop->ignore(); // files that are not pictures never become text in a box
+        return true;
+    }
+    drop->setDropAction(*action);
+    drop->accept();
     if (type == QEvent::Drop) {
         // Opening may ask about unsaved edits; the question must not run inside the drop itself,
         // while the source application still waits for the drop to end.

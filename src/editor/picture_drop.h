@@ -18,7 +18,8 @@ namespace editor {
 QString droppedPicture(const QMimeData* data, const platform::Files& files);
 
 // Watches a widget for pictures dragged onto it and hands each dropped one to `open`, after the drop
-// has finished. Drops of anything else are left to the widget (text into a text box, say).
+// has finished. A drop is taken as a copy or a link, never a move. Dropped files that are not
+// pictures are refused; drops of anything but files (text, say) are left to the widget.
 class PictureDropFilter final : public QObject {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
+#include "editor/photo_comment_io.h"
 #include "platform/comment_library.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -18,8 +19,10 @@ using platform::MessageIcon;
 
 void Corvane::reportSaveFailure(int32_t status)
 {
-    services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2")
-                                     .arg(state_.CurrentFilePath, services_.comments.describe(status)),
+    const QString why = status == kTextHoldsNul
+                            ? tr("The comment holds a NUL character, after which the file would keep nothing.")
+                            : services_.comments.describe(status);
+    services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2").arg(state_.CurrentFilePath, why),
                                  QStringLiteral("Error"), MessageIcon::Error);
 }
 
@@ -28,6 +31,19 @@ void Corvane::rememberLoaded()
     state_.LoadedComment = text2_->toPlainText();
     // A save made on the picture shown before must not make the close check take these edits for saved.
     state_.SavedComment.clear();
+    loadedFile_.remember(state_.CurrentFilePath);
+}
+
+bool Corvane::confirmWriteTarget()
+{
+    if (loadedFile_.stillNamedBy(state_.CurrentFilePath))
+        return true;
+    const MessageAnswer answer = services_.dialogs.messageBox(
+        tr("%1 is no longer the file this comment was loaded from: it was moved or replaced since.\n"
+           "Save the comment into the file that is there now?")
+            .arg(state_.CurrentFilePath),
+        QString::fromLatin1(kAppTitle), MessageIcon::Warning, MessageButtons::YesNo);
+    return answer == MessageAnswer::Yes;
 }
 
 bool Corvane::checkfilevalid()
@@ -36,6 +52,8 @@ bool Corvane::checkfilevalid()
         reportFileNotFound();
         return false;
     }
+    if (!confirmWriteTarget())
+        return false;
     const int32_t status = savechanges();
     if (status < 0) {
         reportSaveFailure(status);
@@ -88,6 +106,8 @@ bool Corvane::Form_Unload()
     case MessageAnswer::Yes:
         if (!services_.files.exists(text1_->text()))
             return false;
+        if (!confirmWriteTarget())
+            return true; // nothing was written: the window stays with the text
         if (const int32_t status = savechanges(); status < 0) {
             reportSaveFailure(status);
             return true; // the edits were not saved: keep the window so they are not lost

@@ -4,7 +4,9 @@
 #include "picture/fit_geometry.h"
 #include "picture/picture_error.h"
 #include "picture/reduced_decode.h"
+#include "platform/regular_file.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace picture {
@@ -14,16 +16,22 @@ namespace {
 // The type is taken from the content, not the name: a PNG saved as .jpg still shows. The limit is a
 // process-wide setting of the toolkit, set once before the first read: pictures are read on more than
 // one thread, and a setting written while another thread reads it is a data race.
-void prepare(QImageReader& reader, const QString& path)
+// The file is opened without waiting (a named pipe in a picture's place would block an ordinary
+// open) and only a regular file is read.
+void prepare(QImageReader& reader, QFile& file, const QString& path)
 {
     static const bool limited = [] {
         QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
         return true;
     }();
     Q_UNUSED(limited);
+    platform::RegularFile opened(path);
+    if (!opened.isOpen() || !file.open(opened.descriptor(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        throw PictureError(path);
+    opened.release(); // the file closes it from now on
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    reader.setFileName(path);
+    reader.setDevice(&file);
 }
 
 QImage readFirstFrame(QImageReader& reader, const QString& path)
@@ -71,8 +79,9 @@ QSize requestReduced(QImageReader& reader, QSize box)
 
 DecodedPicture decodeAtOwnSize(const QString& path)
 {
+    QFile file;
     QImageReader reader;
-    prepare(reader, path);
+    prepare(reader, file, path);
     QImage image = readFirstFrame(reader, path);
     const QSize ownSize = image.size();
     return {std::move(image), ownSize};
@@ -80,8 +89,9 @@ DecodedPicture decodeAtOwnSize(const QString& path)
 
 DecodedPicture decodeForBox(const QString& path, QSize box)
 {
+    QFile file;
     QImageReader reader;
-    prepare(reader, path);
+    prepare(reader, file, path);
     const QSize upright = requestReduced(reader, box);
     QImage image = readFirstFrame(reader, path);
     const QSize ownSize = upright.isValid() ? upright : image.size();

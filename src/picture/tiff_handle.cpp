@@ -1,5 +1,7 @@
 #include "picture/tiff_handle.h"
 
+#include "platform/regular_file.h"
+
 #include <QFile>
 
 namespace picture {
@@ -31,7 +33,14 @@ TiffHandle openTiffQuietly(const QString& path)
     TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kLargestTiffAllocation);
     // Read, not mapped: a file cut short by another program while we read it then gives a read
     // error rather than a bus fault.
-    return TiffHandle(TIFFOpenExt(QFile::encodeName(path).constData(), "rm", options.get()));
+    // Opened without waiting: a named pipe in a picture's place would block an ordinary open.
+    platform::RegularFile file(path);
+    if (!file.isOpen())
+        return nullptr;
+    TIFF* tiff = TIFFFdOpenExt(file.descriptor(), QFile::encodeName(path).constData(), "rm", options.get());
+    if (tiff)
+        file.release(); // the library closes it from now on; it takes it over only when it opens
+    return TiffHandle(tiff);
 }
 
 }  // namespace picture

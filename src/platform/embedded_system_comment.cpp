@@ -1,6 +1,8 @@
 // Reading the EXIF and XMP comments with the metadata library.
 #include "platform/system_comment.h"
 
+#include "platform/regular_file.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -94,8 +96,11 @@ QString xmpUserComment(const Exiv2::XmpData& xmp)
 QString readEmbeddedSystemComment(const QString& path)
 {
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    const RegularFile file(path); // never waits on a named pipe put where a picture was
+    if (!file.isOpen())
+        return {};
     try {
-        auto image = Exiv2::ImageFactory::open(std::string(QFile::encodeName(path).constData()));
+        auto image = Exiv2::ImageFactory::open(std::string(QFile::encodeName(file.reopenablePath()).constData()));
         if (image.get() == nullptr)
             return {};
         image->readMetadata();

@@ -1,9 +1,13 @@
 #include "platform/local_files.h"
 
+#include "platform/regular_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -113,11 +117,38 @@ bool LocalFiles::copy(const QString& source, const QString& destination)
     return true;
 }
 
-bool LocalFiles::rename(const QString& from, const QString& to)
+RenameResult LocalFiles::rename(const QString& from, const QString& to)
 {
-    if (QFileInfo::exists(to))
-        return false;
-    return QFile::rename(from, to);
+    // One call that refuses any entry of the new name, links included; a copy through a link would
+    // put the picture wherever the link points.
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
+                    RENAME_NOREPLACE) == 0)
+        return RenameResult::Renamed;
+    switch (errno) {
+    case EEXIST:
+    case ENOTEMPTY:
+        return RenameResult::NameTaken;
+    case EXDEV:
+        return RenameResult::OtherFileSystem;
+    default:
+        return RenameResult::Failed;
+    }
+}
+
+FileKind LocalFiles::kindOf(const QString& path) const
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return FileKind::Missing;
+    return kindOfMode(info.st_mode);
+}
+
+std::optional<FileIdentity> LocalFiles::identityOf(const QString& path) const
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
 }
 
 } // namespace platform

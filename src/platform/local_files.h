@@ -11,7 +11,9 @@ public:
     bool isListedFile(const QString& path) const override;
     QStringList visibleFileNames(const QString& folder) const override;
     bool copy(const QString& source, const QString& destination) override;
-    bool rename(const QString& from, const QString& to) override;
+    RenameResult rename(const QString& from, const QString& to) override;
+    FileKind kindOf(const QString& path) const override;
+    std::optional<FileIdentity> identityOf(const QString& path) const override;
 };
 
 } // namespace platform

@@ -1,99 +1,145 @@
 #include "platform/single_instance.h"
 
 #include "platform/instance_message.h"
+#include "platform/local_listener.h"
+#include "platform/peer_credentials.h"
+#include "platform/private_folder.h"
 
 #include <QDir>
-#include <QLocalServer>
+#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <QTimer>
 
 namespace platform {
 
 namespace {
 
 constexpr char kAcknowledged[] = "ok\n";
+// The longest request: the word, a space, the longest path percent-encoded, the line end.
+constexpr qint64 kMaxRequest = 16 + 3 * 4096;
+// A later start sends its line at once; a connection that says nothing for this long is dropped.
+constexpr int kIdleMs = 5000;
+// Beyond this many connections at a time the oldest are dropped: a start writes at once, so the
+// newest are the likeliest starts.
+constexpr int kMaxConnections = 64;
 
-QString socketPath(const QString& key)
+// Where the channel's folder goes: the user's runtime folder, else the shared temporary folder (in
+// which only the folder of our own, checked before use, is trusted).
+QString channelBase()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(key + QStringLiteral(".instance"));
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
-bool someoneListens(const QString& serverName)
+bool isThisUsersListener(QLocalSocket& socket)
+{
+    return peerIsThisUser(socket.socketDescriptor());
+}
+
+enum class Listener { Answers, Nobody, Unknown };
+
+// Only a refused connection proves that nobody listens: under load a running instance may take
+// longer to answer than we wait, and its socket must not be taken for one a dead program left.
+Listener probe(const QString& serverName)
 {
     QLocalSocket probe;
     probe.connectToServer(serverName);
-    return probe.waitForConnected(1000);
+    if (probe.waitForConnected(1000))
+        return isThisUsersListener(probe) ? Listener::Answers : Listener::Unknown;
+    const QLocalSocket::LocalSocketError error = probe.error();
+    return error == QLocalSocket::ConnectionRefusedError || error == QLocalSocket::ServerNotFoundError
+               ? Listener::Nobody
+               : Listener::Unknown;
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), serverName_(socketPath(key))
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent)
 {
+    const PrivateFolder folder = privateFolder(channelBase(), key);
+    if (folder.path.isEmpty())
+        failureReason_ = folder.failure;
+    else
+        serverName_ = folder.path + QStringLiteral("/") + key + QStringLiteral(".instance");
 }
 
 SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Claim SingleInstance::claim()
 {
-    if (someoneListens(serverName_))
+    if (serverName_.isEmpty())
+        return Claim::Unavailable; // no folder of ours to put the channel in; failureReason() says why
+    if (probe(serverName_) != Listener::Nobody)
         return Claim::AnotherRuns;
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(serverName_)) {
-        if (someoneListens(serverName_))
+    listener_ = new LocalListener(this);
+    bool inUse = false;
+    if (!listener_->listen(serverName_, &inUse)) {
+        if (inUse && probe(serverName_) != Listener::Nobody)
             return Claim::AnotherRuns; // another start won the race
         // A socket file left by a program that died: nobody answers on it, so it is ours to replace.
-        QLocalServer::removeServer(serverName_);
-        if (!server_->listen(serverName_))
+        QFile::remove(serverName_);
+        if (!listener_->listen(serverName_))
             return giveUp();
     }
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answerConnection);
+    connect(listener_, &LocalListener::connected, this, &SingleInstance::answerConnection);
     return Claim::Claimed;
 }
 
 SingleInstance::Claim SingleInstance::giveUp()
 {
-    failureReason_ = QStringLiteral("%1: %2").arg(serverName_, server_->errorString());
-    delete server_;
-    server_ = nullptr;
+    failureReason_ = listener_->errorString();
+    delete listener_;
+    listener_ = nullptr;
     return Claim::Unavailable;
 }
 
 bool SingleInstance::activateRunning(const QString& path, int timeoutMs)
 {
+    if (serverName_.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(timeoutMs))
+    if (!socket.waitForConnected(timeoutMs) || !isThisUsersListener(socket))
         return false;
     socket.write(instance_message::encode(path));
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
+        if (socket.bytesAvailable() > qint64(sizeof kAcknowledged) || !socket.waitForReadyRead(timeoutMs))
             return false;
     }
     return socket.readLine() == kAcknowledged;
 }
 
-void SingleInstance::answerConnection()
+void SingleInstance::answerConnection(QLocalSocket* socket)
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const std::optional<QString> path = instance_message::decode(socket->readLine());
-            if (!path)
-                return;
-            socket->write(kAcknowledged);
-            socket->flush();
-            emit activationRequested(*path);
-        });
+    socket->setParent(this);
+    // The newest connection is the likeliest to be a start: it is the oldest that makes room.
+    connections_.removeAll(nullptr);
+    if (connections_.size() >= kMaxConnections)
+        connections_.takeFirst()->abort();
+    connections_.append(socket);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    socket->setReadBufferSize(kMaxRequest);
+    QTimer::singleShot(kIdleMs, socket, [socket] { socket->abort(); });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(*socket); });
+}
+
+void SingleInstance::readRequest(QLocalSocket& socket)
+{
+    if (!socket.canReadLine()) {
+        if (socket.bytesAvailable() >= kMaxRequest)
+            socket.abort(); // longer than any request: not a start of ours
+        return;
     }
+    const std::optional<QString> path = instance_message::decode(socket.readLine(kMaxRequest + 1));
+    if (!path) {
+        socket.abort();
+        return;
+    }
+    socket.write(kAcknowledged);
+    socket.flush();
+    emit activationRequested(*path);
 }
 
 } // namespace platform

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QList>
+#include <QLocalSocket>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-
-class QLocalServer;
 
 namespace platform {
 
-// One running program per user. The first start claims a local socket; a later start finds it,
-// hands over the picture it was asked to open (or none), and learns whether the running program
-// took it.
+class LocalListener;
+
+// One running program per user. The first start claims a local socket in a folder of the user's own;
+// a later start finds it, hands over the picture it was asked to open (or none), and learns whether
+// the running program took it. Only processes of the same user are heard, each for a short while and
+// a few at a time, and a request is never longer than one path.
 class SingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +23,8 @@ public:
         Unavailable, // the channel cannot be set up here; see failureReason()
     };
 
-    // `key` names the program; the socket lives in the user's runtime folder.
+    // `key` names the program; the socket lives in a private folder of the user's, in the runtime
+    // folder (or the temporary folder when there is none).
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -29,7 +34,7 @@ public:
 
     // Asks the running instance to come forward and open `path` (nothing when empty); true once it
     // acknowledged within `timeoutMs`.
-    bool activateRunning(const QString& path = QString(), int timeoutMs = 3000);
+    bool activateRunning(const QString& path = QString(), int timeoutMs = 10000);
 
 signals:
     // Sent after the request was acknowledged, so a question the window then asks never keeps the
@@ -37,12 +42,14 @@ signals:
     void activationRequested(const QString& path);
 
 private:
-    void answerConnection();
+    void answerConnection(QLocalSocket* socket);
+    void readRequest(QLocalSocket& socket);
     Claim giveUp();
 
-    QString serverName_;
+    QString serverName_; // empty when no folder of ours could be had
     QString failureReason_;
-    QLocalServer* server_ = nullptr;
+    LocalListener* listener_ = nullptr;
+    QList<QPointer<QLocalSocket>> connections_;
 };
 
 } // namespace platform

@@ -186,7 +186,31 @@ TEST_F(RenameDialogTest, OkRenamesTheFileItWasOpenedForEvenWhenTheWindowMovedOn)
     typeAndConfirm(QStringLiteral("b"));
     EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.JPG"), QStringLiteral("c.png")}));
     EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("first"));
-    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("b.JPG"));
+    // The window shows the second picture: its path box, and with it Save, stay with that picture.
+    EXPECT_EQ(pathBox.text(), second);
+    EXPECT_EQ(state.CurrentFilePath, second);
+    EXPECT_EQ(state.NewFilePath, second) << "the next step rebuilds the list around what is shown";
+    EXPECT_EQ(state.RenameFlag, 1);
+}
+
+TEST_F(RenameDialogTest, NameHeldByADanglingLinkOrOnAnotherFileSystemKeepsTheFile)
+{
+    QTemporaryDir shared;
+    const QString original = file(QStringLiteral("a.jpg"), "picture");
+    ASSERT_TRUE(QFile::link(shared.filePath(QStringLiteral("taken.JPG")), dir() + QStringLiteral("b.JPG")));
+    open(original);
+    typeAndConfirm(QStringLiteral("b"));
+    expectRefused(QStringLiteral("b"), original);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("already in this folder")));
+    EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("picture"));
+    EXPECT_TRUE(QDir(shared.path()).isEmpty()) << "nothing lands where the link points";
+
+    dialogs.messages.clear();
+    files.failRename = platform::RenameResult::OtherFileSystem;
+    typeAndConfirm(QStringLiteral("c"));
+    expectRefused(QStringLiteral("c"), original);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("another file system")));
+    EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("picture"));
 }
 
 TEST_F(RenameDialogTest, KeepingTheNameItHasChangesNothingOnDisk)
@@ -237,6 +261,19 @@ TEST_F(RenameDialogTest, EnterInTheNameBoxOrOnAButtonActsAsOk)
     QTest::keyClick(dialog->cvButton2(), Qt::Key_Enter, Qt::KeypadModifier);
     unloadClosedForms();
     EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("c.PNG")});
+}
+
+TEST_F(RenameDialogTest, ReturnPressesTheFocusedButtonSoOnCancelItCancels)
+{
+    open(file(QStringLiteral("a.png")));
+    showActive(*dialog);
+    dialog->Text2()->setText(QStringLiteral("b"));
+    dialog->cvButton1()->setFocus();
+    QTest::keyClick(dialog->cvButton1(), Qt::Key_Return);
+    unloadClosedForms();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.png")});
+    EXPECT_EQ(state.RenameFlag, 0);
 }
 
 TEST_F(RenameDialogTest, NameBoxOpensFocusedWithAllSelectedAndSelectsAllWhenTabbedBackInto)

@@ -6,6 +6,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 namespace {
 
 using editor::parseLaunchArguments;
@@ -203,6 +205,29 @@ TEST_F(DropTest, AnythingElseDoesNothing)
     expectShowing(b, QStringLiteral("bee"));
 }
 
+// A source told its file was moved may delete it: a drop is only ever a copy or a link. Files that
+// are not pictures never end up as text in the comment box.
+TEST_F(DropTest, TakenAsCopyOrLinkNeverMoveAndOtherFilesNeverBecomeText)
+{
+    const auto enter = [this](QWidget* target, Qt::DropActions offered, QMimeData* data) {
+        QDragEnterEvent event(target->rect().center(), offered, data, Qt::LeftButton, Qt::NoModifier);
+        event.setDropAction(Qt::MoveAction); // what a source that would like a move proposes
+        QApplication::sendEvent(target, &event);
+        return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
+    };
+    EXPECT_EQ(enter(window.get(), Qt::CopyAction | Qt::MoveAction, files({c})), Qt::CopyAction);
+    EXPECT_EQ(enter(window.get(), Qt::LinkAction | Qt::MoveAction, files({c})), Qt::LinkAction);
+    EXPECT_EQ(enter(window.get(), Qt::MoveAction, files({c})), Qt::IgnoreAction);
+
+    window->openFromDesktop(b);
+    const QString text = writeFile(QStringLiteral("notes.txt"), "words");
+    QWidget* box = window->Text2()->viewport();
+    EXPECT_EQ(enter(box, Qt::CopyAction | Qt::MoveAction, files({text})), Qt::IgnoreAction);
+    QDropEvent dropped(QPointF(box->rect().center()), Qt::CopyAction, files({text}), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &dropped);
+    EXPECT_EQ(boxText(), QStringLiteral("bee"));
+}
+
 TEST_F(DropTest, DropOverUnsavedEditsAsksFirst)
 {
     editB();
@@ -211,6 +236,66 @@ TEST_F(DropTest, DropOverUnsavedEditsAsksFirst)
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Do you want to save changes before closing?"));
     expectShowing(b, QStringLiteral("typed"));
+}
+
+} // namespace
+
+namespace {
+
+// Two later starts while the comment has unsaved edits: one question, about the picture shown, and
+// its answer saves into that picture; the later start opens afterwards.
+TEST_F(DesktopOpenTest, HandOversDuringTheCloseCheckWaitAndTheLastWins)
+{
+    editB();
+    dialogs.whileShown = [this] {
+        dialogs.whileShown = nullptr;
+        window->openHandedOver(a);
+        window->openHandedOver(c);
+    };
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    window->openHandedOver(a);
+    ASSERT_EQ(dialogs.messages.size(), 1) << "one question only";
+    EXPECT_EQ(dialogs.maxOpenAtOnce, 1);
+    EXPECT_EQ(comments.comments.value(QFile::encodeName(b)), "typed") << "saved into the picture asked about";
+    EXPECT_EQ(comments.comments.value(QFile::encodeName(a)), "") << "nothing written into a picture never edited";
+    expectShowing(c, QStringLiteral("sea"));
+}
+
+TEST_F(DesktopOpenTest, FortyHandOversOfMissingFilesNeverStackMessages)
+{
+    int handedOver = 0;
+    dialogs.whileShown = [&] {
+        while (handedOver < 40)
+            window->openHandedOver(dir() + QStringLiteral("gone%1.jpg").arg(handedOver++));
+    };
+    window->openHandedOver(dir() + QStringLiteral("first-gone.jpg"));
+    EXPECT_EQ(dialogs.maxOpenAtOnce, 1);
+    EXPECT_EQ(dialogs.messages.size(), 2) << "the first, then the last of those that waited";
+}
+
+// A named pipe where a picture was would block a reader for ever; it is named for what it is.
+TEST_F(DesktopOpenTest, PipeOrFolderHandedOverOrMetInTheListIsNamedForWhatItIs)
+{
+    const QString pipe = dir() + QStringLiteral("p.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    window->openFromDesktop(pipe);
+    window->openFromDesktop(folder.path());
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0].text, pipe + QStringLiteral(" is a named pipe (FIFO), not a picture file."));
+    EXPECT_EQ(dialogs.messages[1].text, folder.path() + QStringLiteral(" is a folder, not a picture file."));
+
+    window->openFromDesktop(a);
+    ASSERT_TRUE(QFile::remove(b));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(b).constData(), 0600), 0); // listed as a picture, now a pipe
+    dialogs.messages.clear();
+    window->Command2_Click();
+    EXPECT_EQ(window->Text1()->text(), b);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, b + QStringLiteral(" is a named pipe (FIFO), not a picture file."));
+    EXPECT_TRUE(boxText().isEmpty());
+    EXPECT_EQ(comments.reads, 1) << "only a.jpg's comment was read";
+    window->Command2_Click();
+    EXPECT_EQ(dialogs.messages.size(), 2) << "Next from the pipe says again what it is";
 }
 
 } // namespace

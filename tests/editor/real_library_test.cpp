@@ -56,6 +56,17 @@ TEST_F(RealLibraryTest, CommentWithLineBreaksAndOtherScriptsComesBackAsTyped)
     EXPECT_FALSE(QImage(path).isNull()) << "the picture must stay loadable";
 }
 
+// Each save puts a new file in the old one's place; the next save must know it as the same picture.
+TEST_F(RealLibraryTest, SavingAgainAfterASaveAsksNothing)
+{
+    openAndSave(QStringLiteral("first"));
+    window->Text2()->setPlainText(QStringLiteral("second"));
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral(" Comments saved."));
+    EXPECT_EQ(reopened(), QStringLiteral("second"));
+}
+
 TEST_F(RealLibraryTest, LongestTypedCommentReadsBackWhole)
 {
     const QString text = QString(editor::CommentBox::kMaxLength, QChar(0x20AC)); // 60000 bytes of UTF-8

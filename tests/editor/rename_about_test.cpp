@@ -86,6 +86,36 @@ TEST_F(RenameAboutTest, NextAndPreviousAfterARenameContinueFromTheNewName)
     EXPECT_FALSE(QFile::exists(dir() + QStringLiteral("a.jpg")));
 }
 
+// The dialog is opened on p1, the window steps on to p2, then the name is given: Save must stay with
+// p2 and never write p2's comment into the renamed p1.
+TEST_F(RenameAboutTest, RenameFinishedAfterTheWindowMovedOnNeverRedirectsSave)
+{
+    const QString p1 = picture(QStringLiteral("p1.jpg"));
+    const QString p2 = picture(QStringLiteral("p2.jpg"));
+    comments.comments.insert(QFile::encodeName(p1), "one");
+    comments.comments.insert(QFile::encodeName(p2), "two");
+    open(p1);
+    window->Command9_Click();
+    dialogs::RenameDialog* dialog = renameDialog();
+    ASSERT_NE(dialog, nullptr);
+    window->Command2_Click();
+    ASSERT_EQ(shownName(), QStringLiteral("p2.jpg"));
+    dialog->Text2()->setText(QStringLiteral("renamed"));
+    QTest::keyClick(dialog->cvButton2(), Qt::Key_Space);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QString renamed = dir() + QStringLiteral("renamed.JPG");
+    ASSERT_TRUE(QFile::exists(renamed));
+    EXPECT_EQ(window->Text1()->text(), p2);
+    window->Text2()->setPlainText(QStringLiteral("two, edited"));
+    window->Command5_Click();
+    EXPECT_EQ(comments.comments.value(QFile::encodeName(p2)), "two, edited");
+    EXPECT_EQ(comments.comments.value(QFile::encodeName(renamed)), "") << "nothing written into renamed p1";
+
+    window->Command2_Click();
+    EXPECT_EQ(shownName(), QStringLiteral("renamed.JPG")) << "the renamed file follows p2 in the rebuilt list";
+}
+
 TEST_F(RenameAboutTest, AFailedRenameLeavesWindowAndFlagAsTheyWere)
 {
     open(picture(QStringLiteral("a.jpg")));

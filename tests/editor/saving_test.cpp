@@ -266,3 +266,50 @@ TEST_F(PhotoCommentTest, StepsAskBeforeUnsavedEditsGo)
 }
 
 } // namespace
+
+namespace {
+
+// The picture is moved aside and another file put at its path while its comment is being edited.
+TEST_F(SavingTest, FileReplacedSinceTheLoadIsAskedAboutAndNoKeepsTheText)
+{
+    ASSERT_TRUE(QFile::rename(path, dir() + QStringLiteral("aside.jpg")));
+    picture(QStringLiteral("a.jpg"), Qt::blue);
+    type(QStringLiteral("B"));
+
+    dialogs.answers = {platform::MessageAnswer::No};
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("moved or replaced")));
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_TRUE(comments.calls.isEmpty()) << "nothing written into the file that stands there now";
+    EXPECT_EQ(boxText(), QStringLiteral("B"));
+
+    dialogs.answers = {platform::MessageAnswer::Yes, platform::MessageAnswer::No};
+    EXPECT_TRUE(closeKeepsWindow()) << "the close check's Yes asks again; No there keeps the window";
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_TRUE(comments.calls.isEmpty());
+
+    dialogs.messages.clear();
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    window->Command5_Click();
+    EXPECT_EQ(stored(), "B") << "Yes writes into the file now at the path";
+    EXPECT_EQ(shownTexts().last(), QStringLiteral(" Comments saved."));
+
+}
+
+// A NUL in the box would have the file keep only the text before it.
+TEST_F(SavingTest, TextHoldingANulIsNeverReportedAsSaved)
+{
+    type(QStringLiteral("before") + QChar(u'\0') + QStringLiteral("after"));
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("NUL")));
+    EXPECT_TRUE(comments.calls.isEmpty());
+    EXPECT_EQ(stored(), "A");
+
+    dialogs.answers = {platform::MessageAnswer::Yes};
+    EXPECT_TRUE(closeKeepsWindow()) << "the close check does not take the edit for saved";
+}
+
+} // namespace

@@ -113,4 +113,31 @@ TEST_F(WindowLayoutTest, CommentBoxTakesAtMostTwentyThousandTypedOrPastedCharact
     EXPECT_EQ(box->length(), 25000);
 }
 
+// Pasted text never brings a NUL into the box, and a paste cut at the limit keeps whole characters.
+TEST_F(WindowLayoutTest, PasteDropsNulAndCutsAtAWholeCharacter)
+{
+    editor::CommentBox* box = window->Text2();
+    QApplication::clipboard()->setText(QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd"));
+    box->paste();
+    EXPECT_EQ(boxText(), QStringLiteral("abcd"));
+
+    box->setPlainText(QString(19999, u'y'));
+    box->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QStringLiteral("\U0001F30A"));
+    box->paste();
+    EXPECT_EQ(box->length(), 19999) << "a wave that does not fit is left out whole";
+
+    box->setPlainText(QString(19997, u'y'));
+    box->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QStringLiteral("\U0001F30A\U0001F30A"));
+    box->paste();
+    EXPECT_EQ(boxText(), QString(19997, u'y') + QStringLiteral("\U0001F30A"));
+
+    box->setPlainText(QString(19999, u'y'));
+    box->moveCursor(QTextCursor::End);
+    QKeyEvent wave(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\U0001F30A"));
+    QApplication::sendEvent(box, &wave);
+    EXPECT_EQ(box->length(), 19999) << "typed the same way";
+}
+
 } // namespace

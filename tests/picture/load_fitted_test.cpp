@@ -3,7 +3,11 @@
 #include "picture/picture_decoder.h"
 #include "picture/reduced_decode.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace picture;
 
@@ -100,6 +104,20 @@ TEST(LoadFitted, EmptyBoxFailsWithThePictureError)
     EXPECT_THROW(loadFitted(path, QSize(593, 0), kWhite), PictureError);
     EXPECT_THROW(loadFitted(path, QSize(0, 193), kWhite), PictureError);
     EXPECT_THROW(loadFitted(dir.filePath("missing.png"), kViewerBox, kWhite), PictureError);
+}
+
+// Nobody writes to these: an ordinary open would wait for ever.
+TEST(LoadFitted, NamedPipeOrFolderUnderAPictureNameFailsAtOnce)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"pipe.jpg", "pipe.tif"}) {
+        const QString pipe = dir.filePath(QString::fromLatin1(name));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        EXPECT_THROW(loadFitted(pipe, kViewerBox, kWhite), PictureError) << name;
+        EXPECT_THROW(picture::decodeAtOwnSize(pipe), PictureError) << name;
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+    EXPECT_THROW(loadFitted(dir.filePath(QStringLiteral("folder.png")), kViewerBox, kWhite), PictureError);
 }
 
 TEST(LoadFitted, SlenderPictureTooThinToShowLeavesTheBackground)

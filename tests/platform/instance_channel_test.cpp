@@ -1,14 +1,27 @@
 #include "platform/instance_message.h"
+#include "platform/local_listener.h"
 #include "platform/single_instance.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QSignalSpy>
+#include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -91,6 +104,153 @@ TEST_F(InstanceChannelTest, ChannelThatCannotBeSetUpSaysWhy)
     EXPECT_TRUE(first.failureReason().contains(QStringLiteral("corvane-test.instance")))
         << first.failureReason().toStdString();
     EXPECT_FALSE(first.activateRunning(QString(), 500));
+}
+
+// Connects a plain socket to the running instance's channel.
+std::unique_ptr<QLocalSocket> connectRaw(const QString& runtime)
+{
+    auto socket = std::make_unique<QLocalSocket>();
+    socket->connectToServer(runtime + QStringLiteral("/corvane-test-%1/corvane-test.instance").arg(::getuid()));
+    EXPECT_TRUE(socket->waitForConnected(2000));
+    QCoreApplication::processEvents(); // the running instance (this thread) accepts it
+    return socket;
+}
+
+// Every start would otherwise share a name anyone can take in a shared folder: the channel lives in
+// a folder of the user's own, checked before use, or is not set up at all.
+TEST_F(InstanceChannelTest, ChannelOnlyInAFolderOfOurOwn)
+{
+    const QString ours = runtime.filePath(QStringLiteral("corvane-test-%1").arg(::getuid()));
+    {
+        SingleInstance first(QStringLiteral("corvane-test"));
+        ASSERT_EQ(first.claim(), SingleInstance::Claim::Claimed);
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(ours).constData(), &info), 0);
+        EXPECT_TRUE(S_ISDIR(info.st_mode));
+        EXPECT_EQ(info.st_mode & 0777, 0700u);
+    }
+    const auto refused = [](const char* why) {
+        SingleInstance instance(QStringLiteral("corvane-test"));
+        EXPECT_EQ(instance.claim(), SingleInstance::Claim::Unavailable) << why;
+        EXPECT_FALSE(instance.failureReason().isEmpty()) << why;
+        EXPECT_FALSE(instance.activateRunning(QString(), 500)) << why;
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(ours).constData(), 0777), 0);
+    refused("a folder others may enter");
+    if (::getuid() == 0) {
+        ASSERT_EQ(::chmod(QFile::encodeName(ours).constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(ours).constData(), 65534, 65534), 0);
+        refused("a folder of another user");
+    }
+    ASSERT_TRUE(QDir(ours).removeRecursively());
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), ours));
+    refused("a link to somebody's folder");
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// A local process that floods the channel: idle connections, a line without end, descriptors run
+// out for a while. The running program keeps answering starts.
+TEST_F(InstanceChannelTest, FloodsNeitherStopNorSwampTheChannel)
+{
+    SingleInstance first(QStringLiteral("corvane-test"));
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::Claimed);
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < 200; ++i)
+        idle.push_back(connectRaw(runtime.path()));
+    std::unique_ptr<QLocalSocket> endless = connectRaw(runtime.path());
+    endless->write(QByteArray(64 * 1024, 'x'));
+    for (int i = 0; i < 50 && endless->state() == QLocalSocket::ConnectedState; ++i) {
+        endless->waitForBytesWritten(10);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(handOver(QStringLiteral("/pics/after-the-flood.png")));
+    EXPECT_EQ(endless->state(), QLocalSocket::UnconnectedState) << "a line longer than any path is cut off";
+    idle.clear();
+    endless.reset();
+    for (int i = 0; i < 20; ++i) { // the running side lets go of the closed connections
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Every descriptor in use: the accept fails, and the channel must still be there afterwards.
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit saved = limit;
+    limit.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 1024);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    std::vector<int> hoard;
+    for (int fd; (fd = ::dup(0)) >= 0;)
+        hoard.push_back(fd);
+    ::close(hoard.back()); // one left for the later start's socket
+    hoard.pop_back();
+    std::atomic<bool> done = false;
+    bool acknowledged = false;
+    std::thread later([&] {
+        SingleInstance second(QStringLiteral("corvane-test"));
+        acknowledged = second.activateRunning(QStringLiteral("/pics/starved.png"), 5000);
+        done = true;
+    });
+    for (int i = 0; i < 30; ++i) { // the start connects and waits while accepting fails
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    }
+    for (const int fd : hoard)
+        ::close(fd);
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    later.join();
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_TRUE(acknowledged);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1][0].toString(), QStringLiteral("/pics/starved.png"));
+}
+
+// A process of another user that reaches the socket (here one in an open folder) is never heard.
+TEST(LocalListener, ConnectionOfAnotherUserIsClosedUnheard)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "needs root to connect as another user";
+    QTemporaryDir open;
+    ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 0777), 0);
+    const QString path = open.filePath(QStringLiteral("channel"));
+    platform::LocalListener listener;
+    ASSERT_TRUE(listener.listen(path));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
+    int heard = 0;
+    QObject::connect(&listener, &platform::LocalListener::connected, [&](QLocalSocket* socket) {
+        ++heard;
+        socket->deleteLater();
+    });
+
+    const QByteArray name = QFile::encodeName(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            ::_exit(3);
+        char byte = 0;
+        ::_exit(::read(fd, &byte, 1) == 0 ? 0 : 4); // 0: the listener closed it without a word
+    }
+    int status = -1;
+    while (::waitpid(child, &status, WNOHANG) == 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(heard, 0);
+
+    QLocalSocket own;
+    own.connectToServer(path);
+    ASSERT_TRUE(own.waitForConnected(2000));
+    for (int i = 0; i < 20 && heard == 0; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(heard, 1) << "this user's own connection is heard";
 }
 
 } // namespace

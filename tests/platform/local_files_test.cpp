@@ -6,7 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -73,12 +76,50 @@ TEST_F(LocalFilesTest, CopyReplacesTheDestinationAndNeverHarmsTheSource)
 
 TEST_F(LocalFilesTest, RenameNeverReplacesAnExistingFile)
 {
+    using platform::RenameResult;
     const QString a = write(QStringLiteral("a.jpg"), "a");
     const QString b = write(QStringLiteral("b.jpg"), "b");
-    EXPECT_FALSE(files.rename(a, b));
+    EXPECT_EQ(files.rename(a, b), RenameResult::NameTaken);
     EXPECT_EQ(read(b), "b");
-    EXPECT_TRUE(files.rename(a, dir.filePath(QStringLiteral("c.jpg"))));
+    EXPECT_EQ(files.rename(a, dir.filePath(QStringLiteral("c.jpg"))), RenameResult::Renamed);
     EXPECT_EQ(read(dir.filePath(QStringLiteral("c.jpg"))), "a");
+}
+
+// A name held by a link that points nowhere is taken: renaming through it would put the picture
+// wherever the link points.
+TEST_F(LocalFilesTest, RenameOntoADanglingLinkKeepsThePictureInItsFolder)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("landed.jpg"));
+    const QString link = dir.filePath(QStringLiteral("d.jpg"));
+    ASSERT_TRUE(QFile::link(target, link));
+    const QString a = write(QStringLiteral("a.jpg"), "picture");
+
+    EXPECT_EQ(files.rename(a, link), platform::RenameResult::NameTaken);
+    EXPECT_EQ(read(a), "picture");
+    EXPECT_FALSE(QFileInfo::exists(target)) << "nothing was created where the link points";
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+}
+
+TEST_F(LocalFilesTest, KindAndIdentityOfWhatStandsAtAPath)
+{
+    using platform::FileKind;
+    const QString a = write(QStringLiteral("a.jpg"), "a");
+    const QString pipe = dir.filePath(QStringLiteral("p.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(files.kindOf(a), FileKind::Regular);
+    EXPECT_EQ(files.kindOf(pipe), FileKind::Pipe);
+    EXPECT_EQ(files.kindOf(dir.path()), FileKind::Folder);
+    EXPECT_EQ(files.kindOf(QStringLiteral("/dev/null")), FileKind::Device);
+    EXPECT_EQ(files.kindOf(dir.filePath(QStringLiteral("none.jpg"))), FileKind::Missing);
+
+    const auto before = files.identityOf(a);
+    ASSERT_TRUE(before);
+    ASSERT_TRUE(QFile::rename(a, dir.filePath(QStringLiteral("aside.jpg"))));
+    write(QStringLiteral("a.jpg"), "another");
+    EXPECT_NE(files.identityOf(a), before) << "another file now stands at the path";
+    EXPECT_EQ(files.identityOf(dir.filePath(QStringLiteral("aside.jpg"))), before);
+    EXPECT_FALSE(files.identityOf(dir.filePath(QStringLiteral("none.jpg"))));
 }
 
 TEST(PathsTest, FolderNameBaseNameAndExtension)

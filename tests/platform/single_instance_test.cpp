@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace {
 
@@ -40,7 +41,8 @@ protected:
     {
         QElapsedTimer timer;
         timer.start();
-        while (QDir(runtime.path()).entryList({QStringLiteral("*.instance")}, QDir::System).isEmpty()) {
+        const QDir channel(runtime.filePath(QStringLiteral("corvane-%1").arg(::getuid())));
+        while (channel.entryList({QStringLiteral("*.instance")}, QDir::System).isEmpty()) {
             ASSERT_LT(timer.elapsed(), 10000) << "the first start never claimed the instance";
             QThread::msleep(20);
         }

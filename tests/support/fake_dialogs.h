@@ -3,7 +3,9 @@
 #include "platform/dialogs.h"
 
 #include <QList>
+#include <algorithm>
 #include <deque>
+#include <functional>
 
 namespace fakes {
 
@@ -21,6 +23,11 @@ public:
                                        platform::MessageButtons buttons) override
     {
         messages.append({text, title, icon, buttons});
+        ++open;
+        maxOpenAtOnce = std::max(maxOpenAtOnce, open);
+        if (whileShown)
+            whileShown(); // what a real box's event loop would let in while it waits
+        --open;
         if (answers.empty())
             return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
                                                            : platform::MessageAnswer::Cancel;
@@ -62,6 +69,10 @@ public:
     std::optional<platform::FontChoice> fontToChoose;
     QList<BrowseRequest> browseRequests;
     QString folderToChoose;
+    // Runs while a message box is up, as events reaching the program during a real box would.
+    std::function<void()> whileShown;
+    int open = 0;
+    int maxOpenAtOnce = 0;
 };
 
 } // namespace fakes

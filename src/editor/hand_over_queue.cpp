@@ -1,0 +1,22 @@
+#include "editor/hand_over_queue.h"
+
+#include <utility>
+
+namespace editor {
+
+void HandOverQueue::request(const QString& path)
+{
+    if (opening_) {
+        waiting_ = path; // a later one replaces an earlier one still waiting
+        return;
+    }
+    opening_ = true;
+    std::optional<QString> next = path;
+    while (next) {
+        open_(*next);
+        next = std::exchange(waiting_, std::nullopt);
+    }
+    opening_ = false;
+}
+
+} // namespace editor
