@@ -3,7 +3,7 @@
 // targets and the regression test over saved fuzz inputs share this check.
 #pragma once
 
-#include "editor_result.h"
+#include "commentlib/editor_result.h"
 
 #include <cstdlib>
 #include <iterator>

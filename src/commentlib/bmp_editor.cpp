@@ -1,6 +1,6 @@
-#include "bmp_editor.h"
+#include "commentlib/bmp_editor.h"
 
-#include "bmp_layout.h"
+#include "commentlib/bmp_layout.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 // our trailer.
 #pragma once
 
-#include "editor_result.h"
+#include "commentlib/editor_result.h"
 
 #include <string_view>
 

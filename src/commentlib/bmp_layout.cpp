@@ -1,4 +1,4 @@
-#include "bmp_layout.h"
+#include "commentlib/bmp_layout.h"
 
 #include <cstdlib>
 

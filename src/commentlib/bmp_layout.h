@@ -1,7 +1,7 @@
 // Where a BMP file's bitmap ends and whether our comment trailer follows it.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 #include <string_view>

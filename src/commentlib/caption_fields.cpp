@@ -1,9 +1,9 @@
-#include "caption_fields.h"
+#include "commentlib/caption_fields.h"
 
-#include "caption_text.h"
-#include "foreign_text.h"
-#include "iptc_caption.h"
-#include "xmp_packet.h"
+#include "commentlib/caption_text.h"
+#include "commentlib/foreign_text.h"
+#include "commentlib/iptc_caption.h"
+#include "commentlib/xmp_packet.h"
 
 #include <algorithm>
 

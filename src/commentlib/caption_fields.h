@@ -2,7 +2,7 @@
 // picture's comment: the first that holds a caption.
 #pragma once
 
-#include "bytes.h"
+#include "commentlib/bytes.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "caption_text.h"
+#include "commentlib/caption_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "comment_batch.h"
+#include "commentlib/comment_batch.h"
 
-#include "comment_file.h"
-#include "corvane.h"
-#include "platform/temporary_names.h"
+#include "commentlib/comment_file.h"
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/temporary_names.h"
 
 #include <map>
 #include <set>

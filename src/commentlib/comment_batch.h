@@ -6,9 +6,9 @@
 // more than two groups' new files.
 #pragma once
 
-#include "platform/background_closer.h"
-#include "platform/pending_replacement.h"
-#include "platform/source_file.h"
+#include "commentlib/file_io/background_closer.h"
+#include "commentlib/file_io/pending_replacement.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "comment_file.h"
+#include "commentlib/comment_file.h"
 
-#include "container.h"
-#include "platform/file_replacer.h"
-#include "unread_part_check.h"
+#include "commentlib/container.h"
+#include "commentlib/file_io/pending_replacement.h"
+#include "commentlib/unread_part_check.h"
 
 namespace corvane {
 
@@ -81,7 +81,7 @@ int32_t writeFileComment(const std::string& path, std::string_view text)
     const int32_t status = stageComment(path, text, file, replacement, PendingReplacement::Cleanup::ThisFile);
     if (status < CORVANE_OK || !replacement.prepared())
         return status;
-    const int32_t committed = commitReplacement(file, replacement);
+    const int32_t committed = replacement.replaceAlone(file);
     return committed == CORVANE_OK ? status : committed;
 }
 

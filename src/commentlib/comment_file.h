@@ -2,9 +2,9 @@
 // succeeded and actually changes something.
 #pragma once
 
-#include "editor_result.h"
-#include "platform/pending_replacement.h"
-#include "platform/source_file.h"
+#include "commentlib/editor_result.h"
+#include "commentlib/file_io/pending_replacement.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <cstdint>
 #include <string>

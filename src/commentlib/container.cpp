@@ -1,13 +1,13 @@
-#include "container.h"
+#include "commentlib/container.h"
 
-#include "bmp_editor.h"
-#include "foreign_text.h"
-#include "gif_editor.h"
-#include "jpeg_editor.h"
-#include "jpeg_file.h"
-#include "png_editor.h"
-#include "tiff_editor.h"
-#include "tiff_file.h"
+#include "commentlib/bmp_editor.h"
+#include "commentlib/foreign_text.h"
+#include "commentlib/gif_editor.h"
+#include "commentlib/jpeg_editor.h"
+#include "commentlib/jpeg_file.h"
+#include "commentlib/png_editor.h"
+#include "commentlib/tiff_editor.h"
+#include "commentlib/tiff_file.h"
 
 namespace corvane {
 

@@ -1,8 +1,8 @@
 // Recognises a picture container by its content (never by the file name) and hands the work to its editor.
 #pragma once
 
-#include "editor_result.h"
-#include "platform/source_file.h"
+#include "commentlib/editor_result.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -3,8 +3,8 @@
 // by the kernel), which keeps edits of large pictures cheap and keeps every other byte exactly as it was.
 #pragma once
 
-#include "bytes.h"
-#include "stream_check.h"
+#include "commentlib/bytes.h"
+#include "commentlib/stream_check.h"
 
 #include <optional>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "exif_description.h"
+#include "commentlib/exif_description.h"
 
 #include <algorithm>
 #include <string>

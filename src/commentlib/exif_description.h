@@ -2,7 +2,7 @@
 // follow "Exif\0\0" in a JPEG's APP1 segment. Offsets inside the block count from its first byte.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 #include <string_view>

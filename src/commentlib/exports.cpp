@@ -1,8 +1,8 @@
 // The C ABI. Nothing may escape it: every argument is checked before use and every exception becomes a status.
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
-#include "comment_file.h"
-#include "utf8.h"
+#include "commentlib/comment_file.h"
+#include "commentlib/utf8.h"
 
 #include <cstring>
 #include <limits>

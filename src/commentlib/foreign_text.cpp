@@ -1,6 +1,6 @@
-#include "foreign_text.h"
+#include "commentlib/foreign_text.h"
 
-#include "utf8.h"
+#include "commentlib/utf8.h"
 
 #include <cstdint>
 

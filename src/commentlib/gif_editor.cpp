@@ -1,6 +1,6 @@
-#include "gif_editor.h"
+#include "commentlib/gif_editor.h"
 
-#include "gif_layout.h"
+#include "commentlib/gif_layout.h"
 
 namespace corvane::gif {
 

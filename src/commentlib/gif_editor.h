@@ -2,7 +2,7 @@
 // GIF89a, the version that defines extensions. Its text is split into sub-blocks of at most 255 bytes.
 #pragma once
 
-#include "editor_result.h"
+#include "commentlib/editor_result.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "gif_layout.h"
+#include "commentlib/gif_layout.h"
 
 namespace corvane::gif {
 

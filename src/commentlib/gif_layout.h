@@ -1,7 +1,7 @@
 // The block structure of a GIF file, walked from the header to the trailer.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "iptc_caption.h"
+#include "commentlib/iptc_caption.h"
 
-#include "foreign_text.h"
-#include "md5_digest.h"
-#include "utf8.h"
+#include "commentlib/foreign_text.h"
+#include "commentlib/md5_digest.h"
+#include "commentlib/utf8.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // character set) and the image resource blocks ("8BIM") that carry them and their MD5 digest (0x0425).
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "jpeg_caption_plan.h"
+#include "commentlib/jpeg_caption_plan.h"
 
-#include "exif_description.h"
-#include "iptc_caption.h"
-#include "replacement_list.h"
-#include "xmp_packet.h"
+#include "commentlib/exif_description.h"
+#include "commentlib/iptc_caption.h"
+#include "commentlib/replacement_list.h"
+#include "commentlib/xmp_packet.h"
 
 
 namespace corvane::jpeg {

@@ -4,9 +4,9 @@
 // nothing goes whole.
 #pragma once
 
-#include "corvane.h"
-#include "edit_plan.h"
-#include "jpeg_layout.h"
+#include "commentlib/corvane.h"
+#include "commentlib/edit_plan.h"
+#include "commentlib/jpeg_layout.h"
 
 #include <string_view>
 

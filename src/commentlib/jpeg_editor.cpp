@@ -1,10 +1,10 @@
-#include "jpeg_editor.h"
+#include "commentlib/jpeg_editor.h"
 
-#include "foreign_text.h"
-#include "jpeg_caption_plan.h"
-#include "jpeg_layout.h"
-#include "replacement_list.h"
-#include "utf8.h"
+#include "commentlib/foreign_text.h"
+#include "commentlib/jpeg_caption_plan.h"
+#include "commentlib/jpeg_layout.h"
+#include "commentlib/replacement_list.h"
+#include "commentlib/utf8.h"
 
 namespace corvane::jpeg {
 

@@ -3,8 +3,8 @@
 // consecutive COM segments and read back joined.
 #pragma once
 
-#include "editor_result.h"
-#include "jpeg_layout.h"
+#include "commentlib/editor_result.h"
+#include "commentlib/jpeg_layout.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
-#include "jpeg_file.h"
+#include "commentlib/jpeg_file.h"
 
-#include "jpeg_editor.h"
-#include "jpeg_scan_check.h"
-#include "unread_part_check.h"
+#include "commentlib/jpeg_editor.h"
+#include "commentlib/jpeg_scan_check.h"
+#include "commentlib/unread_part_check.h"
 
 namespace corvane::jpeg {
 

@@ -1,4 +1,4 @@
-#include "jpeg_layout.h"
+#include "commentlib/jpeg_layout.h"
 
 #include <cstring>
 

@@ -3,9 +3,9 @@
 // image data cut short or damaged is walked as far as it goes, and kept as it stands.
 #pragma once
 
-#include "edit_plan.h"
-#include "jpeg_metadata.h"
-#include "multi_picture_index.h"
+#include "commentlib/edit_plan.h"
+#include "commentlib/jpeg_metadata.h"
+#include "commentlib/multi_picture_index.h"
 
 #include <optional>
 

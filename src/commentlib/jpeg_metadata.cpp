@@ -1,7 +1,7 @@
-#include "jpeg_metadata.h"
+#include "commentlib/jpeg_metadata.h"
 
-#include "exif_description.h"
-#include "iptc_caption.h"
+#include "commentlib/exif_description.h"
+#include "commentlib/iptc_caption.h"
 
 namespace corvane::jpeg {
 

@@ -2,8 +2,8 @@
 // namespace) and the image resources (APP13 "Photoshop 3.0") that carry IPTC. The first of each counts.
 #pragma once
 
-#include "caption_fields.h"
-#include "edit_plan.h"
+#include "commentlib/caption_fields.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "jpeg_scan_check.h"
+#include "commentlib/jpeg_scan_check.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // or up to where it is cut short or damaged, so the header alone decides the edit.
 #pragma once
 
-#include "stream_check.h"
+#include "commentlib/stream_check.h"
 
 namespace corvane::jpeg {
 

@@ -1,4 +1,4 @@
-#include "md5_digest.h"
+#include "commentlib/md5_digest.h"
 
 #include <sys/types.h>
 #include <md5.h>

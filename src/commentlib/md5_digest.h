@@ -1,7 +1,7 @@
 // MD5 through the system's message-digest library, for the digest photo editors keep of IPTC data.
 #pragma once
 
-#include "bytes.h"
+#include "commentlib/bytes.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "multi_picture_index.h"
+#include "commentlib/multi_picture_index.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // rewritten to match, at its own length, so each picture stays where the index says it is.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 namespace corvane::jpeg {
 

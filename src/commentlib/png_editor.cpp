@@ -1,10 +1,10 @@
-#include "png_editor.h"
+#include "commentlib/png_editor.h"
 
-#include "png_layout.h"
-#include "replacement_list.h"
-#include "utf8.h"
-#include "xmp_packet.h"
-#include "zlib_support.h"
+#include "commentlib/png_layout.h"
+#include "commentlib/replacement_list.h"
+#include "commentlib/utf8.h"
+#include "commentlib/xmp_packet.h"
+#include "commentlib/zlib_support.h"
 
 namespace corvane::png {
 

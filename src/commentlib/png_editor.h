@@ -3,7 +3,7 @@
 // iTXt, and takes the XMP description first, then a "Description" text, then the comment.
 #pragma once
 
-#include "editor_result.h"
+#include "commentlib/editor_result.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "png_layout.h"
+#include "commentlib/png_layout.h"
 
 #include <algorithm>
 #include <cctype>

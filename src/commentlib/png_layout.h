@@ -1,7 +1,7 @@
 // The chunk structure of a PNG file as far as comments are concerned, checked from signature to IEND.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <optional>
 #include <string_view>

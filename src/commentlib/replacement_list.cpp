@@ -1,4 +1,4 @@
-#include "replacement_list.h"
+#include "commentlib/replacement_list.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Edits gathered from several fields of a file, put in the order an edit plan takes them.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 extern "C" const char* corvane_strerror(int32_t status)
 {

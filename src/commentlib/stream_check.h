@@ -3,7 +3,7 @@
 // edit that depends on them costs no pass of its own over the bulk of the file.
 #pragma once
 
-#include "bytes.h"
+#include "commentlib/bytes.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "tiff_editor.h"
+#include "commentlib/tiff_editor.h"
 
-#include "tiff_layout.h"
-#include "tiff_metadata.h"
+#include "commentlib/tiff_layout.h"
+#include "commentlib/tiff_metadata.h"
 
 #include <algorithm>
 #include <limits>

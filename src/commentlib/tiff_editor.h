@@ -6,8 +6,8 @@
 // of a directory or value no longer in use are blanked.
 #pragma once
 
-#include "editor_result.h"
-#include "tiff_layout.h"
+#include "commentlib/editor_result.h"
+#include "commentlib/tiff_layout.h"
 
 #include <string_view>
 

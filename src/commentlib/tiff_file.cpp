@@ -1,7 +1,7 @@
-#include "tiff_file.h"
+#include "commentlib/tiff_file.h"
 
-#include "tiff_editor.h"
-#include "tiff_metadata.h"
+#include "commentlib/tiff_editor.h"
+#include "commentlib/tiff_metadata.h"
 
 namespace corvane::tiff {
 

@@ -3,8 +3,8 @@
 // of the file, is never read, only copied.
 #pragma once
 
-#include "editor_result.h"
-#include "platform/source_file.h"
+#include "commentlib/editor_result.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "tiff_layout.h"
+#include "commentlib/tiff_layout.h"
 
 #include <algorithm>
 #include <unordered_set>

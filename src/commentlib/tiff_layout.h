@@ -2,7 +2,7 @@
 // strip and tile data inside the file, no loops), and the first IFD is kept in detail for rewriting.
 #pragma once
 
-#include "edit_plan.h"
+#include "commentlib/edit_plan.h"
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "tiff_metadata.h"
+#include "commentlib/tiff_metadata.h"
 
-#include "corvane.h"
-#include "iptc_caption.h"
-#include "xmp_packet.h"
+#include "commentlib/corvane.h"
+#include "commentlib/iptc_caption.h"
+#include "commentlib/xmp_packet.h"
 
 #include <algorithm>
 

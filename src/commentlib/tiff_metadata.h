@@ -2,8 +2,8 @@
 // (tag 33723) and the image resources with the IPTC digest (tag 34377).
 #pragma once
 
-#include "caption_fields.h"
-#include "tiff_layout.h"
+#include "commentlib/caption_fields.h"
+#include "commentlib/tiff_layout.h"
 
 #include <optional>
 #include <string_view>

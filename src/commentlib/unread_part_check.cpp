@@ -1,6 +1,6 @@
-#include "unread_part_check.h"
+#include "commentlib/unread_part_check.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 namespace corvane {
 

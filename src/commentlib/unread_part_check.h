@@ -1,8 +1,8 @@
 // Reads the part of a file an edit was planned without and runs its check, for when nothing is to be copied.
 #pragma once
 
-#include "edit_plan.h"
-#include "platform/source_file.h"
+#include "commentlib/edit_plan.h"
+#include "commentlib/file_io/source_file.h"
 
 namespace corvane {
 

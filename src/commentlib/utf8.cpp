@@ -1,4 +1,4 @@
-#include "utf8.h"
+#include "commentlib/utf8.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "xmp_packet.h"
+#include "commentlib/xmp_packet.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/properties.hpp>

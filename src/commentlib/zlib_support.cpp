@@ -1,4 +1,4 @@
-#include "zlib_support.h"
+#include "commentlib/zlib_support.h"
 
 #include <zlib.h>
 

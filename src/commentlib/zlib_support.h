@@ -2,7 +2,7 @@
 // so a small chunk cannot expand into gigabytes.
 #pragma once
 
-#include "bytes.h"
+#include "commentlib/bytes.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/twips.h"
 #include "platform/message_hook.h"
 #include "platform/region.h"
 #include "platform/surface.h"
@@ -14,8 +15,9 @@ namespace cvbutton {
 
 class PropertyBag;
 
-// Container sizes are kept in twips; a pixel is 15 of them.
-inline constexpr int kTwipsPerPixel = 15;
+// Container sizes are kept in twips.
+using forms::kTwipsPerPixel;
+using forms::twipsToPixels;
 
 // What a container offers the control it hosts. The control sees its container only through this.
 class Host {

@@ -1,6 +1,5 @@
 #include "cvbutton/plain_host.h"
 
-#include <cmath>
 
 namespace cvbutton {
 
@@ -12,10 +11,9 @@ PlainHost::PlainHost(int widthPixels, int heightPixels, QString name)
 // A size that is not a whole number of pixels takes the nearest whole one.
 void PlainHost::setSizeTwips(int width, int height)
 {
-    const auto pixels = [](int twips) { return static_cast<int>(std::nearbyint(twips / double{kTwipsPerPixel})); };
     ++sizeRequests_;
-    if (pixels(width) != surface_.width() || pixels(height) != surface_.height())
-        surface_.resize(pixels(width), pixels(height));
+    if (twipsToPixels(width) != surface_.width() || twipsToPixels(height) != surface_.height())
+        surface_.resize(twipsToPixels(width), twipsToPixels(height));
 }
 
 std::unique_ptr<platform::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)

@@ -10,7 +10,6 @@
 #include <QShortcutEvent>
 
 #include <array>
-#include <cmath>
 #include <utility>
 
 namespace cvbutton {
@@ -121,9 +120,8 @@ platform::Surface& WidgetHost::surface()
 
 void WidgetHost::setSizeTwips(int width, int height)
 {
-    const auto pixels = [](int twips) { return static_cast<int>(std::nearbyint(twips / double{kTwipsPerPixel})); };
-    if (pixels(width) != this->width() || pixels(height) != this->height())
-        resize(pixels(width), pixels(height));
+    if (twipsToPixels(width) != this->width() || twipsToPixels(height) != this->height())
+        resize(twipsToPixels(width), twipsToPixels(height));
 }
 
 void WidgetHost::setMousePointer(std::int16_t pointer)

@@ -6,7 +6,7 @@
 #include "dialogs/fixed_form.h"
 #include "dialogs/form_fonts.h"
 #include "dialogs/stored_buttons.h"
-#include "editor/twips.h"
+#include "forms/twips.h"
 #include "platform/url_opener.h"
 
 #include <QLabel>
@@ -17,7 +17,7 @@
 
 namespace dialogs {
 
-using editor::placeInTwips;
+using forms::placeInTwips;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "dialogs/fixed_form.h"
 
-#include "editor/twips.h"
+#include "forms/twips.h"
 #include "platform/system_colors.h"
 
 #include <QPainter>
@@ -10,7 +10,7 @@
 
 namespace dialogs {
 
-using editor::twipsToPixels;
+using forms::twipsToPixels;
 
 void setUpFixedForm(QWidget& form, const QString& caption, int widthTwips, int heightTwips)
 {

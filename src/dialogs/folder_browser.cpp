@@ -1,6 +1,6 @@
 #include "dialogs/folder_browser.h"
 
-#include "editor/shared_state.h"
+#include "forms/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -17,7 +17,7 @@ QString initialFolder()
 
 } // namespace
 
-void BrowseForDestination(platform::Dialogs& dialogs, editor::SharedState& state)
+void BrowseForDestination(platform::Dialogs& dialogs, forms::SharedState& state)
 {
     const QString chosen = dialogs.browseForFolder(QString::fromLatin1(kBrowseInstruction), initialFolder());
     if (!chosen.isEmpty())

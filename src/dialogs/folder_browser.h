@@ -7,7 +7,7 @@ class Dialogs;
 class Files;
 } // namespace platform
 
-namespace editor {
+namespace forms {
 struct SharedState;
 }
 
@@ -18,7 +18,7 @@ inline constexpr char kBrowseInstruction[] = "Make a copy of the file.";
 
 // Asks for a destination folder, starting at the file-system root and offering real folders only.
 // The chosen folder goes into DestinationFolder; a cancelled choice leaves it as it was.
-void BrowseForDestination(platform::Dialogs& dialogs, editor::SharedState& state);
+void BrowseForDestination(platform::Dialogs& dialogs, forms::SharedState& state);
 
 // Copies one file to a full destination path, replacing a file of that name. A source that a listing
 // of normal files would not show (missing, a folder, hidden) is refused with a message. True when the

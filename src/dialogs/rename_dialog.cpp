@@ -6,8 +6,8 @@
 #include "dialogs/name_box.h"
 #include "dialogs/rename_names.h"
 #include "dialogs/stored_buttons.h"
-#include "editor/shared_state.h"
-#include "editor/twips.h"
+#include "forms/shared_state.h"
+#include "forms/twips.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -18,10 +18,10 @@
 
 namespace dialogs {
 
-using editor::placeInTwips;
+using forms::placeInTwips;
 namespace paths = platform::paths;
 
-RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, editor::SharedState& state,
+RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
                            QLineEdit& mainPathBox)
     : dialogs_(dialogs), files_(files), state_(state), mainPathBox_(&mainPathBox)
 {

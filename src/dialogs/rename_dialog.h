@@ -10,7 +10,7 @@ class QLineEdit;
 namespace cvbutton {
 class WidgetHost;
 }
-namespace editor {
+namespace forms {
 struct SharedState;
 }
 namespace platform {
@@ -28,7 +28,7 @@ class NameBox;
 class RenameDialog final : public QWidget {
     Q_OBJECT
 public:
-    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, editor::SharedState& state,
+    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
                  QLineEdit& mainPathBox);
 
     NameBox* Text2() const { return text2_; }
@@ -55,7 +55,7 @@ private:
 
     platform::Dialogs& dialogs_;
     platform::Files& files_;
-    editor::SharedState& state_;
+    forms::SharedState& state_;
     QPointer<QLineEdit> mainPathBox_;
 
     // The file the dialog was opened for: the main window may show another one by the time of OK.

@@ -1,7 +1,7 @@
 #include "dialogs/stored_buttons.h"
 
 #include "cvbutton/widget_host.h"
-#include "editor/twips.h"
+#include "forms/twips.h"
 
 #include <QtGlobal>
 
@@ -31,7 +31,7 @@ cvbutton::WidgetHost* addStoredButton(QWidget& form, const std::vector<cvbutton:
                                       const QString& name, int left, int top, int width, int height)
 {
     auto* host = new cvbutton::WidgetHost(name, &form);
-    editor::placeInTwips(host, left, top, width, height);
+    forms::placeInTwips(host, left, top, width, height);
     if (const cvbutton::PropertySet* set = cvbutton::findPropertySet(sets, name))
         host->button().ReadProperties(set->bag);
     else

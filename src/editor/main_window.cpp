@@ -3,7 +3,7 @@
 #include "editor/button_pictures.h"
 #include "editor/comment_box.h"
 #include "editor/picture_button.h"
-#include "editor/twips.h"
+#include "forms/twips.h"
 #include "picture/picture.h"
 #include "picture/picture_preparer.h"
 #include "platform/system_colors.h"
@@ -14,6 +14,9 @@
 #include <QRadioButton>
 
 namespace editor {
+
+using forms::placeInTwips;
+using forms::twipsToPixels;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "editor/file_list.h"
 #include "editor/hand_over_queue.h"
 #include "editor/loaded_file.h"
-#include "editor/shared_state.h"
+#include "forms/shared_state.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +25,8 @@ class RenameDialog;
 } // namespace dialogs
 
 namespace editor {
+
+using forms::SharedState;
 
 class CommentBox;
 class PictureButton;
@@ -130,6 +132,9 @@ private:
     // False when the path no longer names the file the comment was loaded from and the user would
     // rather not write into what stands there now.
     bool confirmWriteTarget();
+    // Saves a file already known to be there: asks first when it was replaced since the load, and says
+    // why when the write fails. False when nothing was written.
+    bool saveExistingFile();
 
     EditorServices services_;
     SharedState state_;

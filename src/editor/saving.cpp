@@ -46,12 +46,20 @@ bool Corvane::confirmWriteTarget()
     return answer == MessageAnswer::Yes;
 }
 
-bool Corvane::checkfilevalid()
+int32_t Corvane::savechanges()
 {
-    if (!services_.files.exists(state_.CurrentFilePath)) {
-        reportFileNotFound();
-        return false;
+    const QString path = state_.CurrentFilePath;
+    const QString text = text2_->toPlainText();
+    const int32_t status = writePhotoComment(services_.comments, path, text);
+    if (status >= 0) {
+        state_.SavedComment = text;
+        loadedFile_.remember(path); // a save puts a new file in the old one's place
     }
+    return status;
+}
+
+bool Corvane::saveExistingFile()
+{
     if (!confirmWriteTarget())
         return false;
     const int32_t status = savechanges();
@@ -60,6 +68,15 @@ bool Corvane::checkfilevalid()
         return false;
     }
     return true;
+}
+
+bool Corvane::checkfilevalid()
+{
+    if (!services_.files.exists(state_.CurrentFilePath)) {
+        reportFileNotFound();
+        return false;
+    }
+    return saveExistingFile();
 }
 
 void Corvane::Command5_Click()
@@ -84,7 +101,8 @@ void Corvane::Command5_Click()
                                      MessageIcon::Information);
         return;
     }
-    if (checkfilevalid() && option1_->isChecked()) {
+    // The file's presence was checked above; the messages before this point write nothing to it.
+    if (saveExistingFile() && option1_->isChecked()) {
         services_.dialogs.messageBox(QStringLiteral(" Comments saved."), QStringLiteral(" Comments"),
                                      MessageIcon::Information);
     }
@@ -106,13 +124,7 @@ bool Corvane::Form_Unload()
     case MessageAnswer::Yes:
         if (!services_.files.exists(text1_->text()))
             return false;
-        if (!confirmWriteTarget())
-            return true; // nothing was written: the window stays with the text
-        if (const int32_t status = savechanges(); status < 0) {
-            reportSaveFailure(status);
-            return true; // the edits were not saved: keep the window so they are not lost
-        }
-        return false;
+        return !saveExistingFile(); // nothing written: the window stays so the edits are not lost
     case MessageAnswer::Cancel:
         return services_.files.exists(text1_->text());
     default:

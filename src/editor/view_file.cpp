@@ -2,7 +2,7 @@
 #include "editor/main_window.h"
 
 #include "editor/step_order.h"
-#include "editor/twips.h"
+#include "forms/twips.h"
 #include "picture/fit_geometry.h"
 #include "picture/picture.h"
 #include "picture/picture_preparer.h"
@@ -12,6 +12,8 @@
 #include <QLineEdit>
 
 namespace editor {
+
+using forms::twipsToPixels;
 
 namespace {
 

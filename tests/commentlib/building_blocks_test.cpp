@@ -1,7 +1,7 @@
 // The small pieces every editor leans on: UTF-8 boundaries and validity, edit plans, temporary names.
-#include "edit_plan.h"
-#include "platform/temporary_names.h"
-#include "utf8.h"
+#include "commentlib/edit_plan.h"
+#include "commentlib/file_io/temporary_names.h"
+#include "commentlib/utf8.h"
 
 #include <gtest/gtest.h>
 

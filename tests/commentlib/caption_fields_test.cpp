@@ -2,7 +2,7 @@
 // `corvane-comment show` lists each field that holds text.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +12,9 @@ namespace {
 
 const std::string kCaption = "Harbour at dusk, caf\xC3\xA9 lights \xE2\x82\xAC";
 
-class CaptionFields : public FolderTest {
+class CaptionFields : public MetadataToolsTest {
 protected:
-    void SetUp() override
-    {
-        exiftool = findProgram("exiftool");
-        exiv2 = findProgram("exiv2");
-        if (exiftool.isEmpty() || exiv2.isEmpty())
-            GTEST_SKIP() << "exiftool and exiv2 are needed";
-    }
-
     QString picture(const QString& name, Format format) { return store(name + "." + extension(format), fixture(format)); }
-
-    void exiftoolWrites(const QString& path, const QStringList& assignments)
-    {
-        const ProcessResult result = run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
-        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    }
-
-    QString exiftool, exiv2;
 };
 
 TEST_F(CaptionFields, CaptionsOtherProgramsWroteAreRead)

@@ -2,8 +2,8 @@
 // after an erase none is left.
 #include "comment_test_support.h"
 
-#include "corvane.h"
-#include "jpeg_editor.h"
+#include "commentlib/corvane.h"
+#include "commentlib/jpeg_editor.h"
 #include "round_trip_check.h"
 
 #include <QtEndian>
@@ -70,25 +70,11 @@ QByteArray withSegmentAfterJfif(const QByteArray& jpeg, char marker, const QByte
     return jpeg.left(afterApp0) + segment + jpeg.mid(afterApp0);
 }
 
-class CaptionWriting : public FolderTest {
+class CaptionWriting : public MetadataToolsTest {
 protected:
-    void SetUp() override
-    {
-        exiftool = findProgram("exiftool");
-        exiv2 = findProgram("exiv2");
-        if (exiftool.isEmpty() || exiv2.isEmpty())
-            GTEST_SKIP() << "exiftool and exiv2 are needed";
-    }
-
     std::string tag(const QString& path, const QString& name)
     {
         return run(exiftool, {"-b", "-" + name, path}).out.toStdString();
-    }
-
-    void exiftoolWrites(const QString& path, const QStringList& assignments)
-    {
-        const ProcessResult result = run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
-        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     }
 
     QByteArray validation(const QString& path) { return run(exiftool, {"-validate", "-warning", "-a", path}).out; }
@@ -113,8 +99,6 @@ protected:
         const std::string byExiv2 = run(exiv2, {"-q", "-Pv", "-K", "Xmp.dc.description", path}).out.toStdString();
         EXPECT_EQ(byExiv2, "lang=\"x-default\" " + text + "\n");
     }
-
-    QString exiftool, exiv2;
 };
 
 TEST_F(CaptionWriting, EveryFieldTakesTheTextAndErasingLeavesNone)
@@ -129,8 +113,9 @@ TEST_F(CaptionWriting, EveryFieldTakesTheTextAndErasingLeavesNone)
         ASSERT_EQ(setComment(path, kCaption), CORVANE_OK);
         expectEveryFieldHolds(path, kCaption, iptc);
         EXPECT_EQ(validation(path), validBefore) << "the IPTC digest is current";
-        if (iptc)  // a new EXIF segment brings the resolution tags its first directory must have
+        if (iptc) { // a new EXIF segment brings the resolution tags its first directory must have
             EXPECT_EQ(otherTags(path), tagsBefore);
+        }
         EXPECT_EQ(readComment(path).text, kCaption);
 
         ASSERT_EQ(eraseComment(path), CORVANE_OK);

@@ -2,8 +2,8 @@
 // behind it; files it cannot write are reported in their turn without holding up the rest.
 #include "comment_test_support.h"
 
-#include "comment_batch.h"
-#include "corvane.h"
+#include "commentlib/comment_batch.h"
+#include "commentlib/corvane.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -69,8 +69,9 @@ TEST(CommentBatchOrder, EveryFileReportedOnceInOrderAcrossGroups)
         EXPECT_EQ(reports[i].index, i);
         EXPECT_EQ(reports[i].status, expected[i]) << paths[i];
         EXPECT_EQ(reports[i].thread, std::this_thread::get_id());
-        if (expected[i] == CORVANE_OK)
+        if (expected[i] == CORVANE_OK) {
             EXPECT_EQ(readComment(QString::fromStdString(paths[i])).text, "trip") << paths[i];
+        }
     }
     EXPECT_EQ(reports.back().index, paths.size());
     EXPECT_EQ(readFile(already), alreadyBytes) << "an unchanged file is not rewritten";

@@ -1,6 +1,6 @@
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -62,6 +62,27 @@ protected:
     QTemporaryDir folder;
 };
 
+// A folder test that checks our files with the metadata tools and has them write files for us to read;
+// skipped where they are not installed.
+class MetadataToolsTest : public FolderTest {
+protected:
+    void SetUp() override
+    {
+        exiftool = findProgram("exiftool");
+        exiv2 = findProgram("exiv2");
+        if (exiftool.isEmpty() || exiv2.isEmpty())
+            GTEST_SKIP() << "exiftool and exiv2 are needed";
+    }
+
+    void exiftoolWrites(const QString& path, const QStringList& assignments)
+    {
+        const ProcessResult result = run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    }
+
+    QString exiftool, exiv2;
+};
+
 // Files in `folder` other than `keep` (temporaries left behind, for instance).
 QStringList otherEntries(const QString& folder, const QStringList& keep);
 

@@ -2,8 +2,8 @@
 // text encodings other writers use.
 #include "comment_test_support.h"
 
-#include "corvane.h"
-#include "zlib_support.h"
+#include "commentlib/corvane.h"
+#include "commentlib/zlib_support.h"
 
 #include <QBuffer>
 #include <QImage>

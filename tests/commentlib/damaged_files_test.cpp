@@ -3,8 +3,8 @@
 // kept byte for byte.
 #include "comment_test_support.h"
 
-#include "container.h"
-#include "corvane.h"
+#include "commentlib/container.h"
+#include "commentlib/corvane.h"
 #include "round_trip_check.h"
 
 #include <QDir>

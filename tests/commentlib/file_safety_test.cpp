@@ -2,7 +2,7 @@
 // and no temporary file is left beside it.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // container.
 #include "comment_test_support.h"
 
-#include "corvane.h"
-#include "foreign_text.h"
+#include "commentlib/corvane.h"
+#include "commentlib/foreign_text.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // folders that refuse replacement, hard links, and names made to forge output. Most run the tool as a process.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Other programs read what we write, we read what they write, and none of them sees a changed pixel.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QTemporaryDir>
 

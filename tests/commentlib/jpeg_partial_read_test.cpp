@@ -3,9 +3,9 @@
 // and image data cut short or damaged is kept byte for byte.
 #include "comment_test_support.h"
 
-#include "corvane.h"
-#include "jpeg_layout.h"
-#include "jpeg_scan_check.h"
+#include "commentlib/corvane.h"
+#include "commentlib/jpeg_layout.h"
+#include "commentlib/jpeg_scan_check.h"
 
 #include <QBuffer>
 #include <QImage>

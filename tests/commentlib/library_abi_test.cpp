@@ -2,7 +2,7 @@
 // library exports and depends on.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // program rewriting the file in place. Real processes and real files, many times, bounded by loop counts.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Every container keeps what is written byte for byte and leaves the picture itself alone.
 #include "comment_test_support.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // an edit planned from the whole file gives, wherever the directories, arrays and description lie.
 #include "comment_test_support.h"
 
-#include "corvane.h"
-#include "tiff_editor.h"
-#include "tiff_layout.h"
+#include "commentlib/corvane.h"
+#include "commentlib/tiff_editor.h"
+#include "commentlib/tiff_layout.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "dialogs/folder_browser.h"
-#include "editor/shared_state.h"
+#include "forms/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 TEST(BrowseForDestination, KeepsTheChosenNameExactly)
 {
     fakes::FakeDialogs dialogs;
-    editor::SharedState state;
+    forms::SharedState state;
     dialogs.folderToChoose = QStringLiteral("/home/someone/pics ");
     dialogs::BrowseForDestination(dialogs, state);
     EXPECT_EQ(state.DestinationFolder, QStringLiteral("/home/someone/pics "))

@@ -2,7 +2,7 @@
 
 #include "cvbutton/widget_host.h"
 #include "dialogs/name_box.h"
-#include "editor/shared_state.h"
+#include "forms/shared_state.h"
 #include "form_fixture.h"
 #include "platform/system_colors.h"
 #include "support/fake_dialogs.h"
@@ -83,7 +83,7 @@ protected:
     QTemporaryDir folder;
     fakes::FakeDialogs dialogs;
     fakes::FaultyFiles files;
-    editor::SharedState state;
+    forms::SharedState state;
     QLineEdit pathBox;
     QPointer<dialogs::RenameDialog> dialog;
 };

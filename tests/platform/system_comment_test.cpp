@@ -96,7 +96,7 @@ TEST_F(SystemCommentTest, NoCommentOrUnreadableFileGivesEmptyText)
     EXPECT_EQ(platform::readSystemComment(picture("jpg")), QString());
     QFile broken(dir.filePath(QStringLiteral("broken.jpg")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("\xFF\xD8\xFF\xE1\xFF\xFFExif\0\0MM\0*\0\0\0\x08\xFF\xFF", 22);
+    broken.write("\xFF\xD8\xFF\xE1\xFF\xFF" "Exif\0\0MM\0*\0\0\0\x08\xFF\xFF", 22);
     broken.close();
     EXPECT_EQ(platform::readSystemComment(broken.fileName()), QString());
     EXPECT_EQ(platform::readSystemComment(dir.filePath(QStringLiteral("missing.jpg"))), QString());

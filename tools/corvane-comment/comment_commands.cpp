@@ -1,12 +1,12 @@
 #include "comment_commands.h"
 
-#include "comment_batch.h"
-#include "comment_file.h"
-#include "corvane.h"
+#include "commentlib/comment_batch.h"
+#include "commentlib/comment_file.h"
+#include "commentlib/corvane.h"
 #include "progress_line.h"
 #include "same_file_names.h"
 #include "terminal_text.h"
-#include "utf8.h"
+#include "commentlib/utf8.h"
 
 #include <cerrno>
 #include <cstdio>

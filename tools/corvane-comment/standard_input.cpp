@@ -1,6 +1,6 @@
 #include "standard_input.h"
 
-#include "comment_file.h"
+#include "commentlib/comment_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,10 +1,12 @@
 #pragma once
+// Twips, the unit the forms are laid out in: one definition for the editor, the dialogs and the
+// button control's host.
 
 #include <QWidget>
 
 #include <cmath>
 
-namespace editor {
+namespace forms {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -14,11 +16,10 @@ inline int twipsToPixels(int twips)
     return static_cast<int>(std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-// Places a control by its left, top, width and height in twips. Inline, so the dialogs lay out
-// their forms by the same rule without linking the editor.
+// Places a control by its left, top, width and height in twips.
 inline void placeInTwips(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-} // namespace editor
+} // namespace forms

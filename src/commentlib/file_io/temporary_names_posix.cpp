@@ -1,4 +1,4 @@
-#include "platform/temporary_names.h"
+#include "commentlib/file_io/temporary_names.h"
 
 #include <dirent.h>
 #include <fcntl.h>

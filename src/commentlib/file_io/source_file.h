@@ -5,7 +5,7 @@
 // meanwhile is reported as changed, never allowed to take the reading program down.
 #pragma once
 
-#include "bytes.h"
+#include "commentlib/bytes.h"
 
 #include <sys/stat.h>
 

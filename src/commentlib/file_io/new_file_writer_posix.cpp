@@ -1,7 +1,7 @@
-#include "platform/new_file_writer.h"
+#include "commentlib/file_io/new_file_writer.h"
 
-#include "corvane.h"
-#include "platform/errno_status.h"
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/errno_status.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
-#include "platform/source_file.h"
+#include "commentlib/file_io/source_file.h"
 
-#include "corvane.h"
-#include "platform/errno_status.h"
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/errno_status.h"
 
 #include <algorithm>
 #include <cerrno>

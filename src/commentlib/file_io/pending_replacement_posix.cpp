@@ -1,10 +1,10 @@
-#include "platform/pending_replacement.h"
+#include "commentlib/file_io/pending_replacement.h"
 
-#include "corvane.h"
-#include "platform/errno_status.h"
-#include "platform/file_metadata.h"
-#include "platform/new_file_writer.h"
-#include "platform/temporary_names.h"
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/errno_status.h"
+#include "commentlib/file_io/file_metadata.h"
+#include "commentlib/file_io/new_file_writer.h"
+#include "commentlib/file_io/temporary_names.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -39,10 +39,10 @@ int32_t writableStatus(const SourceFile& source)
 
 PendingReplacement::~PendingReplacement()
 {
-    fail(CORVANE_OK);
+    closeNewFile();
 }
 
-int32_t PendingReplacement::fail(int32_t status)
+void PendingReplacement::closeNewFile()
 {
     if (!name_.empty())
         unlinkat(folder_, name_.c_str(), 0);
@@ -50,6 +50,11 @@ int32_t PendingReplacement::fail(int32_t status)
     if (file_ >= 0)
         close(file_);
     file_ = -1;
+}
+
+int32_t PendingReplacement::failWith(int32_t status)
+{
+    closeNewFile();
     return status;
 }
 
@@ -71,19 +76,19 @@ int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& pl
     }
     // Held until the descriptor closes: tells other writers this temporary is alive.
     if (flock(file_, LOCK_EX) != 0)
-        return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+        return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
     if (const int32_t status = NewFileWriter(source, file_).write(plan); status != CORVANE_OK)
-        return fail(status);
+        return failWith(status);
     if (const int32_t status = copyMetadata(source.descriptor(), source.status(), file_); status != CORVANE_OK)
-        return fail(status);
+        return failWith(status);
     if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)
-        return fail(status);
+        return failWith(status);
     return CORVANE_OK;
 }
 
 int32_t PendingReplacement::makeDurable()
 {
-    return fsync(file_) == 0 ? CORVANE_OK : fail(statusFromErrno(errno, CORVANE_E_WRITE));
+    return fsync(file_) == 0 ? CORVANE_OK : failWith(statusFromErrno(errno, CORVANE_E_WRITE));
 }
 
 int32_t PendingReplacement::commit(const SourceFile& source)
@@ -93,17 +98,26 @@ int32_t PendingReplacement::commit(const SourceFile& source)
         const std::string procPath = "/proc/self/fd/" + std::to_string(file_);
         if (linkat(file_, "", folder_, name.c_str(), AT_EMPTY_PATH) != 0 &&
             linkat(AT_FDCWD, procPath.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return fail(statusFromErrno(errno, CORVANE_E_WRITE));
+            return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
         name_ = name;
     }
     if (const int32_t status = source.checkStillNamed(); status != CORVANE_OK)
-        return fail(status);
+        return failWith(status);
     if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)
-        return fail(status);
+        return failWith(status);
     if (renameat(folder_, name_.c_str(), folder_, source.name().c_str()) != 0)
-        return fail(statusFromErrno(errno, CORVANE_E_WRITE));
-    name_.clear();
-    return fail(CORVANE_OK);
+        return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
+    name_.clear(); // the new file is the original now: closing it must not remove it
+    closeNewFile();
+    return CORVANE_OK;
+}
+
+int32_t PendingReplacement::replaceAlone(const SourceFile& source)
+{
+    int32_t status = makeDurable();
+    if (status == CORVANE_OK)
+        status = commit(source);
+    return status == CORVANE_OK ? syncFolder(source.folder()) : status;
 }
 
 int32_t syncFolder(int folder)

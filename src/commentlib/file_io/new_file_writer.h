@@ -5,8 +5,8 @@
 // left to wait for.
 #pragma once
 
-#include "edit_plan.h"
-#include "platform/source_file.h"
+#include "commentlib/edit_plan.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <atomic>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "platform/errno_status.h"
+#include "commentlib/file_io/errno_status.h"
 
-#include "corvane.h"
+#include "commentlib/corvane.h"
 
 #include <cerrno>
 

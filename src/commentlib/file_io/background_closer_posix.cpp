@@ -1,4 +1,4 @@
-#include "platform/background_closer.h"
+#include "commentlib/file_io/background_closer.h"
 
 #include <unistd.h>
 

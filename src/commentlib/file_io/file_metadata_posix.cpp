@@ -1,7 +1,7 @@
-#include "platform/file_metadata.h"
+#include "commentlib/file_io/file_metadata.h"
 
-#include "corvane.h"
-#include "platform/errno_status.h"
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/errno_status.h"
 
 #include <sys/stat.h>
 #include <sys/xattr.h>

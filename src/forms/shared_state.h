@@ -3,7 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace editor {
+namespace forms {
 
 // The editor's shared state. The main window owns it; the Rename dialog and the folder browser
 // leave their results in it for the window to pick up.
@@ -21,4 +21,4 @@ struct SharedState {
     int DeleteFlag = 0;        // 1: rebuild the list after a delete before the next step
 };
 
-} // namespace editor
+} // namespace forms
