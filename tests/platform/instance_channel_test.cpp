@@ -149,8 +149,8 @@ TEST_F(InstanceChannelTest, ChannelOnlyInAFolderOfOurOwn)
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
-// A local process that floods the channel: idle connections, a line without end, descriptors run
-// out for a while. The running program keeps answering starts.
+// A local process that floods the channel with idle connections and a line without end. The running
+// program keeps answering starts.
 TEST_F(InstanceChannelTest, FloodsNeitherStopNorSwampTheChannel)
 {
     SingleInstance first(QStringLiteral("corvane-test"));
@@ -174,25 +174,44 @@ TEST_F(InstanceChannelTest, FloodsNeitherStopNorSwampTheChannel)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    EXPECT_EQ(requests.size(), 1);
+}
 
-    // Every descriptor in use: the accept fails, and the channel must still be there afterwards.
+// Every descriptor in use: the accept fails, and the channel must still be there afterwards.
+TEST_F(InstanceChannelTest, RunningOutOfDescriptorsDoesNotStopTheChannel)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers' own checks open a pipe for each new type they verify, which fails once every
+    // descriptor is taken, and report that as a fault of the code under test.
+    GTEST_SKIP() << "not meaningful under the sanitizers: their checks need free descriptors";
+#endif
+    SingleInstance first(QStringLiteral("corvane-test"));
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::Claimed);
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+
     rlimit limit {};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
     const rlimit saved = limit;
     limit.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 1024);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    // The later start's thread is made while descriptors are still free (making a thread may need one,
+    // under the sanitizers too) and waits until they have run out.
+    std::atomic<bool> starved = false;
+    std::atomic<bool> done = false;
+    bool acknowledged = false;
+    std::thread later([&] {
+        SingleInstance second(QStringLiteral("corvane-test"));
+        while (!starved)
+            std::this_thread::yield();
+        acknowledged = second.activateRunning(QStringLiteral("/pics/starved.png"), 5000);
+        done = true;
+    });
     std::vector<int> hoard;
     for (int fd; (fd = ::dup(0)) >= 0;)
         hoard.push_back(fd);
     ::close(hoard.back()); // one left for the later start's socket
     hoard.pop_back();
-    std::atomic<bool> done = false;
-    bool acknowledged = false;
-    std::thread later([&] {
-        SingleInstance second(QStringLiteral("corvane-test"));
-        acknowledged = second.activateRunning(QStringLiteral("/pics/starved.png"), 5000);
-        done = true;
-    });
+    starved = true;
     for (int i = 0; i < 30; ++i) { // the start connects and waits while accepting fails
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(10);
@@ -204,8 +223,8 @@ TEST_F(InstanceChannelTest, FloodsNeitherStopNorSwampTheChannel)
     later.join();
     ::setrlimit(RLIMIT_NOFILE, &saved);
     EXPECT_TRUE(acknowledged);
-    ASSERT_EQ(requests.size(), 2);
-    EXPECT_EQ(requests[1][0].toString(), QStringLiteral("/pics/starved.png"));
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests[0][0].toString(), QStringLiteral("/pics/starved.png"));
 }
 
 // A process of another user that reaches the socket (here one in an open folder) is never heard.
