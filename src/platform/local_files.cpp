@@ -137,10 +137,7 @@ RenameResult LocalFiles::rename(const QString& from, const QString& to)
 
 FileKind LocalFiles::kindOf(const QString& path) const
 {
-    struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return FileKind::Missing;
-    return kindOfMode(info.st_mode);
+    return kindAt(path);
 }
 
 std::optional<FileIdentity> LocalFiles::identityOf(const QString& path) const

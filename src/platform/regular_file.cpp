@@ -23,13 +23,19 @@ FileKind kindOfMode(unsigned mode)
     return FileKind::Other;
 }
 
+FileKind kindAt(const QString& path)
+{
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return FileKind::Missing;
+    return kindOfMode(info.st_mode);
+}
+
 RegularFile::RegularFile(const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        struct stat info {};
-        kind_ = ::stat(QFile::encodeName(path).constData(), &info) == 0 ? kindOfMode(info.st_mode)
-                                                                        : FileKind::Missing;
+        kind_ = kindAt(path);
         return;
     }
     struct stat info {};

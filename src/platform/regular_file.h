@@ -8,6 +8,8 @@ namespace platform {
 
 // The kind of file a stat mode describes.
 FileKind kindOfMode(unsigned mode);
+// The kind of what stands at `path`, links followed; Missing when nothing does.
+FileKind kindAt(const QString& path);
 
 // A file opened for reading without ever waiting: opening a named pipe that nobody writes to, or
 // some devices, would otherwise block until someone does. Only a regular file stays open; for
