@@ -19,14 +19,39 @@ std::vector<CaptionField> captionFields(const StoredCaptions& stored)
     return {std::move(description), std::move(xmp), std::move(iptc)};
 }
 
+namespace {
+
+bool holdsCaption(const CaptionField& field)
+{
+    const bool placeholder = field.name == kImageDescriptionField && isCameraPlaceholder(field.text);
+    return !isBlankCaption(field.text) && !placeholder;
+}
+
+// IPTC keeps only the first bytes of a long caption; a field read later (the container's own comment)
+// may hold the whole text, and then that is the caption.
+bool cutShortBy(const CaptionField& cut, const CaptionField& whole)
+{
+    const size_t longestCharacter = 4;
+    return cut.name == kIptcCaptionField && cut.text.size() + longestCharacter > iptc::kMaxCaptionBytes &&
+           whole.text.size() > cut.text.size() && whole.text.starts_with(cut.text);
+}
+
+}
+
+const CaptionField* chosenField(const std::vector<CaptionField>& fields)
+{
+    const auto chosen = std::find_if(fields.begin(), fields.end(), holdsCaption);
+    if (chosen == fields.end())
+        return nullptr;
+    const auto whole = std::find_if(chosen + 1, fields.end(),
+                                    [&](const CaptionField& later) { return cutShortBy(*chosen, later); });
+    return whole != fields.end() ? &*whole : &*chosen;
+}
+
 std::string chosenCaption(const std::vector<CaptionField>& fields)
 {
-    for (const CaptionField& field : fields) {
-        const bool placeholder = field.name == kImageDescriptionField && isCameraPlaceholder(field.text);
-        if (!isBlankCaption(field.text) && !placeholder)
-            return field.text;
-    }
-    return {};
+    const CaptionField* chosen = chosenField(fields);
+    return chosen ? chosen->text : std::string();
 }
 
 std::vector<CaptionField> filledFields(std::vector<CaptionField> fields)

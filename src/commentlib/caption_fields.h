@@ -31,7 +31,10 @@ struct StoredCaptions {
 
 // ImageDescription, dc:description and Caption-Abstract in reading order.
 std::vector<CaptionField> captionFields(const StoredCaptions& stored);
-// The first field holding a caption; a camera's placeholder in ImageDescription is none.
+// The first field holding a caption (a camera's placeholder in ImageDescription is none), or a later one
+// that holds the whole of a caption the first keeps cut short; null when no field holds a caption.
+const CaptionField* chosenField(const std::vector<CaptionField>& fields);
+// The chosen field's text; empty when there is none.
 std::string chosenCaption(const std::vector<CaptionField>& fields);
 // The fields that hold any text at all.
 std::vector<CaptionField> filledFields(std::vector<CaptionField> fields);

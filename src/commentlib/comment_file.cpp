@@ -36,8 +36,22 @@ ReadResult readFile(const std::string& path)
 
 int32_t readFileComment(const std::string& path, std::string& text)
 {
+    CommentSource source;
+    return readFileComment(path, text, source);
+}
+
+int32_t readFileComment(const std::string& path, std::string& text, CommentSource& source)
+{
     ReadResult result = readFile(path);
     text = std::move(result.text);
+    // Containers without caption fields have only their own comment.
+    const CaptionField* chosen = chosenField(result.fields);
+    if (text.empty())
+        source = CommentSource::None;
+    else if (result.fields.empty() || (chosen && chosen->name == kCommentField))
+        source = CommentSource::OwnComment;
+    else
+        source = CommentSource::CaptionField;
     return result.status;
 }
 

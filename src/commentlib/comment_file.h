@@ -14,7 +14,12 @@ namespace corvane {
 
 inline constexpr size_t kMaxCommentBytes = 16 * 1024 * 1024;
 
+// Where a comment was read from: the container's own comment (the JPEG COM segment, the PNG "Comment"
+// text, GIF's comment extension, the BMP trailer) or a caption field other programs write.
+enum class CommentSource { None, OwnComment, CaptionField };
+
 int32_t readFileComment(const std::string& path, std::string& text);
+int32_t readFileComment(const std::string& path, std::string& text, CommentSource& source);
 // Every caption field of the file that holds text, with the field's name.
 int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields);
 // An empty text removes the comment.

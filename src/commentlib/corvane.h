@@ -63,6 +63,20 @@ enum corvane_status {
  */
 CORVANE_API int32_t FillString(char* buffer, int32_t capacity, char** path);
 
+/* Where corvane_fill_comment found the comment. */
+enum corvane_source {
+    CORVANE_SOURCE_NONE = 0,    /* the file has no comment */
+    CORVANE_SOURCE_COMMENT = 1, /* the format's own comment field: a JPEG COM segment, a PNG "Comment" text, a
+                                   GIF comment extension, the BMP trailer */
+    CORVANE_SOURCE_CAPTION = 2  /* a caption field other photo programs write: EXIF ImageDescription, XMP
+                                   dc:description, IPTC Caption-Abstract, a PNG "Description" text */
+};
+/*
+ * FillString, and *source tells where the comment was found (when source is not null). Older programs stored
+ * line breaks in their own comment field as grave accents; a caption field holds real line breaks, and a grave
+ * accent there is part of the text.
+ */
+CORVANE_API int32_t corvane_fill_comment(char* buffer, int32_t capacity, char** path, int32_t* source);
 /* Removes every comment of the file *path. A file without one is left untouched. */
 CORVANE_API int32_t eraser(char** path);
 

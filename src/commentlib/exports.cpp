@@ -49,23 +49,44 @@ int32_t writeComment(char** text, int32_t length, char** path)
 
 }
 
-extern "C" int32_t FillString(char* buffer, int32_t capacity, char** path)
+namespace {
+
+int32_t fillComment(char* buffer, int32_t capacity, char** path, int32_t* source)
 {
     if (!buffer || capacity <= 0)
         return CORVANE_E_ARGUMENT;
     buffer[0] = '\0';
+    if (source)
+        *source = CORVANE_SOURCE_NONE;
     if (!isText(path))
         return CORVANE_E_ARGUMENT;
     return guarded([&] {
         std::string text;
-        const int32_t status = corvane::readFileComment(*path, text);
+        corvane::CommentSource from = corvane::CommentSource::None;
+        const int32_t status = corvane::readFileComment(*path, text, from);
         if (status != CORVANE_OK)
             return status;
         if (text.size() > size_t(std::numeric_limits<int32_t>::max()))
             return int32_t(CORVANE_E_TOO_LARGE);
         fillBuffer(buffer, capacity, text);
+        if (source)
+            *source = from == corvane::CommentSource::OwnComment    ? CORVANE_SOURCE_COMMENT
+                      : from == corvane::CommentSource::CaptionField ? CORVANE_SOURCE_CAPTION
+                                                                      : CORVANE_SOURCE_NONE;
         return int32_t(text.size());
     });
+}
+
+}
+
+extern "C" int32_t FillString(char* buffer, int32_t capacity, char** path)
+{
+    return fillComment(buffer, capacity, path, nullptr);
+}
+
+extern "C" int32_t corvane_fill_comment(char* buffer, int32_t capacity, char** path, int32_t* source)
+{
+    return fillComment(buffer, capacity, path, source);
 }
 
 extern "C" int32_t eraser(char** path)

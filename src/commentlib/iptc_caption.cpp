@@ -11,7 +11,6 @@ namespace corvane::iptc {
 namespace {
 
 constexpr uint8_t kTagMarker = 0x1C;
-constexpr size_t kMaxCaption = 2000;
 constexpr uint8_t kEnvelope = 1, kApplication = 2;
 constexpr uint8_t kCodedCharacterSet = 90, kCaption = 120;
 // Application datasets from this number on hold binary data (previews and their descriptions).
@@ -134,7 +133,7 @@ std::string captionOf(ByteView datasets)
 Bytes datasetsWithCaption(ByteView datasets, std::string_view text)
 {
     const std::vector<Dataset> parsed = parseDatasets(datasets);
-    const std::string_view caption = text.substr(0, utf8::boundaryAtOrBefore(text, kMaxCaption));
+    const std::string_view caption = text.substr(0, utf8::boundaryAtOrBefore(text, kMaxCaptionBytes));
     const bool switchToUtf8 = !utf8::isAscii(caption) && !declaresUtf8(datasets, parsed);
     bool placedCharacterSet = !switchToUtf8, placedCaption = caption.empty();
     Bytes out;

@@ -12,6 +12,8 @@ namespace corvane::iptc {
 
 inline constexpr uint16_t kIptcResource = 0x0404;
 inline constexpr uint16_t kDigestResource = 0x0425;
+// Caption-Abstract holds at most this many bytes; a longer caption is stored cut.
+inline constexpr size_t kMaxCaptionBytes = 2000;
 
 struct Resource {
     uint16_t id = 0;

@@ -35,10 +35,11 @@ void Corvane::openHandedOver(const QString& path)
 }
 
 // The user did not press Open in this window, and would lose typing without seeing it go: the
-// question of the close check comes first, and Cancel (or a failed save) keeps everything.
+// question for unsaved typing, naming the picture it belongs to, comes first, and Cancel (or a failed
+// save) keeps everything.
 void Corvane::openAfterCloseCheck(const QString& path)
 {
-    if (Form_Unload())
+    if (!mayLeavePicture())
         return;
     openFromDesktop(path);
 }

@@ -6,7 +6,7 @@ namespace editor {
 
 void HandOverQueue::request(const QString& path)
 {
-    if (opening_) {
+    if (opening_ || busy_()) {
         waiting_ = path; // a later one replaces an earlier one still waiting
         return;
     }
@@ -17,6 +17,12 @@ void HandOverQueue::request(const QString& path)
         next = std::exchange(waiting_, std::nullopt);
     }
     opening_ = false;
+}
+
+void HandOverQueue::resume()
+{
+    if (waiting_ && !opening_ && !busy_())
+        request(*std::exchange(waiting_, std::nullopt));
 }
 
 } // namespace editor

@@ -36,7 +36,7 @@ void Corvane::bindCommandKeys()
         addShortcuts(this, keys, [button] { button->click(); });
         button->setToolTip(keyTip(button->text(), keys));
     }
-    addShortcuts(this, saveAndNextKeys(), [this] { saveAndNext(); });
+    addShortcuts(this, saveAndNextKeys(), [this] { runCommand([this] { saveAndNext(); }); });
     command_[5]->setToolTip(command_[5]->toolTip() + u'\n' + keyTip(tr("Save and Next File"), saveAndNextKeys()));
 }
 

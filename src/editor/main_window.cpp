@@ -39,7 +39,7 @@ picture::PicturePtr fitOnWhite(const QString& path, QSize box)
 
 Corvane::Corvane(EditorServices services, QWidget* parent)
     : QWidget(parent), services_(services), file1_(services.files), loadedFile_(services.files),
-      handOvers_([this](const QString& path) { openAfterCloseCheck(path); }),
+      handOvers_([this](const QString& path) { openAfterCloseCheck(path); }, [this] { return commandsRunning_ > 0; }),
       preparer_(std::make_unique<picture::PicturePreparer>(fitOnWhite))
 {
     setObjectName(QStringLiteral("Corvane"));
@@ -129,26 +129,33 @@ void Corvane::orderTabs()
 void Corvane::connectHandlers()
 {
     connect(text1_, &QLineEdit::textChanged, this, &Corvane::Text1_Change);
-    connect(command_[1], &QPushButton::clicked, this, &Corvane::Command1_Click);
-    connect(command_[2], &QPushButton::clicked, this, &Corvane::Command2_Click);
-    connect(command_[3], &QPushButton::clicked, this, &Corvane::Command3_Click);
-    connect(command_[4], &QPushButton::clicked, this, &Corvane::Command4_Click);
-    connect(command_[5], &QPushButton::clicked, this, &Corvane::Command5_Click);
-    connect(command_[6], &QPushButton::clicked, this, &Corvane::Command6_Click);
-    connect(command_[7], &QPushButton::clicked, this, &Corvane::Command7_Click);
-    connect(command_[8], &QPushButton::clicked, this, &Corvane::Command8_Click);
-    connect(command_[9], &QPushButton::clicked, this, &Corvane::Command9_Click);
-    connect(command_[10], &QPushButton::clicked, this, &Corvane::Command10_Click);
+    const std::pair<int, void (Corvane::*)()> commands[] = {
+        {1, &Corvane::Command1_Click}, {2, &Corvane::Command2_Click}, {3, &Corvane::Command3_Click},
+        {4, &Corvane::Command4_Click}, {5, &Corvane::Command5_Click}, {6, &Corvane::Command6_Click},
+        {7, &Corvane::Command7_Click}, {8, &Corvane::Command8_Click}, {9, &Corvane::Command9_Click},
+        {10, &Corvane::Command10_Click}};
+    for (const auto& [number, handler] : commands)
+        connect(command_[number], &QPushButton::clicked, this, [this, handler] { runCommand([&] { (this->*handler)(); }); });
     // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing.
     connect(option1_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen)
-            Option1_Click();
+            runCommand([this] { Option1_Click(); });
     });
     connect(option2_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen)
-            switchToWindowsComments();
+            runCommand([this] { switchToWindowsComments(); });
     });
     connect(text2_, &QPlainTextEdit::textChanged, this, &Corvane::Text2_Change);
+}
+
+// While a command runs, its questions and dialogs let other events in; a picture handed over then
+// waits for the command to finish, so it never lands in the middle of what the user is answering.
+void Corvane::runCommand(const std::function<void()>& command)
+{
+    ++commandsRunning_;
+    command();
+    if (--commandsRunning_ == 0 && handOvers_.waiting())
+        QMetaObject::invokeMethod(this, [this] { handOvers_.resume(); }, Qt::QueuedConnection);
 }
 
 void Corvane::paintEvent(QPaintEvent*)

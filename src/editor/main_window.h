@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -113,6 +115,8 @@ private:
     // Says what stands at `path` when it is a folder, a pipe or a device; false for anything else.
     bool reportNotAFile(const QString& path);
     void reportSaveFailure(int32_t status);
+    // A save went through, but a caption field could not take the whole text.
+    void reportPartialSave();
     void showPicture(const QString& path);
     void closeDialogWindows();
     QString openStartFolder() const;
@@ -125,6 +129,13 @@ private:
     bool hasUnsavedTyping() const;
     // Before the box takes another text: offers to save unsaved typing. False when the user stays.
     bool mayLeavePicture();
+    // When the shown picture's path names nothing any more, follows the picture to the name another
+    // program gave it in its folder, and says so in `renamed`. False when no file is there.
+    bool followRenamedPicture(QString& renamed);
+    // Asks whether typing that has no file left to go into may be lost. True when the user agrees.
+    bool mayDropTyping();
+    // Runs a command of the window; pictures handed over meanwhile wait until it is done.
+    void runCommand(const std::function<void()>& command);
     void switchToWindowsComments();
     void bindCommandKeys();
     // Focus in the comment box, the caret at the end, so the next caption can be typed at once.
@@ -133,13 +144,15 @@ private:
     // rather not write into what stands there now.
     bool confirmWriteTarget();
     // Saves a file already known to be there: asks first when it was replaced since the load, and says
-    // why when the write fails. False when nothing was written.
-    bool saveExistingFile();
+    // why when the write fails or leaves a caption field without the text. The library's status, or
+    // nothing when nothing was written.
+    std::optional<int32_t> saveExistingFile();
 
     EditorServices services_;
     SharedState state_;
     FileList file1_;
     LoadedFile loadedFile_;
+    int commandsRunning_ = 0;
     HandOverQueue handOvers_;
 
     QLabel* label1_ = nullptr;

@@ -17,10 +17,13 @@ QByteArray spaceFilledBuffer(int32_t capacity)
     return buffer;
 }
 
-QString asShown(QString text)
+// Older writers of the format's own comment field marked each line break with a grave accent; a caption
+// field holds real line breaks, and a grave accent there is part of the text.
+QString asShown(QString text, platform::CommentSource source)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'`', u'\n');
+    if (source == platform::CommentSource::OwnComment)
+        text.replace(u'`', u'\n');
     return text;
 }
 
@@ -33,17 +36,18 @@ QString readPhotoComment(platform::CommentLibrary& library, const QString& path)
     QByteArray pathBytes = QFile::encodeName(path);
     int32_t capacity = kCommentReadBuffer;
     QByteArray buffer;
+    platform::CommentSource source = platform::CommentSource::None;
     // The library reports the comment's full length; a comment longer than the buffer is read again
     // whole. A file that grows between two reads gets a few more tries.
     for (int attempt = 0; attempt < 4; ++attempt) {
         buffer = spaceFilledBuffer(capacity);
         char* pathPointer = pathBytes.data();
-        const int32_t length = library.FillString(buffer.data(), capacity, &pathPointer);
+        const int32_t length = library.fillComment(buffer.data(), capacity, &pathPointer, source);
         if (length <= capacity)
             break;
         capacity = length;
     }
-    return asShown(QString::fromUtf8(buffer.constData())); // up to the first NUL
+    return asShown(QString::fromUtf8(buffer.constData()), source); // up to the first NUL
 }
 
 int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text)

@@ -13,13 +13,18 @@ namespace editor {
 inline constexpr int32_t kCommentReadBuffer = 30000;
 
 // The photo comment of a file as the comment box shows it: the library's text up to its terminator,
-// every grave accent (the library's line-break marker) and every CR LF shown as a line break.
+// every CR LF shown as a line break, and so is every grave accent when the comment came from the
+// format's own comment field (where older writers marked line breaks with it).
 // Empty when the library is missing or the file has none.
 QString readPhotoComment(platform::CommentLibrary& library, const QString& path);
 
 // Status of a write refused because the file could not hold the whole text: the library keeps a
 // comment up to its first NUL, so a text holding one would be stored cut short.
 inline constexpr int32_t kTextHoldsNul = -1001;
+
+// Status of a write that went through, but left a caption field without the whole text (the library's
+// CORVANE_PARTIAL): other programs may show the comment cut short, or not at all.
+inline constexpr int32_t kSavedPartly = 1;
 
 // Makes `text` the file's photo comment in one write (the library's write replaces every comment the
 // file holds); an empty text erases the comment. Returns the library's status: 0 on success,

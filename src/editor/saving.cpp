@@ -31,7 +31,7 @@ void Corvane::rememberLoaded()
     state_.LoadedComment = text2_->toPlainText();
     // A save made on the picture shown before must not make the close check take these edits for saved.
     state_.SavedComment.clear();
-    loadedFile_.remember(state_.CurrentFilePath);
+    loadedFile_.remember(state_.CurrentFilePath, state_.LoadedComment);
 }
 
 bool Corvane::confirmWriteTarget()
@@ -53,21 +53,32 @@ int32_t Corvane::savechanges()
     const int32_t status = writePhotoComment(services_.comments, path, text);
     if (status >= 0) {
         state_.SavedComment = text;
-        loadedFile_.remember(path); // a save puts a new file in the old one's place
+        loadedFile_.remember(path, text); // a save puts a new file in the old one's place
     }
     return status;
 }
 
-bool Corvane::saveExistingFile()
+void Corvane::reportPartialSave()
+{
+    services_.dialogs.messageBox(
+        tr("The comment was saved in %1, but not every caption field of the file could hold the whole text, so "
+           "other photo programs may show it cut short or not at all.\n%2")
+            .arg(state_.CurrentFilePath, services_.comments.describe(kSavedPartly)),
+        QString::fromLatin1(kAppTitle), MessageIcon::Warning);
+}
+
+std::optional<int32_t> Corvane::saveExistingFile()
 {
     if (!confirmWriteTarget())
-        return false;
+        return std::nullopt;
     const int32_t status = savechanges();
     if (status < 0) {
         reportSaveFailure(status);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    if (status == kSavedPartly)
+        reportPartialSave();
+    return status;
 }
 
 bool Corvane::checkfilevalid()
@@ -76,7 +87,7 @@ bool Corvane::checkfilevalid()
         reportFileNotFound();
         return false;
     }
-    return saveExistingFile();
+    return saveExistingFile().has_value();
 }
 
 void Corvane::Command5_Click()
@@ -96,13 +107,18 @@ void Corvane::Command5_Click()
                                      QLatin1Char(' ') + title, MessageIcon::Information);
         return;
     }
-    if (text2_->toPlainText() == state_.LoadedComment) {
+    // Typing back to the loaded text changes nothing only while the file still holds it: after a save of
+    // another text, it is a change like any other.
+    const QString text = text2_->toPlainText();
+    if (text == state_.LoadedComment && loadedFile_.holds(text)) {
         services_.dialogs.messageBox(QStringLiteral("No changes made."), QLatin1Char(' ') + title,
                                      MessageIcon::Information);
         return;
     }
-    // The file's presence was checked above; the messages before this point write nothing to it.
-    if (saveExistingFile() && option1_->isChecked()) {
+    // The file's presence was checked above; the messages before this point write nothing to it. A save
+    // that left a caption field without the text has said so instead.
+    const std::optional<int32_t> saved = saveExistingFile();
+    if (saved && *saved != kSavedPartly && option1_->isChecked()) {
         services_.dialogs.messageBox(QStringLiteral(" Comments saved."), QStringLiteral(" Comments"),
                                      MessageIcon::Information);
     }
@@ -110,23 +126,23 @@ void Corvane::Command5_Click()
 
 bool Corvane::Form_Unload()
 {
-    const QString text = text2_->toPlainText();
-    if (text == state_.LoadedComment || text == state_.SavedComment)
+    if (!hasUnsavedTyping())
         return false;
-    if (!services_.files.exists(text1_->text()))
-        return false;
+    QString renamed;
+    if (!followRenamedPicture(renamed))
+        return !mayDropTyping();
 
     const MessageAnswer answer =
-        services_.dialogs.messageBox(QStringLiteral("Do you want to save changes before closing?"),
+        services_.dialogs.messageBox(renamed + QStringLiteral("Do you want to save changes before closing?"),
                                      QString::fromLatin1(kAppTitle), MessageIcon::Question,
                                      MessageButtons::YesNoCancel);
     switch (answer) {
     case MessageAnswer::Yes:
-        if (!services_.files.exists(text1_->text()))
-            return false;
-        return !saveExistingFile(); // nothing written: the window stays so the edits are not lost
+        if (!services_.files.exists(state_.CurrentFilePath))
+            return !mayDropTyping();
+        return !saveExistingFile().has_value(); // nothing written: the window stays so the edits are not lost
     case MessageAnswer::Cancel:
-        return services_.files.exists(text1_->text());
+        return true;
     default:
         return false;
     }
@@ -134,7 +150,9 @@ bool Corvane::Form_Unload()
 
 void Corvane::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
+    bool staysOpen = false;
+    runCommand([&] { staysOpen = Form_Unload(); });
+    if (staysOpen)
         event->ignore();
     else
         event->accept();

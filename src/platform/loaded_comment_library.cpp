@@ -10,6 +10,7 @@ namespace {
 
 // Checked at compile time: the pointers we resolve have exactly the exported signatures.
 static_assert(std::is_same_v<decltype(&::FillString), int32_t (*)(char*, int32_t, char**)>);
+static_assert(std::is_same_v<decltype(&::corvane_fill_comment), int32_t (*)(char*, int32_t, char**, int32_t*)>);
 static_assert(std::is_same_v<decltype(&::eraser), int32_t (*)(char**)>);
 static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**, int32_t, char**)>);
 
@@ -41,6 +42,7 @@ LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder, cons
     if (!library_.isLoaded())
         return;
     fillString_ = reinterpret_cast<FillStringFn>(library_.resolve("FillString"));
+    fillComment_ = reinterpret_cast<FillCommentFn>(library_.resolve("corvane_fill_comment"));
     eraser_ = reinterpret_cast<EraserFn>(library_.resolve("eraser"));
     displayStringByRef_ = reinterpret_cast<DisplayStringByRefFn>(library_.resolve("DisplayStringByRef"));
     strerror_ = reinterpret_cast<StrerrorFn>(library_.resolve("corvane_strerror"));
@@ -54,6 +56,23 @@ bool LoadedCommentLibrary::isLoaded() const
 int32_t LoadedCommentLibrary::FillString(char* buffer, int32_t capacity, char** path)
 {
     return fillString_ ? fillString_(buffer, capacity, path) : kNotLoaded;
+}
+
+// A library older than the export tells nothing of where it found the comment: its comment is taken for
+// the format's own field, as it always was.
+int32_t LoadedCommentLibrary::fillComment(char* buffer, int32_t capacity, char** path, CommentSource& source)
+{
+    if (!fillComment_) {
+        const int32_t length = FillString(buffer, capacity, path);
+        source = length > 0 ? CommentSource::OwnComment : CommentSource::None;
+        return length;
+    }
+    int32_t from = CORVANE_SOURCE_NONE;
+    const int32_t length = fillComment_(buffer, capacity, path, &from);
+    source = from == CORVANE_SOURCE_CAPTION   ? CommentSource::CaptionField
+             : from == CORVANE_SOURCE_COMMENT ? CommentSource::OwnComment
+                                              : CommentSource::None;
+    return length;
 }
 
 int32_t LoadedCommentLibrary::eraser(char** path)

@@ -16,18 +16,21 @@ public:
 
     bool isLoaded() const override;
     int32_t FillString(char* buffer, int32_t capacity, char** path) override;
+    int32_t fillComment(char* buffer, int32_t capacity, char** path, CommentSource& source) override;
     int32_t eraser(char** path) override;
     int32_t DisplayStringByRef(char** text, int32_t length, char** path) override;
     QString describe(int32_t status) const override;
 
 private:
     using FillStringFn = int32_t (*)(char*, int32_t, char**);
+    using FillCommentFn = int32_t (*)(char*, int32_t, char**, int32_t*);
     using EraserFn = int32_t (*)(char**);
     using DisplayStringByRefFn = int32_t (*)(char**, int32_t, char**);
     using StrerrorFn = const char* (*)(int32_t);
 
     QLibrary library_;
     FillStringFn fillString_ = nullptr;
+    FillCommentFn fillComment_ = nullptr;
     EraserFn eraser_ = nullptr;
     DisplayStringByRefFn displayStringByRef_ = nullptr;
     StrerrorFn strerror_ = nullptr;

@@ -226,6 +226,48 @@ TEST_F(CaptionWriting, LongCaptionIsCutForIptcOnACharacterBoundary)
     EXPECT_EQ(readComment(path).text, text);
 }
 
+// A caption too long for EXIF, XMP and IPTC still stands whole in the comment segments: it reads back whole,
+// not as the 2000 bytes IPTC keeps, so the next edit does not cut it.
+TEST_F(CaptionWriting, CaptionNoCaptionFieldHoldsWholeReadsBackWhole)
+{
+    const QString path = store("long.jpg", fixture(Format::Jpeg));
+    exiftoolWrites(path, {"-IPTC:Keywords=harbour"});
+    std::string text;
+    while (text.size() < 80000)
+        text += "line " + std::to_string(text.size()) + "\n";
+    ASSERT_EQ(setComment(path, text), CORVANE_PARTIAL);
+    ASSERT_EQ(tag(path, "IPTC:Caption-Abstract").size(), 2000u);
+    EXPECT_EQ(readComment(path).text, text);
+
+    // A short IPTC caption that a longer, older comment happens to begin with is still the caption.
+    exiftoolWrites(path, {"-IPTC:Caption-Abstract=line 0"});
+    EXPECT_EQ(readComment(path).text, "line 0");
+}
+
+// Where the comment was found tells the editor whether grave accents in it are text or an older
+// program's line-break marks.
+TEST_F(CaptionWriting, SourceSaysWhetherTheCommentCameFromACaptionFieldOrTheOwnCommentField)
+{
+    const auto sourceOf = [](const QString& path) {
+        QByteArray bytes = path.toUtf8();
+        char* pathText = bytes.data();
+        std::string buffer(64, ' ');
+        int32_t source = -1;
+        corvane_fill_comment(buffer.data(), int32_t(buffer.size()), &pathText, &source);
+        return std::pair(std::string(buffer.c_str()), source);
+    };
+    const QString caption = store("caption.jpg", fixture(Format::Jpeg));
+    exiftoolWrites(caption, {"-EXIF:ImageDescription=Rock `n` Roll"});
+    EXPECT_EQ(sourceOf(caption), std::pair(std::string("Rock `n` Roll"), int32_t(CORVANE_SOURCE_CAPTION)));
+
+    const QString comment = store("comment.jpg", fixture(Format::Jpeg));
+    exiftoolWrites(comment, {"-Comment=first`second"});
+    EXPECT_EQ(sourceOf(comment), std::pair(std::string("first`second"), int32_t(CORVANE_SOURCE_COMMENT)));
+
+    const QString none = store("none.gif", fixture(Format::Gif));
+    EXPECT_EQ(sourceOf(none), std::pair(std::string(), int32_t(CORVANE_SOURCE_NONE)));
+}
+
 // Caption segments whose sizes, offsets and counts lie: reading never reaches past them, and an edit still
 // reads back exactly the text written.
 TEST(HostileCaptionSegments, NeitherCrashNorBreakTheEdit)

@@ -108,7 +108,7 @@ TEST_F(DesktopOpenTest, HandOverAsksFirstAndYesSavesTheEdits)
     dialogs.answers = {platform::MessageAnswer::Yes};
     window->openHandedOver(c);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Do you want to save changes before closing?"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Do you want to save changes to b.png before moving on?"));
     EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNoCancel);
     EXPECT_EQ(comments.comments.value(QFile::encodeName(b)), "typed");
     expectShowing(c, QStringLiteral("sea"));
@@ -234,7 +234,7 @@ TEST_F(DropTest, DropOverUnsavedEditsAsksFirst)
     dialogs.answers = {platform::MessageAnswer::Cancel};
     drop(window.get(), files({c}));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Do you want to save changes before closing?"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Do you want to save changes to b.png before moving on?"));
     expectShowing(b, QStringLiteral("typed"));
 }
 

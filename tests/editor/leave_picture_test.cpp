@@ -112,10 +112,7 @@ TEST_F(LeaveGuardTest, NothingIsAskedWhenNothingWouldBeLost)
     option("Option1")->click();
     window->Text2()->setPlainText(QStringLiteral("typed"));
     open(QString()); // the Open dialog cancelled
-    ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("b.jpg")));
-    window->Command3_Click(); // the file is gone: nothing to save into
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" File not found."));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(storedFor("b.jpg"), "B, edited");
 }
 

@@ -25,6 +25,12 @@ public:
         return length;
     }
 
+    int32_t fillComment(char* buffer, int32_t capacity, char** path, platform::CommentSource& source) override
+    {
+        source = sources.value(QByteArray(*path), platform::CommentSource::OwnComment);
+        return FillString(buffer, capacity, path);
+    }
+
     int32_t eraser(char** path) override
     {
         calls.append("eraser");
@@ -42,7 +48,7 @@ public:
             return -7;
         if (length > 0)
             comments.insert(QByteArray(*path), QByteArray(*text));
-        return 0;
+        return writeStatus;
     }
 
     QString describe(int32_t status) const override { return QStringLiteral("status %1").arg(status); }
@@ -52,6 +58,8 @@ public:
     bool failWrite = false;
     int reads = 0;
     int32_t lastLength = -1;
+    int32_t writeStatus = 0; // what a write that went through answers: 1 when a caption field could not take it
+    QMap<QByteArray, platform::CommentSource> sources; // where each comment was found; the own field by default
     QList<QByteArray> calls;
     QMap<QByteArray, QByteArray> comments; // path (file-system encoding) -> comment bytes
 };

@@ -1,0 +1,27 @@
+#include "editor/loaded_file.h"
+
+#include "platform/paths.h"
+
+namespace editor {
+
+void LoadedFile::remember(const QString& path, const QString& comment)
+{
+    path_ = path;
+    identity_ = files_.identityOf(path);
+    comment_ = comment;
+}
+
+QString LoadedFile::renamedTo() const
+{
+    if (!identity_ || stillNamedBy(path_))
+        return {};
+    const QString folder = platform::paths::folderOf(path_);
+    for (const QString& name : files_.visibleFileNames(folder)) {
+        const QString path = folder + name;
+        if (files_.identityOf(path) == identity_)
+            return path;
+    }
+    return {};
+}
+
+} // namespace editor
