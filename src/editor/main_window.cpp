@@ -8,6 +8,7 @@
 #include "picture/picture_preparer.h"
 #include "platform/system_colors.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -176,6 +177,11 @@ void Corvane::bringForward()
     show();
     raise();
     activateWindow();
+    // A question the window is waiting on stays in front of it, where the user can answer it.
+    if (QWidget* question = QApplication::activeModalWidget()) {
+        question->raise();
+        question->activateWindow();
+    }
 }
 
 } // namespace editor
