@@ -22,7 +22,7 @@ std::string withPaddingFor(std::string edited, size_t length)
         edited.insert(paddingEnd, length - edited.size(), ' ');
         return edited;
     }
-    const size_t last = edited.find_last_not_of(kSpace, paddingEnd - 1);
+    const size_t last = paddingEnd == 0 ? std::string::npos : edited.find_last_not_of(kSpace, paddingEnd - 1);
     const size_t paddingStart = last == std::string::npos ? 0 : last + 1;
     const size_t taken = std::min(edited.size() - length, paddingEnd - paddingStart);
     edited.erase(paddingEnd - taken, taken);
