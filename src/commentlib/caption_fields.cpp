@@ -13,6 +13,8 @@ std::vector<CaptionField> captionFields(const StoredCaptions& stored)
 {
     CaptionField description{kImageDescriptionField, handedOver(stored.imageDescription)};
     CaptionField xmp{kXmpDescriptionField, xmp::descriptionOf(stored.xmpPacket).value_or(std::string())};
+    if (xmp.text.empty())
+        xmp.text = xmp::descriptionOf(stored.xmpExtension).value_or(std::string());
     CaptionField iptc{kIptcCaptionField, iptc::captionOf(stored.iptcDatasets)};
     if (stored.iptcDigestStale)
         return {std::move(description), std::move(iptc), std::move(xmp)};

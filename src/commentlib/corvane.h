@@ -6,8 +6,8 @@
  * Plain C interface, usable from any language. Texts are NUL-terminated UTF-8. Paths and the comment are
  * passed "by reference": the address of a variable that points to the NUL-terminated text.
  *
- * Every call returns a status: CORVANE_OK (0), CORVANE_PARTIAL (1, written but a caption field could not take
- * the text) or one of the negative codes below. FillString returns the
+ * Every call returns a status: CORVANE_OK (0), a positive notice (the file was written, but a caption field
+ * did not take the text: CORVANE_PARTIAL, CORVANE_PARTIAL_XMP) or one of the negative codes below. FillString returns the
  * comment's full length in bytes (>= 0) instead of CORVANE_OK, so a caller can tell a truncated read and retry
  * with a bigger buffer. A file is never written unless the whole edit succeeds; a file the library cannot parse
  * is never written at all.
@@ -35,6 +35,8 @@ enum corvane_status {
     CORVANE_OK = 0,
     CORVANE_PARTIAL = 1,         /* written, but a caption field could not take the text (its metadata segment
                                     would outgrow 64 KB, or could not be parsed); the other fields have it */
+    CORVANE_PARTIAL_XMP = 2,     /* written, but the XMP packet could not be parsed (malformed, or a property given
+                                    twice) and was left as it was, its description with it; the others have it */
     CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
     CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */

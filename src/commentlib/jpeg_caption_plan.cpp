@@ -2,9 +2,11 @@
 
 #include "commentlib/exif_description.h"
 #include "commentlib/iptc_caption.h"
+#include "commentlib/jpeg_xmp_extension_edit.h"
 #include "commentlib/replacement_list.h"
 #include "commentlib/xmp_packet.h"
 
+#include <algorithm>
 
 namespace corvane::jpeg {
 
@@ -91,11 +93,17 @@ private:
     void planXmp()
     {
         const auto& existing = layout_.metadata.xmp;
-        const std::string_view packet = existing ? asText(bodyOf(file_, *existing)) : std::string_view();
-        const auto current = xmp::descriptionOf(packet);
+        const std::string_view original = existing ? asText(bodyOf(file_, *existing)) : std::string_view();
+        const auto current = xmp::descriptionOf(original);
         if (!current)
-            return fieldLeftOut();
-        if (*current == text_ && (existing || text_.empty()))
+            return notice(CORVANE_PARTIAL_XMP);
+        ExtensionEdit extension = extensionEdit(file_, layout_.metadata, original, text_);
+        if (!extension.complete)
+            notice(CORVANE_PARTIAL_XMP);
+        for (Replacement& edit : extension.edits)
+            result_.edits.push_back(std::move(edit));
+        const std::string& packet = extension.packet;
+        if (*current == text_ && packet == original && (existing || text_.empty()))
             return;
         auto rewritten = xmpSegment(packet, text_);
         if (!rewritten) {
@@ -129,7 +137,10 @@ private:
         replace(*existing, segment(kApp13, kResourcesIdentifier, iptc::resourcesWithIptc(list, resources, changed)));
     }
 
-    void fieldLeftOut() { result_.notice = CORVANE_PARTIAL; }
+    void fieldLeftOut() { notice(CORVANE_PARTIAL); }
+
+    // The more telling notice stands when a write meets more than one.
+    void notice(int32_t status) { result_.notice = std::max(result_.notice, status); }
 
     void insert(uint64_t offset, const Bytes& bytes) { result_.edits.push_back({offset, 0, bytes}); }
 

@@ -1,7 +1,7 @@
 // The edits that put a caption into a JPEG's caption fields besides its COM segments: ImageDescription in the
-// EXIF segment (a minimal one made when there is none), dc:description in the XMP packet (likewise) and
-// Caption-Abstract in IPTC where the file has IPTC. An empty text removes them, and a segment left holding
-// nothing goes whole.
+// EXIF segment (a minimal one made when there is none), dc:description in the XMP packet (likewise, and out of
+// its extension) and Caption-Abstract in IPTC where the file has IPTC. An empty text removes them, and a
+// segment left holding nothing goes whole.
 #pragma once
 
 #include "commentlib/corvane.h"
@@ -15,7 +15,7 @@ namespace corvane::jpeg {
 struct CaptionEdits {
     std::vector<Replacement> edits;  // in file order, not overlapping
     // CORVANE_PARTIAL when a field could not take the text (its segment would outgrow 64 KB, or its data
-    // could not be parsed): the others still get it.
+    // could not be parsed), CORVANE_PARTIAL_XMP when that was the XMP packet's: the others still get it.
     int32_t notice = CORVANE_OK;
 };
 

@@ -2,6 +2,8 @@
 
 #include "commentlib/exif_description.h"
 #include "commentlib/iptc_caption.h"
+#include "commentlib/jpeg_xmp_extension.h"
+#include "commentlib/xmp_packet.h"
 
 namespace corvane::jpeg {
 
@@ -32,6 +34,10 @@ void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t mark
     if (marker == kApp1) {
         noteFirst(segments.exif, data, kExifIdentifier, whole, payload);
         noteFirst(segments.xmp, data, kXmpIdentifier, whole, payload);
+        std::optional<MetadataSegment> extension;
+        noteFirst(extension, data, kXmpExtensionIdentifier, whole, payload);
+        if (extension)
+            segments.xmpExtension.push_back(*extension);
     } else if (marker == kApp13) {
         noteFirst(segments.resources, data, kResourcesIdentifier, whole, payload);
     }
@@ -44,12 +50,23 @@ StoredCaptions storedCaptions(ByteView file, const MetadataSegments& segments)
     if (const auto directory = exif::parseFirstDirectory(exifBlock))
         stored.imageDescription = exif::descriptionOf(exifBlock, *directory);
     stored.xmpPacket = asText(bodyOf(file, segments.xmp));
+    stored.xmpExtension = xmpExtensionOf(file, segments, stored.xmpPacket).value_or(std::string());
     const ByteView list = bodyOf(file, segments.resources);
     const auto resources = iptc::parseResources(list);
     if (const iptc::Resource* iptcData = iptc::findResource(resources, iptc::kIptcResource))
         stored.iptcDatasets = list.subspan(iptcData->data.offset, iptcData->data.length);
     stored.iptcDigestStale = iptc::digestIsStale(list, resources, stored.iptcDatasets);
     return stored;
+}
+
+std::optional<std::string> xmpExtensionOf(ByteView file, const MetadataSegments& segments, std::string_view packet)
+{
+    if (segments.xmpExtension.empty())
+        return std::nullopt;
+    std::vector<ByteView> bodies;
+    for (const MetadataSegment& segment : segments.xmpExtension)
+        bodies.push_back(file.subspan(segment.body.offset, segment.body.length));
+    return assembledExtension(bodies, xmp::extensionGuidOf(packet));
 }
 
 }

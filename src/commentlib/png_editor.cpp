@@ -112,7 +112,7 @@ Bytes xmpChunk(std::string_view packet)
 
 struct XmpEdit {
     std::optional<Replacement> edit;  // nothing when the packet cannot be parsed
-    bool complete = true;             // false when the packet could not take the text
+    int32_t notice = CORVANE_OK;      // when the packet could not take the text, or could not be parsed
 };
 
 // The XMP chunk rewritten with the description (removed when nothing else is left in it), or a new one before
@@ -124,7 +124,7 @@ XmpEdit xmpEdit(ByteView file, const Layout& layout, std::string_view text)
     const std::string packet = existing ? firstText(file, layout.xmp) : std::string();
     const auto current = xmp::descriptionOf(packet);
     if (!current)
-        return {std::nullopt, false};
+        return {std::nullopt, CORVANE_PARTIAL_XMP};
     const uint64_t at = existing ? existing->offset : layout.firstImageData;
     const uint64_t length = existing ? existing->totalLength() : 0;
     if (*current == text && (existing || text.empty()))
@@ -132,7 +132,7 @@ XmpEdit xmpEdit(ByteView file, const Layout& layout, std::string_view text)
     XmpEdit result;
     auto changed = xmp::withDescription(packet, text);
     if (!changed) {
-        result.complete = false;
+        result.notice = CORVANE_PARTIAL;
         changed = xmp::withDescription(packet, {});
     }
     if (changed)
@@ -177,7 +177,7 @@ PlanResult planComment(ByteView file, std::string_view text)
         edits.push_back(std::move(*xmp.edit));
     edits.push_back({layout->firstImageData, 0, text.empty() ? Bytes{} : commentChunk(text)});
     // A packet that cannot be parsed is left alone; the comment still takes the text.
-    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.complete ? CORVANE_OK : CORVANE_PARTIAL};
+    return {CORVANE_OK, planOf(file.size(), std::move(edits)), xmp.notice};
 }
 
 }

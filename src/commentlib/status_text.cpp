@@ -4,6 +4,9 @@ extern "C" const char* corvane_strerror(int32_t status)
 {
     if (status == CORVANE_PARTIAL)
         return "written, but one caption field could not hold the text (see corvane-comment show)";
+    if (status == CORVANE_PARTIAL_XMP)
+        return "written, but the XMP packet could not be parsed (malformed XML, or a property given twice), so it "
+               "was left as it was, its dc:description unchanged";
     if (status >= 0)
         return "success";
     switch (status) {

@@ -80,7 +80,7 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
     auto changed = current && *current != text ? xmp::withDescription(packet, text) : std::nullopt;
     if (!current || (*current != text && !changed)) {
         // A packet that cannot carry the text loses its old description, which must not outlive the new text.
-        result.notice = CORVANE_PARTIAL;
+        result.notice = current ? CORVANE_PARTIAL : CORVANE_PARTIAL_XMP;
         changed = current && !current->empty() ? xmp::withDescription(packet, {}) : std::nullopt;
     }
     if (changed) {

@@ -28,7 +28,8 @@ struct NewValue {
 
 struct CaptionValues {
     std::vector<NewValue> changed;  // only the tags whose value changes
-    int32_t notice = 0;             // CORVANE_PARTIAL when the XMP packet cannot be parsed and is left alone
+    int32_t notice = 0;             // CORVANE_PARTIAL when the XMP packet cannot take the text, CORVANE_PARTIAL_XMP
+                                    // when it cannot be parsed and is left alone
 };
 
 // The tags that change when `text` becomes the caption: ImageDescription, the XMP packet (made when there is

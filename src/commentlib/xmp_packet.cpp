@@ -1,10 +1,14 @@
 #include "commentlib/xmp_packet.h"
 
+#include "commentlib/xmp_padding.h"
+#include "commentlib/xmp_text_edit.h"
+
 #include <exiv2/error.hpp>
 #include <exiv2/properties.hpp>
 #include <exiv2/value.hpp>
 #include <exiv2/xmp_exiv2.hpp>
 
+#include <map>
 #include <mutex>
 
 namespace corvane::xmp {
@@ -12,7 +16,15 @@ namespace corvane::xmp {
 namespace {
 
 constexpr const char* kDescriptionKey = "Xmp.dc.description";
+constexpr const char* kGuidKey = "Xmp.xmpNote.HasExtendedXMP";
 constexpr const char* kDefaultLanguage = "x-default";
+constexpr std::string_view kNewPacket = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+                                        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                                        " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                                        "  <rdf:Description rdf:about=\"\"/>\n"
+                                        " </rdf:RDF>\n"
+                                        "</x:xmpmeta>\n"
+                                        "<?xpacket end=\"w\"?>";
 
 // exiv2 reports problems of a packet on standard error unless told not to; we report them ourselves.
 void quietenParser()
@@ -34,15 +46,68 @@ std::optional<Exiv2::XmpData> parsed(std::string_view packet)
     return data;
 }
 
-std::string defaultText(const Exiv2::Value& value)
+// Every property as exiv2 reads it, each language of a language alternative on its own, each value with its
+// type: what an edit of one property must leave as it was.
+using Properties = std::map<std::string, std::string>;
+
+std::string languageKey(const std::string& key, const std::string& language)
 {
-    const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&value);
-    if (!alternatives)
-        return value.toString();
-    const auto preferred = alternatives->value_.find(kDefaultLanguage);
-    if (preferred != alternatives->value_.end())
-        return preferred->second;
-    return alternatives->value_.empty() ? std::string() : alternatives->value_.begin()->second;
+    return key + "@" + language;
+}
+
+Properties propertiesOf(const Exiv2::XmpData& data)
+{
+    Properties properties;
+    for (const Exiv2::Xmpdatum& datum : data) {
+        if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&datum.value())) {
+            for (const auto& [language, text] : alternatives->value_)
+                properties[languageKey(datum.key(), language)] = text;
+            continue;
+        }
+        properties[datum.key()] += std::to_string(datum.typeId()) + ':' + datum.value().toString() + '\n';
+    }
+    return properties;
+}
+
+// `edited` when exiv2 reads in it exactly the `expected` properties; empty when it holds none.
+std::optional<std::string> checked(std::string edited, const Properties& expected)
+{
+    const auto data = parsed(edited);
+    if (!data || propertiesOf(*data) != expected)
+        return std::nullopt;
+    return data->empty() ? std::string() : edited;
+}
+
+// The packet written anew by exiv2, for a shape the textual edit does not know. exiv2 rewrites the whole
+// text, so only the description is checked.
+std::optional<std::string> reserialized(Exiv2::XmpData data, std::string_view text)
+{
+    try {
+        const auto found = data.findKey(Exiv2::XmpKey(kDescriptionKey));
+        Exiv2::LangAltValue value;
+        if (found != data.end()) {
+            if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&found->value()))
+                value.value_ = alternatives->value_;
+            data.erase(found);
+        }
+        if (text.empty())
+            value.value_.erase(kDefaultLanguage);
+        else
+            value.value_[kDefaultLanguage] = std::string(text);
+        if (!value.value_.empty())
+            data.add(Exiv2::XmpKey(kDescriptionKey), &value);
+        if (data.empty())
+            return std::string();
+        std::string written;
+        if (Exiv2::XmpParser::encode(written, data, Exiv2::XmpParser::useCompactFormat) != 0)
+            return std::nullopt;
+        // A text XML cannot carry (most control characters) would leave a packet no reader can parse.
+        if (descriptionOf(written) != std::optional<std::string>(text))
+            return std::nullopt;
+        return written;
+    } catch (const Exiv2::AnyError&) {
+        return std::nullopt;
+    }
 }
 
 }
@@ -53,35 +118,56 @@ std::optional<std::string> descriptionOf(std::string_view packet)
     if (!data)
         return std::nullopt;
     const auto found = data->findKey(Exiv2::XmpKey(kDescriptionKey));
-    return found == data->end() ? std::string() : defaultText(found->value());
+    if (found == data->end())
+        return std::string();
+    const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&found->value());
+    if (!alternatives)
+        return found->value().toString();
+    // Other languages are translations; the caption is the default one.
+    const auto preferred = alternatives->value_.find(kDefaultLanguage);
+    return preferred == alternatives->value_.end() ? std::string() : preferred->second;
 }
 
 std::optional<std::string> withDescription(std::string_view packet, std::string_view text)
 {
-    auto data = parsed(packet);
+    const auto data = parsed(packet);
     if (!data)
         return std::nullopt;
+    Properties expected = propertiesOf(*data);
+    expected.erase(kDescriptionKey);
+    expected.erase(languageKey(kDescriptionKey, kDefaultLanguage));
+    if (!text.empty())
+        expected[languageKey(kDescriptionKey, kDefaultLanguage)] = std::string(text);
+    if (const auto edited = editedDescription(packet.empty() ? kNewPacket : packet, text))
+        if (auto result = checked(withPaddingFor(*edited, packet.size()), expected))
+            return result;
+    return reserialized(*data, text);
+}
+
+std::string extensionGuidOf(std::string_view packet)
+{
+    const auto data = parsed(packet);
+    if (!data)
+        return {};
     try {
-        const auto found = data->findKey(Exiv2::XmpKey(kDescriptionKey));
-        if (found != data->end())
-            data->erase(found);
-        if (!text.empty()) {
-            Exiv2::LangAltValue value;
-            value.value_[kDefaultLanguage] = std::string(text);
-            data->add(Exiv2::XmpKey(kDescriptionKey), &value);
-        }
-        std::string written;
-        if (data->empty())
-            return std::string();
-        if (Exiv2::XmpParser::encode(written, *data, Exiv2::XmpParser::useCompactFormat) != 0)
-            return std::nullopt;
-        // A text XML cannot carry (most control characters) would leave a packet no reader can parse.
-        if (descriptionOf(written) != std::optional<std::string>(text))
-            return std::nullopt;
-        return written;
+        const auto found = data->findKey(Exiv2::XmpKey(kGuidKey));
+        return found == data->end() ? std::string() : found->value().toString();
     } catch (const Exiv2::AnyError&) {
-        return std::nullopt;
+        return {};
     }
+}
+
+std::optional<std::string> withExtensionGuid(std::string_view packet, std::string_view guid)
+{
+    const auto data = parsed(packet);
+    if (!data)
+        return std::nullopt;
+    Properties expected = propertiesOf(*data);
+    expected.erase(kGuidKey);
+    if (!guid.empty())
+        expected[kGuidKey] = std::to_string(Exiv2::xmpText) + ':' + std::string(guid) + '\n';
+    const auto edited = editedSimpleProperty(packet, kNoteNamespace, "HasExtendedXMP", guid);
+    return edited ? checked(withPaddingFor(*edited, packet.size()), expected) : std::nullopt;
 }
 
 }

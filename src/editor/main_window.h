@@ -116,7 +116,7 @@ private:
     bool reportNotAFile(const QString& path);
     void reportSaveFailure(int32_t status);
     // A save went through, but a caption field could not take the whole text.
-    void reportPartialSave();
+    void reportPartialSave(int32_t status);
     void showPicture(const QString& path);
     void closeDialogWindows();
     QString openStartFolder() const;

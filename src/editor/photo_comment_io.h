@@ -22,9 +22,13 @@ QString readPhotoComment(platform::CommentLibrary& library, const QString& path)
 // comment up to its first NUL, so a text holding one would be stored cut short.
 inline constexpr int32_t kTextHoldsNul = -1001;
 
-// Status of a write that went through, but left a caption field without the whole text (the library's
-// CORVANE_PARTIAL): other programs may show the comment cut short, or not at all.
-inline constexpr int32_t kSavedPartly = 1;
+// A write that went through, but left a caption field without the whole text (the library's positive
+// notices: a field too small for the text, a packet that could not be parsed): other programs may show
+// the comment cut short, an older one, or none.
+inline bool savedPartly(int32_t status)
+{
+    return status > 0;
+}
 
 // Makes `text` the file's photo comment in one write (the library's write replaces every comment the
 // file holds); an empty text erases the comment. Returns the library's status: 0 on success,

@@ -58,12 +58,12 @@ int32_t Corvane::savechanges()
     return status;
 }
 
-void Corvane::reportPartialSave()
+void Corvane::reportPartialSave(int32_t status)
 {
     services_.dialogs.messageBox(
         tr("The comment was saved in %1, but not every caption field of the file could hold the whole text, so "
            "other photo programs may show it cut short or not at all.\n%2")
-            .arg(state_.CurrentFilePath, services_.comments.describe(kSavedPartly)),
+            .arg(state_.CurrentFilePath, services_.comments.describe(status)),
         QString::fromLatin1(kAppTitle), MessageIcon::Warning);
 }
 
@@ -76,8 +76,8 @@ std::optional<int32_t> Corvane::saveExistingFile()
         reportSaveFailure(status);
         return std::nullopt;
     }
-    if (status == kSavedPartly)
-        reportPartialSave();
+    if (savedPartly(status))
+        reportPartialSave(status);
     return status;
 }
 
@@ -118,7 +118,7 @@ void Corvane::Command5_Click()
     // The file's presence was checked above; the messages before this point write nothing to it. A save
     // that left a caption field without the text has said so instead.
     const std::optional<int32_t> saved = saveExistingFile();
-    if (saved && *saved != kSavedPartly && option1_->isChecked()) {
+    if (saved && !savedPartly(*saved) && option1_->isChecked()) {
         services_.dialogs.messageBox(QStringLiteral(" Comments saved."), QStringLiteral(" Comments"),
                                      MessageIcon::Information);
     }

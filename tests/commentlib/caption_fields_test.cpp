@@ -93,4 +93,59 @@ TEST_F(CaptionFields, ShowListsEveryFieldHoldingText)
     EXPECT_EQ(readComment(jpeg).text, "harbour");
 }
 
+TEST_F(CaptionFields, OtherLanguagesOfTheDescriptionStay)
+{
+    const auto tag = [&](const QString& path, const QString& name) {
+        return run(exiftool, {"-b", "-" + name, path}).out.toStdString();
+    };
+    for (Format format : {Format::Jpeg, Format::Tiff, Format::Png}) {
+        const std::string name = formatName(format).toStdString();
+        const QString path = picture("languages", format);
+        exiftoolWrites(path, {"-XMP-dc:Description=Old", "-XMP-dc:Description-de-DE=Hallo"});
+        ASSERT_EQ(setComment(path, "New"), CORVANE_OK) << name;
+        EXPECT_EQ(tag(path, "XMP-dc:Description"), "New") << name;
+        EXPECT_EQ(tag(path, "XMP-dc:Description-de-DE"), "Hallo") << name;
+        ASSERT_EQ(eraseComment(path), CORVANE_OK) << name;
+        EXPECT_EQ(tag(path, "XMP-dc:Description"), "") << name;
+        EXPECT_EQ(tag(path, "XMP-dc:Description-de-DE"), "Hallo") << name;
+        EXPECT_EQ(readComment(path).text, "") << name << ": a translation is not the caption";
+    }
+}
+
+// exiftool moves what does not fit the main packet's segment into extended XMP.
+TEST_F(CaptionFields, CaptionInExtendedXmpIsReadAndLeavesWithTheNextEdit)
+{
+    const std::string longText = std::string(70000, 'L') + " end";
+    const QString longFile = folder.filePath("long.txt");
+    writeFile(longFile, QByteArray::fromStdString(longText));
+    const auto tag = [&](const QString& path, const QString& name) {
+        return run(exiftool, {"-b", "-" + name, path}).out.toStdString();
+    };
+    const auto holdsOldText = [&](const QString& path) { return readFile(path).contains(QByteArray(1000, 'L')); };
+
+    const QString alone = picture("alone", Format::Jpeg);
+    exiftoolWrites(alone, {"-XMP-dc:Description<=" + longFile, "-XMP-dc:Creator=Someone"});
+    ASSERT_FALSE(tag(alone, "XMP-xmpNote:HasExtendedXMP").empty()) << "exiftool wrote extended XMP";
+    EXPECT_EQ(readComment(alone).text, longText);
+    EXPECT_TRUE(run(toolPath(), {"show", alone}).out.contains("dc:description: LLL"));
+    ASSERT_EQ(eraseComment(alone), CORVANE_OK);
+    EXPECT_FALSE(holdsOldText(alone)) << "the erased caption is gone from the extension too";
+    EXPECT_EQ(tag(alone, "XMP-dc:Description"), "");
+    EXPECT_EQ(tag(alone, "XMP-xmpNote:HasExtendedXMP"), "") << "no pointer to an extension that went";
+    EXPECT_EQ(tag(alone, "XMP-dc:Creator"), "Someone");
+
+    // The extension keeps what else it holds, under the GUID of its new text.
+    const QString shared = picture("shared", Format::Jpeg);
+    exiftoolWrites(shared, {"-XMP-dc:Description<=" + longFile, "-XMP-dc:Rights<=" + longFile});
+    ASSERT_EQ(setComment(shared, "short"), CORVANE_OK);
+    EXPECT_EQ(tag(shared, "XMP-dc:Description"), "short");
+    EXPECT_EQ(tag(shared, "XMP-dc:Rights"), longText);
+    EXPECT_EQ(readComment(shared).text, "short");
+    EXPECT_EQ(readFile(shared).count("</dc:description>"), 1) << "no other description is left in the extension";
+    const QByteArray validation = run(exiftool, {"-validate", "-warning", "-a", shared}).out;
+    EXPECT_FALSE(validation.contains("Warning")) << validation.toStdString();
+    EXPECT_EQ(run(exiv2, {"-q", "-Pv", "-K", "Xmp.dc.description", shared}).out.toStdString(),
+              "lang=\"x-default\" short\n");
+}
+
 }

@@ -268,6 +268,76 @@ TEST_F(CaptionWriting, SourceSaysWhetherTheCommentCameFromACaptionFieldOrTheOwnC
     EXPECT_EQ(sourceOf(none), std::pair(std::string(), int32_t(CORVANE_SOURCE_NONE)));
 }
 
+// A packet as other programs leave it: a namespace without the trailing slash exiv2 would give it, an
+// old-style about, a GPS time without a date, an empty rights statement and the padding meant for edits.
+const QByteArray kForeignPacket =
+    "<?xpacket begin='\xEF\xBB\xBF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+    "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+    "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+    " <rdf:Description about='uuid:faf5bdd5-ba3d-11da-ad31-d33d75182f1b'\n"
+    "  xmlns:MicrosoftPhoto='http://ns.microsoft.com/photo/1.0'>\n"
+    "  <MicrosoftPhoto:Rating>75</MicrosoftPhoto:Rating>\n"
+    " </rdf:Description>\n"
+    " <rdf:Description rdf:about='' xmlns:exif='http://ns.adobe.com/exif/1.0/'\n"
+    "  xmlns:dc='http://purl.org/dc/elements/1.1/'>\n"
+    "  <exif:GPSTimeStamp>12:34:56Z</exif:GPSTimeStamp>\n"
+    "  <dc:rights><rdf:Alt><rdf:li xml:lang='x-default'></rdf:li></rdf:Alt></dc:rights>\n"
+    "  <dc:description><rdf:Alt><rdf:li xml:lang='x-default'>old caption</rdf:li></rdf:Alt></dc:description>\n"
+    " </rdf:Description>\n"
+    "</rdf:RDF>\n"
+    "</x:xmpmeta>\n"_qba +
+    QByteArray(2000, ' ') + "\n<?xpacket end='w'?>"_qba;
+
+TEST_F(CaptionWriting, XmpPacketChangesOnlyInItsDescription)
+{
+    const QString xmpFile = folder.filePath("foreign.xmp");
+    writeFile(xmpFile, kForeignPacket);
+    const QByteArray oldLine =
+        "\n  <dc:description><rdf:Alt><rdf:li xml:lang='x-default'>old caption</rdf:li></rdf:Alt></dc:description>";
+    const auto withoutPadding = [](QByteArray packet) {
+        const qsizetype trailer = packet.lastIndexOf("<?xpacket end");
+        return packet.left(packet.lastIndexOf("</x:xmpmeta>", trailer)) + packet.mid(trailer);
+    };
+    for (Format format : {Format::Jpeg, Format::Tiff, Format::Png}) {
+        const std::string name = formatName(format).toStdString();
+        const QString path = store(QString("foreign.") + extension(format), fixture(format));
+        exiftoolWrites(path, {"-XMP<=" + xmpFile});
+        const QByteArray before = run(exiftool, {"-b", "-XMP", path}).out;
+        ASSERT_TRUE(before.contains(oldLine)) << name;
+
+        ASSERT_EQ(setComment(path, "new <caption> & more"), CORVANE_OK) << name;
+        QByteArray expected = before;
+        expected.replace("old caption", "new &lt;caption&gt; &amp; more");
+        const QByteArray written = run(exiftool, {"-b", "-XMP", path}).out;
+        EXPECT_EQ(withoutPadding(written), withoutPadding(expected)) << name;
+        EXPECT_EQ(written.size(), before.size()) << name << ": the padding took up the difference";
+        EXPECT_EQ(tag(path, "XMP-dc:Description"), "new <caption> & more") << name;
+
+        ASSERT_EQ(eraseComment(path), CORVANE_OK) << name;
+        expected = before;
+        expected.replace(oldLine, "");
+        const QByteArray erased = run(exiftool, {"-b", "-XMP", path}).out;
+        EXPECT_EQ(withoutPadding(erased), withoutPadding(expected)) << name;
+        EXPECT_EQ(erased.size(), before.size()) << name;
+    }
+}
+
+TEST_F(CaptionWriting, XmpThatCannotBeParsedIsNamedInTheMessage)
+{
+    QByteArray packet = kForeignPacket;
+    packet.replace(
+        "<MicrosoftPhoto:Rating>75</MicrosoftPhoto:Rating>",
+        "<MicrosoftPhoto:Rating>75</MicrosoftPhoto:Rating><MicrosoftPhoto:Rating>80</MicrosoftPhoto:Rating>");
+    const QString path = store("twice.jpg", withSegmentAfterJfif(fixture(Format::Jpeg), '\xE1',
+                                                                 "http://ns.adobe.com/xap/1.0/\0"_qba + packet));
+    const ProcessResult set = run(toolPath(), {"set", "new caption", path});
+    EXPECT_EQ(set.exitCode, 0) << "the other fields took the text";
+    EXPECT_TRUE(set.err.contains("XMP packet could not be parsed")) << set.err.toStdString();
+    EXPECT_FALSE(set.err.contains("could not hold the text")) << set.err.toStdString();
+    EXPECT_EQ(tag(path, "EXIF:ImageDescription"), "new caption");
+    EXPECT_EQ(eraseComment(path), CORVANE_PARTIAL_XMP);
+}
+
 // Caption segments whose sizes, offsets and counts lie: reading never reaches past them, and an edit still
 // reads back exactly the text written.
 TEST(HostileCaptionSegments, NeitherCrashNorBreakTheEdit)

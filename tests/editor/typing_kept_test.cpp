@@ -1,6 +1,5 @@
 // Typing is never written into a picture it was not meant for, and never lost without a question.
 #include "editor_fixture.h"
-#include "editor/photo_comment_io.h"
 
 #include <QPushButton>
 
@@ -127,11 +126,12 @@ TEST_F(TypingKeptTest, GraveAccentsOfACaptionFieldAreTextAndOnlyTheOwnCommentFie
 
 TEST_F(TypingKeptTest, ASaveThatACaptionFieldCouldNotHoldWholeSaysSo)
 {
-    comments.writeStatus = editor::kSavedPartly;
+    comments.writeStatus = 2; // the library's notice for a packet it could not parse
     type(QStringLiteral(" long"));
     press("Command5");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("not every caption field")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("status 2"))) << "the library's own words";
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Warning);
 
     type(QStringLiteral(" more"));
