@@ -246,7 +246,8 @@ TEST_F(ReadableThoughDamaged, JpegWithJunkBetweenHeaderSegments)
     const QByteArray jpeg = fixture(Format::Jpeg);
     const qsizetype secondSegment = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
     const QByteArray junk("\x00\x17junk\xFF\x00", 8);
-    expectEditedKeeping(jpeg.left(secondSegment) + junk + jpeg.mid(secondSegment), junk, "junk after the first segment");
+    expectEditedKeeping(jpeg.left(secondSegment) + junk + jpeg.mid(secondSegment), junk,
+                        "junk after the first segment");
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     expectEditedKeeping(jpeg.left(scan) + junk + jpeg.mid(scan), junk, "junk before the scan");
     expectRefused(jpeg.left(secondSegment) + "junk up to the end", "junk without a marker after it");

@@ -185,7 +185,8 @@ int32_t finishInterruptedOverwrite(int folder, const std::string& name, int file
 {
     const std::string oldName = overwriteHelperName(name, status.st_ino, OverwriteHelper::OldContents);
     const std::string newName = overwriteHelperName(name, status.st_ino, OverwriteHelper::NewContents);
-    if (!helperStands(folder, oldName) && !helperStands(folder, newName))
+    const bool newContentsStand = helperStands(folder, newName);
+    if (!newContentsStand && !helperStands(folder, oldName))
         return CORVANE_OK;
     const int target = openat(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat opened {};
@@ -193,7 +194,8 @@ int32_t finishInterruptedOverwrite(int folder, const std::string& name, int file
         const int32_t cannotOpen = target < 0 ? failure(CORVANE_E_OPEN) : CORVANE_E_REPLACED;
         if (target >= 0)
             close(target);
-        return cannotOpen;
+        // With the copy of the old contents alone, the file is whole: it can be read, just not tidied up.
+        return newContentsStand ? cannotOpen : CORVANE_OK;
     }
     // A writer still at work holds the lock; what it leaves is its own to finish.
     if (flock(target, LOCK_EX | LOCK_NB) != 0) {
