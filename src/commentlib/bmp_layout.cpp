@@ -15,6 +15,7 @@ struct Geometry {
     uint64_t height = 0;
     uint32_t bitsPerPixel = 0;
     uint32_t compression = kUncompressed;
+    uint64_t imageSize = 0;  // what the header says the pixels take, 0 where it does not say
 };
 
 std::optional<Geometry> readGeometry(ByteView file, uint32_t dibSize)
@@ -29,20 +30,47 @@ std::optional<Geometry> readGeometry(ByteView file, uint32_t dibSize)
     const auto width = readU32(file, 18, Endian::Little), height = readU32(file, 22, Endian::Little);
     const auto bits = readU16(file, 28, Endian::Little);
     const auto compression = readU32(file, 30, Endian::Little);
+    const auto imageSize = readU32(file, 34, Endian::Little);
     if (!width || !height || !bits || !compression || int32_t(*width) < 0)
         return std::nullopt;
     // A negative height marks a top-down bitmap.
-    return Geometry{*width, uint64_t(std::llabs(int32_t(*height))), *bits, *compression};
+    return Geometry{*width, uint64_t(std::llabs(int32_t(*height))), *bits, *compression, imageSize.value_or(0)};
+}
+
+bool isUncompressed(const Geometry& geometry)
+{
+    return geometry.compression == kUncompressed || geometry.compression == kBitFields ||
+           geometry.compression == kAlphaBitFields;
+}
+
+uint64_t rowBytes(const Geometry& geometry)
+{
+    return (geometry.width * geometry.bitsPerPixel + 31) / 32 * 4;
 }
 
 bool pixelsFit(const Geometry& geometry, uint64_t available)
 {
-    const bool uncompressed = geometry.compression == kUncompressed || geometry.compression == kBitFields ||
-                              geometry.compression == kAlphaBitFields;
-    if (!uncompressed)
+    if (!isUncompressed(geometry))
         return true;
-    const uint64_t rowBytes = (geometry.width * geometry.bitsPerPixel + 31) / 32 * 4;
-    return geometry.height == 0 || rowBytes <= available / geometry.height;
+    return geometry.height == 0 || rowBytes(geometry) <= available / geometry.height;
+}
+
+// A size field that cannot be right: beyond the end of the file, before the pixels, or too small for them.
+bool declaredSizeIsWrong(uint64_t declared, uint64_t fileSize, uint64_t pixelOffset, const Geometry& geometry)
+{
+    return declared > fileSize || declared < pixelOffset || !pixelsFit(geometry, declared - pixelOffset);
+}
+
+// Whether the file's real size can stand in for a wrong size field: its pixels are whole (their size computed
+// for an uncompressed bitmap, told by the header for a compressed one). A file shorter than the field says may
+// have been cut, so it must end exactly where its pixels do.
+bool realSizeServes(uint64_t declared, uint64_t fileSize, uint64_t pixelOffset, const Geometry& geometry)
+{
+    const uint64_t available = fileSize - pixelOffset;
+    const bool mayBeCut = declared > fileSize;
+    if (!isUncompressed(geometry))
+        return geometry.imageSize > 0 && (mayBeCut ? geometry.imageSize == available : geometry.imageSize <= available);
+    return pixelsFit(geometry, available) && (!mayBeCut || rowBytes(geometry) * geometry.height == available);
 }
 
 enum class TrailerState { Absent, Present, CutOff };
@@ -93,20 +121,27 @@ std::optional<Layout> parseLayout(ByteView file)
     const auto declaredSize = readU32(file, kDeclaredSizeOffset, Endian::Little);
     const auto pixelOffset = readU32(file, 10, Endian::Little);
     const auto dibSize = readU32(file, kFileHeader, Endian::Little);
-    if (!declaredSize || !pixelOffset || !dibSize || *declaredSize > file.size() || *dibSize < kCoreHeader ||
-        kFileHeader + *dibSize > *pixelOffset || *pixelOffset > *declaredSize)
+    if (!declaredSize || !pixelOffset || !dibSize || *dibSize < kCoreHeader || kFileHeader + *dibSize > *pixelOffset ||
+        *pixelOffset > file.size())
         return std::nullopt;
     const auto geometry = readGeometry(file, *dibSize);
     if (!geometry)
         return std::nullopt;
-    TrailerSearch trailer = findCountedTrailer(file, *declaredSize, *pixelOffset);
+    // Decoders go by the pixels, not by the size field, which some writers leave wrong (zero, or the size
+    // before the file was cut or grown): the file's real size serves instead where the rest of the header
+    // holds. Our trailer never stands in such a file, since writing it sets the field.
+    const bool sizeFieldWrong = declaredSizeIsWrong(*declaredSize, file.size(), *pixelOffset, *geometry);
+    if (sizeFieldWrong && !realSizeServes(*declaredSize, file.size(), *pixelOffset, *geometry))
+        return std::nullopt;
+    const uint64_t size = sizeFieldWrong ? file.size() : *declaredSize;
+    TrailerSearch trailer = findCountedTrailer(file, size, *pixelOffset);
     const bool counted = trailer.state != TrailerState::Absent;
     if (!counted)
-        trailer = findTrailerAfter(file, *declaredSize);
-    if (trailer.state == TrailerState::CutOff)
+        trailer = findTrailerAfter(file, size);
+    if (trailer.state == TrailerState::CutOff || (sizeFieldWrong && trailer.state != TrailerState::Absent))
         return std::nullopt;
     Layout layout;
-    layout.bitmapEnd = counted ? trailer.whole.offset : *declaredSize;
+    layout.bitmapEnd = counted ? trailer.whole.offset : size;
     if (!pixelsFit(*geometry, layout.bitmapEnd - *pixelOffset))
         return std::nullopt;
     if (trailer.state == TrailerState::Present) {

@@ -55,6 +55,13 @@ std::optional<uint64_t> readExtension(ByteView file, uint64_t pos, Layout& layou
     return end;
 }
 
+// Decoders read a picture with one stray byte between its last block and the trailer; so do we, keeping it
+// where it stands. A longer run, or a stray byte anywhere else, is damage.
+bool strayByteBeforeTrailer(ByteView file, uint64_t pos)
+{
+    return fits(file.size(), pos, 2) && file[pos + 1] == kTrailer;
+}
+
 }
 
 std::optional<Layout> parseLayout(ByteView file)
@@ -72,6 +79,8 @@ std::optional<Layout> parseLayout(ByteView file)
             pos = readExtension(file, *pos, layout);
         else if (introducer == kImage)
             pos = skipImage(file, *pos);
+        else if (strayByteBeforeTrailer(file, *pos))
+            return layout;
         else
             return std::nullopt;
     }

@@ -48,6 +48,29 @@ public:
     }
 
 private:
+    // Where the next marker starts from `pos` between header segments: decoders skip stray bytes up to the
+    // next 0xFF that opens one (a 0xFF followed by 0x00 opens none), and so does this walk, keeping the stray
+    // bytes where they stand.
+    std::optional<uint64_t> markerFrom(uint64_t pos)
+    {
+        while (pos < file_.size()) {
+            const void* found = std::memchr(file_.data() + pos, 0xFF, file_.size() - pos);
+            if (!found)
+                break;
+            pos = static_cast<const uint8_t*>(found) - file_.data();
+            uint64_t next = pos + 1;
+            while (next < file_.size() && file_[next] == 0xFF)
+                ++next;
+            if (next >= file_.size())
+                break;
+            if (file_[next] != 0x00)
+                return pos;
+            pos = next + 1;
+        }
+        ranOut_ = true;
+        return std::nullopt;
+    }
+
     // Reads the marker (after any fill bytes) and the segment it opens at `pos`.
     std::optional<Segment> segmentAt(uint64_t pos)
     {
@@ -107,7 +130,10 @@ private:
     bool walkHeader(uint64_t& pos)
     {
         while (true) {
-            const auto segment = segmentAt(pos);
+            const auto markerPos = markerFrom(pos);
+            if (!markerPos)
+                return false;
+            const auto segment = segmentAt(*markerPos);
             if (!segment || segment->marker == kSoi || segment->marker == kEoi)
                 return false;
             noteHeaderSegment(*segment);

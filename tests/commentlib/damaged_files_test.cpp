@@ -8,6 +8,7 @@
 #include "round_trip_check.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -49,6 +50,18 @@ protected:
         EXPECT_TRUE(readFile(path).endsWith(damaged.mid(imageData))) << what;
     }
 
+    // A file that decoders read: read as having no comment, written and erased keeping every byte it had.
+    void expectReadWithoutComment(const QByteArray& bytes, const std::string& what)
+    {
+        const QString path = folder.filePath("readable");
+        writeFile(path, bytes);
+        const Comment read = readComment(path);
+        EXPECT_EQ(read.status, CORVANE_OK) << what;
+        EXPECT_EQ(read.text, "") << what;
+        ASSERT_EQ(setComment(path, "new comment"), CORVANE_OK) << what;
+        EXPECT_EQ(readComment(path).text, "new comment") << what;
+    }
+
     QByteArray commented(Format format)
     {
         const QString path = folder.filePath(QString("source.") + extension(format));
@@ -73,9 +86,13 @@ TEST_F(DamagedFiles, TruncatedAnywhere)
         const QByteArray whole = commented(format);
         const qsizetype readableFrom = format == Format::Jpeg ? imageDataStart(whole) : whole.size();
         ASSERT_LT(readableFrom, format == Format::Jpeg ? whole.size() - 2 : whole.size() + 1);
+        // A BMP cut where its pixels end is a whole picture whose size field is too large.
+        const qsizetype wholeBitmap = format == Format::Bmp ? fixture(format).size() : -1;
         for (qsizetype length = 0; length < whole.size(); length += (length < 64 || length > whole.size() - 64) ? 1 : 37) {
             const std::string what = formatName(format).toStdString() + " cut at " + std::to_string(length);
-            if (length >= readableFrom)
+            if (length == wholeBitmap)
+                expectReadWithoutComment(whole.left(length), what);
+            else if (length >= readableFrom)
                 expectWrittenKeepingImageData(whole.left(length), readableFrom, what);
             else
                 expectRefused(whole.left(length), what);
@@ -203,6 +220,57 @@ TEST_F(DamagedFiles, BmpSizesThatLie)
 
     const QByteArray oldStyle = fixture(Format::Bmp) + "\xC7" "CORVCMT"_qba + QByteArray(4, '\0');
     expectRefused(withU32(oldStyle, oldStyle.size() - 4, 5, false), "trailer of the older form longer than the file");
+}
+
+// Stray bytes that decoders skip are kept where they stand, and the comment is written around them.
+class ReadableThoughDamaged : public DamagedFiles {
+protected:
+    // Erasing gives back `erased`: the file as it was, or with its size field right.
+    void expectEditedKeeping(const QByteArray& bytes, const QByteArray& stray, const std::string& what,
+                             const QByteArray& erased = {})
+    {
+        expectReadWithoutComment(bytes, what);
+        const QString path = folder.filePath("readable");
+        const QByteArray written = readFile(path);
+        EXPECT_TRUE(written.contains(stray)) << what;
+        EXPECT_EQ(QImage::fromData(written).convertToFormat(QImage::Format_RGB32),
+                  QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32))
+            << what;
+        ASSERT_EQ(eraseComment(path), CORVANE_OK) << what;
+        EXPECT_EQ(readFile(path), erased.isEmpty() ? bytes : erased) << what;
+    }
+};
+
+TEST_F(ReadableThoughDamaged, JpegWithJunkBetweenHeaderSegments)
+{
+    const QByteArray jpeg = fixture(Format::Jpeg);
+    const qsizetype secondSegment = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    const QByteArray junk("\x00\x17junk\xFF\x00", 8);
+    expectEditedKeeping(jpeg.left(secondSegment) + junk + jpeg.mid(secondSegment), junk,
+                        "junk after the first segment");
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    expectEditedKeeping(jpeg.left(scan) + junk + jpeg.mid(scan), junk, "junk before the scan");
+    expectRefused(jpeg.left(secondSegment) + "junk up to the end", "junk without a marker after it");
+}
+
+TEST_F(ReadableThoughDamaged, GifWithAStrayByteBeforeItsTrailer)
+{
+    const QByteArray gif = fixture(Format::Gif);
+    ASSERT_TRUE(gif.endsWith(';'));
+    const QByteArray stray = gif.left(gif.size() - 1) + QByteArray(1, '\0') + ";";
+    expectEditedKeeping(stray, QByteArray("\0;", 2), "stray byte before the trailer");
+    expectRefused(gif.left(gif.size() - 1) + QByteArray(2, '\x7F') + ";", "two stray bytes");
+}
+
+TEST_F(ReadableThoughDamaged, BmpWithAWrongSizeField)
+{
+    const QByteArray bmp = fixture(Format::Bmp);
+    for (const quint32 wrong : {0u, 14u, quint32(bmp.size()) - 1, quint32(bmp.size()) + 1000, 0xFFFFFFF0u}) {
+        const QByteArray lying = withU32(bmp, 2, wrong, false);
+        expectEditedKeeping(lying, bmp.mid(6), "size field " + std::to_string(wrong), bmp);
+    }
+    expectRefused(withU32(bmp, 2, 0, false).left(bmp.size() - 1), "pixels cut short");
+    expectRefused(withU32(bmp, 2, quint32(bmp.size()) + 1000, false) + "x", "cut, with bytes after the pixels");
 }
 
 // Inputs the fuzzers once broke the library with, kept so those faults stay fixed.

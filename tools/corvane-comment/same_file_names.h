@@ -1,6 +1,6 @@
 // Names on one command line that lead to the same file: the same name written twice, spelled differently
-// (`x.jpg`, `./x.jpg`) or reached through symbolic links. Such a file is written once, under its first name.
-// Hard links are names of their own: each is written, as a single name would be.
+// (`x.jpg`, `./x.jpg`), reached through symbolic links, or another hard link to it. Such a file is written
+// once, under its first name.
 #pragma once
 
 #include <string>

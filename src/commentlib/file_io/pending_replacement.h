@@ -1,9 +1,11 @@
 // A new file standing beside the one it will replace, so a half-written file is never exposed: the new content
 // (which takes over the original's permissions, owner and extended attributes) is flushed to disk and renamed
-// over the original in one step, then the folder is flushed. The rename gives the named path the new contents;
-// other hard links to the old file keep the old ones. Three steps, so a batch can group the costly one: prepare
-// (write the new bytes and the original's metadata), make durable, then commit (check the name still refers to
-// the file that was read, and rename over it). Destroying it before the commit removes the new file.
+// over the original in one step, then the folder is flushed. Where the new file cannot carry the original's
+// identity (a file with several hard links, or an owner or group this writer cannot give it), its bytes are
+// written into the original instead, crash-safe (in_place_overwrite.h). Three steps, so a batch can group the
+// costly one: prepare (write the new bytes and the original's metadata), make durable, then commit (check the
+// name still refers to the file that was read, and rename over it or overwrite it). Destroying it before the
+// commit removes the new file.
 #pragma once
 
 #include "commentlib/edit_plan.h"
@@ -38,10 +40,14 @@ private:
     // Closes the new file, removing it first while it still has a temporary name of its own.
     void closeNewFile();
     int32_t failWith(int32_t status);
+    int32_t keepIdentityInPlace(const SourceFile& source);
+    int32_t takeMetadata(const SourceFile& source);
+    int32_t renameOver(const SourceFile& source);
 
     int folder_ = -1;  // the source's, not owned
     int file_ = -1;
     std::string name_;  // empty while the new file has no name (O_TMPFILE)
+    int original_ = -1;  // open for writing when the original is overwritten in place
 };
 
 // The folder is flushed once after the renames into it.

@@ -3,6 +3,7 @@
 #include "commentlib/corvane.h"
 #include "commentlib/file_io/errno_status.h"
 #include "commentlib/file_io/file_metadata.h"
+#include "commentlib/file_io/in_place_overwrite.h"
 #include "commentlib/file_io/new_file_writer.h"
 #include "commentlib/file_io/temporary_names.h"
 
@@ -50,6 +51,9 @@ void PendingReplacement::closeNewFile()
     if (file_ >= 0)
         close(file_);
     file_ = -1;
+    if (original_ >= 0)
+        close(original_);
+    original_ = -1;
 }
 
 int32_t PendingReplacement::failWith(int32_t status)
@@ -62,16 +66,22 @@ int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& pl
 {
     if (const int32_t status = writableStatus(source); status != CORVANE_OK)
         return status;
+    closeNewFile();
     folder_ = source.folder();
     if (cleanup == Cleanup::ThisFile)
         removeStaleTemporaries(folder_, source.name());
-    file_ = openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // Every name of a file with several links keeps seeing one file.
+    if (source.status().st_nlink > 1)
+        if (const int32_t status = keepIdentityInPlace(source); status != CORVANE_OK)
+            return failWith(status);
+    // Read and write: an overwrite in place reads the new bytes back.
+    file_ = openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (file_ < 0) {
         name_ = uniqueTemporaryName(source.name());
-        file_ = openat(folder_, name_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+        file_ = openat(folder_, name_.c_str(), O_CREAT | O_EXCL | O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (file_ < 0) {
             name_.clear();
-            return statusFromErrno(errno, CORVANE_E_WRITE);
+            return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
         }
     }
     // Held until the descriptor closes: tells other writers this temporary is alive.
@@ -79,11 +89,31 @@ int32_t PendingReplacement::prepare(const SourceFile& source, const EditPlan& pl
         return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
     if (const int32_t status = NewFileWriter(source, file_).write(plan); status != CORVANE_OK)
         return failWith(status);
-    if (const int32_t status = copyMetadata(source.descriptor(), source.status(), file_); status != CORVANE_OK)
+    if (const int32_t status = takeMetadata(source); status != CORVANE_OK)
         return failWith(status);
     if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)
         return failWith(status);
     return CORVANE_OK;
+}
+
+int32_t PendingReplacement::keepIdentityInPlace(const SourceFile& source)
+{
+    if (!canOverwriteKeepingIdentity(source.status()))
+        return CORVANE_E_OWNER;
+    const int original = openForOverwrite(source);
+    if (original < 0)
+        return original;
+    original_ = original;
+    return CORVANE_OK;
+}
+
+// A new file that cannot take the original's owner, group and mode bits is written into the original instead.
+int32_t PendingReplacement::takeMetadata(const SourceFile& source)
+{
+    if (original_ >= 0)
+        return CORVANE_OK;
+    const int32_t status = copyMetadata(source.descriptor(), source.status(), file_);
+    return status == CORVANE_E_OWNER ? keepIdentityInPlace(source) : status;
 }
 
 int32_t PendingReplacement::makeDurable()
@@ -93,14 +123,21 @@ int32_t PendingReplacement::makeDurable()
 
 int32_t PendingReplacement::commit(const SourceFile& source)
 {
-    if (name_.empty()) {
-        const std::string name = uniqueTemporaryName(source.name());
-        const std::string procPath = "/proc/self/fd/" + std::to_string(file_);
-        if (linkat(file_, "", folder_, name.c_str(), AT_EMPTY_PATH) != 0 &&
-            linkat(AT_FDCWD, procPath.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return failWith(statusFromErrno(errno, CORVANE_E_WRITE));
-        name_ = name;
-    }
+    if (original_ < 0)
+        return renameOver(source);
+    if (const int32_t status = source.checkStillNamed(); status != CORVANE_OK)
+        return failWith(status);
+    const int32_t status = overwriteInPlace(source, original_, file_, name_);
+    closeNewFile();
+    return status;
+}
+
+int32_t PendingReplacement::renameOver(const SourceFile& source)
+{
+    if (name_.empty())
+        if (const int32_t status = giveName(folder_, file_, name_, uniqueTemporaryName(source.name()));
+            status != CORVANE_OK)
+            return failWith(status);
     if (const int32_t status = source.checkStillNamed(); status != CORVANE_OK)
         return failWith(status);
     if (const int32_t status = source.checkUnchanged(); status != CORVANE_OK)

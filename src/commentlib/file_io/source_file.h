@@ -2,7 +2,8 @@
 // never replaced) and its folder is held open: every later step works relative to that folder, so swapping a
 // folder on the path for a link elsewhere cannot redirect the write. Only as much of the file as an editor
 // asks for is read, into our own buffer with plain reads; a file that another program shrinks or rewrites
-// meanwhile is reported as changed, never allowed to take the reading program down.
+// meanwhile is reported as changed, never allowed to take the reading program down. Opening it first finishes
+// an overwrite in place that a killed writer left half done.
 #pragma once
 
 #include "commentlib/bytes.h"

@@ -2,6 +2,7 @@
 
 #include "commentlib/corvane.h"
 #include "commentlib/file_io/errno_status.h"
+#include "commentlib/file_io/in_place_overwrite.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -86,6 +87,10 @@ int32_t SourceFile::open(const std::string& path, SourceFile& file)
         return statusFromErrno(errno, CORVANE_E_OPEN);
     if (!S_ISREG(file.status_.st_mode))
         return CORVANE_E_NOT_REGULAR;
+    // A writer killed while it overwrote this file in place left it for us to finish.
+    if (const int32_t status = finishInterruptedOverwrite(file.folder_, file.name_, file.descriptor_, file.status_);
+        status != CORVANE_OK)
+        return status;
     if (uint64_t(file.status_.st_size) > kMaxFileSize)
         return CORVANE_E_TOO_LARGE;
     return file.load(kFirstRead);

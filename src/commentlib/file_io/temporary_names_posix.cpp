@@ -1,5 +1,8 @@
 #include "commentlib/file_io/temporary_names.h"
 
+#include "commentlib/corvane.h"
+#include "commentlib/file_io/errno_status.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 
 namespace corvane {
@@ -49,8 +53,7 @@ bool sameFile(const struct stat& a, const struct stat& b)
 void removeIfStale(int folder, const char* name)
 {
     struct stat named {};
-    if (fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
-        named.st_uid != geteuid() || named.st_nlink != 1)
+    if (fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !isOwnHelper(named))
         return;
     const int fd = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -100,6 +103,32 @@ void removeStaleTemporaries(int folder, const std::string& fileName)
         if (isTemporaryNameFor(entry->d_name, fileName))
             removeIfStale(folder, entry->d_name);
     closedir(listing);
+}
+
+std::string overwriteHelperName(const std::string& fileName, uint64_t inode, OverwriteHelper helper)
+{
+    return temporaryPrefix(fileName) + "keep-" + std::to_string(inode) +
+           (helper == OverwriteHelper::OldContents ? ".old" : ".new");
+}
+
+bool isOwnHelper(const struct stat& helper)
+{
+    return S_ISREG(helper.st_mode) && helper.st_uid == geteuid() && helper.st_nlink == 1;
+}
+
+int32_t giveName(int folder, int file, std::string& currentName, const std::string& name)
+{
+    if (!currentName.empty()) {
+        if (renameat(folder, currentName.c_str(), folder, name.c_str()) != 0)
+            return statusFromErrno(errno, CORVANE_E_WRITE);
+    } else {
+        const std::string procPath = "/proc/self/fd/" + std::to_string(file);
+        if (linkat(file, "", folder, name.c_str(), AT_EMPTY_PATH) != 0 &&
+            linkat(AT_FDCWD, procPath.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return statusFromErrno(errno, CORVANE_E_WRITE);
+    }
+    currentName = name;
+    return CORVANE_OK;
 }
 
 }
