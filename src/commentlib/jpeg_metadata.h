@@ -1,5 +1,7 @@
 // The JPEG segments that hold caption fields: EXIF (APP1 "Exif"), the main XMP packet (APP1 with the XMP
-// namespace) and the image resources (APP13 "Photoshop 3.0") that carry IPTC. The first of each counts.
+// namespace) and the image resources (APP13 "Photoshop 3.0") that carry IPTC. The first EXIF and XMP segment
+// counts; resources come in runs of adjacent segments whose lists readers join into one, and the first run
+// holding IPTC is the one read.
 #pragma once
 
 #include "commentlib/caption_fields.h"
@@ -14,10 +16,17 @@ struct MetadataSegment {
     SourceRange body;   // after the identifier
 };
 
+struct ResourceRun {
+    std::vector<MetadataSegment> segments;  // adjacent, in file order
+
+    // From the first segment's marker to the end of the last.
+    SourceRange whole() const;
+};
+
 struct MetadataSegments {
     std::optional<MetadataSegment> exif;
     std::optional<MetadataSegment> xmp;
-    std::optional<MetadataSegment> resources;
+    std::vector<ResourceRun> resourceRuns;
     uint64_t newSegmentsAt = 2;  // after SOI, or after a JFIF segment that must stay first
 };
 
@@ -29,5 +38,7 @@ inline constexpr std::string_view kResourcesIdentifier{"Photoshop 3.0\0", 14};
 void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole,
                          uint64_t payload);
 StoredCaptions storedCaptions(ByteView file, const MetadataSegments& segments);
+// The run's resource lists joined into one.
+Bytes joinedResources(ByteView file, const ResourceRun& run);
 
 }
