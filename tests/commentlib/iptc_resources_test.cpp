@@ -75,7 +75,7 @@ protected:
 
 TEST_F(IptcResources, IptcAfterResourcesOfOtherSignaturesIsFound)
 {
-    for (const QByteArray signature : {"MeSa"_qba, "PHUT"_qba, "AgHg"_qba, "DCSR"_qba}) {
+    for (const QByteArray& signature : {"MeSa"_qba, "PHUT"_qba, "AgHg"_qba, "DCSR"_qba}) {
         SCOPED_TRACE(signature.toStdString());
         const QByteArray list = resource(signature, 0x0001, "their own data"_qba) +
                                 resource("8BIM", 0x0404, iptcCaption("old caption"));
