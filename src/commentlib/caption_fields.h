@@ -25,7 +25,7 @@ struct CaptionField {
 struct StoredCaptions {
     std::string_view imageDescription;
     std::string_view xmpPacket;
-    Bytes iptcDatasets;  // a copy: a JPEG's may be joined from several segments
+    Bytes iptcDatasets;            // a copy: a JPEG's may be joined from several segments
     bool iptcDigestStale = false;  // IPTC was changed by a program that left XMP behind: IPTC is read first
 };
 

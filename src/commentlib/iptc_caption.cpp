@@ -100,7 +100,8 @@ std::vector<Resource> parseResources(ByteView list)
         if (!size || !fits(list.size(), sizeAt + 4, *size))
             break;
         const uint64_t end = std::min<uint64_t>(sizeAt + 4 + *size + *size % 2, list.size());
-        resources.push_back({id, startsWith(list.subspan(pos), kStandardSignature), {pos, end - pos}, {sizeAt + 4, *size}});
+        resources.push_back(
+            {id, startsWith(list.subspan(pos), kStandardSignature), {pos, end - pos}, {sizeAt + 4, *size}});
         pos = end;
     }
     return resources;
@@ -108,8 +109,9 @@ std::vector<Resource> parseResources(ByteView list)
 
 const Resource* findResource(const std::vector<Resource>& resources, uint16_t id)
 {
-    const auto found =
-        std::find_if(resources.begin(), resources.end(), [&](const Resource& resource) { return resource.standardSignature && resource.id == id; });
+    const auto found = std::find_if(resources.begin(), resources.end(), [&](const Resource& resource) {
+        return resource.standardSignature && resource.id == id;
+    });
     return found == resources.end() ? nullptr : &*found;
 }
 

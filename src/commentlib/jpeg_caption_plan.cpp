@@ -38,7 +38,8 @@ std::optional<Bytes> resourceSegments(ByteView list, size_t maxSegments)
         return std::nullopt;
     Bytes out;
     for (size_t at = 0; at < list.size(); at += perSegment) {
-        const Bytes part = *segment(kApp13, kResourcesIdentifier, list.subspan(at, std::min(perSegment, list.size() - at)));
+        const Bytes part =
+            *segment(kApp13, kResourcesIdentifier, list.subspan(at, std::min(perSegment, list.size() - at)));
         out.insert(out.end(), part.begin(), part.end());
     }
     return out;

@@ -25,8 +25,8 @@ void noteResources(std::vector<ResourceRun>& runs, ByteView payload, SourceRange
 {
     if (!startsWith(payload, kResourcesIdentifier))
         return;
-    const MetadataSegment segment{whole, {payloadOffset + kResourcesIdentifier.size(),
-                                          payload.size() - kResourcesIdentifier.size()}};
+    const MetadataSegment segment{
+        whole, {payloadOffset + kResourcesIdentifier.size(), payload.size() - kResourcesIdentifier.size()}};
     const bool adjacent = !runs.empty() && runs.back().whole().offset + runs.back().whole().length == whole.offset;
     if (adjacent)
         runs.back().segments.push_back(segment);

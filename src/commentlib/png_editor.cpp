@@ -18,7 +18,8 @@ std::vector<Replacement> descriptionEdits(const Layout& layout, std::string_view
     std::vector<Replacement> edits;
     for (const Chunk& description : layout.descriptions) {
         const bool first = edits.empty() && !text.empty();
-        edits.push_back({description.offset, description.totalLength(), first ? textChunk(description.keyword, text) : Bytes{}});
+        edits.push_back(
+            {description.offset, description.totalLength(), first ? textChunk(description.keyword, text) : Bytes{}});
     }
     return edits;
 }

@@ -32,9 +32,9 @@ std::string_view profileName(const Chunk& chunk)
 
 bool sameName(std::string_view name, std::string_view lowerCase)
 {
-    return name.size() == lowerCase.size() && std::equal(name.begin(), name.end(), lowerCase.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
+    return name.size() == lowerCase.size() &&
+           std::equal(name.begin(), name.end(), lowerCase.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 // What a raw profile holds, judged by its name and, where the name allows several, by its first bytes.
@@ -44,7 +44,7 @@ std::optional<Holder> profileHolder(const Chunk& chunk, RawProfile profile)
     const ByteView data = profile.data;
     Holder holder{Kind::Exif, chunk, {}, {}, {}};
     if (sameName(name, "exif") || sameName(name, "app1")) {
-        holder.header = startsWith(data, jpeg::kExifIdentifier) ? jpeg::kExifIdentifier
+        holder.header = startsWith(data, jpeg::kExifIdentifier)  ? jpeg::kExifIdentifier
                         : startsWith(data, jpeg::kXmpIdentifier) ? jpeg::kXmpIdentifier
                                                                  : std::string_view();
         holder.kind = holder.header == jpeg::kXmpIdentifier ? Kind::Xmp : Kind::Exif;
@@ -193,7 +193,8 @@ private:
     {
         if (block == holder.block)
             return;
-        result_.edits.push_back({holder.chunk.offset, holder.chunk.totalLength(), removeChunk ? Bytes{} : chunkWith(holder, block)});
+        result_.edits.push_back(
+            {holder.chunk.offset, holder.chunk.totalLength(), removeChunk ? Bytes{} : chunkWith(holder, block)});
     }
 
     void fieldLeftOut() { result_.complete = false; }

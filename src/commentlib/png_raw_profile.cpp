@@ -32,7 +32,8 @@ std::string_view takeLine(std::string_view& text)
 std::string_view trimmed(std::string_view text)
 {
     const size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return first == std::string_view::npos ? std::string_view()
+                                           : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Hexadecimal digits with any white space between them.

@@ -22,8 +22,7 @@ std::optional<std::string_view> takeTerminated(std::string_view& data)
 
 std::optional<std::string> inflateText(std::string_view compressed)
 {
-    return inflateLimited({reinterpret_cast<const uint8_t*>(compressed.data()), compressed.size()},
-                          kMaxInflatedText);
+    return inflateLimited({reinterpret_cast<const uint8_t*>(compressed.data()), compressed.size()}, kMaxInflatedText);
 }
 
 std::optional<std::string> decodeLatin1Text(std::string_view body, bool compressed)

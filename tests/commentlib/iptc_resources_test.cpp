@@ -48,7 +48,10 @@ QByteArray jpegWith(const QByteArray& segments)
 
 class IptcResources : public MetadataToolsTest {
 protected:
-    std::string tag(const QString& path, const QString& name) { return run(exiftool, {"-b", "-" + name, path}).out.toStdString(); }
+    std::string tag(const QString& path, const QString& name)
+    {
+        return run(exiftool, {"-b", "-" + name, path}).out.toStdString();
+    }
 
     std::string exiv2Caption(const QString& path)
     {
@@ -77,8 +80,8 @@ TEST_F(IptcResources, IptcAfterResourcesOfOtherSignaturesIsFound)
 {
     for (const QByteArray& signature : {"MeSa"_qba, "PHUT"_qba, "AgHg"_qba, "DCSR"_qba}) {
         SCOPED_TRACE(signature.toStdString());
-        const QByteArray list = resource(signature, 0x0001, "their own data"_qba) +
-                                resource("8BIM", 0x0404, iptcCaption("old caption"));
+        const QByteArray list =
+            resource(signature, 0x0001, "their own data"_qba) + resource("8BIM", 0x0404, iptcCaption("old caption"));
         expectCaptionFollowsEdits(store(signature + ".jpg", jpegWith(app13(list))));
     }
 }
@@ -99,7 +102,8 @@ TEST_F(IptcResources, IptcInALaterOrSplitSegmentIsFound)
 TEST_F(IptcResources, FullSegmentLosesTheOldCaptionAndSaysSo)
 {
     const QByteArray filler = resource("8BIM", 0x0FA0, QByteArray(65400, 'f'));
-    const QString path = store("full.jpg", jpegWith(app13(filler + resource("8BIM", 0x0404, iptcCaption("old caption")))));
+    const QString path =
+        store("full.jpg", jpegWith(app13(filler + resource("8BIM", 0x0404, iptcCaption("old caption")))));
     ASSERT_EQ(tag(path, "IPTC:Caption-Abstract"), "old caption");
     const std::string text(1500, 'n');
     EXPECT_EQ(setComment(path, text), CORVANE_PARTIAL);
@@ -115,7 +119,8 @@ TEST_F(IptcResources, TiffDigestCoversThePaddedValue)
     const QString path = store("padded.tif", fixture(Format::Tiff));
     exiftoolWrites(path, {"-IPTC:Keywords=harbour", "-IPTC:Caption-Abstract=old caption", "-Photoshop:IPTCDigest=new"});
     // Captions of every length modulo four, one beyond what IPTC holds: the value is padded to whole LONGs.
-    for (const std::string& text : {std::string(2101, 'a'), std::string("new"), std::string("new1"), std::string("ne")}) {
+    for (const std::string& text :
+         {std::string(2101, 'a'), std::string("new"), std::string("new1"), std::string("ne")}) {
         ASSERT_EQ(setComment(path, text), CORVANE_OK);
         EXPECT_EQ(tag(path, "Photoshop:IPTCDigest"), tag(path, "CurrentIPTCDigest")) << text.size();
         EXPECT_FALSE(run(exiftool, {"-validate", "-warning", "-a", path}).out.contains("IPTCDigest is not current"));

@@ -27,7 +27,8 @@ QByteArray withRawProfile(const QByteArray& png, const QByteArray& name, const Q
     for (qsizetype at = 0; at < profile.size(); at += 36)
         text += "\n" + profile.mid(at, 36).toHex();
     const QByteArray typeAndData = "tEXtRaw profile type " + name + '\0' + text + "\n";
-    const corvane::ByteView bytes(reinterpret_cast<const uint8_t*>(typeAndData.constData()), size_t(typeAndData.size()));
+    const corvane::ByteView bytes(reinterpret_cast<const uint8_t*>(typeAndData.constData()),
+                                  size_t(typeAndData.size()));
     const QByteArray chunk = bigEndian32(typeAndData.size() - 4) + typeAndData + bigEndian32(corvane::crc32Of(bytes));
     const qsizetype imageData = png.indexOf("IDAT") - 4;
     return png.left(imageData) + chunk + png.mid(imageData);
@@ -93,7 +94,8 @@ TEST_F(PngCaptions, ExifChunkAndRawProfilesFollowTheCaption)
     exiftoolWrites(tagged, {"-EXIF:ImageDescription=old caption", "-EXIF:Artist=Someone",
                             "-IPTC:Caption-Abstract=old caption", "-XMP-dc:Description=old caption"});
     const QByteArray exifBlock = run(exiftool, {"-b", "-EXIF", tagged}).out;
-    const QString exifProfile = store("exif-profile.png", withRawProfile(fixture(Format::Png), "exif", "Exif\0\0"_qba + exifBlock));
+    const QString exifProfile =
+        store("exif-profile.png", withRawProfile(fixture(Format::Png), "exif", "Exif\0\0"_qba + exifBlock));
     expectEditsReachEveryCopy(exifProfile, 0);
 
     const QString convert = findProgram("convert");
