@@ -25,8 +25,8 @@ struct CaptionField {
 struct StoredCaptions {
     std::string_view imageDescription;
     std::string_view xmpPacket;
-    std::string xmpExtension;  // a JPEG's extended XMP, read where the main packet has no description
-    ByteView iptcDatasets;
+    std::string xmpExtension;      // a JPEG's extended XMP, read where the main packet has no description
+    Bytes iptcDatasets;            // a copy: a JPEG's may be joined from several segments
     bool iptcDigestStale = false;  // IPTC was changed by a program that left XMP behind: IPTC is read first
 };
 

@@ -5,6 +5,7 @@
 #include "commentlib/utf8.h"
 
 #include <algorithm>
+#include <array>
 
 namespace corvane::iptc {
 
@@ -16,6 +17,8 @@ constexpr uint8_t kCodedCharacterSet = 90, kCaption = 120;
 // Application datasets from this number on hold binary data (previews and their descriptions).
 constexpr uint8_t kFirstBinaryDataset = 200;
 constexpr std::string_view kUtf8Escape = "\x1B%G";
+constexpr std::string_view kStandardSignature = "8BIM";
+constexpr std::array<std::string_view, 4> kOtherSignatures{"MeSa", "PHUT", "AgHg", "DCSR"};
 
 struct Dataset {
     uint8_t record = 0;
@@ -75,13 +78,20 @@ std::string_view keptValue(ByteView datasets, const Dataset& dataset, bool conve
     return converted.size() <= 0x7FFF ? std::string_view(converted) : value;
 }
 
+bool isResourceSignature(ByteView signature)
+{
+    return startsWith(signature, kStandardSignature) ||
+           std::any_of(kOtherSignatures.begin(), kOtherSignatures.end(),
+                       [&](std::string_view other) { return startsWith(signature, other); });
+}
+
 }
 
 std::vector<Resource> parseResources(ByteView list)
 {
     std::vector<Resource> resources;
     uint64_t pos = 0;
-    while (fits(list.size(), pos, 12) && startsWith(list.subspan(pos), "8BIM")) {
+    while (fits(list.size(), pos, 12) && isResourceSignature(list.subspan(pos, 4))) {
         const uint16_t id = *readU16(list, pos + 4, Endian::Big);
         const uint64_t nameLength = 1 + list[pos + 6];
         const uint64_t sizeAt = pos + 6 + nameLength + nameLength % 2;
@@ -89,7 +99,8 @@ std::vector<Resource> parseResources(ByteView list)
         if (!size || !fits(list.size(), sizeAt + 4, *size))
             break;
         const uint64_t end = std::min<uint64_t>(sizeAt + 4 + *size + *size % 2, list.size());
-        resources.push_back({id, {pos, end - pos}, {sizeAt + 4, *size}});
+        resources.push_back(
+            {id, startsWith(list.subspan(pos), kStandardSignature), {pos, end - pos}, {sizeAt + 4, *size}});
         pos = end;
     }
     return resources;
@@ -97,8 +108,9 @@ std::vector<Resource> parseResources(ByteView list)
 
 const Resource* findResource(const std::vector<Resource>& resources, uint16_t id)
 {
-    const auto found =
-        std::find_if(resources.begin(), resources.end(), [&](const Resource& resource) { return resource.id == id; });
+    const auto found = std::find_if(resources.begin(), resources.end(), [&](const Resource& resource) {
+        return resource.standardSignature && resource.id == id;
+    });
     return found == resources.end() ? nullptr : &*found;
 }
 
@@ -166,13 +178,13 @@ Bytes datasetsWithCaption(ByteView datasets, std::string_view text)
     return out;
 }
 
-Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets)
+Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets, ByteView stored)
 {
-    const Md5 digest = md5Of(datasets);
+    const Md5 digest = md5Of(stored);
     Bytes out;
     uint64_t copied = 0;
     for (const Resource& resource : resources) {
-        if (resource.id != kIptcResource && resource.id != kDigestResource)
+        if (!resource.standardSignature || (resource.id != kIptcResource && resource.id != kDigestResource))
             continue;
         out.insert(out.end(), list.begin() + copied, list.begin() + resource.data.offset - 4);
         const ByteView value = resource.id == kIptcResource ? datasets : ByteView(digest);

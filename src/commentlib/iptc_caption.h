@@ -1,5 +1,7 @@
 // IPTC captions: the IIM datasets (record 2, dataset 120 Caption-Abstract; record 1, dataset 90 the coded
-// character set) and the image resource blocks ("8BIM") that carry them and their MD5 digest (0x0425).
+// character set) and the image resource blocks ("8BIM") that carry them and their MD5 digest (0x0425). A few
+// programs add resources under signatures of their own ("MeSa", "PHUT", "AgHg", "DCSR"): they are walked
+// past, and their numbers mean nothing here.
 #pragma once
 
 #include "commentlib/edit_plan.h"
@@ -17,6 +19,7 @@ inline constexpr size_t kMaxCaptionBytes = 2000;
 
 struct Resource {
     uint16_t id = 0;
+    bool standardSignature = false;  // "8BIM", whose numbers are the ones above
     SourceRange whole;  // signature to padding, inside the resource list
     SourceRange data;
 };
@@ -24,7 +27,7 @@ struct Resource {
 std::vector<Resource> parseResources(ByteView list);
 const Resource* findResource(const std::vector<Resource>& resources, uint16_t id);
 
-// True when the list has a digest and it no longer matches the IPTC datasets.
+// True when the list has a digest and it no longer matches the IPTC datasets (as stored, padding and all).
 bool digestIsStale(ByteView list, const std::vector<Resource>& resources, ByteView datasets);
 
 // The bytes the datasets take, up to anything that is not one.
@@ -37,7 +40,9 @@ std::string captionOf(ByteView datasets);
 // removes it). A text that is not ASCII switches the coded character set to UTF-8, and the other text
 // datasets of the application record are converted with it.
 Bytes datasetsWithCaption(ByteView datasets, std::string_view text);
-// The resource list with `datasets` as its IPTC data and, where the list has one, a digest that matches.
+// The resource list with `datasets` as its IPTC data and, where the list has one, a digest of `stored`: the
+// bytes that hold them in the file, which may be padded.
+Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets, ByteView stored);
 Bytes resourcesWithIptc(ByteView list, const std::vector<Resource>& resources, ByteView datasets);
 
 }

@@ -31,6 +31,22 @@ std::optional<Bytes> segment(uint8_t marker, std::string_view identifier, ByteVi
     return out;
 }
 
+// The resource list in APP13 segments, split where one would outgrow 64 KB as readers join adjacent ones;
+// nothing when it needs more than `maxSegments`.
+std::optional<Bytes> resourceSegments(ByteView list, size_t maxSegments)
+{
+    const size_t perSegment = kMaxPayload - kResourcesIdentifier.size();
+    if ((list.size() + perSegment - 1) / perSegment > maxSegments)
+        return std::nullopt;
+    Bytes out;
+    for (size_t at = 0; at < list.size(); at += perSegment) {
+        const Bytes part =
+            *segment(kApp13, kResourcesIdentifier, list.subspan(at, std::min(perSegment, list.size() - at)));
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+
 ByteView asBytes(std::string_view text)
 {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
@@ -87,7 +103,7 @@ private:
             if (!rewritten)
                 return;
         }
-        replace(*existing, exif::holdsNothing(changed) ? Bytes{} : *rewritten);
+        replace(existing->whole, exif::holdsNothing(changed) ? Bytes{} : *rewritten);
     }
 
     void planXmp()
@@ -111,7 +127,7 @@ private:
             rewritten = xmpSegment(packet, {});
         }
         if (existing)
-            return replace(*existing, rewritten);
+            return replace(existing->whole, rewritten);
         if (!rewritten || rewritten->empty())
             return;
         // Beside the EXIF segment, where readers look for it.
@@ -120,21 +136,34 @@ private:
                *rewritten);
     }
 
+    // Every run of resource segments that holds IPTC: a reader may take any of them for the caption.
     void planIptc()
     {
-        const auto& existing = layout_.metadata.resources;
-        if (!existing)
-            return;
-        const ByteView list = bodyOf(file_, *existing);
+        for (const ResourceRun& run : layout_.metadata.resourceRuns)
+            planIptcRun(run);
+    }
+
+    void planIptcRun(const ResourceRun& run)
+    {
+        const Bytes list = joinedResources(file_, run);
         const auto resources = iptc::parseResources(list);
         const iptc::Resource* data = iptc::findResource(resources, iptc::kIptcResource);
         if (!data)
             return;
-        const ByteView datasets = list.subspan(data->data.offset, data->data.length);
-        const Bytes changed = iptc::datasetsWithCaption(datasets, text_);
-        if (std::equal(changed.begin(), changed.end(), datasets.begin(), datasets.end()))
-            return;
-        replace(*existing, segment(kApp13, kResourcesIdentifier, iptc::resourcesWithIptc(list, resources, changed)));
+        const ByteView datasets = ByteView(list).subspan(data->data.offset, data->data.length);
+        const auto segmentsWith = [&](const Bytes& changed) {
+            return resourceSegments(iptc::resourcesWithIptc(list, resources, changed, changed), run.segments.size());
+        };
+        Bytes changed = iptc::datasetsWithCaption(datasets, text_);
+        auto rewritten = segmentsWith(changed);
+        if (!rewritten) {
+            // An old caption must not outlive the new text.
+            fieldLeftOut();
+            changed = iptc::datasetsWithCaption(datasets, {});
+            rewritten = segmentsWith(changed);
+        }
+        if (rewritten && !std::equal(changed.begin(), changed.end(), datasets.begin(), datasets.end()))
+            replace(run.whole(), *rewritten);
     }
 
     void fieldLeftOut() { notice(CORVANE_PARTIAL); }
@@ -144,11 +173,11 @@ private:
 
     void insert(uint64_t offset, const Bytes& bytes) { result_.edits.push_back({offset, 0, bytes}); }
 
-    void replace(const MetadataSegment& old, const std::optional<Bytes>& bytes)
+    void replace(SourceRange old, const std::optional<Bytes>& bytes)
     {
         if (!bytes)
             return fieldLeftOut();
-        result_.edits.push_back({old.whole.offset, old.whole.length, *bytes});
+        result_.edits.push_back({old.offset, old.length, *bytes});
     }
 
     void sortEdits() { orderReplacements(result_.edits); }

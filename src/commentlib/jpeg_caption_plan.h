@@ -1,7 +1,7 @@
 // The edits that put a caption into a JPEG's caption fields besides its COM segments: ImageDescription in the
 // EXIF segment (a minimal one made when there is none), dc:description in the XMP packet (likewise, and out of
 // its extension) and Caption-Abstract in IPTC where the file has IPTC. An empty text removes them, and a
-// segment left holding nothing goes whole.
+// segment left holding nothing goes whole. A field that cannot take the text loses its old caption instead.
 #pragma once
 
 #include "commentlib/corvane.h"

@@ -23,6 +23,25 @@ ByteView bodyOf(ByteView file, const std::optional<MetadataSegment>& segment)
     return segment ? file.subspan(segment->body.offset, segment->body.length) : ByteView{};
 }
 
+void noteResources(std::vector<ResourceRun>& runs, ByteView payload, SourceRange whole, uint64_t payloadOffset)
+{
+    if (!startsWith(payload, kResourcesIdentifier))
+        return;
+    const MetadataSegment segment{
+        whole, {payloadOffset + kResourcesIdentifier.size(), payload.size() - kResourcesIdentifier.size()}};
+    const bool adjacent = !runs.empty() && runs.back().whole().offset + runs.back().whole().length == whole.offset;
+    if (adjacent)
+        runs.back().segments.push_back(segment);
+    else
+        runs.push_back({{segment}});
+}
+
+}
+
+SourceRange ResourceRun::whole() const
+{
+    const uint64_t start = segments.front().whole.offset;
+    return {start, segments.back().whole.offset + segments.back().whole.length - start};
 }
 
 void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole,
@@ -39,7 +58,7 @@ void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t mark
         if (extension)
             segments.xmpExtension.push_back(*extension);
     } else if (marker == kApp13) {
-        noteFirst(segments.resources, data, kResourcesIdentifier, whole, payload);
+        noteResources(segments.resourceRuns, data, whole, payload);
     }
 }
 
@@ -51,11 +70,17 @@ StoredCaptions storedCaptions(ByteView file, const MetadataSegments& segments)
         stored.imageDescription = exif::descriptionOf(exifBlock, *directory);
     stored.xmpPacket = asText(bodyOf(file, segments.xmp));
     stored.xmpExtension = xmpExtensionOf(file, segments, stored.xmpPacket).value_or(std::string());
-    const ByteView list = bodyOf(file, segments.resources);
-    const auto resources = iptc::parseResources(list);
-    if (const iptc::Resource* iptcData = iptc::findResource(resources, iptc::kIptcResource))
-        stored.iptcDatasets = list.subspan(iptcData->data.offset, iptcData->data.length);
-    stored.iptcDigestStale = iptc::digestIsStale(list, resources, stored.iptcDatasets);
+    for (const ResourceRun& run : segments.resourceRuns) {
+        const Bytes list = joinedResources(file, run);
+        const auto resources = iptc::parseResources(list);
+        const iptc::Resource* iptcData = iptc::findResource(resources, iptc::kIptcResource);
+        if (!iptcData)
+            continue;
+        const auto datasets = list.begin() + iptcData->data.offset;
+        stored.iptcDatasets.assign(datasets, datasets + iptcData->data.length);
+        stored.iptcDigestStale = iptc::digestIsStale(list, resources, stored.iptcDatasets);
+        break;
+    }
     return stored;
 }
 
@@ -67,6 +92,16 @@ std::optional<std::string> xmpExtensionOf(ByteView file, const MetadataSegments&
     for (const MetadataSegment& segment : segments.xmpExtension)
         bodies.push_back(file.subspan(segment.body.offset, segment.body.length));
     return assembledExtension(bodies, xmp::extensionGuidOf(packet));
+}
+
+Bytes joinedResources(ByteView file, const ResourceRun& run)
+{
+    Bytes list;
+    for (const MetadataSegment& segment : run.segments) {
+        const ByteView body = file.subspan(segment.body.offset, segment.body.length);
+        list.insert(list.end(), body.begin(), body.end());
+    }
+    return list;
 }
 
 }

@@ -1,6 +1,7 @@
 // PNG: the comment is a text chunk with the keyword "Comment": tEXt for ASCII text, iTXt (UTF-8) otherwise,
-// placed before the first IDAT, and dc:description in the XMP chunk. Reading also accepts zTXt and compressed
-// iTXt, and takes the XMP description first, then a "Description" text, then the comment.
+// placed before the first IDAT, and the caption fields of its metadata (XMP, EXIF, IPTC); a "Description" text
+// takes it too. Reading also accepts zTXt and compressed iTXt, and takes the metadata's fields first (EXIF,
+// XMP, IPTC), then a "Description" text, then the comment.
 #pragma once
 
 #include "commentlib/editor_result.h"

@@ -48,7 +48,8 @@ StoredCaptions storedCaptions(ByteView file, const Layout& layout, std::string_v
     StoredCaptions stored;
     stored.imageDescription = description;
     stored.xmpPacket = asText(valueOf(file, layout, kXmpTag));
-    stored.iptcDatasets = valueOf(file, layout, kIptcTag);
+    const ByteView datasets = valueOf(file, layout, kIptcTag);
+    stored.iptcDatasets.assign(datasets.begin(), datasets.end());
     const ByteView list = valueOf(file, layout, kResourcesTag);
     stored.iptcDigestStale = iptc::digestIsStale(list, iptc::parseResources(list), stored.iptcDatasets);
     return stored;
@@ -100,14 +101,16 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
     Bytes newDatasets = iptc::datasetsWithCaption(datasets, text);
     if (std::equal(newDatasets.begin(), newDatasets.end(), datasets.begin(), datasets.end()))
         return result;
-    const Bytes digested = newDatasets;
+    Bytes stored = newDatasets;
     if (iptcEntry->type == kLong)
-        newDatasets.resize((newDatasets.size() + 3) / 4 * 4, 0);
-    changeTo(kIptcTag, iptcEntry->type, newDatasets);
+        stored.resize((stored.size() + 3) / 4 * 4, 0);
     const ByteView list = valueOf(file, layout, kResourcesTag);
     const auto resources = iptc::parseResources(list);
+    // Readers take the digest over the value as stored, padding included.
+    const Bytes newList = iptc::resourcesWithIptc(list, resources, newDatasets, stored);
+    changeTo(kIptcTag, iptcEntry->type, std::move(stored));
     if (iptc::findResource(resources, iptc::kDigestResource))
-        changeTo(kResourcesTag, entryFor(layout, kResourcesTag)->type, iptc::resourcesWithIptc(list, resources, digested));
+        changeTo(kResourcesTag, entryFor(layout, kResourcesTag)->type, newList);
     return result;
 }
 

@@ -52,4 +52,13 @@ std::optional<std::string> inflateLimited(ByteView compressed, size_t limit)
     return out;
 }
 
+Bytes deflated(std::string_view text)
+{
+    uLongf length = compressBound(uLong(text.size()));
+    Bytes out(length);
+    compress2(out.data(), &length, reinterpret_cast<const Bytef*>(text.data()), uLong(text.size()), Z_BEST_COMPRESSION);
+    out.resize(length);
+    return out;
+}
+
 }

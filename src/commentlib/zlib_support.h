@@ -1,5 +1,5 @@
-// The two zlib services PNG needs: chunk checksums and inflating compressed text with a hard size limit,
-// so a small chunk cannot expand into gigabytes.
+// The zlib services PNG needs: chunk checksums, inflating compressed text with a hard size limit (so a small
+// chunk cannot expand into gigabytes), and deflating text that was stored compressed.
 #pragma once
 
 #include "commentlib/bytes.h"
@@ -11,5 +11,6 @@ namespace corvane {
 
 uint32_t crc32Of(ByteView first, ByteView second = {});
 std::optional<std::string> inflateLimited(ByteView compressed, size_t limit);
+Bytes deflated(std::string_view text);
 
 }
