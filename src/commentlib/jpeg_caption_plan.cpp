@@ -1,10 +1,11 @@
 #include "commentlib/jpeg_caption_plan.h"
 
 #include "commentlib/exif_description.h"
+#include "commentlib/exif_description_edit.h"
+#include "commentlib/jfif_resolution.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/replacement_list.h"
 #include "commentlib/xmp_packet.h"
-
 
 namespace corvane::jpeg {
 
@@ -61,10 +62,11 @@ private:
     void planExif()
     {
         const auto& existing = layout_.metadata.exif;
+        const exif::Resolution resolution = jfifResolution(file_);
         if (!existing) {
             if (text_.empty())
                 return;
-            const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_));
+            const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_, resolution));
             return created ? insert(layout_.metadata.newSegmentsAt, *created) : fieldLeftOut();
         }
         const ByteView block = bodyOf(file_, *existing);
@@ -73,19 +75,41 @@ private:
             return fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
+        // A block that goes on in the next segment keeps its size, or the offsets into that segment would move.
+        const bool continued = continuesInNextSegment(*existing);
+        const auto keepingSize = [&](std::optional<Bytes> changed) {
+            return changed && continued && changed->size() != block.size() ? std::nullopt : changed;
+        };
+        const std::optional<Bytes> erased = keepingSize(exif::withDescription(block, *directory, {}));
+        const auto holdsNothing = [&](const Bytes& changed) {
+            return !continued && exif::holdsNothing(changed, resolution);
+        };
         // A block that holds nothing but a caption is made anew, as if erased and then written.
-        const bool onlyCaption = exif::holdsNothing(exif::withDescription(block, *directory, {}));
-        Bytes changed = onlyCaption && !text_.empty() ? exif::newBlock(text_) : exif::withDescription(block, *directory, text_);
-        auto rewritten = segment(kApp1, kExifIdentifier, changed);
+        std::optional<Bytes> changed = erased;
+        if (!text_.empty())
+            changed = erased && holdsNothing(*erased) ? exif::newBlock(text_, resolution)
+                                                      : keepingSize(exif::withDescription(block, *directory, text_));
+        auto rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
         if (!rewritten) {
             // An old description must not outlive the new text in the field read first.
             fieldLeftOut();
-            changed = exif::withDescription(block, *directory, {});
-            rewritten = segment(kApp1, kExifIdentifier, changed);
+            changed = erased;
+            rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
             if (!rewritten)
                 return;
         }
-        replace(*existing, exif::holdsNothing(changed) ? Bytes{} : *rewritten);
+        replace(*existing, holdsNothing(*changed) ? Bytes{} : *rewritten);
+    }
+
+    // True when the next segment carries on the EXIF block: an APP1 "Exif" segment without a TIFF header of
+    // its own, which readers append to this one.
+    bool continuesInNextSegment(const MetadataSegment& exifSegment) const
+    {
+        const ByteView next = file_.subspan(std::min<size_t>(file_.size(), exifSegment.whole.offset + exifSegment.whole.length));
+        if (next.size() < 4 || next[0] != 0xFF || next[1] != kApp1 || !startsWith(next.subspan(4), kExifIdentifier))
+            return false;
+        const ByteView header = next.subspan(4 + kExifIdentifier.size());
+        return !startsWith(header, {"MM\0*", 4}) && !startsWith(header, {"II*\0", 4});
     }
 
     void planXmp()
