@@ -101,15 +101,31 @@ private:
         replace(*existing, holdsNothing(*changed) ? Bytes{} : *rewritten);
     }
 
-    // True when the next segment carries on the EXIF block: an APP1 "Exif" segment without a TIFF header of
-    // its own, which readers append to this one.
     bool continuesInNextSegment(const MetadataSegment& exifSegment) const
     {
-        const ByteView next = file_.subspan(std::min<size_t>(file_.size(), exifSegment.whole.offset + exifSegment.whole.length));
-        if (next.size() < 4 || next[0] != 0xFF || next[1] != kApp1 || !startsWith(next.subspan(4), kExifIdentifier))
-            return false;
+        return continuationAt(exifSegment.whole.offset + exifSegment.whole.length) != 0;
+    }
+
+    // The length of the segment at `offset` when it carries on the EXIF block before it: an APP1 "Exif"
+    // segment without a TIFF header of its own, which readers append to the one before; else 0.
+    uint64_t continuationAt(uint64_t offset) const
+    {
+        const ByteView next = file_.subspan(std::min<size_t>(file_.size(), offset));
+        const auto length = readU16(next, 2, Endian::Big);
+        if (!length || next[0] != 0xFF || next[1] != kApp1 || !startsWith(next.subspan(4), kExifIdentifier))
+            return 0;
         const ByteView header = next.subspan(4 + kExifIdentifier.size());
-        return !startsWith(header, {"MM\0*", 4}) && !startsWith(header, {"II*\0", 4});
+        const bool ownHeader = startsWith(header, {"MM\0*", 4}) || startsWith(header, {"II*\0", 4});
+        return ownHeader ? 0 : 2 + uint64_t(*length);
+    }
+
+    // Where the EXIF block ends, with the segments that carry it on.
+    uint64_t endOfExif(const MetadataSegment& exifSegment) const
+    {
+        uint64_t end = exifSegment.whole.offset + exifSegment.whole.length;
+        while (const uint64_t length = continuationAt(end))
+            end += length;
+        return end;
     }
 
     void planXmp()
@@ -132,8 +148,7 @@ private:
             return;
         // Beside the EXIF segment, where readers look for it.
         const auto& exifSegment = layout_.metadata.exif;
-        insert(exifSegment ? exifSegment->whole.offset + exifSegment->whole.length : layout_.metadata.newSegmentsAt,
-               *rewritten);
+        insert(exifSegment ? endOfExif(*exifSegment) : layout_.metadata.newSegmentsAt, *rewritten);
     }
 
     void planIptc()
