@@ -64,11 +64,14 @@ public:
         if (!keepDirectory || appendValue) {
             if (!cutTail(keepDirectory, reuseValue))
                 return std::nullopt;
+            const uint64_t tailStart = block_.size();
             if (!keepDirectory)
                 directoryAt = append(Bytes(directorySize(entryCount), 0));
             if (appendValue)
                 valueAt = append(Bytes(value_.begin(), value_.end()));
             leaveRoomForLaterDirectories(directoryAt);
+            if (!newBytesClear(tailStart))
+                return std::nullopt;
         }
         if (block_.size() > kMaxBlock)
             return std::nullopt;
@@ -164,8 +167,8 @@ private:
     }
 
     // Cuts the block back over what this edit no longer uses when it ends the block (blanked, with only zeros
-    // after it), then moves its end past every range something refers to. False when that end lies beyond
-    // what a segment can hold.
+    // after it), and past every range something refers to that starts before. False when such a range runs
+    // past the end of the block, where any new byte would land in it.
     bool cutTail(bool keepDirectory, bool reuseValue)
     {
         std::vector<SourceRange> reclaimable;
@@ -173,6 +176,7 @@ private:
             reclaimable.push_back(*oldValue());
         if (!keepDirectory && isFree(directoryRange()))
             reclaimable.push_back(directoryRange());
+        const uint64_t size = block_.size();
         for (bool moved = true; moved;) {
             moved = false;
             for (const SourceRange& range : reclaimable) {
@@ -182,15 +186,25 @@ private:
                 }
             }
         }
-        uint64_t end = std::max<uint64_t>(block_.size(), tiff::endOf(layout_.referenced));
+        uint64_t end = block_.size();
+        for (const SourceRange& range : layout_.referenced)
+            if (range.offset < size)
+                end = std::max(end, endOf(range));
         if (keepDirectory)
             end = std::max(end, directory_.end());
         if (reuseValue)
             end = std::max(end, endOf(*oldValue()));
-        if (end > kMaxBlock)
+        if (end > size)
             return false;
         block_.resize(end, 0);
         return true;
+    }
+
+    // True when the bytes from `start` on, new to the block, lie where no offset points, even one that points
+    // past the end of a damaged block.
+    bool newBytesClear(uint64_t start) const
+    {
+        return block_.size() <= start || !tiff::overlapsAny(layout_.referenced, {start, block_.size() - start});
     }
 
     // Values and directories start on an even offset.
