@@ -1,5 +1,6 @@
 #include "commentlib/caption_fields.h"
 
+#include "commentlib/camera_placeholder.h"
 #include "commentlib/caption_text.h"
 #include "commentlib/foreign_text.h"
 #include "commentlib/iptc_caption.h"

@@ -17,59 +17,6 @@ ByteView asBytesOf(std::string_view text)
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
-void putU16(Bytes& block, uint64_t offset, uint16_t value, Endian endian)
-{
-    Bytes bytes;
-    appendU16(bytes, value, endian);
-    std::copy(bytes.begin(), bytes.end(), block.begin() + offset);
-}
-
-void putU32(Bytes& block, uint64_t offset, uint32_t value, Endian endian)
-{
-    Bytes bytes;
-    appendU32(bytes, value, endian);
-    std::copy(bytes.begin(), bytes.end(), block.begin() + offset);
-}
-
-void blank(Bytes& block, uint64_t offset, uint64_t length)
-{
-    std::fill(block.begin() + offset, block.begin() + offset + length, 0);
-}
-
-// Values start on an even offset.
-uint32_t appendAligned(Bytes& block, std::string_view bytes)
-{
-    if (block.size() % 2 != 0)
-        block.push_back(0);
-    const uint32_t offset = uint32_t(block.size());
-    appendText(block, bytes);
-    return offset;
-}
-
-// The description's entry, with its value placed inline, over the old value, or at the end of the block.
-Bytes descriptionEntry(Bytes& block, const FirstDirectory& directory, std::string_view value)
-{
-    Bytes entry;
-    appendU16(entry, kImageDescription, directory.endian);
-    appendU16(entry, kAscii, directory.endian);
-    appendU32(entry, uint32_t(value.size()), directory.endian);
-    if (value.size() <= 4) {
-        appendText(entry, value);
-        entry.resize(kEntrySize, 0);
-        return entry;
-    }
-    const SourceRange old = directory.descriptionValue;
-    const bool oldOutOfLine = directory.descriptionEntry && old.offset != *directory.descriptionEntry + 8;
-    uint32_t at = 0;
-    if (oldOutOfLine && value.size() <= old.length)
-        at = uint32_t(old.offset);
-    else
-        at = appendAligned(block, value);
-    std::copy(value.begin(), value.end(), block.begin() + at);
-    appendU32(entry, at, directory.endian);
-    return entry;
-}
-
 // An entry as we write it, its value in big-endian bytes.
 struct PlainEntry {
     uint16_t tag = 0;
@@ -78,14 +25,23 @@ struct PlainEntry {
     std::string value;
 };
 
-// The tags a first directory must have besides the description: 72 pixels per inch, centred chroma.
-std::vector<PlainEntry> defaultEntries()
+std::string bigEndian(uint32_t value, size_t size)
 {
-    const std::string seventyTwo{"\0\0\0\x48\0\0\0\x01", 8};
-    return {{0x011A, 5, 1, seventyTwo},
-            {0x011B, 5, 1, seventyTwo},
-            {0x0128, 3, 1, std::string("\0\x02", 2)},
-            {0x0213, 3, 1, std::string("\0\x01", 2)}};
+    Bytes bytes;
+    if (size == 2)
+        appendU16(bytes, uint16_t(value), Endian::Big);
+    else
+        appendU32(bytes, value, Endian::Big);
+    return std::string(asText(bytes));
+}
+
+// The tags a first directory must have besides the description: the resolution, centred chroma.
+std::vector<PlainEntry> defaultEntries(const Resolution& resolution)
+{
+    return {{0x011A, 5, 1, bigEndian(resolution.x, 4) + bigEndian(1, 4)},
+            {0x011B, 5, 1, bigEndian(resolution.y, 4) + bigEndian(1, 4)},
+            {0x0128, 3, 1, bigEndian(resolution.unit, 2)},
+            {0x0213, 3, 1, bigEndian(1, 2)}};
 }
 
 std::optional<uint32_t> numberAt(ByteView data, uint64_t offset, size_t unit, Endian endian)
@@ -179,48 +135,9 @@ std::string_view descriptionOf(ByteView block, const FirstDirectory& directory)
     return asText(block.subspan(directory.descriptionValue.offset, directory.descriptionValue.length));
 }
 
-Bytes withDescription(ByteView original, const FirstDirectory& directory, std::string_view text)
+Bytes newBlock(std::string_view text, const Resolution& resolution)
 {
-    Bytes block(original.begin(), original.end());
-    const SourceRange old = directory.descriptionValue;
-    if (directory.descriptionEntry && old.offset != *directory.descriptionEntry + 8)
-        blank(block, old.offset, old.length);
-    const std::string value = text.empty() ? std::string() : std::string(text) + '\0';
-    std::vector<Bytes> entries;
-    size_t before = 0;  // entries with a smaller tag, which stay ahead of the description
-    for (uint32_t i = 0; i < directory.entryCount; ++i) {
-        const uint64_t at = directory.offset + 2 + uint64_t(i) * kEntrySize;
-        const uint16_t tag = *readU16(original, at, directory.endian);
-        if (tag == kImageDescription)
-            continue;
-        if (tag < kImageDescription)
-            ++before;
-        entries.emplace_back(original.begin() + at, original.begin() + at + kEntrySize);
-    }
-    if (!value.empty())
-        entries.insert(entries.begin() + before, descriptionEntry(block, directory, value));
-    // The directory stays where it is unless it grows.
-    uint64_t at = directory.offset;
-    if (entries.size() > directory.entryCount) {
-        blank(block, directory.offset, directory.end() - directory.offset);
-        if (block.size() % 2 != 0)
-            block.push_back(0);
-        at = block.size();
-        block.resize(at + 2 + entries.size() * kEntrySize + 4);
-        putU32(block, 4, uint32_t(at), directory.endian);
-    } else {
-        blank(block, directory.offset, directory.end() - directory.offset);
-    }
-    putU16(block, at, uint16_t(entries.size()), directory.endian);
-    for (size_t i = 0; i < entries.size(); ++i)
-        std::copy(entries[i].begin(), entries[i].end(), block.begin() + at + 2 + i * kEntrySize);
-    putU32(block, at + 2 + entries.size() * kEntrySize, directory.nextDirectory, directory.endian);
-    return block;
-}
-
-Bytes newBlock(std::string_view text)
-{
-    std::vector<PlainEntry> entries = defaultEntries();
+    std::vector<PlainEntry> entries = defaultEntries(resolution);
     entries.insert(entries.begin(), {kImageDescription, kAscii, uint32_t(text.size() + 1), std::string(text) + '\0'});
     Bytes block;
     appendText(block, {"MM\0*", 4});
@@ -247,17 +164,17 @@ Bytes newBlock(std::string_view text)
     return block;
 }
 
-bool holdsNothing(ByteView block)
+bool holdsNothing(ByteView block, const Resolution& resolution)
 {
     const auto directory = parseFirstDirectory(block);
     if (!directory || directory->nextDirectory != 0)
         return false;
-    const std::vector<PlainEntry> defaults = defaultEntries();
+    const std::vector<PlainEntry> defaults = defaultEntries(resolution);
     for (uint32_t i = 0; i < directory->entryCount; ++i) {
         const uint64_t at = directory->offset + 2 + uint64_t(i) * kEntrySize;
         const auto tag = readU16(block, at, directory->endian);
-        const auto match = std::find_if(defaults.begin(), defaults.end(),
-                                        [&](const PlainEntry& entry) { return entry.tag == tag; });
+        const auto match =
+            std::find_if(defaults.begin(), defaults.end(), [&](const PlainEntry& entry) { return entry.tag == tag; });
         if (match == defaults.end() || !holdsValue(block, at, directory->endian, *match))
             return false;
     }

@@ -24,13 +24,18 @@ std::optional<FirstDirectory> parseFirstDirectory(ByteView block);
 // The description as stored (NULs and all), empty when there is none.
 std::string_view descriptionOf(ByteView block, const FirstDirectory& directory);
 
-// The block with `text` as its description (an empty text removes the tag). Every other byte keeps its offset:
-// a value that fits stays where it is, a longer one goes to the end of the block, and a directory that grows
-// is written anew at the end with the header pointing to it. Bytes no longer used are blanked.
-Bytes withDescription(ByteView block, const FirstDirectory& directory, std::string_view text);
+// The picture's resolution as a first directory states it: ResolutionUnit 1 (none, an aspect ratio only),
+// 2 (per inch) or 3 (per centimetre).
+struct Resolution {
+    uint32_t x = 72;
+    uint32_t y = 72;
+    uint16_t unit = 2;
+};
+
 // A block holding only a first directory with the description and the few tags every such directory needs.
-Bytes newBlock(std::string_view text);
-// True when the block holds no more than a new block's tags besides a description: nothing worth keeping.
-bool holdsNothing(ByteView block);
+Bytes newBlock(std::string_view text, const Resolution& resolution);
+// True when the block holds no more than what a new block with this resolution holds besides a description:
+// nothing worth keeping.
+bool holdsNothing(ByteView block, const Resolution& resolution);
 
 }

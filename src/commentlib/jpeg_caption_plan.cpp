@@ -1,6 +1,8 @@
 #include "commentlib/jpeg_caption_plan.h"
 
 #include "commentlib/exif_description.h"
+#include "commentlib/exif_description_edit.h"
+#include "commentlib/jfif_resolution.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/jpeg_xmp_extension_edit.h"
 #include "commentlib/replacement_list.h"
@@ -79,10 +81,11 @@ private:
     void planExif()
     {
         const auto& existing = layout_.metadata.exif;
+        const exif::Resolution resolution = jfifResolution(file_);
         if (!existing) {
             if (text_.empty())
                 return;
-            const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_));
+            const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_, resolution));
             return created ? insert(layout_.metadata.newSegmentsAt, *created) : fieldLeftOut();
         }
         const ByteView block = bodyOf(file_, *existing);
@@ -91,19 +94,57 @@ private:
             return fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
+        // A block that goes on in the next segment keeps its size, or the offsets into that segment would move.
+        const bool continued = continuesInNextSegment(*existing);
+        const auto keepingSize = [&](std::optional<Bytes> changed) {
+            return changed && continued && changed->size() != block.size() ? std::nullopt : changed;
+        };
+        const std::optional<Bytes> erased = keepingSize(exif::withDescription(block, *directory, {}));
+        const auto holdsNothing = [&](const Bytes& changed) {
+            return !continued && exif::holdsNothing(changed, resolution);
+        };
         // A block that holds nothing but a caption is made anew, as if erased and then written.
-        const bool onlyCaption = exif::holdsNothing(exif::withDescription(block, *directory, {}));
-        Bytes changed = onlyCaption && !text_.empty() ? exif::newBlock(text_) : exif::withDescription(block, *directory, text_);
-        auto rewritten = segment(kApp1, kExifIdentifier, changed);
+        std::optional<Bytes> changed = erased;
+        if (!text_.empty())
+            changed = erased && holdsNothing(*erased) ? exif::newBlock(text_, resolution)
+                                                      : keepingSize(exif::withDescription(block, *directory, text_));
+        auto rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
         if (!rewritten) {
             // An old description must not outlive the new text in the field read first.
             fieldLeftOut();
-            changed = exif::withDescription(block, *directory, {});
-            rewritten = segment(kApp1, kExifIdentifier, changed);
+            changed = erased;
+            rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
             if (!rewritten)
                 return;
         }
-        replace(existing->whole, exif::holdsNothing(changed) ? Bytes{} : *rewritten);
+        replace(existing->whole, holdsNothing(*changed) ? Bytes{} : *rewritten);
+    }
+
+    bool continuesInNextSegment(const MetadataSegment& exifSegment) const
+    {
+        return continuationAt(exifSegment.whole.offset + exifSegment.whole.length) != 0;
+    }
+
+    // The length of the segment at `offset` when it carries on the EXIF block before it: an APP1 "Exif"
+    // segment without a TIFF header of its own, which readers append to the one before; else 0.
+    uint64_t continuationAt(uint64_t offset) const
+    {
+        const ByteView next = file_.subspan(std::min<size_t>(file_.size(), offset));
+        const auto length = readU16(next, 2, Endian::Big);
+        if (!length || next[0] != 0xFF || next[1] != kApp1 || !startsWith(next.subspan(4), kExifIdentifier))
+            return 0;
+        const ByteView header = next.subspan(4 + kExifIdentifier.size());
+        const bool ownHeader = startsWith(header, {"MM\0*", 4}) || startsWith(header, {"II*\0", 4});
+        return ownHeader ? 0 : 2 + uint64_t(*length);
+    }
+
+    // Where the EXIF block ends, with the segments that carry it on.
+    uint64_t endOfExif(const MetadataSegment& exifSegment) const
+    {
+        uint64_t end = exifSegment.whole.offset + exifSegment.whole.length;
+        while (const uint64_t length = continuationAt(end))
+            end += length;
+        return end;
     }
 
     void planXmp()
@@ -132,8 +173,7 @@ private:
             return;
         // Beside the EXIF segment, where readers look for it.
         const auto& exifSegment = layout_.metadata.exif;
-        insert(exifSegment ? exifSegment->whole.offset + exifSegment->whole.length : layout_.metadata.newSegmentsAt,
-               *rewritten);
+        insert(exifSegment ? endOfExif(*exifSegment) : layout_.metadata.newSegmentsAt, *rewritten);
     }
 
     // Every run of resource segments that holds IPTC: a reader may take any of them for the caption.

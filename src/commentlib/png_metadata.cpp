@@ -1,6 +1,7 @@
 #include "commentlib/png_metadata.h"
 
 #include "commentlib/exif_description.h"
+#include "commentlib/exif_description_edit.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/jpeg_metadata.h"
 #include "commentlib/png_raw_profile.h"
@@ -145,8 +146,14 @@ private:
             return fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
-        const Bytes changed = exif::withDescription(holder.block, *directory, text_);
-        replace(holder, changed, text_.empty() && exif::holdsNothing(changed));
+        std::optional<Bytes> changed = exif::withDescription(holder.block, *directory, text_);
+        if (!changed) {
+            // An old description must not outlive the new text.
+            fieldLeftOut();
+            if (!(changed = exif::withDescription(holder.block, *directory, {})))
+                return;
+        }
+        replace(holder, *changed, text_.empty() && exif::holdsNothing(*changed, exif::Resolution{}));
     }
 
     // A packet that cannot carry the text loses its old description, which must not outlive the new text.

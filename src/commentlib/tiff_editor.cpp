@@ -72,9 +72,7 @@ uint64_t reusableTail(const Layout& layout, uint64_t fileSize, const std::vector
             }
         }
     }
-    const bool referencedInTail = std::any_of(others.begin(), others.end(),
-                                              [&](const SourceRange& range) { return range.offset + range.length > cut; });
-    return referencedInTail ? fileSize : cut;
+    return endOf(others) > cut ? fileSize : cut;
 }
 
 Bytes newEntry(Endian endian, const NewValue& value, uint32_t valueOffset)
@@ -97,12 +95,38 @@ bool isChanged(const std::vector<NewValue>& changed, uint16_t tag)
     return std::any_of(changed.begin(), changed.end(), [&](const NewValue& value) { return value.tag == tag; });
 }
 
+using TaggedEntry = std::pair<uint16_t, Bytes>;
+
+// The entries in their old order, a changed one where it stood and an added one before the first larger tag.
+// Entries are never re-sorted: readers of a file whose entries are out of order read them as they stand.
+std::vector<TaggedEntry> entriesInOrder(ByteView file, const Layout& layout, const std::vector<NewValue>& changed,
+                                        std::vector<TaggedEntry> changedEntries)
+{
+    std::vector<TaggedEntry> entries;
+    for (const Entry& entry : layout.firstIfdEntries) {
+        const auto replacement = std::find_if(changedEntries.begin(), changedEntries.end(),
+                                              [&](const TaggedEntry& candidate) { return candidate.first == entry.tag; });
+        if (replacement != changedEntries.end()) {
+            entries.push_back(std::move(*replacement));
+            changedEntries.erase(replacement);
+        } else if (!isChanged(changed, entry.tag)) {
+            entries.emplace_back(entry.tag, Bytes(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize));
+        }
+    }
+    for (TaggedEntry& added : changedEntries) {
+        const auto larger = std::find_if(entries.begin(), entries.end(),
+                                         [&](const TaggedEntry& entry) { return entry.first > added.first; });
+        entries.insert(larger, std::move(added));
+    }
+    return entries;
+}
+
 // The new first IFD's tail block: [pad][each new value][pad][IFD], starting at `base`.
 Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, const std::vector<NewValue>& changed,
                          uint64_t& directoryOffset)
 {
     Bytes out;
-    std::vector<std::pair<uint16_t, Bytes>> entries;
+    std::vector<TaggedEntry> changedEntries;
     for (const NewValue& value : changed) {
         if (!value.value)
             continue;
@@ -110,24 +134,16 @@ Bytes rewrittenDirectory(ByteView file, const Layout& layout, uint64_t base, con
         const uint64_t valueOffset = base + out.size();
         if (value.value->size() > 4)
             out.insert(out.end(), value.value->begin(), value.value->end());
-        entries.emplace_back(value.tag, newEntry(layout.endian, value, uint32_t(valueOffset)));
+        changedEntries.emplace_back(value.tag, newEntry(layout.endian, value, uint32_t(valueOffset)));
     }
     padToWord(out, base);
     directoryOffset = base + out.size();
-    for (const Entry& entry : layout.firstIfdEntries)
-        if (!isChanged(changed, entry.tag))
-            entries.emplace_back(entry.tag, Bytes(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize));
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const std::vector<TaggedEntry> entries = entriesInOrder(file, layout, changed, std::move(changedEntries));
     appendU16(out, uint16_t(entries.size()), layout.endian);
     for (const auto& entry : entries)
         out.insert(out.end(), entry.second.begin(), entry.second.end());
     appendU32(out, layout.nextIfd, layout.endian);
     return out;
-}
-
-bool overlaps(const SourceRange& a, const SourceRange& b)
-{
-    return a.offset < b.offset + b.length && b.offset < a.offset + a.length;
 }
 
 // The old first IFD and the changed tags' old values, which nothing refers to once the header points at the
@@ -141,9 +157,7 @@ std::vector<SourceRange> leftUnused(const Layout& layout, uint64_t cut, const st
     std::vector<SourceRange> unused;
     for (SourceRange range : candidates) {
         range.length = range.offset >= cut ? 0 : std::min(range.length, cut - range.offset);
-        const bool stillReferenced = std::any_of(others.begin(), others.end(),
-                                                 [&](const SourceRange& used) { return overlaps(range, used); });
-        if (range.length > 0 && !stillReferenced)
+        if (range.length > 0 && !overlapsAny(others, range))
             unused.push_back(range);
     }
     std::sort(unused.begin(), unused.end(), [](const auto& a, const auto& b) { return a.offset < b.offset; });
@@ -209,8 +223,14 @@ PlanResult planFor(ByteView file, const Layout& layout, std::string_view text)
     const std::vector<SourceRange> replaced = replacedValues(layout, changed);
     const std::vector<SourceRange> others = otherReferences(layout, replaced);
     const uint64_t cut = reusableTail(layout, file.size(), replaced, others);
+    // New bytes never go where an offset points, even one of a damaged directory that points past the end.
+    const uint64_t base = std::max(cut, endOf(others));
+    if (base > std::numeric_limits<uint32_t>::max())
+        return planFailure(CORVANE_E_TOO_LARGE);
     uint64_t directoryOffset = 0;
-    Bytes tail = rewrittenDirectory(file, layout, cut, changed, directoryOffset);
+    Bytes tail(base - cut, 0);
+    const Bytes directory = rewrittenDirectory(file, layout, base, changed, directoryOffset);
+    tail.insert(tail.end(), directory.begin(), directory.end());
     if (cut + tail.size() > std::numeric_limits<uint32_t>::max())
         return planFailure(CORVANE_E_TOO_LARGE);
     EditPlan plan(file.size());

@@ -8,7 +8,9 @@ namespace corvane::tiff {
 namespace {
 
 constexpr size_t kMaxDirectories = 4096;
+constexpr size_t kMaxSubDirectoryDepth = 4;
 constexpr uint16_t kStripOffsets = 273, kStripByteCounts = 279, kTileOffsets = 324, kTileByteCounts = 325;
+constexpr uint16_t kThumbnailOffset = 513, kThumbnailLength = 514;
 constexpr uint16_t kShort = 3, kLong = 4, kIfd = 13;
 constexpr uint64_t kHeaderSize = 8;
 
@@ -35,9 +37,23 @@ bool isDirectoryPointer(uint16_t tag)
     return tag == 330 || tag == 34665 || tag == 34853 || tag == 40965;
 }
 
+bool overlaps(const SourceRange& a, const SourceRange& b)
+{
+    return a.offset < b.offset + b.length && b.offset < a.offset + a.length;
+}
+
+// How strictly the directory chain is checked.
+enum class Strictness {
+    Whole,     // a TIFF file: every directory and value must lie inside it, or the file counts as damaged
+    Tolerant,  // an EXIF block: what lies outside is noted as referred to and the walk goes on where it can
+};
+
 class Parser {
 public:
-    Parser(ByteView file, const HeldRanges* held) : file_(file), held_(held) {}
+    Parser(ByteView file, const HeldRanges* held, Strictness strictness)
+        : file_(file), held_(held), tolerant_(strictness == Strictness::Tolerant)
+    {
+    }
 
     std::optional<SourceRange> missing() const { return missing_; }
 
@@ -83,6 +99,10 @@ private:
             if (!visited.insert(offset).second || visited.size() > kMaxDirectories)
                 return false;
             const auto next = readDirectory(offset, visited.size() == 1);
+            if (!next && tolerant_ && visited.size() > 1) {
+                layout_.referenced.push_back({offset, 2});
+                return true;
+            }
             if (!next)
                 return false;
             offset = *next;
@@ -90,7 +110,8 @@ private:
         return !visited.empty();
     }
 
-    std::optional<Entry> readEntry(uint64_t offset)
+    // A value outside the file fails the entry unless `acceptOutside`, when it is kept as the entry says.
+    std::optional<Entry> readEntry(uint64_t offset, bool acceptOutside)
     {
         const auto tag = u16(offset), type = u16(offset + 2);
         const auto count = u32(offset + 4);
@@ -100,7 +121,10 @@ private:
         const uint64_t size = typeSize(*type) * *count;
         if (size > 4) {
             const auto valueOffset = u32(offset + 8);
-            if (!valueOffset || !fits(file_.size(), *valueOffset, size) || !clearOfHeader(*valueOffset, size))
+            if (!valueOffset)
+                return std::nullopt;
+            const bool inside = fits(file_.size(), *valueOffset, size) && clearOfHeader(*valueOffset, size);
+            if (!inside && !acceptOutside)
                 return std::nullopt;
             entry.value = {*valueOffset, size};
         } else if (*count == 1 && (*type == kIfd || (*type == kLong && isDirectoryPointer(*tag)))) {
@@ -121,20 +145,23 @@ private:
             return std::nullopt;
         std::vector<Entry> entries;
         for (uint64_t i = 0; i < *count; ++i) {
-            auto entry = readEntry(offset + 2 + i * kEntrySize);
+            auto entry = readEntry(offset + 2 + i * kEntrySize, tolerant_);
             if (!entry)
                 return std::nullopt;
             entries.push_back(*entry);
         }
-        if (!checkImageData(entries, kStripOffsets, kStripByteCounts) ||
-            !checkImageData(entries, kTileOffsets, kTileByteCounts))
+        const bool imageDataInside = checkImageData(entries, kStripOffsets, kStripByteCounts) &&
+                                     checkImageData(entries, kTileOffsets, kTileByteCounts);
+        if (!imageDataInside && !tolerant_)
             return std::nullopt;
+        noteThumbnail(entries);
         const auto next = u32(end - 4);
         if (isFirst) {
             layout_.firstIfdEnd = end;
             layout_.nextIfd = *next;
         } else {
             layout_.referenced.push_back({offset, end - offset});
+            layout_.longestLaterDirectory = std::max(layout_.longestLaterDirectory, end - offset);
         }
         noteReferences(entries, isFirst);
         if (isFirst)
@@ -149,9 +176,49 @@ private:
                 continue;
             if (entry.value.offset != entry.offset + 8)
                 layout_.referenced.push_back(entry.value);
-            if (entry.pointer)
+            if (entry.pointer) {
                 layout_.referenced.push_back({*entry.pointer, 1});
+                noteSubDirectory(*entry.pointer, 1);
+            }
         }
+    }
+
+    // A directory some tag points at (Exif, GPS, interoperability, sub-images): its entries and values are
+    // referred to as well. Such directories are only read, never rewritten, so one that cannot be read leaves
+    // just its pointer noted.
+    void noteSubDirectory(uint64_t offset, size_t depth)
+    {
+        const auto count = u16(offset);
+        if (!count || depth > kMaxSubDirectoryDepth)
+            return;
+        const uint64_t end = offset + 2 + *count * kEntrySize + 4;
+        if (!fits(file_.size(), offset, end - offset) || !available(offset, end - offset))
+            return;
+        layout_.referenced.push_back({offset, end - offset});
+        std::vector<Entry> entries;
+        for (uint64_t i = 0; i < *count; ++i) {
+            const auto entry = readEntry(offset + 2 + i * kEntrySize, true);
+            if (!entry)
+                continue;
+            if (entry->value.offset != entry->offset + 8)
+                layout_.referenced.push_back(entry->value);
+            if (entry->pointer && *entry->pointer != offset)
+                noteSubDirectory(*entry->pointer, depth + 1);
+            entries.push_back(*entry);
+        }
+        noteThumbnail(entries);
+    }
+
+    // A JPEG thumbnail's bytes, where a directory has one.
+    void noteThumbnail(const std::vector<Entry>& entries)
+    {
+        const Entry* start = find(entries, kThumbnailOffset);
+        const Entry* length = find(entries, kThumbnailLength);
+        if (!start || !length || start->count != 1 || length->count != 1)
+            return;
+        const auto startValue = arrayValue(*start, 0), lengthValue = arrayValue(*length, 0);
+        if (startValue && lengthValue)
+            layout_.referenced.push_back({*startValue, *lengthValue});
     }
 
     const Entry* find(const std::vector<Entry>& entries, uint16_t tag) const
@@ -190,6 +257,7 @@ private:
 
     ByteView file_;
     const HeldRanges* held_;
+    bool tolerant_;
     std::optional<SourceRange> missing_;
     Layout layout_;
 };
@@ -203,14 +271,32 @@ const Entry* Layout::description() const
     return it == firstIfdEntries.end() ? nullptr : &*it;
 }
 
+bool overlapsAny(const std::vector<SourceRange>& ranges, const SourceRange& range)
+{
+    return std::any_of(ranges.begin(), ranges.end(), [&](const SourceRange& used) { return overlaps(range, used); });
+}
+
+uint64_t endOf(const std::vector<SourceRange>& ranges)
+{
+    uint64_t end = 0;
+    for (const SourceRange& range : ranges)
+        end = std::max(end, range.offset + range.length);
+    return end;
+}
+
 std::optional<Layout> parseLayout(ByteView file)
 {
-    return Parser(file, nullptr).run();
+    return Parser(file, nullptr, Strictness::Whole).run();
+}
+
+std::optional<Layout> parseExifLayout(ByteView block)
+{
+    return Parser(block, nullptr, Strictness::Tolerant).run();
 }
 
 std::optional<Layout> parseLayout(ByteView file, const HeldRanges& held, std::optional<SourceRange>& missing)
 {
-    Parser parser(file, &held);
+    Parser parser(file, &held, Strictness::Whole);
     auto layout = parser.run();
     // Whatever the parse made of it, a range it could not see means the layout is not known yet.
     missing = parser.missing();

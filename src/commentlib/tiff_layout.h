@@ -28,13 +28,24 @@ struct Layout {
     uint64_t firstIfdEnd = 0;   // after its next-IFD field
     uint32_t nextIfd = 0;
     std::vector<Entry> firstIfdEntries;
-    // Every byte range some part of the file refers to, apart from the first IFD and its description.
+    // Every byte range some part of the file refers to, apart from the first IFD and its description: the
+    // other directories of the chain and those tags point at, values, image data and thumbnails. A damaged
+    // EXIF block's ranges may reach past its end.
     std::vector<SourceRange> referenced;
+    uint64_t longestLaterDirectory = 0;  // in bytes, of the directories after the first in the chain
 
     const Entry* description() const;
 };
 
+// True when some byte of `range` lies in one of `ranges`.
+bool overlapsAny(const std::vector<SourceRange>& ranges, const SourceRange& range);
+// Where the last of `ranges` ends: new bytes go no earlier than the end of what is referred to.
+uint64_t endOf(const std::vector<SourceRange>& ranges);
+
 std::optional<Layout> parseLayout(ByteView file);
+// The same over an EXIF block, whose values may point outside it: such a value is noted as referred to instead
+// of failing the parse. Only the first directory must be readable.
+std::optional<Layout> parseExifLayout(ByteView block);
 
 // The same over a file of which only some ranges are in memory (`held` tells which). When the parse stops at
 // a range that is not, it says which in `missing`.
