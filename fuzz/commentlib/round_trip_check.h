@@ -6,16 +6,16 @@
 #include "commentlib/editor_result.h"
 
 #include <cstdlib>
-#include <iterator>
 #include <string>
+#include <vector>
 
 namespace corvane::fuzzing {
 
 // Texts that cross the interesting boundaries: ASCII vs UTF-8 (PNG chunk kind), 255-byte GIF sub-blocks,
-// 65533-byte JPEG segments, four bytes inline in a TIFF entry.
-inline const std::string& textFor(ByteView data)
+// 65533-byte JPEG segments, four bytes inline in a TIFF entry, 2000 bytes of an IPTC caption.
+inline const std::vector<std::string>& fuzzTexts()
 {
-    static const std::string texts[] = {
+    static const std::vector<std::string> texts = {
         "",
         "abc",
         "first line\r\nsecond line `quoted` \xC3\xA9\xE2\x82\xAC",
@@ -27,8 +27,13 @@ inline const std::string& textFor(ByteView data)
             return text;
         }(),
     };
+    return texts;
+}
+
+inline const std::string& textFor(ByteView data)
+{
     const uint8_t selector = data.empty() ? 0 : data.back();
-    return texts[selector % std::size(texts)];
+    return fuzzTexts()[selector % fuzzTexts().size()];
 }
 
 struct EditorFunctions {

@@ -16,8 +16,9 @@ using Float8 = float __attribute__((vector_size(32)));
 using UInt8x = uint32_t __attribute__((vector_size(32)));
 
 // On x86-64 the hot loops are also built for the AVX2/FMA level and picked at load time, so one
-// binary runs everywhere and uses the wide units where the processor has them.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// binary runs everywhere and uses the wide units where the processor has them. The pick runs before
+// ThreadSanitizer's runtime is set up, so a build with it keeps the plain loops only.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define SIMD_CLONES

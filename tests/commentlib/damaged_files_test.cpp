@@ -5,6 +5,7 @@
 
 #include "commentlib/container.h"
 #include "commentlib/corvane.h"
+#include "file_edit_check.h"
 #include "round_trip_check.h"
 
 #include <QDir>
@@ -285,6 +286,20 @@ TEST(FuzzRegressions, SavedInputsKeepTheEditProperty)
         const corvane::ByteView data(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
         for (const std::string& text : {corvane::fuzzing::textFor(data), std::string("abc"), std::string()})
             EXPECT_TRUE(corvane::fuzzing::editReadsBack(anyContainer, data, text)) << name.toStdString();
+    }
+}
+
+// The same inputs as files, taken through get, show, set and erase as a real write takes them, with every text
+// the fuzzers try.
+TEST(FuzzRegressions, SavedInputsKeepTheFileProperties)
+{
+    const QDir folder(QString(CORVANE_TEST_DATA) + "/commentlib/regressions");
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        const QByteArray bytes = readFile(folder.filePath(name));
+        const corvane::ByteView data(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+        for (const std::string& text : corvane::fuzzing::fuzzTexts())
+            EXPECT_EQ(corvane::fuzzing::fileEditFault(data, text), "")
+                << name.toStdString() << " with a text of " << text.size() << " bytes";
     }
 }
 

@@ -114,8 +114,8 @@ namespace {
 // Big files that are no pictures at all are told apart without reading them.
 TEST_F(Tool, PictureBeyondTheMemoryAtHandIsReportedNotFatal)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer cannot run within a limit on address space";
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the address and thread sanitizers cannot run within a limit on address space";
 #endif
     const QString prlimit = findProgram("prlimit");
     if (prlimit.isEmpty())

@@ -91,6 +91,11 @@ step_manual() {
     done
     grep -qF '\fB--version\fR' <<<"$editor_page" || fail "corvane(1) does not describe --version"
     grep -qF "Corvane $version" <<<"$tool_page" || fail "corvane-comment(1) does not name version $version"
+    # The instance channel where the editor puts it (platform/single_instance.cpp), and the fields a save writes.
+    grep -qF 'corvane-UID/corvane.\&instance' <<<"$editor_page" || fail "corvane(1) gives another instance channel"
+    for word in ImageDescription dc:description Caption-Abstract; do
+        grep -qF "\\fB${word}\\fR" <<<"$editor_page" || fail "corvane(1) does not say a save writes '$word'"
+    done
 }
 
 step_validate() {
