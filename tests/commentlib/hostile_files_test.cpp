@@ -182,8 +182,9 @@ TEST_F(HostileFiles, FileInAGroupTheWriterIsNotInIsWrittenKeepingItsIdentity)
     ASSERT_EQ(chown(QFile::encodeName(folder.path()).constData(), 65534, 65534), 0);
     const QString other = folder.filePath("other-name.jpg");
     for (const bool linked : {false, true}) {
-        if (linked)
+        if (linked) {
             ASSERT_EQ(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+        }
         ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 0), 0);
         ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0640), 0);
         const Identity before = identityOf(path);
