@@ -11,6 +11,7 @@
 
 namespace editor {
 
+using platform::MessageAnswer;
 using platform::MessageIcon;
 
 void Corvane::Command4_Click()
@@ -25,6 +26,10 @@ void Corvane::Command4_Click()
 
     const QString destination = state_.DestinationFolder + platform::paths::kSeparator
                               + platform::paths::nameOf(state_.CurrentFilePath);
+    if (!mayReplaceWithCopy(destination)) {
+        state_.DestinationFolder.clear();
+        return;
+    }
     const bool copied =
         dialogs::CopyPictureFile(services_.dialogs, services_.files, state_.CurrentFilePath, destination);
     // A file of that name may have been there before: only the copy's own success counts.
@@ -36,6 +41,20 @@ void Corvane::Command4_Click()
                                      MessageIcon::Error);
     }
     state_.DestinationFolder.clear();
+}
+
+// Two cameras both make IMG_0001.jpg: a file of the picture's name in the destination is most likely
+// another photo, and goes only on a Yes. The picture itself, reached by another path, is no other file.
+bool Corvane::mayReplaceWithCopy(const QString& destination)
+{
+    const std::optional<platform::FileIdentity> there = services_.files.identityOf(destination);
+    if (!there || there == services_.files.identityOf(state_.CurrentFilePath))
+        return true;
+    const MessageAnswer answer = services_.dialogs.messageBox(
+        tr("%1 already holds a file named %2.\nReplace it with the copy of %3? The file there now will be lost.")
+            .arg(state_.DestinationFolder, platform::paths::nameOf(destination), state_.CurrentFilePath),
+        QStringLiteral("File Copy"), MessageIcon::Warning, platform::MessageButtons::YesNo);
+    return answer == MessageAnswer::Yes;
 }
 
 void Corvane::Command8_Click()

@@ -134,6 +134,8 @@ private:
     bool followRenamedPicture(QString& renamed);
     // Asks whether typing that has no file left to go into may be lost. True when the user agrees.
     bool mayDropTyping();
+    // True when a copy may go to `destination`: nothing is there, or the user agreed to replace it.
+    bool mayReplaceWithCopy(const QString& destination);
     // Runs a command of the window; pictures handed over meanwhile wait until it is done.
     void runCommand(const std::function<void()>& command);
     void switchToWindowsComments();

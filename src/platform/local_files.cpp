@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include <memory>
 
@@ -59,6 +60,41 @@ bool copyContents(QFile& from, QSaveFile& to)
             return false;
     }
     return from.error() == QFile::NoError;
+}
+
+// The extended attributes of `from` given to `to`: the desktop's comment on a file lives in one.
+void copyExtendedAttributes(const QByteArray& from, const QByteArray& to)
+{
+    const ssize_t listSize = ::listxattr(from.constData(), nullptr, 0);
+    if (listSize <= 0)
+        return;
+    QByteArray names(listSize, '\0');
+    if (::listxattr(from.constData(), names.data(), names.size()) != listSize)
+        return;
+    for (const QByteArray& name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const ssize_t valueSize = ::getxattr(from.constData(), name.constData(), nullptr, 0);
+        if (valueSize < 0)
+            continue;
+        QByteArray value(valueSize, '\0');
+        if (::getxattr(from.constData(), name.constData(), value.data(), value.size()) == valueSize)
+            ::setxattr(to.constData(), name.constData(), value.constData(), value.size(), 0);
+    }
+}
+
+// What a copy keeps besides the bytes, as `cp -a` does: mode, extended attributes and times. Each is kept
+// where the destination's file system can hold it; the copy itself stands either way.
+void keepAttributes(const QString& source, const QString& destination)
+{
+    const QByteArray from = QFile::encodeName(source), to = QFile::encodeName(destination);
+    QFile::setPermissions(destination, QFile::permissions(source));
+    copyExtendedAttributes(from, to);
+    struct stat info {};
+    if (::stat(from.constData(), &info) == 0) {
+        const timespec times[2] = {info.st_atim, info.st_mtim};
+        ::utimensat(AT_FDCWD, to.constData(), times, 0);
+    }
 }
 
 } // namespace
@@ -113,7 +149,7 @@ bool LocalFiles::copy(const QString& source, const QString& destination)
     }
     if (!to.commit())
         return false;
-    QFile::setPermissions(destination, QFile::permissions(source));
+    keepAttributes(source, destination);
     return true;
 }
 

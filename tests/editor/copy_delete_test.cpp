@@ -63,16 +63,28 @@ TEST_F(CopyTest, IntoItsOwnFolderKeepsTheFileWhole)
     EXPECT_EQ(shownTexts(), QStringList({" Finished copying the file."}));
 }
 
-TEST_F(CopyTest, SameNamedFileIsReplacedWithoutAQuestion)
+TEST_F(CopyTest, SameNamedOtherFileIsReplacedOnlyOnAYes)
 {
     QFile old(target() + QStringLiteral("/a.png"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("older file");
+    old.write("another camera's photo");
     old.close();
     dialogs.folderToChoose = target();
+    dialogs.answers = {platform::MessageAnswer::No};
+    window->Command4_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text,
+              target() + QStringLiteral(" already holds a file named a.png.\nReplace it with the copy of ") + source +
+                  QStringLiteral("? The file there now will be lost."));
+    EXPECT_EQ(contents(old.fileName()), "another camera's photo") << "No keeps it byte for byte";
+    EXPECT_TRUE(window->state().DestinationFolder.isEmpty());
+
+    dialogs.messages.clear();
+    dialogs.folderToChoose = target();
+    dialogs.answers = {platform::MessageAnswer::Yes};
     window->Command4_Click();
     EXPECT_EQ(contents(old.fileName()), original);
-    EXPECT_EQ(shownTexts(), QStringList({" Finished copying the file."}));
+    EXPECT_EQ(shownTexts().last(), QStringLiteral(" Finished copying the file."));
 }
 
 TEST_F(CopyTest, FailedCopyOntoAnOldFileIsNotReportedAsSuccess)
@@ -82,9 +94,11 @@ TEST_F(CopyTest, FailedCopyOntoAnOldFileIsNotReportedAsSuccess)
     old.close();
     files.failCopy = true;
     dialogs.folderToChoose = target();
+    dialogs.answers = {platform::MessageAnswer::Yes}; // replace it
     window->Command4_Click();
-    EXPECT_EQ(shownTexts(), QStringList({" Error copying the file."}));
-    EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
+    ASSERT_EQ(shownTexts().size(), 2);
+    EXPECT_EQ(shownTexts().last(), QStringLiteral(" Error copying the file."));
+    EXPECT_EQ(dialogs.messages.last().icon, platform::MessageIcon::Error);
 }
 
 TEST_F(CopyTest, MissingSourceOrAFolderIsReported)

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 namespace {
 
@@ -72,6 +74,25 @@ TEST_F(LocalFilesTest, CopyReplacesTheDestinationAndNeverHarmsTheSource)
     EXPECT_FALSE(files.copy(dir.filePath(QStringLiteral("missing.jpg")), target));
     EXPECT_FALSE(files.copy(source, dir.filePath(QStringLiteral("no/such/folder/a.jpg"))));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary left";
+}
+
+TEST_F(LocalFilesTest, CopyKeepsTheDesktopCommentAndTheTimes)
+{
+    const QString source = write(QStringLiteral("a.jpg"), "photo");
+    const QByteArray from = QFile::encodeName(source);
+    ASSERT_EQ(::setxattr(from.constData(), "user.xdg.comment", "harbour", 7, 0), 0);
+    const timespec times[2] = {{1000000000, 123456789}, {1000000001, 987654321}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, from.constData(), times, 0), 0);
+    const QString target = dir.filePath(QStringLiteral("copy.jpg"));
+    ASSERT_TRUE(files.copy(source, target));
+
+    char comment[16] = {};
+    EXPECT_EQ(::getxattr(QFile::encodeName(target).constData(), "user.xdg.comment", comment, sizeof comment), 7);
+    EXPECT_STREQ(comment, "harbour");
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mtim.tv_sec, 1000000001);
+    EXPECT_EQ(info.st_mtim.tv_nsec, 987654321);
 }
 
 TEST_F(LocalFilesTest, RenameNeverReplacesAnExistingFile)
