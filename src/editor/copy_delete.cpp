@@ -53,7 +53,7 @@ bool Corvane::mayReplaceWithCopy(const QString& destination)
     const MessageAnswer answer = services_.dialogs.messageBox(
         tr("%1 already holds a file named %2.\nReplace it with the copy of %3? The file there now will be lost.")
             .arg(state_.DestinationFolder, platform::paths::nameOf(destination), state_.CurrentFilePath),
-        QStringLiteral("File Copy"), MessageIcon::Warning, platform::MessageButtons::YesNo);
+        QStringLiteral("File Copy"), MessageIcon::Warning, platform::MessageButtons::YesNoDefaultNo);
     return answer == MessageAnswer::Yes;
 }
 

@@ -50,7 +50,7 @@ bool Corvane::mayDropTyping()
         tr("%1 is no longer there: it was moved away or deleted since its comment was loaded, so the typing "
            "has no file to go into.\nLeave the typing behind? It will be lost.")
             .arg(nameOf(state_.CurrentFilePath)),
-        QString::fromLatin1(kAppTitle), platform::MessageIcon::Warning, platform::MessageButtons::YesNo);
+        QString::fromLatin1(kAppTitle), platform::MessageIcon::Warning, platform::MessageButtons::YesNoDefaultNo);
     return answer == MessageAnswer::Yes;
 }
 

@@ -17,6 +17,8 @@ public:
 
     // The file `path` names now is the one the box belongs to, and it holds `comment`.
     void remember(const QString& path, const QString& comment);
+    // The path the comment was loaded from, or last saved into.
+    const QString& path() const { return path_; }
     // True when `path` still names the remembered file, or when nothing was remembered.
     bool stillNamedBy(const QString& path) const { return !identity_ || files_.identityOf(path) == identity_; }
     // True once a comment was loaded into the box.

@@ -38,11 +38,17 @@ bool Corvane::confirmWriteTarget()
 {
     if (loadedFile_.stillNamedBy(state_.CurrentFilePath))
         return true;
-    const MessageAnswer answer = services_.dialogs.messageBox(
-        tr("%1 is no longer the file this comment was loaded from: it was moved or replaced since.\n"
-           "Save the comment into the file that is there now?")
-            .arg(state_.CurrentFilePath),
-        QString::fromLatin1(kAppTitle), MessageIcon::Warning, MessageButtons::YesNo);
+    // The path box may have been edited to name another file than the picture shown, or the picture's
+    // path may have come to name another file; either way a Yes writes into a file the user has not seen.
+    const QString question =
+        state_.CurrentFilePath != loadedFile_.path()
+            ? tr("The path box names %1, which is not the picture shown (%2).\nSave the comment into %1?")
+                  .arg(state_.CurrentFilePath, loadedFile_.path())
+            : tr("%1 is no longer the file this comment was loaded from: it was moved or replaced since.\n"
+                 "Save the comment into the file that is there now?")
+                  .arg(state_.CurrentFilePath);
+    const MessageAnswer answer = services_.dialogs.messageBox(question, QString::fromLatin1(kAppTitle),
+                                                              MessageIcon::Warning, MessageButtons::YesNoDefaultNo);
     return answer == MessageAnswer::Yes;
 }
 

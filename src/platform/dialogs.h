@@ -8,7 +8,8 @@
 namespace platform {
 
 enum class MessageIcon { None, Information, Question, Warning, Error };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo is for a question whose Yes loses or overwrites something: Return answers No.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // What the font chooser hands back: the face with its effects, and the text colour.

@@ -48,6 +48,11 @@ MessageAnswer QtDialogs::messageBox(const QString& text, const QString& title, M
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         break;
+    case MessageButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;

@@ -71,6 +71,8 @@ TEST(QtDialogsMessageBox, ShowsTextTitleIconAndButtonsAsGivenAndReturnsThePresse
          QMessageBox::No, MessageAnswer::No},
         {"Move it?", "Delete File", MessageIcon::Warning, MessageButtons::YesNo, QMessageBox::Warning,
          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes},
+        {"Replace it?", "File Copy", MessageIcon::Warning, MessageButtons::YesNoDefaultNo, QMessageBox::Warning,
+         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, MessageAnswer::No},
         {"\"/x\" is not valid file name.", "Corvane", MessageIcon::None, MessageButtons::Ok, QMessageBox::NoIcon,
          QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
         {" Error copying the file.", "Error", MessageIcon::Error, MessageButtons::Ok, QMessageBox::Critical,
@@ -107,6 +109,15 @@ TEST(QtDialogsMessageBox, EscapeCancelsTheCloseQuestion)
     EXPECT_EQ(dialogs.messageBox("Do you want to save changes before closing?", "Corvane 1.0",
                                  platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel),
               platform::MessageAnswer::Cancel);
+}
+
+TEST(QtDialogsMessageBox, ReturnAnswersNoWhereAYesWouldLoseSomething)
+{
+    platform::QtDialogs dialogs;
+    whenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(dialogs.messageBox("Replace it?", "File Copy", platform::MessageIcon::Warning,
+                                 platform::MessageButtons::YesNoDefaultNo),
+              platform::MessageAnswer::No);
 }
 
 class QtFileDialogsTest : public ::testing::Test {

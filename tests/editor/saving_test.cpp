@@ -271,6 +271,23 @@ TEST_F(PhotoCommentTest, StepsAskBeforeUnsavedEditsGo)
 
 namespace {
 
+// A path typed into the path box names another file than the picture shown: Save says so, and only a
+// Yes, never a Return, writes the comment there.
+TEST_F(SavingTest, PathBoxNamingAnotherFileIsSaidAndNoIsTheDefault)
+{
+    const QString other = picture(QStringLiteral("other.jpg"));
+    type(QStringLiteral("B"));
+    window->Text1()->setText(other);
+    dialogs.answers = {platform::MessageAnswer::No};
+    window->Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("The path box names %1, which is not the picture shown (%2).\n"
+                                                       "Save the comment into %1?")
+                                            .arg(other, path));
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(comments.calls.isEmpty());
+}
+
 // The picture is moved aside and another file put at its path while its comment is being edited.
 TEST_F(SavingTest, FileReplacedSinceTheLoadIsAskedAboutAndNoKeepsTheText)
 {
@@ -282,7 +299,7 @@ TEST_F(SavingTest, FileReplacedSinceTheLoadIsAskedAboutAndNoKeepsTheText)
     window->Command5_Click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("moved or replaced")));
-    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNoDefaultNo);
     EXPECT_TRUE(comments.calls.isEmpty()) << "nothing written into the file that stands there now";
     EXPECT_EQ(boxText(), QStringLiteral("B"));
 
