@@ -1,5 +1,7 @@
 #include "commentlib/jpeg_caption_plan.h"
 
+#include "commentlib/camera_placeholder.h"
+#include "commentlib/caption_text.h"
 #include "commentlib/exif_description.h"
 #include "commentlib/exif_description_edit.h"
 #include "commentlib/jfif_resolution.h"
@@ -64,6 +66,11 @@ std::optional<Bytes> xmpSegment(std::string_view packet, std::string_view text)
     return changed->empty() ? Bytes{} : segment(kApp1, kXmpIdentifier, asBytes(*changed));
 }
 
+bool holdsCaption(std::string_view description)
+{
+    return !isBlankCaption(description) && !isCameraPlaceholder(description);
+}
+
 class Planner {
 public:
     Planner(ByteView file, const Layout& layout, std::string_view text) : file_(file), layout_(layout), text_(text) {}
@@ -114,8 +121,11 @@ private:
             fieldLeftOut();
             changed = erased;
             rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
-            if (!rewritten)
+            if (!rewritten) {
+                if (holdsCaption(exif::descriptionOf(block, *directory)))
+                    result_.refusal = CORVANE_E_UNSUPPORTED;
                 return;
+            }
         }
         replace(existing->whole, holdsNothing(*changed) ? Bytes{} : *rewritten);
     }

@@ -17,6 +17,9 @@ struct CaptionEdits {
     // CORVANE_PARTIAL when a field could not take the text (its segment would outgrow 64 KB, or its data
     // could not be parsed), CORVANE_PARTIAL_XMP when that was the XMP packet's: the others still get it.
     int32_t notice = CORVANE_OK;
+    // A status that refuses the whole edit: a caption that can be neither replaced nor removed would
+    // outlive the new text in the field read first.
+    int32_t refusal = CORVANE_OK;
 };
 
 // `file` holds at least the segments before the image data.

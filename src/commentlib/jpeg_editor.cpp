@@ -72,6 +72,8 @@ ReadResult commentOf(ByteView file, const Layout& layout)
 PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text)
 {
     CaptionEdits captions = captionEdits(file, layout, text);
+    if (captions.refusal != CORVANE_OK)
+        return planFailure(captions.refusal);
     std::vector<Replacement> edits = std::move(captions.edits);
     for (const CommentSegment& comment : layout.comments)
         edits.push_back({comment.whole.offset, comment.whole.length, {}});

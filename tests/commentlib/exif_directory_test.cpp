@@ -319,13 +319,13 @@ TEST_F(ExifDirectories, FixedWordsOfEveryCameraMakerAreNoCaption)
 {
     const QString path = store("placeholder.jpg", fixture(Format::Jpeg));
     exiftoolWrites(path, {"-XMP-dc:Description=the real caption"});
-    for (const QString& words :
+    for (const QString words :
          {"OLYMPUS DIGITAL CAMERA", "SANYO DIGITAL CAMERA", "NIKON DIGITAL CAMERA", "KODAK Digital Still Camera",
           "SONY DSC", "SAMSUNG CAMERA PICTURES", "Exif JPEG", "Exif_JPEG_PICTURE", "  DIGITAL CAMERA  "}) {
         exiftoolWrites(path, {"-EXIF:ImageDescription=" + words});
         EXPECT_EQ(readComment(path).text, "the real caption") << words.toStdString();
     }
-    for (const QString& caption : {"My digital camera", "Sony at the beach", "DSC"}) {
+    for (const QString caption : {"My digital camera", "Sony at the beach", "DSC"}) {
         exiftoolWrites(path, {"-EXIF:ImageDescription=" + caption});
         EXPECT_EQ(readComment(path).text, caption.toStdString());
     }
