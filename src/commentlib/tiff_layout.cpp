@@ -185,14 +185,19 @@ private:
 
     // A directory some tag points at (Exif, GPS, interoperability, sub-images): its entries and values are
     // referred to as well. Such directories are only read, never rewritten, so one that cannot be read leaves
-    // just its pointer noted.
+    // just its pointer noted. One cut short by the end of the data keeps the whole room it claims, so that
+    // bytes added later never become its entries.
     void noteSubDirectory(uint64_t offset, size_t depth)
     {
         const auto count = u16(offset);
         if (!count || depth > kMaxSubDirectoryDepth)
             return;
         const uint64_t end = offset + 2 + *count * kEntrySize + 4;
-        if (!fits(file_.size(), offset, end - offset) || !available(offset, end - offset))
+        if (!fits(file_.size(), offset, end - offset)) {
+            layout_.referenced.push_back({offset, end - offset});
+            return;
+        }
+        if (!available(offset, end - offset))
             return;
         layout_.referenced.push_back({offset, end - offset});
         std::vector<Entry> entries;
