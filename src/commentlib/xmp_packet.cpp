@@ -1,6 +1,7 @@
 #include "commentlib/xmp_packet.h"
 
 #include "commentlib/xmp_padding.h"
+#include "commentlib/xmp_prefixes.h"
 #include "commentlib/xmp_text_edit.h"
 
 #include <exiv2/error.hpp>
@@ -33,16 +34,23 @@ void quietenParser()
     std::call_once(once, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
 }
 
+// A packet that binds one of our prefixes to another namespace is not read: exiv2 would take its property
+// for ours.
 std::optional<Exiv2::XmpData> parsed(std::string_view packet)
 {
     quietenParser();
+    restoreOwnPrefixes();
     Exiv2::XmpData data;
+    bool decoded = true;
     try {
-        if (!packet.empty() && Exiv2::XmpParser::decode(data, std::string(packet)) != 0)
-            return std::nullopt;
+        decoded = packet.empty() || Exiv2::XmpParser::decode(data, std::string(packet)) == 0;
     } catch (const Exiv2::AnyError&) {
-        return std::nullopt;
+        decoded = false;
     }
+    const bool prefixesHeld = ownPrefixesHold();
+    restoreOwnPrefixes();
+    if (!decoded || !prefixesHeld)
+        return std::nullopt;
     return data;
 }
 
@@ -99,6 +107,7 @@ std::optional<std::string> reserialized(Exiv2::XmpData data, std::string_view te
         if (data.empty())
             return std::string();
         std::string written;
+        restoreOwnPrefixes();
         if (Exiv2::XmpParser::encode(written, data, Exiv2::XmpParser::useCompactFormat) != 0)
             return std::nullopt;
         // A text XML cannot carry (most control characters) would leave a packet no reader can parse.

@@ -149,3 +149,32 @@ TEST_F(CaptionFields, CaptionInExtendedXmpIsReadAndLeavesWithTheNextEdit)
 }
 
 }
+
+// The XMP parser keeps one prefix table for the whole process: a picture whose packet declares dc as some
+// other namespace must neither be read as holding a caption nor make later captions land in that namespace
+// (a packet written anew goes through that table).
+TEST_F(CaptionFields, PacketBindingDcElsewhereIsNotReadAndLeavesLaterCaptionsInDublinCore)
+{
+    const auto withPacket = [&](const QString& name, const QString& dcNamespace, const QString& description) {
+        const QString packetFile = folder.filePath(name + ".xmp");
+        writeFile(packetFile, ("<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+                               "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+                               "rdf:about='' xmlns:dc='" + dcNamespace + "'>" + description +
+                               "</rdf:Description></rdf:RDF></x:xmpmeta>").toUtf8());
+        const QString path = picture(name, Format::Jpeg);
+        exiftoolWrites(path, {"-XMP<=" + packetFile});
+        return path;
+    };
+    const QString foreign = withPacket("foreign", "http://example.com/not/dublin/core/",
+                                       "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>foreign words"
+                                       "</rdf:li></rdf:Alt></dc:description>");
+    EXPECT_EQ(readComment(foreign).text, "");
+
+    const QString later = withPacket("later", "http://purl.org/dc/elements/1.1/", "<dc:description>old</dc:description>");
+    ASSERT_EQ(setComment(later, "New"), CORVANE_OK);
+    EXPECT_EQ(run(exiftool, {"-b", "-XMP-dc:Description", later}).out.toStdString(), "New");
+    EXPECT_FALSE(readFile(later).contains("example.com"));
+
+    ASSERT_GE(setComment(foreign, "Mine"), CORVANE_OK);
+    EXPECT_EQ(readComment(foreign).text, "Mine");
+}
