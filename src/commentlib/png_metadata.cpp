@@ -61,13 +61,18 @@ std::optional<Holder> profileHolder(const Chunk& chunk, RawProfile profile)
     return holder;
 }
 
-// Every copy, the standard chunks first: readers take those before a raw profile.
+// Every copy, the standard chunks first: readers take those before a raw profile. Of the XMP chunks, the
+// first whose bytes are whole is the packet: a damaged one before it is neither read nor taken for a missing
+// packet, which would add a new one at every edit.
 std::vector<Holder> holders(ByteView file, const Layout& layout)
 {
     std::vector<Holder> found;
-    if (!layout.xmp.empty())
-        if (const auto packet = textOf(file, layout.xmp.front()))
-            found.push_back({Kind::Xmp, layout.xmp.front(), {}, {}, Bytes(packet->begin(), packet->end())});
+    for (const Chunk& xmp : layout.xmp) {
+        if (const auto packet = textOf(file, xmp)) {
+            found.push_back({Kind::Xmp, xmp, {}, {}, Bytes(packet->begin(), packet->end())});
+            break;
+        }
+    }
     for (const Chunk& exif : layout.exif)
         if (const auto data = checkedData(file, exif))
             found.push_back({Kind::Exif, exif, {}, {}, Bytes(data->begin(), data->end())});
