@@ -34,6 +34,25 @@ bool matchesAny(const QKeyEvent* event, const QList<QKeySequence>& keys)
     return std::any_of(keys.begin(), keys.end(), [&](const QKeySequence& key) { return key == pressed; });
 }
 
+// Next and Previous by the main window's keys, or by the arrow and page keys alone, since the view
+// has no text to move in.
+QList<QKeySequence> nextKeys()
+{
+    return commandKeys(QStringLiteral("Command2")) + QList<QKeySequence>{Qt::Key_Right, Qt::Key_PageDown};
+}
+
+QList<QKeySequence> previousKeys()
+{
+    return commandKeys(QStringLiteral("Command3")) + QList<QKeySequence>{Qt::Key_Left, Qt::Key_PageUp};
+}
+
+bool isModifierOnly(const QKeyEvent* event)
+{
+    const int key = event->key();
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+           key == Qt::Key_AltGr;
+}
+
 } // namespace
 
 LargeView::LargeView(Actions actions, QWidget* parent)
@@ -175,12 +194,7 @@ bool LargeView::event(QEvent* event)
 
 void LargeView::keyPressEvent(QKeyEvent* event)
 {
-    if (handleViewKey(event))
-        return;
-    const bool modifierOnly = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control
-                           || event->key() == Qt::Key_Alt || event->key() == Qt::Key_Meta
-                           || event->key() == Qt::Key_AltGr;
-    if (!modifierOnly)
+    if (!handleViewKey(event) && !isModifierOnly(event))
         actions_.returnKeyboard(event);
 }
 
@@ -195,9 +209,9 @@ bool LargeView::handleViewKey(QKeyEvent* event)
             close();
     } else if (matchesAny(event, {QKeySequence(Qt::CTRL | Qt::Key_W)})) {
         close();
-    } else if (matchesAny(event, commandKeys(QStringLiteral("Command2")) + QList<QKeySequence>{Qt::Key_Right, Qt::Key_PageDown})) {
+    } else if (matchesAny(event, nextKeys())) {
         actions_.next();
-    } else if (matchesAny(event, commandKeys(QStringLiteral("Command3")) + QList<QKeySequence>{Qt::Key_Left, Qt::Key_PageUp})) {
+    } else if (matchesAny(event, previousKeys())) {
         actions_.previous();
     } else {
         return false;

@@ -90,7 +90,8 @@ ViewFrame ViewRenderer::render(const Request& request)
             decodedPath_ = request.path;
         }
         if (!request.box.isEmpty())
-            frame.picture = renderFitted(decoded_, ownSize_, fittedRect(ownSize_, request.box, true).size(), kWhite, true);
+            frame.picture =
+                renderFitted(decoded_, ownSize_, fittedRect(ownSize_, request.box, true).size(), kWhite, true);
     } catch (const PictureError&) {
         frame.failed = true;
     } catch (const std::bad_alloc&) {
@@ -117,4 +118,4 @@ void ViewRenderer::deliver(ViewFrame frame, quint64 number)
         Qt::QueuedConnection);
 }
 
-}  // namespace picture
+} // namespace picture

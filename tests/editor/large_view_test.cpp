@@ -30,9 +30,8 @@ protected:
     // Waits until the view has drawn the picture it was last given, or said why it cannot.
     QImage settledImage() const
     {
-        EXPECT_TRUE(QTest::qWaitFor([this] {
-            return view()->settled() && (!view()->shownImage().isNull() || !view()->notice().isEmpty());
-        }));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [this] { return view()->settled() && (!view()->shownImage().isNull() || !view()->notice().isEmpty()); }));
         return view()->shownImage();
     }
 };
@@ -49,8 +48,9 @@ TEST_F(LargeViewTest, OpensOnItsKeyAndOnADoubleClickFollowsNextAndShowsThePictur
 
     view()->resize(600, 800);
     QImage upright;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view()->settled() && (upright = view()->shownImage()).size() == QSize(400, 800); }))
-        << "drawn from the decoded picture at the window's size, not from the small copy";
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return view()->settled() && (upright = view()->shownImage()).size() == QSize(400, 800);
+    })) << "drawn from the decoded picture at the window's size, not from the small copy";
     EXPECT_TRUE(fixtures::regionIs(upright, QRect(20, 20, 360, 340), Qt::red, 24));
     EXPECT_TRUE(fixtures::regionIs(upright, QRect(20, 440, 360, 340), Qt::blue, 24));
 

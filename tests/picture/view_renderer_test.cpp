@@ -21,7 +21,7 @@ struct Deliveries {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(ViewRenderer, OnlyTheNewestRequestIsDeliveredFittedToItsBoxAndANewSizeIsFittedAgain)
 {
@@ -51,7 +51,8 @@ TEST(ViewRenderer, AFileThatCannotBeDecodedIsReportedAndAClearedRendererDelivers
 {
     QTemporaryDir dir;
     Deliveries deliveries;
-    deliveries.renderer.request(fixtures::writeBytes(dir, "broken.jpg", "not a picture"), QSize(100, 100), QSize(50, 50));
+    deliveries.renderer.request(fixtures::writeBytes(dir, "broken.jpg", "not a picture"), QSize(100, 100),
+                                QSize(50, 50));
     deliveries.settle();
     ASSERT_EQ(deliveries.frames.size(), 1u);
     EXPECT_TRUE(deliveries.frames[0].failed);
