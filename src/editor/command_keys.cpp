@@ -36,6 +36,11 @@ QList<QKeySequence> saveAndNextKeys()
     return {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
 }
 
+QList<QKeySequence> largeViewKeys()
+{
+    return {QKeySequence(Qt::Key_F11)};
+}
+
 QString keyTip(const QString& caption, const QList<QKeySequence>& keys)
 {
     QStringList names;

@@ -15,6 +15,10 @@ QList<QKeySequence> commandKeys(const QString& command);
 // Save and Next: saves the comment when it changed and goes on to the next picture. It has no button.
 QList<QKeySequence> saveAndNextKeys();
 
+// The large view: opens it from the main window, and switches it between a window and the full screen.
+// A function key, since every letter, arrow and editing key belongs to the text boxes.
+QList<QKeySequence> largeViewKeys();
+
 // A tooltip that names the keys after the caption, as the desktop writes them: "Open File (Ctrl+O)".
 QString keyTip(const QString& caption, const QList<QKeySequence>& keys);
 

@@ -2,6 +2,7 @@
 #include "editor/main_window.h"
 
 #include "dialogs/folder_browser.h"
+#include "editor/large_view.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -69,6 +70,8 @@ void Corvane::Command8_Click()
                                          .arg(state_.CurrentFilePath),
                                      QStringLiteral("Error"), MessageIcon::Error);
     }
+    if (result == platform::TrashResult::Moved && largeView_)
+        largeView_->showTrashed(platform::paths::nameOf(state_.CurrentFilePath));
     state_.DeleteFlag = 1;
 }
 

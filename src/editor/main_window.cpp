@@ -56,6 +56,7 @@ Corvane::Corvane(EditorServices services, QWidget* parent)
     orderTabs();
     connectHandlers();
     bindCommandKeys();
+    watchPictureDoubleClicks();
     acceptPictureDrops();
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -31,6 +32,7 @@ namespace editor {
 using forms::SharedState;
 
 class CommentBox;
+class LargeView;
 class PictureButton;
 
 // The main window: path box, picture area, comment box, the two comment kinds and ten commands.
@@ -50,6 +52,8 @@ public:
     QLabel* Picture1() const { return picture1_; }
     // Fits the neighbours of the shown picture ahead, so a step to one of them shows it at once.
     picture::PicturePreparer& picturesAhead() const { return *preparer_; }
+    // The window that shows the picture large; null while it is closed.
+    LargeView* largeView() const;
 
     // Commands
     void Command1_Click();  // Open File
@@ -149,6 +153,16 @@ private:
     // why when the write fails or leaves a caption field without the text. The library's status, or
     // nothing when nothing was written.
     std::optional<int32_t> saveExistingFile();
+    // F11: opens the large view, or switches an open one between a window and the full screen.
+    void largeViewKeyPressed();
+    // Opens the large view, or brings an open one forward; the keyboard stays where it is.
+    void showLargeView();
+    void watchPictureDoubleClicks();
+    // The large view shows what this window shows.
+    void followInLargeView();
+    // The keyboard comes back from the large view, with the key pressed there when there is one: a
+    // command key runs its command, other keys go to the comment box.
+    void takeKeyboardBack(QKeyEvent* event);
 
     EditorServices services_;
     SharedState state_;
@@ -166,6 +180,7 @@ private:
     PictureButton* command_[11] = {};
     QPointer<dialogs::RenameDialog> renameDialog_;
     QPointer<dialogs::AboutWindow> aboutWindow_;
+    QPointer<LargeView> largeView_;
     std::unique_ptr<picture::PicturePreparer> preparer_;
 };
 

@@ -4,6 +4,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/fixed_form.h"
 #include "dialogs/rename_dialog.h"
+#include "editor/large_view.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/url_opener.h"
@@ -39,6 +40,11 @@ void Corvane::Command9_Click()
         return;
     }
     renameDialog_ = new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_);
+    // A renamed picture keeps its pixels; the large view takes its new name.
+    connect(renameDialog_, &QObject::destroyed, this, [this] {
+        if (state_.RenameFlag == 1)
+            followInLargeView();
+    });
     dialogs::showCentred(*renameDialog_);
 }
 
@@ -52,11 +58,12 @@ void Corvane::Command6_Click()
     dialogs::showCentred(*aboutWindow_);
 }
 
-// The two windows have no owner, but they work on this window's state: they go when it goes.
+// The windows have no owner, but they work on this window's state: they go when it goes.
 void Corvane::closeDialogWindows()
 {
     delete renameDialog_.data();
     delete aboutWindow_.data();
+    delete largeView_.data();
 }
 
 } // namespace editor

@@ -76,6 +76,7 @@ void Corvane::ViewFile()
     const QString shownName =
         listed ? file1_.entry(state_.CurrentIndex) : platform::paths::nameOf(state_.CurrentFilePath);
     setWindowTitle(shownName + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+    followInLargeView();
 }
 
 } // namespace editor
