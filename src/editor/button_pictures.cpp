@@ -152,7 +152,7 @@ QColor letterInkOn(const QColor& face)
 {
     using namespace cvbutton::render;
     const platform::Colorref ground = platform::fromQRgb(face.rgb());
-    return QColor(platform::toQRgb(ReadableOn(ground, platform::fromQRgb(kInk.rgb()), kGraphicContrast)));
+    return QColor(platform::toQRgb(ReadableOn(ground, platform::fromQRgb(kInk.rgb()), kTextContrast)));
 }
 
 void drawFont(QPainter& p, const QColor& letterInk)

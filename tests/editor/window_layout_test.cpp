@@ -95,7 +95,7 @@ TEST_F(WindowLayoutTest, OnADarkDesktopThePictureFrameAndTheFontLetterShow)
         for (int x = 0; x < 9; ++x)
             if (font.pixelColor(x, y).alpha() == 255)
                 strongest = std::max(strongest, contrast(font.pixelColor(x, y), dark.color(QPalette::Button)));
-    EXPECT_GE(strongest, 3.0);
+    EXPECT_GE(strongest, cvbutton::render::kTextContrast);
 }
 
 TEST_F(WindowLayoutTest, TabOrderFollowsTheLayoutNumbers)
