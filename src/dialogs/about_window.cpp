@@ -1,5 +1,6 @@
 #include "dialogs/about_window.h"
 
+#include "cvbutton/render/contrast.h"
 #include "cvbutton/widget_host.h"
 #include "dialogs/about_text.h"
 #include "dialogs/clickable_label.h"
@@ -29,6 +30,14 @@ QFont labelFont()
 QFont boxFont()
 {
     return formFont("MS Sans Serif", 8.25);
+}
+
+// The link is blue; on a dark window a lighter blue, so that it still reads.
+QColor linkColorOn(const QColor& window)
+{
+    using namespace cvbutton::render;
+    const Colorref ground = platform::fromQRgb(window.rgb());
+    return QColor(platform::toQRgb(ReadableOn(ground, platform::rgb(0, 0, 255), kTextContrast)));
 }
 
 } // namespace
@@ -62,9 +71,9 @@ void AboutWindow::buildHeadingAndLinks()
     label3_->setText(QString::fromLatin1(about::kWebSiteText));
     label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label3_->setFont(formFont("Microsoft Sans Serif", 9.75));
-    QPalette blue = label3_->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label3_->setPalette(blue);
+    QPalette link = label3_->palette();
+    link.setColor(QPalette::WindowText, linkColorOn(link.color(QPalette::Window)));
+    label3_->setPalette(link);
     placeInTwips(label3_, 1320, 840, 2535, 375);
 
     addLabel("Label5", QStringLiteral("Web site:"), 360, 840, 855, 375);

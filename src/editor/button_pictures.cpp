@@ -1,5 +1,7 @@
 #include "editor/button_pictures.h"
 
+#include "cvbutton/render/contrast.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -144,13 +146,22 @@ void drawRename(QPainter& p)
     p.drawPath(pencil);
 }
 
-void drawFont(QPainter& p)
+// The letter stands bare on the button, so its ink follows the button's face: on a dark face a
+// light ink.
+QColor letterInkOn(const QColor& face)
+{
+    using namespace cvbutton::render;
+    const platform::Colorref ground = platform::fromQRgb(face.rgb());
+    return QColor(platform::toQRgb(ReadableOn(ground, platform::fromQRgb(kInk.rgb()), kTextContrast)));
+}
+
+void drawFont(QPainter& p, const QColor& letterInk)
 {
     QFont font(QStringLiteral("Serif"));
     font.setPixelSize(17);
     font.setBold(true);
     p.setFont(font);
-    p.setPen(kInk);
+    p.setPen(letterInk);
     p.drawText(QRectF(0, -1, 14, 18), Qt::AlignCenter, QStringLiteral("A"));
     font.setPixelSize(11);
     p.setFont(font);
@@ -170,7 +181,6 @@ const std::map<QString, Painter>& painters()
         {QStringLiteral("Command7"), drawClose},
         {QStringLiteral("Command8"), drawDelete},
         {QStringLiteral("Command9"), drawRename},
-        {QStringLiteral("Command10"), drawFont},
     };
     return table;
 }
@@ -186,16 +196,24 @@ QPixmap render(const Painter& paint, qreal scale)
     return pixmap;
 }
 
+Painter painterFor(const QString& commandName, const QColor& face)
+{
+    if (commandName == QLatin1String("Command10"))
+        return [ink = letterInkOn(face)](QPainter& p) { drawFont(p, ink); };
+    const auto found = painters().find(commandName);
+    return found == painters().end() ? Painter{} : found->second;
+}
+
 } // namespace
 
-QIcon buttonPicture(const QString& commandName)
+QIcon buttonPicture(const QString& commandName, const QColor& face)
 {
-    const auto found = painters().find(commandName);
-    if (found == painters().end())
+    const Painter paint = painterFor(commandName, face);
+    if (!paint)
         return {};
     QIcon icon;
-    icon.addPixmap(render(found->second, 1.0));
-    icon.addPixmap(render(found->second, 2.0));
+    icon.addPixmap(render(paint, 1.0));
+    icon.addPixmap(render(paint, 2.0));
     return icon;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -7,8 +8,9 @@
 namespace editor {
 
 // The small picture each command button shows above its caption, by the button's name
-// ("Command1" ... "Command10"); drawn here rather than shipped as artwork.
-QIcon buttonPicture(const QString& commandName);
+// ("Command1" ... "Command10"), for a button of that face colour; drawn here rather than shipped as
+// artwork.
+QIcon buttonPicture(const QString& commandName, const QColor& face);
 
 // The program's own icon: a picture frame with a speech balloon, at any size.
 QImage applicationIconImage(int size);

@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "cvbutton/render/contrast.h"
 #include "editor/button_pictures.h"
 #include "editor/comment_box.h"
 #include "editor/picture_button.h"
@@ -34,6 +35,18 @@ constexpr FrameLine kFrame[] = {
 picture::PicturePtr fitOnWhite(const QString& path, QSize box)
 {
     return picture::loadFitted(path, box, 0xFFFFFF);
+}
+
+// The picture area's frame is drawn in the window's text colour; a dark desktop's light text colour
+// would vanish against the white a picture is fitted on, so there the frame is darkened until it
+// shows.
+QPalette frameSeenOnWhite(QPalette palette)
+{
+    using namespace cvbutton::render;
+    const platform::Colorref frame = platform::fromQRgb(palette.color(QPalette::WindowText).rgb());
+    palette.setColor(QPalette::WindowText,
+                     QColor(platform::toQRgb(ReadableOn(platform::rgb(255, 255, 255), frame, kGraphicContrast))));
+    return palette;
 }
 
 } // namespace
@@ -79,6 +92,7 @@ void Corvane::buildControls()
     picture1_ = new QLabel(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setFrameShape(QFrame::Box);
+    picture1_->setPalette(frameSeenOnWhite(picture1_->palette()));
     picture1_->setAlignment(Qt::AlignCenter);
     picture1_->setFocusPolicy(Qt::TabFocus);
     placeInTwips(picture1_, 360, 1560, 8895, 2895);
@@ -110,7 +124,7 @@ void Corvane::buildControls()
 
 PictureButton* Corvane::addCommand(const char* name, const QString& caption, int left, int top)
 {
-    auto* button = new PictureButton(caption, buttonPicture(QString::fromLatin1(name)), this);
+    auto* button = new PictureButton(caption, buttonPicture(QString::fromLatin1(name), palette().color(QPalette::Button)), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     placeInTwips(button, left, top, 1215, 735);

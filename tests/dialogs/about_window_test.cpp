@@ -1,18 +1,22 @@
 #include "dialogs/about_window.h"
 
 #include "cvbutton/fake_url_opener.h"
+#include "cvbutton/render/contrast.h"
 #include "cvbutton/widget_host.h"
 #include "dialogs/about_text.h"
 #include "dialogs/clickable_label.h"
 #include "form_fixture.h"
 #include "support/qt_printers.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using namespace form_testing;
 
@@ -108,6 +112,21 @@ TEST_F(AboutWindowTest, LinksShowAHandAndTheSiteLabelIsBlue)
     EXPECT_FALSE(window->Image1()->pixmap().isNull());
     EXPECT_FALSE(window->Image2()->pixmap().isNull());
     EXPECT_TRUE(window->Image1()->hasScaledContents());
+}
+
+// On a dark window the blue of the site's link is lightened until it reads, and stays blue.
+TEST_F(AboutWindowTest, OnADarkDesktopTheLinkStaysBlueAndReadable)
+{
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20)));
+    const dialogs::AboutWindow dark(links);
+    QApplication::setPalette(light);
+    const QPalette palette = dark.Label3()->palette();
+    const QColor link = palette.color(QPalette::WindowText);
+    EXPECT_GE(cvbutton::render::ContrastRatio(platform::fromQRgb(link.rgb()),
+                                              platform::fromQRgb(palette.color(QPalette::Window).rgb())),
+              cvbutton::render::kTextContrast);
+    EXPECT_GT(link.blue(), std::max(link.red(), link.green()));
 }
 
 TEST_F(AboutWindowTest, OkAndEscapeCloseAndUnloadTheWindow)

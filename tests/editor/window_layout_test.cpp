@@ -1,10 +1,14 @@
 #include "editor_fixture.h"
 
+#include "cvbutton/render/contrast.h"
 #include "platform/system_colors.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -67,6 +71,31 @@ TEST_F(WindowLayoutTest, TheFrameRoundTheWorkAreaLeavesAGapForTheHeading)
     for (const QPoint& off : {QPoint(7, 300), QPoint(9, 300), QPoint(17, 32), QPoint(199, 31), QPoint(737, 300),
                               QPoint(400, 561), QPoint(400, 559)})
         EXPECT_NE(shown.pixelColor(off), frame) << off.x() << "," << off.y();
+}
+
+// On a dark desktop the picture area's frame still shows against the white a picture is fitted on,
+// and the Font button's bare letter against the button.
+TEST_F(WindowLayoutTest, OnADarkDesktopThePictureFrameAndTheFontLetterShow)
+{
+    const auto contrast = [](QColor a, QColor b) {
+        return cvbutton::render::ContrastRatio(platform::fromQRgb(a.rgb()), platform::fromQRgb(b.rgb()));
+    };
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    const editor::Corvane darkWindow(editor::EditorServices{dialogs, shell, files, comments, shellFolders});
+    QApplication::setPalette(light);
+
+    const QLabel* picture = darkWindow.findChild<QLabel*>(QStringLiteral("Picture1"));
+    EXPECT_GE(contrast(picture->palette().color(QPalette::WindowText), Qt::white), 3.0);
+    const QImage font = darkWindow.findChild<QPushButton*>(QStringLiteral("Command10"))->icon().pixmap(20).toImage();
+    double strongest = 1;
+    for (int y = 0; y < font.height(); ++y)
+        for (int x = 0; x < 9; ++x)
+            if (font.pixelColor(x, y).alpha() == 255)
+                strongest = std::max(strongest, contrast(font.pixelColor(x, y), dark.color(QPalette::Button)));
+    EXPECT_GE(strongest, cvbutton::render::kTextContrast);
 }
 
 TEST_F(WindowLayoutTest, TabOrderFollowsTheLayoutNumbers)
