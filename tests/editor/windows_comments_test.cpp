@@ -61,7 +61,7 @@ QColor emptyAreaColour(QPlainTextEdit* box)
     return shot.pixelColor(shot.width() / 2, shot.height() - 4);
 }
 
-// With the mouse, as a user switches: the read-only box looks it, and back at photo comments the
+// As a user switches with a click: the read-only box looks it, and back at photo comments the
 // typing goes into the box, not to the option button just clicked.
 TEST_F(WindowsCommentsTest, TheReadOnlyBoxLooksItAndSwitchingBackLetsTheUserTypeAtOnce)
 {
@@ -72,12 +72,14 @@ TEST_F(WindowsCommentsTest, TheReadOnlyBoxLooksItAndSwitchingBackLetsTheUserType
     const QColor editable = emptyAreaColour(window->Text2());
     EXPECT_EQ(editable, window->Text2()->palette().color(QPalette::Base));
 
-    QTest::mouseClick(option("Option2"), Qt::LeftButton, {}, QPoint(8, 8));
+    option("Option2")->setFocus(Qt::MouseFocusReason); // as a click gives it
+    option("Option2")->click();
     ASSERT_TRUE(option("Option2")->isChecked());
     EXPECT_EQ(emptyAreaColour(window->Text2()), window->Text2()->palette().color(QPalette::Window));
     EXPECT_NE(emptyAreaColour(window->Text2()), editable);
 
-    QTest::mouseClick(option("Option1"), Qt::LeftButton, {}, QPoint(8, 8));
+    option("Option1")->setFocus(Qt::MouseFocusReason);
+    option("Option1")->click();
     ASSERT_TRUE(option("Option1")->isChecked());
     EXPECT_EQ(emptyAreaColour(window->Text2()), editable);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" typed"));
