@@ -6,11 +6,11 @@ _corvane_comment()
     _init_completion || return
 
     if [[ $cword -eq 1 ]]; then
-        COMPREPLY=($(compgen -W 'get set erase --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W 'get show set erase --help --version' -- "$cur"))
         return
     fi
     case ${words[1]} in
-        get | set | erase) _filedir ;;
+        get | show | set | erase) _filedir ;;
     esac
 } &&
     complete -F _corvane_comment corvane-comment

@@ -4,7 +4,8 @@
 
 namespace dialogs::about {
 
-// The spaces inside the lines are part of the layout of the text and stay as they are.
+// The spaces inside the lines are part of the layout of the text and stay as they are. The comment
+// box takes 20000 characters, whatever their size in bytes.
 QString helpText()
 {
     const QStringList lines = {
@@ -23,7 +24,8 @@ QString helpText()
         QString(),
         QStringLiteral("5. Rename,Copy and Delete file."),
         QString(),
-        QStringLiteral("6. Add comments up to 20 KB!"),
+        QStringLiteral("6. Add comments up to 20000 "),
+        QStringLiteral("   characters long!"),
         QString(),
         QString(24, u'_'),
         QString(),

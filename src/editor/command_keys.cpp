@@ -10,14 +10,16 @@ namespace {
 const QHash<QString, QList<QKeySequence>>& keysByCommand()
 {
     // Open, Save, Forward and Back as the desktop binds them; Close by the keys every desktop shares,
-    // since some bind their standard Close to Ctrl+F4 first and have no Quit at all.
+    // since some bind their standard Close to Ctrl+F4 first and have no Quit at all. Delete takes a
+    // key no text box uses: the focus is nearly always in one, where Shift+Delete cuts and
+    // Ctrl+Delete deletes a word.
     static const QHash<QString, QList<QKeySequence>> keys = {
         {QStringLiteral("Command1"), {QKeySequence(QKeySequence::Open)}},
         {QStringLiteral("Command2"), {QKeySequence(QKeySequence::Forward), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}},
         {QStringLiteral("Command3"), {QKeySequence(QKeySequence::Back), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}},
         {QStringLiteral("Command5"), {QKeySequence(QKeySequence::Save)}},
         {QStringLiteral("Command7"), {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-        {QStringLiteral("Command8"), {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {QStringLiteral("Command8"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)}},
         {QStringLiteral("Command9"), {QKeySequence(Qt::Key_F2)}},
     };
     return keys;

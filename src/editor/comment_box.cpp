@@ -36,6 +36,13 @@ int CommentBox::room() const
     return kMaxLength - length() + (cursor.selectionEnd() - cursor.selectionStart());
 }
 
+void CommentBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ReadOnlyChange)
+        viewport()->setBackgroundRole(isReadOnly() ? QPalette::Window : QPalette::Base);
+    QPlainTextEdit::changeEvent(event);
+}
+
 void CommentBox::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();

@@ -9,7 +9,8 @@ namespace editor {
 QString insertableText(QString text, int room);
 
 // The multi-line comment box. The user can type or paste at most `maxLength` characters, never a NUL;
-// text the program puts in is taken whole.
+// text the program puts in is taken whole. Read-only, it has the window's background instead of a
+// text box's, so it does not invite typing that it ignores.
 class CommentBox final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     int length() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -152,10 +152,14 @@ void Corvane::connectHandlers()
         {10, &Corvane::Command10_Click}};
     for (const auto& [number, handler] : commands)
         connect(command_[number], &QPushButton::clicked, this, [this, handler] { runCommand([&] { (this->*handler)(); }); });
-    // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing.
+    // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing. Back
+    // at photo comments, typing goes into the box again, not to the option button just clicked.
     connect(option1_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen)
-            runCommand([this] { Option1_Click(); });
+            runCommand([this] {
+                Option1_Click();
+                readyForTyping();
+            });
     });
     connect(option2_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen)

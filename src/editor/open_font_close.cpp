@@ -72,9 +72,12 @@ void Corvane::openChosen(const QString& path)
     showStep();
 }
 
+// The chooser opens on the window's own font and text colour, the ones the comment box starts with,
+// never on the box's current choice; OK without a change leaves a box in its starting font as it is.
 void Corvane::Command10_Click()
 {
-    const std::optional<platform::FontChoice> choice = services_.dialogs.chooseFont();
+    const platform::FontChoice start{font(), palette().color(QPalette::Text)};
+    const std::optional<platform::FontChoice> choice = services_.dialogs.chooseFont(start);
     if (!choice)
         return;
     text2_->setFont(choice->font);

@@ -31,8 +31,9 @@ public:
     virtual QString openFile(const QString& initialFolder, const QString& filterName,
                              const QString& patterns) = 0;
 
-    // Name, size, bold, italic, underline, strikeout and colour; nothing when cancelled.
-    virtual std::optional<FontChoice> chooseFont() = 0;
+    // Name, size, bold, italic, underline, strikeout and colour; nothing when cancelled. The chooser
+    // opens on `start`, and OK without a change hands `start` back as it was.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& start) = 0;
 
     // A real folder under `root`, or an empty string when cancelled.
     virtual QString browseForFolder(const QString& instruction, const QString& root) = 0;

@@ -4,7 +4,9 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace platform {
@@ -30,10 +32,38 @@ QIcon swatch(QRgb rgb)
     return QIcon(pixmap);
 }
 
+bool isConfirmKey(const QKeyEvent& event)
+{
+    const bool plain = (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+}
+
+// The toolkit's font panel as a part of our dialog. What would end the panel on its own (Return in
+// its lists, Escape) ends the whole dialog instead of hiding the panel inside it.
+class FontPanel final : public QFontDialog {
+public:
+    explicit FontPanel(QDialog& owner) : QFontDialog(&owner), owner_(owner) {}
+
+    void done(int result) override { owner_.done(result); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (isConfirmKey(*event)) {
+            accept();
+            return;
+        }
+        QFontDialog::keyPressEvent(event);
+    }
+
+private:
+    QDialog& owner_;
+};
+
 } // namespace
 
-FontDialog::FontDialog(QWidget* parent)
-    : QDialog(parent), fontPanel_(new QFontDialog(this)), colorList_(new QComboBox(this))
+FontDialog::FontDialog(const FontChoice& start, QWidget* parent)
+    : QDialog(parent), start_(start), fontPanel_(new FontPanel(*this)), colorList_(new QComboBox(this))
 {
     setWindowTitle(tr("Font"));
     fontPanel_->setWindowFlags(Qt::Widget);
@@ -42,6 +72,9 @@ FontDialog::FontDialog(QWidget* parent)
 
     for (const NamedColor& entry : kTextColors)
         colorList_->addItem(swatch(entry.rgb), tr(entry.name), QColor::fromRgb(entry.rgb));
+    selectColor(start.color);
+    fontPanel_->setCurrentFont(start.font);
+    shownFont_ = fontPanel_->currentFont();
 
     auto* colorRow = new QFormLayout;
     colorRow->addRow(tr("&Color:"), colorList_);
@@ -49,6 +82,7 @@ FontDialog::FontDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fontPanel_);
@@ -56,9 +90,22 @@ FontDialog::FontDialog(QWidget* parent)
     layout->addWidget(buttons);
 }
 
+// A colour outside the list, such as a dark theme's text colour, gets an entry of its own, so OK
+// keeps it.
+void FontDialog::selectColor(const QColor& color)
+{
+    int index = colorList_->findData(color);
+    if (index < 0) {
+        colorList_->addItem(swatch(color.rgb()), tr("Custom"), color);
+        index = colorList_->count() - 1;
+    }
+    colorList_->setCurrentIndex(index);
+}
+
 FontChoice FontDialog::choice() const
 {
-    return {fontPanel_->currentFont(), colorList_->currentData().value<QColor>()};
+    const QFont font = fontPanel_->currentFont();
+    return {font == shownFont_ ? start_.font : font, colorList_->currentData().value<QColor>()};
 }
 
 } // namespace platform

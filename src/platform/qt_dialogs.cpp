@@ -74,9 +74,9 @@ QString QtDialogs::openFile(const QString& initialFolder, const QString& filterN
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<FontChoice> QtDialogs::chooseFont()
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& start)
 {
-    FontDialog dialog;
+    FontDialog dialog(start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

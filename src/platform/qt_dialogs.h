@@ -10,7 +10,7 @@ public:
     MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
                              MessageButtons buttons) override;
     QString openFile(const QString& initialFolder, const QString& filterName, const QString& patterns) override;
-    std::optional<FontChoice> chooseFont() override;
+    std::optional<FontChoice> chooseFont(const FontChoice& start) override;
     QString browseForFolder(const QString& instruction, const QString& root) override;
 };
 

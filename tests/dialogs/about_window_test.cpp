@@ -38,7 +38,7 @@ TEST(AboutText, HelpTextLinesEndInCrLfAndKeepTheirInnerSpaces)
     const QString text = dialogs::about::helpText();
     ASSERT_TRUE(text.endsWith(QLatin1String("\r\n")));
     const QStringList lines = text.chopped(2).split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 25);
+    ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[0], QStringLiteral("1. Quickly add comments to "));
     EXPECT_EQ(lines[1], QStringLiteral("     photo files using Corvane."));
     EXPECT_EQ(lines[3], QStringLiteral("2. JPG, PNG, BMP, GIF and TIF  "));
@@ -47,13 +47,14 @@ TEST(AboutText, HelpTextLinesEndInCrLfAndKeepTheirInnerSpaces)
     EXPECT_EQ(lines[10], QStringLiteral("   are embedded into the photo  "));
     EXPECT_EQ(lines[11], QStringLiteral("       file."));
     EXPECT_EQ(lines[13], QStringLiteral("5. Rename,Copy and Delete file."));
-    EXPECT_EQ(lines[15], QStringLiteral("6. Add comments up to 20 KB!"));
-    EXPECT_EQ(lines[17], QString(24, u'_'));
-    EXPECT_EQ(lines[19], QStringLiteral("If you have any feedback feel "));
-    EXPECT_EQ(lines[20], QStringLiteral("free to contact me:"));
-    EXPECT_EQ(lines[23], QStringLiteral(" "));
-    EXPECT_EQ(lines[24], QString::fromLatin1(dialogs::about::kContactAddress));
-    for (int empty : {2, 5, 8, 12, 14, 16, 18, 21})
+    EXPECT_EQ(lines[15], QStringLiteral("6. Add comments up to 20000 ")) << "what the comment box takes";
+    EXPECT_EQ(lines[16], QStringLiteral("   characters long!"));
+    EXPECT_EQ(lines[18], QString(24, u'_'));
+    EXPECT_EQ(lines[20], QStringLiteral("If you have any feedback feel "));
+    EXPECT_EQ(lines[21], QStringLiteral("free to contact me:"));
+    EXPECT_EQ(lines[24], QStringLiteral(" "));
+    EXPECT_EQ(lines[25], QString::fromLatin1(dialogs::about::kContactAddress));
+    for (int empty : {2, 5, 8, 12, 14, 17, 19, 22})
         EXPECT_EQ(lines[empty], QString()) << empty;
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
 }

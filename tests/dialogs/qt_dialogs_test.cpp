@@ -2,6 +2,7 @@
 // event loop, as a user would, and checks what it showed.
 #include "platform/font_dialog.h"
 #include "platform/qt_dialogs.h"
+#include "support/modal_answer.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QFileSystemModel>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,21 +24,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `answer` on the first modal dialog of type T that comes up.
-template <typename T>
-void whenShown(std::function<void(T*)> answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
-}
 
 void typeAndConfirm(QFileDialog* dialog, const QString& name)
 {
@@ -188,7 +175,8 @@ TEST(QtDialogsFontChooser, CancelGivesNothingAndOkGivesTheChosenFontAndColour)
 {
     platform::QtDialogs dialogs;
     whenShown<platform::FontDialog>([](platform::FontDialog* dialog) { dialog->reject(); });
-    EXPECT_FALSE(dialogs.chooseFont().has_value());
+    const platform::FontChoice start{QFont(QStringLiteral("Sans Serif"), 10), Qt::black};
+    EXPECT_FALSE(dialogs.chooseFont(start).has_value());
 
     QFontDialog::FontDialogOptions options;
     bool panelIsAWindow = true;
@@ -206,13 +194,64 @@ TEST(QtDialogsFontChooser, CancelGivesNothingAndOkGivesTheChosenFontAndColour)
         colors->setCurrentIndex(colors->findText(QStringLiteral("Navy")));
         dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
     });
-    const std::optional<platform::FontChoice> choice = dialogs.chooseFont();
+    const std::optional<platform::FontChoice> choice = dialogs.chooseFont(start);
     EXPECT_TRUE(options.testFlag(QFontDialog::DontUseNativeDialog));
     EXPECT_FALSE(panelIsAWindow);
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->font.pointSize(), 17);
     EXPECT_TRUE(choice->font.underline());
     EXPECT_EQ(choice->color, QColor::fromRgb(0x000080));
+}
+
+// The chooser opens on the font it is given, and the keyboard answers it wherever the focus is.
+TEST(QtDialogsFontChooser, OpensOnTheStartingFontAndReturnWithoutChangesGivesItBack)
+{
+    platform::QtDialogs dialogs;
+    QFont start(QStringLiteral("Sans Serif"));
+    start.setPointSizeF(7.5);
+    const QColor themeText(0xDA, 0xDA, 0xDA);
+
+    QString shownFamily;
+    bool shownBold = true, shownItalic = true;
+    whenShown<platform::FontDialog>([&](platform::FontDialog* dialog) {
+        const QFont shown = dialog->findChild<QFontDialog*>()->currentFont();
+        shownFamily = QFontInfo(shown).family();
+        shownBold = shown.bold();
+        shownItalic = shown.italic();
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    const std::optional<platform::FontChoice> kept = dialogs.chooseFont({start, themeText});
+    EXPECT_EQ(shownFamily, QFontInfo(start).family());
+    EXPECT_FALSE(shownBold);
+    EXPECT_FALSE(shownItalic);
+    ASSERT_TRUE(kept.has_value()) << "Return presses OK";
+    EXPECT_EQ(kept->font, start);
+    EXPECT_EQ(kept->color, themeText) << "a colour outside the list is kept too";
+
+    bool escapeClosed = false;
+    whenShown<platform::FontDialog>([&](platform::FontDialog* dialog) {
+        auto* families = dialog->findChild<QFontDialog*>()->findChild<QListView*>();
+        ASSERT_NE(families, nullptr);
+        families->setFocus();
+        QTest::keyClick(families, Qt::Key_Escape);
+        escapeClosed = !dialog->isVisible();
+        if (!escapeClosed)
+            dialog->reject();
+    });
+    EXPECT_FALSE(dialogs.chooseFont({start, Qt::black}).has_value());
+    EXPECT_TRUE(escapeClosed) << "Escape closes the whole dialog, not only its font panel";
+
+    whenShown<platform::FontDialog>([](platform::FontDialog* dialog) {
+        auto* families = dialog->findChild<QFontDialog*>()->findChild<QListView*>();
+        ASSERT_NE(families, nullptr);
+        families->setFocus();
+        QTest::keyClick(families, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    EXPECT_TRUE(dialogs.chooseFont({start, Qt::black}).has_value()) << "Return in the family list presses OK";
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(KeyboardLoopTest, EveryCommandKeyDoesWhatItsButtonDoesAndItsTooltipNamesI
     EXPECT_EQ(tips, QStringList({"Open File (Ctrl+O)", "Next File (Alt+Right, Ctrl+PgDown)",
                                  "Previous File (Alt+Left, Ctrl+PgUp)",
                                  "Save Comments (Ctrl+S)\nSave and Next File (Ctrl+Return, Ctrl+Enter)",
-                                 "Close (Ctrl+W, Ctrl+Q)", "Delete File (Shift+Del)", "Rename File (F2)"}));
+                                 "Close (Ctrl+W, Ctrl+Q)", "Delete File (Ctrl+Shift+Del)", "Rename File (F2)"}));
 
     QStringList shown;
     for (const QKeySequence& key : {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
@@ -66,13 +66,34 @@ TEST_F(KeyboardLoopTest, EveryCommandKeyDoesWhatItsButtonDoesAndItsTooltipNamesI
     window->Text2()->setFocus();
     window->Text2()->selectAll();
     press(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
-    EXPECT_TRUE(shell.trashRequests.isEmpty()) << "in the comment box the key cuts, as in any text box";
-    button("Command2")->setFocus();
-    press(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
-    EXPECT_EQ(shell.trashRequests, QStringList({dir() + QStringLiteral("a.jpg")}));
+    EXPECT_TRUE(shell.trashRequests.isEmpty()) << "in the comment box Shift+Delete cuts, as in any text box";
+    EXPECT_EQ(boxText(), QString()) << "cut";
+    window->Text2()->undo();
 
     press(QKeySequence(Qt::CTRL | Qt::Key_W));
     EXPECT_FALSE(window->isVisible());
+}
+
+// The focus is nearly always in a text box: Delete File's key works from there and leaves its text alone.
+TEST_F(KeyboardLoopTest, DeleteFilesKeyWorksFromTheTextBoxesWithoutTouchingTheirText)
+{
+    const QKeySequence deleteKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
+    shell.confirmDelete = false; // the file stays for the next try
+    window->Text2()->setFocus();
+    window->Text2()->moveCursor(QTextCursor::Start);
+    press(deleteKey);
+    EXPECT_EQ(shell.trashRequests, QStringList({dir() + QStringLiteral("a.jpg")}));
+    EXPECT_EQ(boxText(), QStringLiteral("A"));
+
+    window->Text1()->setFocus();
+    window->Text1()->setCursorPosition(0);
+    press(deleteKey);
+    EXPECT_EQ(shell.trashRequests.size(), 2) << "from the path box too";
+    EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("a.jpg"));
+
+    button("Command2")->setFocus();
+    press(deleteKey);
+    EXPECT_EQ(shell.trashRequests.size(), 3) << "and from a button";
 }
 
 TEST_F(KeyboardLoopTest, SaveAndNextWritesTheCaptionAndMovesOnWithTheBoxReadyForTyping)

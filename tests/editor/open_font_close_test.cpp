@@ -1,4 +1,7 @@
 #include "editor_fixture.h"
+#include "platform/font_dialog.h"
+#include "platform/qt_dialogs.h"
+#include "support/modal_answer.h"
 
 #include <QApplication>
 
@@ -122,6 +125,44 @@ TEST_F(FontTest, CancelLeavesFontAndColourAsTheyWere)
     EXPECT_EQ(dialogs.fontRequests, 1);
     EXPECT_EQ(window->Text2()->font(), before);
     EXPECT_EQ(window->Text2()->palette().color(QPalette::Text), colour);
+}
+
+// The chooser never opens on the box's current choice: it starts where the box started.
+TEST_F(FontTest, TheChooserStartsOnTheWindowsFontAndTextColourEveryTime)
+{
+    const QFont design = window->Text2()->font();
+    const QColor designColour = window->Text2()->palette().color(QPalette::Text);
+    dialogs.fontToChoose = platform::FontChoice{QFont(QStringLiteral("Serif"), 17), QColor(Qt::darkRed)};
+    window->Command10_Click();
+    window->Command10_Click();
+    ASSERT_TRUE(dialogs.fontStart.has_value());
+    EXPECT_EQ(dialogs.fontStart->font, design);
+    EXPECT_EQ(dialogs.fontStart->color, designColour);
+}
+
+// Through the real chooser: opening it and pressing Return changes nothing in the box.
+TEST_F(FontTest, ReturnInTheRealChooserKeepsTheBoxsFontAndColour)
+{
+    platform::QtDialogs realDialogs;
+    editor::Corvane real(editor::EditorServices{realDialogs, shell, files, comments, shellFolders});
+    const QFont before = real.Text2()->font();
+    const QColor colour = real.Text2()->palette().color(QPalette::Text);
+    bool answered = false;
+    whenShown<platform::FontDialog>([&](platform::FontDialog* dialog) {
+        answered = true;
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    real.Command10_Click();
+    ASSERT_TRUE(answered);
+    const QFont after = real.Text2()->font();
+    EXPECT_EQ(QFontInfo(after).family(), QFontInfo(before).family());
+    EXPECT_EQ(after.pointSizeF(), before.pointSizeF());
+    EXPECT_EQ(after.bold(), before.bold());
+    EXPECT_EQ(after.italic(), before.italic());
+    EXPECT_EQ(after.underline(), before.underline());
+    EXPECT_EQ(real.Text2()->palette().color(QPalette::Text), colour);
 }
 
 using CloseTest = EditorTest;

@@ -54,6 +54,38 @@ TEST_F(WindowsCommentsTest, TypingAndPastingChangeNothingButTextCanBeCopied)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Holiday"));
 }
 
+// The colour of the box's empty lower part, where no text stands.
+QColor emptyAreaColour(QPlainTextEdit* box)
+{
+    const QImage shot = box->viewport()->grab().toImage();
+    return shot.pixelColor(shot.width() / 2, shot.height() - 4);
+}
+
+// As a user switches with a click: the read-only box looks it, and back at photo comments the
+// typing goes into the box, not to the option button just clicked.
+TEST_F(WindowsCommentsTest, TheReadOnlyBoxLooksItAndSwitchingBackLetsTheUserTypeAtOnce)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    open(a);
+    const QColor editable = emptyAreaColour(window->Text2());
+    EXPECT_EQ(editable, window->Text2()->palette().color(QPalette::Base));
+
+    option("Option2")->setFocus(Qt::MouseFocusReason); // as a click gives it
+    option("Option2")->click();
+    ASSERT_TRUE(option("Option2")->isChecked());
+    EXPECT_EQ(emptyAreaColour(window->Text2()), window->Text2()->palette().color(QPalette::Window));
+    EXPECT_NE(emptyAreaColour(window->Text2()), editable);
+
+    option("Option1")->setFocus(Qt::MouseFocusReason);
+    option("Option1")->click();
+    ASSERT_TRUE(option("Option1")->isChecked());
+    EXPECT_EQ(emptyAreaColour(window->Text2()), editable);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" typed"));
+    EXPECT_EQ(boxText(), QStringLiteral("photo comment typed"));
+}
+
 TEST_F(WindowsCommentsTest, ColumnTitledDifferentlyGivesNothing)
 {
     shellFolders.titles[24] = QStringLiteral("Kommentare");

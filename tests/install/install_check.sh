@@ -36,7 +36,7 @@ installed_files() {
     echo share/applications/corvane.desktop share/metainfo/org.corvane.corvane.metainfo.xml
     for size in 16 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/corvane.png"; done
     echo share/man/man1/corvane.1.gz share/man/man1/corvane-comment.1.gz
-    echo share/bash-completion/completions/corvane-comment
+    echo share/bash-completion/completions/corvane-comment share/doc/corvane/README.md
     for package in corvane corvane-comment libcorvane1 libcorvane-dev; do
         echo "share/doc/$package/copyright" "share/doc/$package/changelog.Debian.gz"
     done
@@ -75,6 +75,7 @@ step_files() {
     expect_equal "corvane --version" "corvane $version" "$(env -u DISPLAY "$usr/bin/corvane" --version)"
     expect_equal "corvane-comment --version" "corvane-comment $version" "$("$usr/bin/corvane-comment" --version)"
     bash -n "$usr/share/bash-completion/completions/corvane-comment" || fail "the bash completion does not parse"
+    grep -qw show "$usr/share/bash-completion/completions/corvane-comment" || fail "the bash completion does not know show"
 }
 
 # Every command and option the tool's usage lists, and every section a reader looks for, is in the pages.
@@ -92,7 +93,10 @@ step_manual() {
     grep -qF '\fB--version\fR' <<<"$editor_page" || fail "corvane(1) does not describe --version"
     grep -qF "Corvane $version" <<<"$tool_page" || fail "corvane-comment(1) does not name version $version"
     # The instance channel where the editor puts it (platform/single_instance.cpp), and the fields a save writes.
-    grep -qF 'corvane-UID/corvane.\&instance' <<<"$editor_page" || fail "corvane(1) gives another instance channel"
+    grep -qF 'corvane-UID/' <<<"$editor_page" || fail "corvane(1) gives another instance channel"
+    grep -qF 'one socket per display' <<<"$editor_page" || fail "corvane(1) does not say each display has its own channel"
+    grep -qF '\fBCtrl+Shift+Delete\fR' <<<"$editor_page" || fail "corvane(1) does not name Delete File's key"
+    grep -qF 'Captioning a folder' "$usr/share/doc/corvane/README.md" || fail "the captioning guide is not installed"
     for word in ImageDescription dc:description Caption-Abstract; do
         grep -qF "\\fB${word}\\fR" <<<"$editor_page" || fail "corvane(1) does not say a save writes '$word'"
     done

@@ -42,9 +42,10 @@ public:
         return fileToOpen;
     }
 
-    std::optional<platform::FontChoice> chooseFont() override
+    std::optional<platform::FontChoice> chooseFont(const platform::FontChoice& start) override
     {
         ++fontRequests;
+        fontStart = start;
         return fontToChoose;
     }
 
@@ -66,6 +67,7 @@ public:
     QList<OpenRequest> openRequests;
     QString fileToOpen;
     int fontRequests = 0;
+    std::optional<platform::FontChoice> fontStart;
     std::optional<platform::FontChoice> fontToChoose;
     QList<BrowseRequest> browseRequests;
     QString folderToChoose;
