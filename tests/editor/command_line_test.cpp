@@ -1,42 +1,22 @@
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Runs the editor as a terminal without any display would.
-QProcess* runWithoutDisplay(QProcess& process, const QStringList& arguments)
+TEST(CommandLine, HelpAndVersionAnswerWithoutAnyDisplay)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CORVANE_BIN_DIR "/corvane"), arguments);
-    EXPECT_TRUE(process.waitForFinished(10000));
-    return &process;
-}
-
-TEST(CommandLine, HelpAndVersionAnswerWithoutAnyDisplay)
-{
-    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"-h"}, QStringList{"b.png", "--help"}}) {
+    for (const auto& [option, answer] : {std::pair{"--help", "usage: corvane"}, std::pair{"--version", "corvane 1"}}) {
         QProcess process;
-        runWithoutDisplay(process, arguments);
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(process.exitCode(), 0);
-        const QByteArray out = process.readAllStandardOutput();
-        EXPECT_TRUE(out.startsWith("usage: corvane")) << out.toStdString();
-        EXPECT_TRUE(out.contains("FOLDER"));
-        EXPECT_TRUE(process.readAllStandardError().isEmpty());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(CORVANE_BIN_DIR "/corvane"), {QString::fromLatin1(option)});
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << option;
+        EXPECT_EQ(process.exitCode(), 0) << option;
+        EXPECT_TRUE(process.readAllStandardOutput().startsWith(answer)) << option;
     }
-
-    QProcess version;
-    runWithoutDisplay(version, {QStringLiteral("--version")});
-    EXPECT_EQ(version.exitCode(), 0);
-    EXPECT_TRUE(version.readAllStandardOutput().startsWith("corvane "));
-
-    QProcess named;
-    runWithoutDisplay(named, {QStringLiteral("--"), QStringLiteral("--help")});
-    EXPECT_FALSE(named.readAllStandardOutput().startsWith("usage:")) << "after \"--\" it is a picture's name";
 }
 
 } // namespace
