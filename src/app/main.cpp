@@ -1,4 +1,5 @@
 // Corvane: one window for reading and editing the comments of picture files.
+#include "editor/early_options.h"
 #include "editor/launch_arguments.h"
 #include "editor/main_window.h"
 #include "platform/desktop_shell.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -39,20 +39,37 @@ bool becomeTheRunningInstance(SingleInstance& instance, const QString& path, int
     return true;
 }
 
-// `corvane --version` answers before the toolkit starts, so it needs no display.
-bool asksForVersion(int argc, char** argv)
+QStringList commandLine(int argc, char** argv)
 {
-    return argc == 2 && std::strcmp(argv[1], "--version") == 0;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// --help and --version are answered before the toolkit starts, so they need no display.
+bool answeredEarly(int argc, char** argv, int& exitCode)
+{
+    switch (editor::earlyAnswer(commandLine(argc, argv))) {
+    case editor::EarlyAnswer::None:
+        return false;
+    case editor::EarlyAnswer::Help:
+        std::fputs(qPrintable(editor::usageText()), stdout);
+        break;
+    case editor::EarlyAnswer::Version:
+        std::printf("corvane %s\n", CORVANE_VERSION);
+        break;
+    }
+    exitCode = std::fflush(stdout) == 0 ? 0 : 1;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (asksForVersion(argc, argv)) {
-        std::printf("corvane %s\n", CORVANE_VERSION);
-        return std::fflush(stdout) == 0 ? 0 : 1;
-    }
+    if (int exitCode = 0; answeredEarly(argc, argv, exitCode))
+        return exitCode;
     QApplication app(argc, argv); // takes the toolkit's own options out of the command line
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
@@ -61,7 +78,7 @@ int main(int argc, char** argv)
     const editor::LaunchRequest request =
         editor::parseLaunchArguments(QApplication::arguments().mid(1), QDir::currentPath());
     if (!request.error.isEmpty()) {
-        std::fprintf(stderr, "corvane: %s\nusage: corvane [--] [PICTURE]\n", qPrintable(request.error));
+        std::fprintf(stderr, "corvane: %s\n%s", qPrintable(request.error), qPrintable(editor::usageLine()));
         return 2;
     }
 

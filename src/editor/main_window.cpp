@@ -95,6 +95,8 @@ void Corvane::buildControls()
     picture1_->setPalette(frameSeenOnWhite(picture1_->palette()));
     picture1_->setAlignment(Qt::AlignCenter);
     picture1_->setFocusPolicy(Qt::TabFocus);
+    // Until the first picture takes its place, the empty area says how to begin.
+    picture1_->setText(tr("Open File (Ctrl+O) chooses a picture, or drop one on the window."));
     placeInTwips(picture1_, 360, 1560, 8895, 2895);
 
     text2_ = new CommentBox(this);

@@ -93,7 +93,7 @@ public:
     // Brings the window forward when a second start of the program asks for it.
     void bringForward();
     // Opens a picture that the desktop names (command line, drop) the way Open File opens a chosen
-    // path; a path that names no file is reported instead.
+    // path, or the first picture of a folder it names; a path that names neither is reported instead.
     void openFromDesktop(const QString& path);
     // What a later start hands over: the window comes forward, and a picture, when one is named, is
     // opened once the close check lets the current edits go.
@@ -127,6 +127,7 @@ private:
     void acceptPictureDrops();
     void openChosen(const QString& path);
     void openAfterCloseCheck(const QString& path);
+    void openFirstPictureOf(const QString& folder);
     // The box now holds a freshly loaded comment; an earlier save belongs to another load.
     void rememberLoaded();
     // The box holds typing that neither the load nor a save of this picture holds.

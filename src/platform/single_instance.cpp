@@ -1,5 +1,6 @@
 #include "platform/single_instance.h"
 
+#include "platform/display_identity.h"
 #include "platform/instance_message.h"
 #include "platform/local_listener.h"
 #include "platform/peer_credentials.h"
@@ -31,6 +32,13 @@ QString channelBase()
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
+// One channel per display: a start meant for another display opens a window of its own there.
+QString channelName(const QString& key)
+{
+    const QString display = currentDisplayIdentity();
+    return display.isEmpty() ? key : key + u'-' + display;
+}
+
 bool isThisUsersListener(QLocalSocket& socket)
 {
     return peerIsThisUser(socket.socketDescriptor());
@@ -60,7 +68,7 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(pa
     if (folder.path.isEmpty())
         failureReason_ = folder.failure;
     else
-        serverName_ = folder.path + QStringLiteral("/") + key + QStringLiteral(".instance");
+        serverName_ = folder.path + u'/' + channelName(key) + QStringLiteral(".instance");
 }
 
 SingleInstance::~SingleInstance() = default;

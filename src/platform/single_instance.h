@@ -10,7 +10,7 @@ namespace platform {
 
 class LocalListener;
 
-// One running program per user. The first start claims a local socket in a folder of the user's own;
+// One running program per user and display. The first start claims a local socket in a folder of the user's own;
 // a later start finds it, hands over the picture it was asked to open (or none), and learns whether
 // the running program took it. Only processes of the same user are heard, each for a short while and
 // a few at a time, and a request is never longer than one path.
@@ -23,8 +23,9 @@ public:
         Unavailable, // the channel cannot be set up here; see failureReason()
     };
 
-    // `key` names the program; the socket lives in a private folder of the user's, in the runtime
-    // folder (or the temporary folder when there is none).
+    // `key` names the program; the socket, named after it and the display this process was started
+    // for, lives in a private folder of the user's, in the runtime folder (or the temporary folder
+    // when there is none).
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
     ~SingleInstance() override;
 

@@ -21,7 +21,7 @@ done
 shots=${shots:-$work/shots}
 mkdir -p "$shots"
 
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICTURES=$work/home/Pictures SHOTS=$shots
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICTURES=$work/home/Pictures SHOTS=$shots
 export OK_BY=${OK_BY:-pointer} QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 set -euo pipefail

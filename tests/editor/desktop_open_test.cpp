@@ -87,8 +87,32 @@ TEST_F(DesktopOpenTest, MissingFileIsReportedOverTheEmptyWindow)
     EXPECT_TRUE(window->Text1()->text().isEmpty());
     EXPECT_TRUE(option("Option1")->isChecked());
 
-    window->openFromDesktop(dir()); // a folder is no file either
+    const QString empty = dir() + QStringLiteral("empty");
+    ASSERT_TRUE(QDir().mkpath(empty));
+    window->openFromDesktop(empty); // a folder without pictures has nothing to show either
     EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane 1.0"));
+}
+
+TEST_F(DesktopOpenTest, FolderOpensItsFirstPictureInTheOrderNextFileSteps)
+{
+    ASSERT_TRUE(QDir().mkpath(dir() + QStringLiteral("sub/A folder.jpg")));
+    for (const char* name : {"sub/notes.txt", "sub/.hidden.jpg", "sub/C.gif", "sub/b.png"})
+        picture(QString::fromLatin1(name));
+    window->openFromDesktop(dir() + QStringLiteral("sub"));
+    expectShowing(dir() + QStringLiteral("sub/b.png"), QString());
+
+    window->openHandedOver(dir()); // a later start naming a folder
+    expectShowing(a, QString());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DesktopOpenTest, EmptyWindowSaysHowToBeginUntilAPictureIsShown)
+{
+    EXPECT_TRUE(window->Picture1()->text().contains(QStringLiteral("Open File")));
+    window->openFromDesktop(b);
+    EXPECT_TRUE(window->Picture1()->text().isEmpty());
+    EXPECT_TRUE(pictureShown());
 }
 
 TEST_F(DesktopOpenTest, HandOverWithoutEditsOpensWithoutAQuestion)
@@ -278,11 +302,13 @@ TEST_F(DesktopOpenTest, PipeOrFolderHandedOverOrMetInTheListIsNamedForWhatItIs)
 {
     const QString pipe = dir() + QStringLiteral("p.jpg");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString noPictures = dir() + QStringLiteral("empty");
+    ASSERT_TRUE(QDir().mkpath(noPictures));
     window->openFromDesktop(pipe);
-    window->openFromDesktop(folder.path());
+    window->openFromDesktop(noPictures);
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0].text, pipe + QStringLiteral(" is a named pipe (FIFO), not a picture file."));
-    EXPECT_EQ(dialogs.messages[1].text, folder.path() + QStringLiteral(" is a folder, not a picture file."));
+    EXPECT_EQ(dialogs.messages[1].text, noPictures + QStringLiteral(" holds no picture files."));
 
     window->openFromDesktop(a);
     ASSERT_TRUE(QFile::remove(b));

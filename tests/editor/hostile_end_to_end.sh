@@ -20,7 +20,7 @@ for name in p1 p2 z; do
 done
 ln -s "$work/shared/landed.JPG" "$work/pics/d.JPG" # points nowhere yet
 
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICS=$work/pics WORK=$work
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime CORVANE=$corvane PICS=$work/pics WORK=$work
 export COMMENT_TOOL=$(dirname "$corvane")/corvane-comment QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 set -euo pipefail

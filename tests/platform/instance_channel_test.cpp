@@ -49,8 +49,20 @@ protected:
         ASSERT_TRUE(runtime.isValid());
         saved = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        // The channel's name then is the program's alone, whatever display the test run has.
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+            savedDisplays.append({display, qgetenv(display)});
+            qunsetenv(display);
+        }
     }
-    void TearDown() override { qputenv("XDG_RUNTIME_DIR", saved); }
+    void TearDown() override
+    {
+        qputenv("XDG_RUNTIME_DIR", saved);
+        for (const auto& [name, value] : savedDisplays) {
+            if (!value.isEmpty())
+                qputenv(name, value);
+        }
+    }
 
     // A later start in another thread hands `path` over while this thread serves the first.
     bool handOver(const QString& path)
@@ -70,6 +82,7 @@ protected:
 
     QTemporaryDir runtime;
     QByteArray saved;
+    QList<std::pair<const char*, QByteArray>> savedDisplays;
 };
 
 TEST_F(InstanceChannelTest, LaterStartHandsItsPictureToTheFirst)

@@ -68,6 +68,27 @@ TEST_F(SecondInstanceTest, SecondStartHandsOverToTheFirstAndExits)
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
+TEST_F(SecondInstanceTest, OneRunningProgramPerDisplay)
+{
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
+    start(first);
+    waitUntilListening();
+
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1"));
+    QProcess elsewhere;
+    start(elsewhere);
+    EXPECT_FALSE(elsewhere.waitForFinished(1500)) << "a start for another display opens its own window";
+    elsewhere.kill();
+    elsewhere.waitForFinished();
+
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0.0"));
+    QProcess sameDisplay;
+    start(sameDisplay, {QStringLiteral("/some/picture.jpg")});
+    ASSERT_TRUE(sameDisplay.waitForFinished(10000)) << "the same display, written with its screen, meets the first";
+    EXPECT_EQ(sameDisplay.exitCode(), 0);
+}
+
 TEST_F(SecondInstanceTest, StartAfterTheFirstDiedTakesOver)
 {
     start(first);

@@ -25,7 +25,9 @@ constexpr std::string_view kSuffix = ".tmp";
 std::string temporaryPrefix(const std::string& fileName)
 {
     constexpr size_t kMaxNamePart = 180;
-    return "." + fileName.substr(0, kMaxNamePart) + ".corvane-";
+    std::string prefix = ".";
+    prefix.append(fileName, 0, kMaxNamePart);
+    return prefix.append(".corvane-");
 }
 
 bool isNumber(std::string_view text)
