@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -39,10 +40,12 @@ private:
     void showTip();
     void hideTip();
     bool overTool(const QPoint& position) const;
+    QPoint anchor() const;
 
     std::unique_ptr<ToolTipPopup> popup_;
     QPointer<QWidget> toolWidget_;
     ToolInfo tool_;
+    std::optional<QPoint> pointer_; // over the tool's widget, as its last pointer event told
     QTimer restTimer_;
     QTimer shownTimer_;
 };
