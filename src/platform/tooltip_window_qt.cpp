@@ -45,7 +45,8 @@ bool endsTheTip(QEvent::Type type)
 
 } // namespace
 
-QtToolTipWindow::QtToolTipWindow(unsigned style) : popup_(std::make_unique<ToolTipPopup>(style & TTS_BALLOON))
+QtToolTipWindow::QtToolTipWindow(unsigned style, std::optional<QPoint> pointerOverTool)
+    : popup_(std::make_unique<ToolTipPopup>(style & TTS_BALLOON)), pointer_(pointerOverTool)
 {
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestMilliseconds);
@@ -79,10 +80,8 @@ bool QtToolTipWindow::addTool(const ToolInfo& tool)
         widget->setMouseTracking(true);
         widget->installEventFilter(this);
     }
-    // Added while the pointer is already over the tool, which is the common case: the rest starts
-    // now, and the next move tells where the pointer is.
-    pointer_.reset();
-    if (widget->underMouse())
+    // Added while the pointer is already over the tool, which is the common case: the rest starts now.
+    if (pointer_ ? overTool(*pointer_) : widget->underMouse())
         restTimer_.start();
     return true;
 }

@@ -21,7 +21,9 @@ class ToolTipPopup;
 // pressed or it has been shown for a while.
 class QtToolTipWindow final : public QObject, public ToolTipWindow {
 public:
-    explicit QtToolTipWindow(unsigned style);
+    // `pointerOverTool`: where the pointer is over the tool's widget as the tool is added, when the
+    // caller knows it from the widget's own events.
+    explicit QtToolTipWindow(unsigned style, std::optional<QPoint> pointerOverTool = std::nullopt);
     ~QtToolTipWindow() override;
 
     bool addTool(const ToolInfo& tool) override;
