@@ -106,6 +106,9 @@ int main(int argc, char** argv)
         return 1;
     }
     auto* pointer = wl_proxy_marshal_flags(globals.manager, 0, &kPointerInterface, 1, 0, globals.seat, nullptr);
+    // The seat has its pointer from here on, before the first command.
+    if (wl_display_roundtrip(display) < 0)
+        return 1;
     for (std::string line; std::getline(std::cin, line);) {
         if (!perform(pointer, line, width, height)) {
             std::fprintf(stderr, "virtual-pointer: cannot do '%s'\n", line.c_str());

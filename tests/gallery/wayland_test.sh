@@ -7,7 +7,7 @@
 set -euo pipefail
 gallery=$1
 pointer=$2
-for tool in sway wtype grim setpriv /usr/bin/python3; do
+for tool in sway swaymsg wtype grim setpriv /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed (scripts/setup wayland)"; exit 77; }
 done
 [ -x "$pointer" ] || { echo "skipped: the virtual pointer was not built (no wayland-client to build it with)"; exit 77; }
@@ -59,9 +59,15 @@ within 20 test -S "$work/compositor/wayland-1" || fail "the compositor did not s
 
 export XDG_RUNTIME_DIR="$work/client" WAYLAND_DISPLAY="$work/compositor/wayland-1"
 export QT_QPA_PLATFORM=wayland QT_WAYLAND_DISABLE_WINDOWDECORATION=1
-"$gallery" --geometry >"$work/events" 2>"$work/gallery.log" &
-pids+=($!)
+# A seat offers a pointer and a keyboard only while it has such devices: both are there before the
+# gallery starts and stay until the end, so no event waits for the gallery to take up a new device.
 coproc POINTER { exec "$pointer" "$width" "$height"; }
+pids+=($!)
+wtype -s 600000 &
+pids+=($!)
+has_devices() { grep -q '"capabilities": 3' < <(SWAYSOCK=$(echo "$work"/compositor/sway-ipc.*.sock) swaymsg -t get_seats 2>/dev/null); }
+within 20 has_devices || fail "the seat has no pointer and keyboard"
+"$gallery" --geometry >"$work/events" 2>"$work/gallery.log" &
 pids+=($!)
 
 printed() { grep -qx "$1" "$work/events"; }
