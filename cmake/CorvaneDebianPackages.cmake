@@ -75,6 +75,9 @@ set(CPACK_COMPONENT_CORVANE-COMMENT_DEPENDS libcorvane1)
 set(CPACK_COMPONENT_LIBCORVANE-DEV_DEPENDS libcorvane1)
 # Toolkit plugins, likewise loaded at run time: drawing on the desktop's display, and reading TIFF pictures.
 set(CPACK_DEBIAN_CORVANE_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins")
+# GNOME and KDE start Wayland sessions: with the toolkit's Wayland plugin the editor runs there natively
+# rather than through the X server's compatibility layer.
+set(CPACK_DEBIAN_CORVANE_PACKAGE_RECOMMENDS "qt6-wayland")
 # The library's shlibs file lets programs packaged elsewhere depend on it; its trigger refreshes the
 # loader's cache. (CPack also writes maintainer scripts that call ldconfig for any library under /usr/lib.)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)

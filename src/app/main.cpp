@@ -8,6 +8,7 @@
 #include "platform/local_files.h"
 #include "platform/qt_dialogs.h"
 #include "platform/single_instance.h"
+#include "platform/window_activation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +26,7 @@ bool becomeTheRunningInstance(SingleInstance& instance, const QString& path, int
     case SingleInstance::Claim::Claimed:
         return true;
     case SingleInstance::Claim::AnotherRuns:
-        exitCode = instance.activateRunning(path) ? 0 : 1;
+        exitCode = instance.activateRunning({path, platform::window_activation::tokenOfThisStart()}) ? 0 : 1;
         if (exitCode != 0)
             std::fprintf(stderr, "corvane: another instance runs but did not take the request\n");
         return false;
@@ -94,8 +95,13 @@ int main(int argc, char** argv)
     platform::DetailNamespace shellFolders;
 
     editor::Corvane window({dialogs, shell, files, comments, shellFolders});
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &editor::Corvane::openHandedOver,
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &instance, &SingleInstance::activationRequested, &window,
+        [&window](const QString& path, const QString& activationToken) {
+            platform::window_activation::lendToNextActivation(activationToken);
+            window.openHandedOver(path);
+        },
+        Qt::QueuedConnection);
     window.show();
     if (!request.path.isEmpty())
         QTimer::singleShot(0, &window, [&window, &request] { window.openHandedOver(request.path); });

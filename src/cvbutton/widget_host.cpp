@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,7 +110,7 @@ void WidgetHost::updateAccessKey()
 
 std::unique_ptr<platform::ToolTipWindow> WidgetHost::createToolTipWindow(unsigned style)
 {
-    return std::make_unique<platform::QtToolTipWindow>(style);
+    return std::make_unique<platform::QtToolTipWindow>(style, pointer_);
 }
 
 platform::Surface& WidgetHost::surface()
@@ -146,9 +147,22 @@ void WidgetHost::sendKeys(const QString& keys)
         focusNextPrevChild(false);
 }
 
+// The control builds its tooltip on the pointer event that finds it hot, after this handler saw that
+// event: the tip then starts where the pointer is, which a Wayland client learns only from its events.
+void WidgetHost::rememberPointer(const QEvent& event)
+{
+    if (event.type() == QEvent::Enter)
+        pointer_ = static_cast<const QEnterEvent&>(event).position().toPoint();
+    else if (event.type() == QEvent::MouseMove)
+        pointer_ = static_cast<const QMouseEvent&>(event).position().toPoint();
+    else if (event.type() == QEvent::Leave)
+        pointer_.reset();
+}
+
 // Qt moves the focus on Tab before any key handler sees it; the control gets its key-down first.
 bool WidgetHost::event(QEvent* event)
 {
+    rememberPointer(*event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)

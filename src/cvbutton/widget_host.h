@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace cvbutton {
 
@@ -78,6 +79,7 @@ protected:
 
 private:
     void updateAccessKey();
+    void rememberPointer(const QEvent& event);
 
     platform::Surface surface_;
     platform::QtMessageHook hook_;
@@ -88,6 +90,7 @@ private:
     std::int16_t mousePointer_ = 0;
     bool releaseEndsDoubleClick_ = false;
     int accessKeyShortcut_ = 0;
+    std::optional<QPoint> pointer_; // while the pointer is over the control
 };
 
 } // namespace cvbutton

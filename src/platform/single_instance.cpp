@@ -16,8 +16,7 @@ namespace platform {
 namespace {
 
 constexpr char kAcknowledged[] = "ok\n";
-// The longest request: the word, a space, the longest path percent-encoded, the line end.
-constexpr qint64 kMaxRequest = 16 + 3 * 4096;
+constexpr qint64 kMaxRequest = instance_message::kMaxLineBytes;
 // A later start sends its line at once; a connection that says nothing for this long is dropped.
 constexpr int kIdleMs = 5000;
 // Beyond this many connections at a time the oldest are dropped: a start writes at once, so the
@@ -103,20 +102,37 @@ SingleInstance::Claim SingleInstance::giveUp()
 
 bool SingleInstance::activateRunning(const QString& path, int timeoutMs)
 {
+    return activateRunning(instance_message::Request{path, QString()}, timeoutMs);
+}
+
+bool SingleInstance::activateRunning(const instance_message::Request& request, int timeoutMs)
+{
+    const Answer answer = send(instance_message::encode(request), timeoutMs);
+    // A running instance of an earlier version closes on a request with a token: it is asked again
+    // without one.
+    if (answer == Answer::Refused && !request.activationToken.isEmpty())
+        return send(instance_message::encode({request.path, QString()}), timeoutMs) == Answer::Acknowledged;
+    return answer == Answer::Acknowledged;
+}
+
+SingleInstance::Answer SingleInstance::send(const QByteArray& request, int timeoutMs) const
+{
     if (serverName_.isEmpty())
-        return false;
+        return Answer::None;
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(timeoutMs) || !isThisUsersListener(socket))
-        return false;
-    socket.write(instance_message::encode(path));
+        return Answer::None;
+    socket.write(request);
     if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
+        return Answer::None;
     while (!socket.canReadLine()) {
-        if (socket.bytesAvailable() > qint64(sizeof kAcknowledged) || !socket.waitForReadyRead(timeoutMs))
-            return false;
+        if (socket.bytesAvailable() > qint64(sizeof kAcknowledged))
+            return Answer::None;
+        if (!socket.waitForReadyRead(timeoutMs))
+            return socket.error() == QLocalSocket::PeerClosedError ? Answer::Refused : Answer::None;
     }
-    return socket.readLine() == kAcknowledged;
+    return socket.readLine() == kAcknowledged ? Answer::Acknowledged : Answer::None;
 }
 
 void SingleInstance::answerConnection(QLocalSocket* socket)
@@ -140,14 +156,15 @@ void SingleInstance::readRequest(QLocalSocket& socket)
             socket.abort(); // longer than any request: not a start of ours
         return;
     }
-    const std::optional<QString> path = instance_message::decode(socket.readLine(kMaxRequest + 1));
-    if (!path) {
+    const std::optional<instance_message::Request> request =
+        instance_message::decode(socket.readLine(kMaxRequest + 1));
+    if (!request) {
         socket.abort();
         return;
     }
     socket.write(kAcknowledged);
     socket.flush();
-    emit activationRequested(*path);
+    emit activationRequested(request->path, request->activationToken);
 }
 
 } // namespace platform

@@ -3,10 +3,11 @@
 #include "platform/tooltip_window_popup.h"
 
 #include <QApplication>
-#include <QCursor>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QWindow>
 
 namespace platform {
 namespace {
@@ -44,7 +45,8 @@ bool endsTheTip(QEvent::Type type)
 
 } // namespace
 
-QtToolTipWindow::QtToolTipWindow(unsigned style) : popup_(std::make_unique<ToolTipPopup>(style & TTS_BALLOON))
+QtToolTipWindow::QtToolTipWindow(unsigned style, std::optional<QPoint> pointerOverTool)
+    : popup_(std::make_unique<ToolTipPopup>(style & TTS_BALLOON)), pointer_(pointerOverTool)
 {
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestMilliseconds);
@@ -73,9 +75,13 @@ bool QtToolTipWindow::addTool(const ToolInfo& tool)
     tool_ = tool;
     toolWidget_ = widget;
     popup_->setText(tool.lpszText);
-    if (tool.uFlags & TTF_SUBCLASS)
+    // The tip follows the tool's pointer moves, which Qt delivers only to a widget that tracks them.
+    if (tool.uFlags & TTF_SUBCLASS) {
+        widget->setMouseTracking(true);
         widget->installEventFilter(this);
-    if (overTool(widget->mapFromGlobal(QCursor::pos())))
+    }
+    // Added while the pointer is already over the tool, which is the common case: the rest starts now.
+    if (pointer_ ? overTool(*pointer_) : widget->underMouse())
         restTimer_.start();
     return true;
 }
@@ -112,13 +118,18 @@ bool QtToolTipWindow::overTool(const QPoint& position) const
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)).contains(position);
 }
 
-// Moving over the tool starts the rest again until the tip shows; it then stays put.
+// Moving over the tool starts the rest again until the tip shows; it then stays put. Where the
+// pointer is comes from the tool's own events: a Wayland client learns the pointer's position only
+// relative to its own windows, never on the screen.
 bool QtToolTipWindow::eventFilter(QObject*, QEvent* event)
 {
+    if (event->type() == QEvent::Enter)
+        pointer_ = static_cast<QEnterEvent*>(event)->position().toPoint();
     if (endsTheTip(event->type())) {
         hideTip();
     } else if (event->type() == QEvent::MouseMove && !popup_->isVisible()) {
-        if (overTool(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        pointer_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (overTool(*pointer_))
             restTimer_.start();
         else
             restTimer_.stop();
@@ -126,11 +137,23 @@ bool QtToolTipWindow::eventFilter(QObject*, QEvent* event)
     return false;
 }
 
+// Below the pointer, or below the tool while no move over it has said where the pointer is.
+QPoint QtToolTipWindow::anchor() const
+{
+    const QPoint bottomLeft(tool_.rect.left, tool_.rect.bottom);
+    const QPoint local = pointer_ ? *pointer_ + QPoint(0, kBelowPointer) : bottomLeft;
+    return toolWidget_->mapToGlobal(local);
+}
+
 void QtToolTipWindow::showTip()
 {
     if (toolWidget_ == nullptr || tool_.lpszText.isEmpty())
         return;
-    popup_->showAt(QCursor::pos() + QPoint(0, kBelowPointer));
+    // A tooltip window is placed relative to the window it belongs to: on Wayland that is the only
+    // way it can be placed at all.
+    popup_->winId();
+    popup_->windowHandle()->setTransientParent(toolWidget_->window()->windowHandle());
+    popup_->showAt(anchor());
     shownTimer_.start();
 }
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -20,7 +21,9 @@ class ToolTipPopup;
 // pressed or it has been shown for a while.
 class QtToolTipWindow final : public QObject, public ToolTipWindow {
 public:
-    explicit QtToolTipWindow(unsigned style);
+    // `pointerOverTool`: where the pointer is over the tool's widget as the tool is added, when the
+    // caller knows it from the widget's own events.
+    explicit QtToolTipWindow(unsigned style, std::optional<QPoint> pointerOverTool = std::nullopt);
     ~QtToolTipWindow() override;
 
     bool addTool(const ToolInfo& tool) override;
@@ -39,10 +42,12 @@ private:
     void showTip();
     void hideTip();
     bool overTool(const QPoint& position) const;
+    QPoint anchor() const;
 
     std::unique_ptr<ToolTipPopup> popup_;
     QPointer<QWidget> toolWidget_;
     ToolInfo tool_;
+    std::optional<QPoint> pointer_; // over the tool's widget, as its last pointer event told
     QTimer restTimer_;
     QTimer shownTimer_;
 };

@@ -2,6 +2,7 @@
 #include "cvbutton/widget_host.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -183,6 +184,42 @@ TEST_F(HostedForm, ADoubleClickedCheckButtonTogglesOnceAndClicksOnce)
     doubleClick(first);
     EXPECT_TRUE(first->button().Value());
     EXPECT_EQ(clicks, 1);
+}
+
+QWidget* shownTip()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName().endsWith(QStringLiteral("Tip")) && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+// A pointer that enters and rests, as on Wayland where the screen position of an event means nothing:
+// the tip shows below where the control's own event put the pointer.
+TEST_F(WidgetHosting, TheTooltipShowsBelowThePointerThatEnteredAndRests)
+{
+    QWidget form;
+    form.move(150, 100);
+    auto* host = new WidgetHost(QStringLiteral("cvButton1"), &form);
+    PropertyBag properties;
+    properties.write(QStringLiteral("ToolTipText"), QStringLiteral("Save"));
+    host->button().ReadProperties(properties);
+    host->setGeometry(20, 40, 80, 24);
+    form.resize(200, 120);
+    form.show();
+
+    const QPointF at(70, 8); // far from where the tip would show without knowing the pointer
+    QEnterEvent enter(at, QPointF(700, 500), QPointF(700, 500));
+    QCoreApplication::sendEvent(host, &enter);
+    ASSERT_TRUE(QTest::qWaitFor([] { return shownTip() != nullptr; }, 5000));
+    const QPoint pointer = host->mapToGlobal(at.toPoint());
+    EXPECT_LE(shownTip()->x(), pointer.x());
+    EXPECT_GT(shownTip()->x() + shownTip()->width(), pointer.x()) << "the tip reaches across the pointer";
+    EXPECT_GT(shownTip()->y(), pointer.y()) << "and starts below it";
+    EXPECT_LT(shownTip()->y(), pointer.y() + 40);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(host, &leave);
+    EXPECT_EQ(shownTip(), nullptr) << "gone when the pointer leaves";
 }
 
 TEST_F(WidgetHosting, MouseAndKeysReachTheControl)

@@ -98,3 +98,53 @@ TEST(ScaledScreenTest, PictureAreaHoldsTwiceThePixelsAndAOnePixelLineStaysSharp)
 }
 
 } // namespace
+
+namespace {
+
+// Desktops scale by a quarter or a half: the picture is still fitted at the screen's own pixels and
+// drawn one to one, so a one-pixel line stays one sharp pixel. Each scale runs in a process of its own.
+TEST(FractionalScaleTest, AOnePixelLineStaysSharpAtAQuarterAndAHalf)
+{
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    if (scale != "1.25" && scale != "1.5") {
+        for (const QString& factor : {QStringLiteral("1.25"), QStringLiteral("1.5")}) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=FractionalScaleTest.*")});
+            ASSERT_TRUE(child.waitForFinished(120000));
+            EXPECT_EQ(child.exitCode(), 0) << factor.toStdString() << ": " << child.readAll().toStdString();
+        }
+        return;
+    }
+    const qreal factor = scale.toDouble();
+    const QSize device(qRound(593 * factor), qRound(193 * factor));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lines.png"));
+    QImage source(device, QImage::Format_RGB32);
+    source.fill(Qt::white);
+    const QPoint cross(device.width() / 2, device.height() / 2);
+    QPainter(&source).drawLines(QList<QLine>{QLine(cross.x(), 0, cross.x(), device.height() - 1),
+                                             QLine(0, cross.y(), device.width() - 1, cross.y())});
+    ASSERT_TRUE(source.save(path));
+
+    fakes::FakeDialogs dialogs;
+    fakes::FakeShell shell;
+    fakes::FaultyFiles files;
+    fakes::FakeCommentLibrary comments;
+    fakes::FakeShellNamespace shellFolders;
+    editor::Corvane window({dialogs, shell, files, comments, shellFolders});
+    window.show();
+    window.openFromDesktop(path);
+    ASSERT_EQ(window.Picture1()->pixmap().size(), device) << "fitted at the screen's own pixels";
+
+    const QImage shot = window.Picture1()->grab().toImage();
+    for (const QList<int>& line : {darkAlong(shot, shot.height() / 4, true), darkAlong(shot, shot.width() / 4, false)}) {
+        ASSERT_EQ(line.size(), 1) << "one device pixel wide";
+        EXPECT_LT(line[0], 40) << "and black, not smeared grey";
+    }
+}
+
+} // namespace

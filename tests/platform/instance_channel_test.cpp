@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSignalSpy>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QThread>
@@ -28,17 +29,36 @@ namespace {
 using platform::SingleInstance;
 namespace message = platform::instance_message;
 
-TEST(InstanceMessage, PathsCrossUnchanged)
+TEST(InstanceMessage, PathsAndTokensCrossUnchanged)
 {
     for (const QString& path : {QString(), QStringLiteral("/pics/b.png"), QStringLiteral("/a b/line\nbreak%20.jpg"),
                                 QStringLiteral("/夏/Ærø 🌊.png")}) {
-        const QByteArray line = message::encode(path);
-        EXPECT_EQ(line.count('\n'), 1) << "one line, whatever the path holds";
-        EXPECT_EQ(message::decode(line), std::optional<QString>(path));
+        for (const QString& token : {QString(), QStringLiteral("kwin-12"), QStringLiteral("shell/Corvane/12 x_TIME9")}) {
+            const message::Request request{path, token};
+            const QByteArray line = message::encode(request);
+            EXPECT_EQ(line.count('\n'), 1) << "one line, whatever the path holds";
+            EXPECT_LE(line.size(), message::kMaxLineBytes);
+            EXPECT_EQ(message::decode(line), std::optional(request));
+        }
     }
     EXPECT_EQ(message::decode("activate"), std::nullopt) << "unfinished line";
     EXPECT_EQ(message::decode("activate \n"), std::nullopt);
     EXPECT_EQ(message::decode("open /x.png\n"), std::nullopt);
+    EXPECT_EQ(message::decode("activate-token\n"), std::nullopt) << "a token word without a token";
+    EXPECT_EQ(message::decode("activate-token  /x.png\n"), std::nullopt);
+    EXPECT_EQ(message::decode("activate-token t /x.png y\n"), std::nullopt);
+}
+
+// The earlier form of the request, which running instances of an earlier version read, is still sent
+// when there is no token; a token too long for a request is left out rather than cut.
+TEST(InstanceMessage, WithoutATokenTheEarlierFormIsSent)
+{
+    EXPECT_EQ(message::encode({QStringLiteral("/p q.png"), QString()}), QByteArray("activate %2Fp%20q.png\n"));
+    EXPECT_EQ(message::encode({}), QByteArray("activate\n"));
+    const QString longToken(message::kMaxTokenBytes + 1, QLatin1Char('t'));
+    EXPECT_EQ(message::encode({QStringLiteral("/p.png"), longToken}), QByteArray("activate %2Fp.png\n"));
+    const QByteArray tooLong = "activate-token " + QByteArray(message::kMaxTokenBytes + 1, 't') + '\n';
+    EXPECT_EQ(message::decode(tooLong), std::nullopt);
 }
 
 // A runtime folder of the test's own, so no running program and no other test shares the channel.
@@ -65,13 +85,13 @@ protected:
     }
 
     // A later start in another thread hands `path` over while this thread serves the first.
-    bool handOver(const QString& path)
+    bool handOver(const QString& path, const QString& activationToken = QString())
     {
         std::atomic<bool> done = false;
         bool acknowledged = false;
         std::thread later([&] {
             SingleInstance second(QStringLiteral("corvane-test"));
-            acknowledged = second.activateRunning(path, 5000);
+            acknowledged = second.activateRunning({path, activationToken}, 5000);
             done = true;
         });
         while (!done)
@@ -100,6 +120,55 @@ TEST_F(InstanceChannelTest, LaterStartHandsItsPictureToTheFirst)
 
     SingleInstance second(QStringLiteral("corvane-test"));
     EXPECT_EQ(second.claim(), SingleInstance::Claim::AnotherRuns);
+}
+
+// The desktop raises the running window only with the token the later start was given.
+TEST_F(InstanceChannelTest, LaterStartHandsItsActivationTokenToTheFirst)
+{
+    SingleInstance first(QStringLiteral("corvane-test"));
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::Claimed);
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+
+    const QString token = QStringLiteral("sway/corvane 7 %41");
+    ASSERT_TRUE(handOver(QStringLiteral("/pics/a b.png"), token));
+    ASSERT_TRUE(handOver(QString(), token));
+    ASSERT_TRUE(handOver(QStringLiteral("/pics/c.png")));
+    ASSERT_EQ(requests.size(), 3);
+    EXPECT_EQ(requests[0][0].toString(), QStringLiteral("/pics/a b.png"));
+    EXPECT_EQ(requests[0][1].toString(), token);
+    EXPECT_EQ(requests[1][0].toString(), QString());
+    EXPECT_EQ(requests[1][1].toString(), token);
+    EXPECT_EQ(requests[2][1].toString(), QString());
+}
+
+// A running instance of an earlier version reads only the request without a token and closes on any
+// other line: the later start asks again without its token, and the picture still gets there.
+TEST_F(InstanceChannelTest, EarlierRunningVersionStillTakesThePicture)
+{
+    SingleInstance folderMaker(QStringLiteral("corvane-test")); // makes the channel's private folder
+    QLocalServer earlier;
+    ASSERT_TRUE(earlier.listen(
+        runtime.filePath(QStringLiteral("corvane-test-%1/corvane-test.instance").arg(::getuid()))));
+    QList<QByteArray> heard;
+    QObject::connect(&earlier, &QLocalServer::newConnection, [&] {
+        QLocalSocket* socket = earlier.nextPendingConnection();
+        QObject::connect(socket, &QLocalSocket::readyRead, [socket, &heard] {
+            if (!socket->canReadLine())
+                return;
+            heard.append(socket->readLine());
+            if (heard.last() != "activate\n" && !heard.last().startsWith("activate ")) {
+                socket->abort();
+                return;
+            }
+            socket->write("ok\n");
+            socket->flush();
+        });
+    });
+
+    EXPECT_TRUE(handOver(QStringLiteral("/pics/old.png"), QStringLiteral("token-1")));
+    ASSERT_EQ(heard.size(), 2);
+    EXPECT_TRUE(heard[0].startsWith("activate-token token-1 "));
+    EXPECT_EQ(heard[1], QByteArray("activate %2Fpics%2Fold.png\n"));
 }
 
 TEST_F(InstanceChannelTest, ChannelThatCannotBeSetUpSaysWhy)

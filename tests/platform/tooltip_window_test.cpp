@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +76,32 @@ TEST(RealToolTip, ShowsAfterTheRestAsBoxOrBalloonWithTitleIconAndColoursAndGoesO
             EXPECT_FALSE(tip.popup()->isVisible());
         }
     }
+}
+
+// A Wayland client never learns where the pointer is on the screen: the tip is placed from the pointer
+// event the tool itself received, whatever the screen position the event claims, and belongs to the
+// tool's window so that it can be placed relative to it.
+TEST(RealToolTip, ShowsBelowThePointerOfTheToolsOwnEventInTheToolsWindow)
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.move(120, 90);
+    auto* button = new QWidget(&window);
+    button->setGeometry(40, 30, 75, 23);
+    window.show();
+    QtToolTipWindow tip(platform::TTS_ALWAYSTIP);
+    ASSERT_TRUE(tip.addTool(toolOver(*button, QStringLiteral("Saves"))));
+
+    const QPoint at(30, 5);
+    QMouseEvent move(QEvent::MouseMove, at, QPoint(700, 500), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &move);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tip.popup()->isVisible(); }, 5000));
+    const QPoint pointer = button->mapToGlobal(at);
+    EXPECT_EQ(tip.popup()->x(), pointer.x());
+    EXPECT_GT(tip.popup()->y(), pointer.y()) << "clear of the pointer's arrow";
+    EXPECT_LT(tip.popup()->y(), pointer.y() + 40);
+    ASSERT_NE(tip.popup()->windowHandle(), nullptr);
+    EXPECT_EQ(tip.popup()->windowHandle()->transientParent(), window.windowHandle());
 }
 
 TEST(RealToolTip, AnEmptyTextNeverShows)
