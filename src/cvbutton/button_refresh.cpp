@@ -5,7 +5,6 @@
 #include "cvbutton/render/colors.h"
 #include "cvbutton/render/face_renderers.h"
 #include "cvbutton/render/face_view.h"
-#include "cvbutton/render/focus_mark.h"
 #include "cvbutton/render/inline_faces.h"
 #include "cvbutton/render/theme_part.h"
 
@@ -88,9 +87,7 @@ void cvButton::paintFace(platform::Surface& surface, const platform::SystemColor
     case StyleRoundedGradient:
         if (UseCustomColors_)
             return render::DrawRoundedGradientCustom(surface, view, runtime_.DrawState);
-        render::DrawRoundedGradientFixed(surface, view, runtime_.DrawState);
-        render::DrawFocusMark(surface, view, runtime_.DrawState);
-        return;
+        return render::DrawRoundedGradientFixed(surface, view, runtime_.DrawState);
     case StyleTheme:
         return paintThemeFace(surface, colors);
     case StyleGlow:

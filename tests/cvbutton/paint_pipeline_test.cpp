@@ -119,26 +119,6 @@ TEST_F(Pipeline, TheStandardFaceIsFramedInBlackWhenFocusedOrShownAsDefault)
     EXPECT_TRUE(framed());
 }
 
-// The rounded gradient's bands mark focus and default alike; with ShowFocus the focused face gets
-// a mark of its own, and every other face stays as it was.
-TEST_F(Pipeline, TheFixedRoundedGradientMarksTheFocusApartFromTheDefaultWithShowFocus)
-{
-    button.setStyle(StyleRoundedGradient);
-    show();
-    const auto face = [this](bool focus, bool showFocus, bool asDefault) {
-        host.setDisplayAsDefault(asDefault);
-        button.setHasFocus(focus);
-        button.setShowFocus(showFocus);
-        button.Refresh();
-        return host.surface().image().copy();
-    };
-    EXPECT_EQ(face(false, true, false), face(false, false, false)) << "without the focus nothing changes";
-    EXPECT_EQ(face(false, true, true), face(false, false, true));
-    EXPECT_EQ(face(true, false, false), face(false, false, true)) << "without ShowFocus focus and default look alike";
-    EXPECT_NE(face(true, true, false), face(false, true, true)) << "with it they differ";
-    EXPECT_NE(face(true, true, false), face(true, false, false));
-}
-
 TEST_F(Pipeline, OtherAmbientChangesDoNotRepaint)
 {
     show();

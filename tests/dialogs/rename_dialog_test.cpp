@@ -276,28 +276,6 @@ TEST_F(RenameDialogTest, ReturnPressesTheFocusedButtonSoOnCancelItCancels)
     EXPECT_EQ(state.RenameFlag, 0);
 }
 
-// Tab moves a visible mark from button to button, so Return's target is never a surprise; a button
-// without the focus looks as it did before.
-TEST_F(RenameDialogTest, TheFocusedButtonShowsAMarkThatTabMoves)
-{
-    open(file(QStringLiteral("a.png")));
-    showActive(*dialog);
-    cvbutton::WidgetHost* cancel = dialog->cvButton1();
-    cvbutton::WidgetHost* ok = dialog->cvButton2();
-    const QImage cancelPlain = cancel->grab().toImage();
-    const QImage okPlain = ok->grab().toImage();
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), cancel);
-    EXPECT_NE(cancel->grab().toImage(), cancelPlain) << "Cancel shows the focus";
-    EXPECT_EQ(ok->grab().toImage(), okPlain);
-
-    QTest::keyClick(cancel, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), ok);
-    EXPECT_EQ(cancel->grab().toImage(), cancelPlain) << "the mark left Cancel";
-    EXPECT_NE(ok->grab().toImage(), okPlain) << "OK shows the focus";
-}
-
 TEST_F(RenameDialogTest, NameBoxOpensFocusedWithAllSelectedAndSelectsAllWhenTabbedBackInto)
 {
     open(file(QStringLiteral("holiday.jpg")));
