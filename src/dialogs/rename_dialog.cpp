@@ -9,6 +9,8 @@
 #include "forms/shared_state.h"
 #include "forms/twips.h"
 #include "platform/dialogs.h"
+
+#include <QApplication>
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -71,6 +73,7 @@ void RenameDialog::connectHandlers()
     cvButton1_->button().Click.connect([this] { cvButton1_Click(); });
     onKeys(*this, {Qt::Key_Return, Qt::Key_Enter}, [this] { returnPressed(); });
     onKeys(*this, {Qt::Key_Escape}, [this] { cvButton1_Click(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { showWhereReturnGoes(); });
 }
 
 void RenameDialog::Form_Load()
@@ -111,6 +114,14 @@ void RenameDialog::returnPressed()
         cvButton1_Click();
     else
         cvButton2_Click();
+}
+
+// The default button's look goes with Return: to Cancel while it has the focus, else to OK.
+void RenameDialog::showWhereReturnGoes()
+{
+    const bool cancelFocused = focusWidget() == cvButton1_;
+    cvButton1_->setDisplayAsDefault(cancelFocused);
+    cvButton2_->setDisplayAsDefault(!cancelFocused);
 }
 
 void RenameDialog::cvButton1_Click()

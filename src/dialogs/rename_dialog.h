@@ -49,6 +49,7 @@ private:
     void connectHandlers();
     void Form_Load();
     void returnPressed();
+    void showWhereReturnGoes();
     // Renames the file; why it was not renamed, or an empty text when it was.
     QString renameFailure(const QString& newPath);
     void reportFailure(const QString& text);

@@ -276,6 +276,27 @@ TEST_F(RenameDialogTest, ReturnPressesTheFocusedButtonSoOnCancelItCancels)
     EXPECT_EQ(state.RenameFlag, 0);
 }
 
+// The default button's bands show where Return goes: Tab to Cancel takes them from OK.
+TEST_F(RenameDialogTest, TabToCancelMovesTheDefaultBandsThatShowWhereReturnGoes)
+{
+    open(file(QStringLiteral("a.png")));
+    showActive(*dialog);
+    cvbutton::WidgetHost* cancel = dialog->cvButton1();
+    cvbutton::WidgetHost* ok = dialog->cvButton2();
+    const QImage cancelPlain = cancel->grab().toImage();
+    const QImage okDefault = ok->grab().toImage();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), cancel);
+    EXPECT_NE(cancel->grab().toImage(), cancelPlain) << "Cancel shows it takes Return";
+    EXPECT_NE(ok->grab().toImage(), okDefault) << "OK no longer looks like the default";
+
+    QTest::keyClick(cancel, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    EXPECT_EQ(cancel->grab().toImage(), cancelPlain) << "Cancel gave the bands back";
+    EXPECT_EQ(ok->grab().toImage(), okDefault);
+}
+
 TEST_F(RenameDialogTest, NameBoxOpensFocusedWithAllSelectedAndSelectsAllWhenTabbedBackInto)
 {
     open(file(QStringLiteral("holiday.jpg")));
