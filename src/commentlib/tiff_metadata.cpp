@@ -18,7 +18,17 @@ const Entry* entryFor(const Layout& layout, uint16_t tag)
     return nullptr;
 }
 
-constexpr uint16_t kByte = 1, kLong = 4;
+constexpr uint16_t kByte = 1, kLong = 4, kUndefined = 7;
+
+// A block of bytes keeps its old type where that counts single bytes (byte, ASCII, signed byte, undefined);
+// a type of another width, or one no reader knows, would be counted otherwise than it is written, so it
+// becomes `fallback`.
+uint16_t byteType(uint16_t oldType, uint16_t fallback)
+{
+    constexpr uint16_t kSignedByte = 6;
+    return oldType == kByte || oldType == kAscii || oldType == kSignedByte || oldType == kUndefined ? oldType
+                                                                                                     : fallback;
+}
 
 ByteView valueOf(ByteView file, const Layout& layout, uint16_t tag)
 {
@@ -86,7 +96,7 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
     }
     if (changed) {
         const Entry* entry = entryFor(layout, kXmpTag);
-        changeTo(kXmpTag, entry ? entry->type : kByte,
+        changeTo(kXmpTag, entry ? byteType(entry->type, kByte) : kByte,
                  changed->empty() ? std::nullopt : std::optional(Bytes(changed->begin(), changed->end())));
     }
 
@@ -102,13 +112,15 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
     if (std::equal(newDatasets.begin(), newDatasets.end(), datasets.begin(), datasets.end()))
         return result;
     Bytes stored = newDatasets;
-    if (iptcEntry->type == kLong)
+    // IPTC is stored as bytes or, padded, as longs.
+    const uint16_t iptcType = iptcEntry->type == kLong ? kLong : byteType(iptcEntry->type, kUndefined);
+    if (iptcType == kLong)
         stored.resize((stored.size() + 3) / 4 * 4, 0);
     const ByteView list = valueOf(file, layout, kResourcesTag);
     const auto resources = iptc::parseResources(list);
     // Readers take the digest over the value as stored, padding included.
     const Bytes newList = iptc::resourcesWithIptc(list, resources, newDatasets, stored);
-    changeTo(kIptcTag, iptcEntry->type, std::move(stored));
+    changeTo(kIptcTag, iptcType, std::move(stored));
     if (iptc::findResource(resources, iptc::kDigestResource))
         changeTo(kResourcesTag, entryFor(layout, kResourcesTag)->type, newList);
     return result;
