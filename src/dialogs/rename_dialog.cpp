@@ -67,13 +67,19 @@ void RenameDialog::buildControls()
     setTabOrder(cvButton2_, text1_);
 }
 
+// The focus still moves while the window is taken down, after this part of it is gone.
+RenameDialog::~RenameDialog()
+{
+    disconnect(focusWatch_);
+}
+
 void RenameDialog::connectHandlers()
 {
     cvButton2_->button().Click.connect([this] { cvButton2_Click(); });
     cvButton1_->button().Click.connect([this] { cvButton1_Click(); });
     onKeys(*this, {Qt::Key_Return, Qt::Key_Enter}, [this] { returnPressed(); });
     onKeys(*this, {Qt::Key_Escape}, [this] { cvButton1_Click(); });
-    connect(qApp, &QApplication::focusChanged, this, [this] { showWhereReturnGoes(); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { showWhereReturnGoes(); });
 }
 
 void RenameDialog::Form_Load()

@@ -30,6 +30,7 @@ class RenameDialog final : public QWidget {
 public:
     RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
                  QLineEdit& mainPathBox);
+    ~RenameDialog() override;
 
     NameBox* Text2() const { return text2_; }
     QLineEdit* Text1() const { return text1_; }
@@ -58,6 +59,7 @@ private:
     platform::Files& files_;
     forms::SharedState& state_;
     QPointer<QLineEdit> mainPathBox_;
+    QMetaObject::Connection focusWatch_;
 
     // The file the dialog was opened for: the main window may show another one by the time of OK.
     QString sourcePath_;
