@@ -2,6 +2,7 @@
 
 #include "picture/fit_plain_tiff.h"
 #include "picture/picture_decoder.h"
+#include "picture/raw_preview.h"
 #include "picture/render_fitted.h"
 
 #include <new>
@@ -13,9 +14,13 @@ PicturePtr loadFitted(const QString& path, QSize box, uint32_t backColor)
     if (box.width() <= 0 || box.height() <= 0)
         throw PictureError(path);
     try {
-        if (PicturePtr streamed = fitPlainTiff(path, box, backColor))
-            return streamed;
-        DecodedPicture decoded = decodeForBox(path, box);
+        // A RAW built on TIFF often starts with a small plain thumbnail, which must not pass for the picture.
+        std::optional<DecodedPicture> raw = decodeCameraRaw(path, box);
+        if (!raw) {
+            if (PicturePtr streamed = fitPlainTiff(path, box, backColor))
+                return streamed;
+        }
+        DecodedPicture decoded = raw ? std::move(*raw) : decodeForBox(path, box);
         PicturePtr result = renderFitted(std::move(decoded.image), decoded.ownSize, box, backColor, true);
         if (!result)
             throw PictureError(path);
@@ -25,4 +30,4 @@ PicturePtr loadFitted(const QString& path, QSize box, uint32_t backColor)
     }
 }
 
-}  // namespace picture
+} // namespace picture
