@@ -1,3 +1,4 @@
+#include "dng_writer.h"
 #include "fixtures.h"
 
 #include <QImage>
@@ -33,6 +34,20 @@ TEST(CorvaneFitTool, WritesTheFittedPictureAsPng)
     EXPECT_EQ(image.size(), QSize(600, 300));
     EXPECT_TRUE(fixtures::regionIs(image, QRect(0, 0, 188, 300), Qt::white));
     EXPECT_TRUE(fixtures::regionIs(image, QRect(192, 4, 100, 292), Qt::red, 24));
+}
+
+TEST(CorvaneFitTool, ShowsACameraRawFromItsPreview)
+{
+    QTemporaryDir dir;
+    const QByteArray dng =
+        fixtures::dngBytes({fixtures::halves(300, 400, Qt::red, Qt::blue), {64, 48}, std::vector<uint16_t>(64 * 48), 1});
+    const QString out = dir.filePath("out.png");
+    const ToolRun run = corvaneFit({fixtures::writeBytes(dir, "in.nef", dng), out, "600x300"});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errorOutput);
+    const QImage image(out);
+    EXPECT_TRUE(fixtures::regionIs(image, QRect(0, 0, 188, 300), Qt::white));
+    EXPECT_TRUE(fixtures::regionIs(image, QRect(192, 4, 100, 292), Qt::red, 24));
+    EXPECT_TRUE(fixtures::regionIs(image, QRect(308, 4, 100, 292), Qt::blue, 24));
 }
 
 TEST(CorvaneFitTool, FailuresExitNonZeroWithAMessage)
