@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "picture/dng_writer.h"
 #include "picture/picture_preparer.h"
 
 #include <QPainter>
@@ -43,6 +44,31 @@ TEST_F(PicturesAheadTest, PictureChangedOnDiskAfterItWasPreparedIsShownAsItIsNow
     window->Command3_Click();
     EXPECT_EQ(window->Text1()->text(), b);
     EXPECT_TRUE(window->Picture1()->pixmap().isNull()) << "a file gone is not shown from memory";
+}
+
+// Camera RAWs in the folder are listed by their names in any letter case, fitted ahead like the
+// others, and shown from their previews.
+TEST_F(PicturesAheadTest, CameraRawsAreSteppedOntoAndShownFromTheirPreviews)
+{
+    const auto writeRaw = [&](const QString& name, QColor color) {
+        QImage preview(96, 64, QImage::Format_RGB32);
+        preview.fill(color);
+        writeFile(name, fixtures::dngBytes({preview, {16, 16}, std::vector<uint16_t>(16 * 16), 6}));
+    };
+    picture(QStringLiteral("a.bmp"), Qt::red);
+    writeRaw(QStringLiteral("b.NEF"), Qt::green);
+    writeRaw(QStringLiteral("c.dng"), Qt::blue);
+    open(dir() + QStringLiteral("a.bmp"));
+    EXPECT_EQ(window->File1().names(), QStringList({"a.bmp", "b.NEF", "c.dng"}));
+    for (const QColor expected : {QColor(Qt::green), QColor(Qt::blue)}) {
+        waitUntilPreparedAhead();
+        window->Command2_Click();
+        const QColor shown = shownCentre();
+        EXPECT_LE(std::abs(shown.red() - expected.red()) + std::abs(shown.green() - expected.green()) +
+                      std::abs(shown.blue() - expected.blue()),
+                  12)
+            << qPrintable(shown.name()) << " for " << qPrintable(expected.name());
+    }
 }
 
 // Grey levels darker than the white around a one-pixel line, along a row (or down a column).

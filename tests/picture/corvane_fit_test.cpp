@@ -39,8 +39,8 @@ TEST(CorvaneFitTool, WritesTheFittedPictureAsPng)
 TEST(CorvaneFitTool, ShowsACameraRawFromItsPreview)
 {
     QTemporaryDir dir;
-    const QByteArray dng =
-        fixtures::dngBytes({fixtures::halves(300, 400, Qt::red, Qt::blue), {64, 48}, std::vector<uint16_t>(64 * 48), 1});
+    const QImage preview = fixtures::halves(300, 400, Qt::red, Qt::blue);
+    const QByteArray dng = fixtures::dngBytes({preview, {64, 48}, std::vector<uint16_t>(64 * 48), 1});
     const QString out = dir.filePath("out.png");
     const ToolRun run = corvaneFit({fixtures::writeBytes(dir, "in.nef", dng), out, "600x300"});
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.errorOutput);
