@@ -1,12 +1,15 @@
 // Stepping through a folder of 24-megapixel JPEGs in the real window (offscreen) at a person's pace:
 // the time from the click on Next File to the picture painted, median and worst, with the neighbours
-// fitted ahead and, in the same run, without. Then the time from the start of the program with a
+// fitted ahead and, in the same run, without; then the same through camera RAWs (DNGs whose 6000 x
+// 4000 JPEG previews are those pictures). Then the time from the start of the program with a
 // picture named on its command line to the first painted picture, beside the fit of that picture
 // alone.
 //
 //   navigation_bench [--steps N] [--pace MS] [--starts N]
 //
-// The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation).
+// The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation and
+// navigation-raw).
+#include "dng_writer.h"
 #include "editor/main_window.h"
 #include "picture/picture.h"
 #include "picture/picture_preparer.h"
@@ -58,19 +61,27 @@ QImage photoLike(int seed)
     return image;
 }
 
-QStringList preparePictures()
+// The pictures, made once: JPEGs, or DNGs whose previews are those JPEGs' pictures.
+QStringList preparePictures(bool raw)
 {
     const QString cache = qEnvironmentVariable(
         "CORVANE_BENCH_DIR", QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
                                  + QStringLiteral("/corvane-bench"));
-    const QString folder = cache + QStringLiteral("/navigation");
+    const QString folder = cache + (raw ? QStringLiteral("/navigation-raw") : QStringLiteral("/navigation"));
     QDir().mkpath(folder);
     QStringList paths;
     for (int i = 0; i < kPictures; ++i) {
-        const QString path = QStringLiteral("%1/photo%2.jpg").arg(folder).arg(i, 2, 10, QLatin1Char('0'));
+        const QString path =
+            QStringLiteral("%1/photo%2.%3").arg(folder).arg(i, 2, 10, QLatin1Char('0')).arg(raw ? "dng" : "jpg");
         if (!QFile::exists(path)) {
             std::fprintf(stderr, "making %s (once)\n", qPrintable(path));
-            if (!photoLike(i).save(path, "jpg", 90))
+            QFile file(path);
+            const bool written = raw ? file.open(QIODevice::WriteOnly)
+                                           && file.write(fixtures::dngBytes(
+                                                  {photoLike(i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1}))
+                                                  > 0
+                                     : photoLike(i).save(path, "jpg", 90);
+            if (!written)
                 qFatal("cannot write %s", qPrintable(path));
         }
         paths.append(path);
@@ -224,13 +235,16 @@ int main(int argc, char** argv)
     const int steps = option(argc, argv, "--steps", 24);
     const int pace = option(argc, argv, "--pace", 1200);
     const int starts = option(argc, argv, "--starts", 7);
-    const QStringList pictures = preparePictures();
+    const QStringList pictures = preparePictures(false);
+    const QStringList raws = preparePictures(true);
 
-    std::printf("%d steps through %d JPEGs of %dx%d, one click every %d ms\n", steps, kPictures,
-                kPictureSize.width(), kPictureSize.height(), pace);
+    std::printf("%d steps through %d JPEGs of %dx%d, and %d RAWs with such previews, one click every %d ms\n",
+                steps, kPictures, kPictureSize.width(), kPictureSize.height(), kPictures, pace);
     std::printf("%-34s %9s %9s\n", "click to picture painted (ms)", "median", "worst");
-    printRow("neighbours fitted ahead", stepTimes(pictures, true, steps, pace));
-    printRow("fitted at each click", stepTimes(pictures, false, steps, pace));
+    printRow("JPEGs, neighbours fitted ahead", stepTimes(pictures, true, steps, pace));
+    printRow("JPEGs, fitted at each click", stepTimes(pictures, false, steps, pace));
+    printRow("RAWs, neighbours fitted ahead", stepTimes(raws, true, steps, pace));
+    printRow("RAWs, fitted at each click", stepTimes(raws, false, steps, pace));
 
     std::vector<double> startTimes, fitTimes;
     const qreal ratio = qApp->devicePixelRatio(); // the window fits at the screen's own pixels
