@@ -7,6 +7,7 @@
 #include "platform/loaded_comment_library.h"
 #include "platform/local_files.h"
 #include "platform/qt_dialogs.h"
+#include "platform/sidecar_setting.h"
 #include "platform/single_instance.h"
 #include "platform/window_activation.h"
 
@@ -92,6 +93,7 @@ int main(int argc, char** argv)
     platform::DesktopShell shell(dialogs);
     platform::LocalFiles files;
     platform::LoadedCommentLibrary comments(QCoreApplication::applicationDirPath());
+    comments.chooseNewSidecarName(platform::newSidecarNameSetting());
     platform::DetailNamespace shellFolders;
 
     editor::Corvane window({dialogs, shell, files, comments, shellFolders});

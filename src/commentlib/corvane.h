@@ -37,6 +37,7 @@ enum corvane_status {
                                     would outgrow 64 KB, or could not be parsed); the other fields have it */
     CORVANE_PARTIAL_XMP = 2,     /* written, but the XMP packet could not be parsed (malformed, or a property given
                                     twice) and was left as it was, its description with it; the others have it */
+    CORVANE_PARTIAL_SIDECAR = 3, /* the picture was written, but the XMP sidecar beside it could not be kept in step */
     CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
     CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */
@@ -88,6 +89,16 @@ CORVANE_API int32_t eraser(char** path);
  * the file is left without one; a negative length is rejected.
  */
 CORVANE_API int32_t DisplayStringByRef(char** text, int32_t length, char** path);
+
+/* Where a camera RAW file's caption goes: it is never written into the RAW itself, but into an XMP sidecar. */
+enum corvane_sidecar_name {
+    CORVANE_SIDECAR_WITH_EXTENSION = 0,   /* NAME.EXT.xmp, the default */
+    CORVANE_SIDECAR_WITHOUT_EXTENSION = 1 /* NAME.xmp */
+};
+/* Fills buffer, like FillString, with the path of the file a write of *path's comment goes into. */
+CORVANE_API int32_t corvane_caption_file(char* buffer, int32_t capacity, char** path);
+/* Chooses the name of the sidecars the library creates from now on, for the whole process. */
+CORVANE_API int32_t corvane_set_new_sidecar_name(int32_t naming);
 
 /* A short English description of a status; never null. */
 CORVANE_API const char* corvane_strerror(int32_t status);

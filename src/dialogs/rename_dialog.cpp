@@ -24,8 +24,8 @@ using forms::placeInTwips;
 namespace paths = platform::paths;
 
 RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
-                           QLineEdit& mainPathBox)
-    : dialogs_(dialogs), files_(files), state_(state), mainPathBox_(&mainPathBox)
+                           QLineEdit& mainPathBox, QList<Sidecar> sidecars)
+    : dialogs_(dialogs), files_(files), state_(state), mainPathBox_(&mainPathBox), sidecars_(std::move(sidecars))
 {
     setObjectName(QStringLiteral("Form2"));
     setUpFixedForm(*this, QStringLiteral("Rename File"), 4680, 2370);
@@ -148,8 +148,11 @@ QString RenameDialog::renameFailure(const QString& newPath)
                                  .arg(paths::nameOf(newPath));
     if (files_.exists(newPath))
         return existing;
+    if (QString blocked = sidecarBlocked(newPath); !blocked.isEmpty())
+        return blocked;
     switch (files_.rename(sourcePath_, newPath)) {
     case platform::RenameResult::Renamed:
+        renameSidecars(newPath);
         return {};
     case platform::RenameResult::NameTaken:
         return existing;
@@ -163,6 +166,32 @@ QString RenameDialog::renameFailure(const QString& newPath)
     return QStringLiteral("The file could not be renamed to \"%1\". Check that files in its folder may be "
                           "changed.")
         .arg(paths::nameOf(newPath));
+}
+
+QString RenameDialog::sidecarBlocked(const QString& newPath) const
+{
+    for (const Sidecar& sidecar : sidecars_) {
+        const QString target = sidecarPathFor(sidecar, newPath);
+        if (target != sidecar.path && files_.kindOf(target) != platform::FileKind::Missing)
+            return QStringLiteral("A file named \"%1\" is already in this folder, where the sidecar \"%2\" of the "
+                                  "file would go. Both files were kept; type another name.")
+                .arg(paths::nameOf(target), paths::nameOf(sidecar.path));
+    }
+    return {};
+}
+
+// The file has its new name: a sidecar that cannot follow keeps its old one, and the user learns which.
+void RenameDialog::renameSidecars(const QString& newPath)
+{
+    for (const Sidecar& sidecar : sidecars_) {
+        const QString target = sidecarPathFor(sidecar, newPath);
+        if (target == sidecar.path || files_.rename(sidecar.path, target) == platform::RenameResult::Renamed)
+            continue;
+        dialogs_.messageBox(QStringLiteral("The file was renamed, but its sidecar \"%1\" could not be renamed to "
+                                           "\"%2\" and keeps its old name.")
+                                .arg(paths::nameOf(sidecar.path), paths::nameOf(target)),
+                            QStringLiteral("Error"), platform::MessageIcon::Warning);
+    }
 }
 
 void RenameDialog::reportFailure(const QString& text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/sidecars.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -22,14 +24,14 @@ namespace dialogs {
 
 class NameBox;
 
-// Form2: gives the current picture file a new name in its own folder, keeping its extension. It
-// has no owner; on OK it hands the new path to the main window's path box and leaves NewFilePath
+// Form2: gives the current picture file a new name in its own folder, keeping its extension, and
+// its sidecars the names that go with it. It has no owner; on OK it hands the new path to the main window's path box and leaves NewFilePath
 // and RenameFlag for the window's next step.
 class RenameDialog final : public QWidget {
     Q_OBJECT
 public:
     RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
-                 QLineEdit& mainPathBox);
+                 QLineEdit& mainPathBox, QList<Sidecar> sidecars = {});
     ~RenameDialog() override;
 
     NameBox* Text2() const { return text2_; }
@@ -53,6 +55,9 @@ private:
     void showWhereReturnGoes();
     // Renames the file; why it was not renamed, or an empty text when it was.
     QString renameFailure(const QString& newPath);
+    // Why a sidecar could not follow the file to `newPath`; empty when every one can.
+    QString sidecarBlocked(const QString& newPath) const;
+    void renameSidecars(const QString& newPath);
     void reportFailure(const QString& text);
 
     platform::Dialogs& dialogs_;
@@ -63,6 +68,7 @@ private:
 
     // The file the dialog was opened for: the main window may show another one by the time of OK.
     QString sourcePath_;
+    QList<Sidecar> sidecars_;
     QString FileFolder_;
     QString FileExtension_;
 

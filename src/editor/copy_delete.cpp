@@ -2,6 +2,7 @@
 #include "editor/main_window.h"
 
 #include "dialogs/folder_browser.h"
+#include "dialogs/sidecars.h"
 #include "editor/large_view.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -31,17 +32,40 @@ void Corvane::Command4_Click()
         state_.DestinationFolder.clear();
         return;
     }
+    const bool replacing = services_.files.identityOf(destination).has_value();
+    const QList<dialogs::Sidecar> sidecars = dialogs::sidecarsOf(services_.files, services_.comments,
+                                                                 state_.CurrentFilePath);
     const bool copied =
         dialogs::CopyPictureFile(services_.dialogs, services_.files, state_.CurrentFilePath, destination);
     // A file of that name may have been there before: only the copy's own success counts.
     if (copied && services_.files.exists(destination)) {
         services_.dialogs.messageBox(QStringLiteral(" Finished copying the file."), QStringLiteral("File Copy"),
                                      MessageIcon::Information);
+        copySidecars(sidecars, destination, replacing);
     } else {
         services_.dialogs.messageBox(QStringLiteral(" Error copying the file."), QStringLiteral("Error"),
                                      MessageIcon::Error);
     }
     state_.DestinationFolder.clear();
+}
+
+// A sidecar replaces a file of its name only where the copy replaced the picture that file served;
+// anywhere else that file may be another picture's, and stays.
+void Corvane::copySidecars(const QList<dialogs::Sidecar>& sidecars, const QString& destination, bool replacing)
+{
+    for (const dialogs::Sidecar& sidecar : sidecars) {
+        const QString target = dialogs::sidecarPathFor(sidecar, destination);
+        const bool taken = services_.files.kindOf(target) != platform::FileKind::Missing;
+        if ((!taken || replacing) && services_.files.copy(sidecar.path, target))
+            continue;
+        services_.dialogs.messageBox(
+            tr("The picture was copied, but not its sidecar %1, which keeps what other photo programs know "
+               "of it:\n%2")
+                .arg(platform::paths::nameOf(sidecar.path),
+                     taken ? tr("%1 already holds a file of that name.").arg(state_.DestinationFolder)
+                           : tr("It could not be copied.")),
+            QStringLiteral("File Copy"), MessageIcon::Warning);
+    }
 }
 
 // Two cameras both make IMG_0001.jpg: a file of the picture's name in the destination is most likely
@@ -58,13 +82,27 @@ bool Corvane::mayReplaceWithCopy(const QString& destination)
     return answer == MessageAnswer::Yes;
 }
 
+void Corvane::trashSidecars(const QList<dialogs::Sidecar>& sidecars)
+{
+    for (const dialogs::Sidecar& sidecar : sidecars) {
+        if (!services_.shell.moveToTrash(sidecar.path))
+            services_.dialogs.messageBox(
+                tr("The file is in the trash, but its sidecar could not follow it and was kept:\n%1").arg(sidecar.path),
+                QStringLiteral("Error"), MessageIcon::Error);
+    }
+}
+
 void Corvane::Command8_Click()
 {
     if (!services_.files.exists(state_.CurrentFilePath)) {
         reportFileNotFound();
         return;
     }
+    const QList<dialogs::Sidecar> sidecars = dialogs::sidecarsOf(services_.files, services_.comments,
+                                                                 state_.CurrentFilePath);
     const platform::TrashResult result = services_.shell.moveToRecycleBin(state_.CurrentFilePath);
+    if (result == platform::TrashResult::Moved)
+        trashSidecars(sidecars);
     if (result == platform::TrashResult::Failed) {
         services_.dialogs.messageBox(tr("The file could not be moved to the trash, so it was kept:\n%1")
                                          .arg(state_.CurrentFilePath),

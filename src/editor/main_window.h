@@ -25,6 +25,7 @@ class PicturePreparer;
 namespace dialogs {
 class AboutWindow;
 class RenameDialog;
+struct Sidecar;
 } // namespace dialogs
 
 namespace editor {
@@ -119,8 +120,11 @@ private:
     // Says what stands at `path` when it is a folder, a pipe or a device; false for anything else.
     bool reportNotAFile(const QString& path);
     void reportSaveFailure(int32_t status);
-    // A save went through, but a caption field could not take the whole text.
+    // A save went through, but a caption field or the sidecar beside the picture could not take the text.
     void reportPartialSave(int32_t status);
+    QString savedMessage(const QString& path);
+    void copySidecars(const QList<dialogs::Sidecar>& sidecars, const QString& destination, bool replacing);
+    void trashSidecars(const QList<dialogs::Sidecar>& sidecars);
     void showPicture(const QString& path);
     void closeDialogWindows();
     QString openStartFolder() const;

@@ -4,6 +4,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/fixed_form.h"
 #include "dialogs/rename_dialog.h"
+#include "dialogs/sidecars.h"
 #include "editor/large_view.h"
 #include "platform/files.h"
 #include "platform/shell.h"
@@ -39,7 +40,9 @@ void Corvane::Command9_Click()
         dialogs::bringToFront(*renameDialog_);
         return;
     }
-    renameDialog_ = new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_);
+    renameDialog_ = new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_,
+                                              dialogs::sidecarsOf(services_.files, services_.comments,
+                                                                  state_.CurrentFilePath));
     // A renamed picture keeps its pixels; the large view takes its new name.
     connect(renameDialog_, &QObject::destroyed, this, [this] {
         if (state_.RenameFlag == 1)

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -66,11 +67,24 @@ int32_t Corvane::savechanges()
 
 void Corvane::reportPartialSave(int32_t status)
 {
-    services_.dialogs.messageBox(
-        tr("The comment was saved in %1, but not every caption field of the file could hold the whole text, so "
-           "other photo programs may show it cut short or not at all.\n%2")
-            .arg(state_.CurrentFilePath, services_.comments.describe(status)),
-        QString::fromLatin1(kAppTitle), MessageIcon::Warning);
+    const QString what =
+        status == platform::CommentLibrary::kSidecarLeftBehind
+            ? tr("The comment was saved in %1, but the XMP sidecar beside it could not be updated, so programs "
+                 "that read the sidecar still show its old caption.\n%2")
+            : tr("The comment was saved in %1, but not every caption field of the file could hold the whole "
+                 "text, so other photo programs may show it cut short or not at all.\n%2");
+    services_.dialogs.messageBox(what.arg(state_.CurrentFilePath, services_.comments.describe(status)),
+                                 QString::fromLatin1(kAppTitle), MessageIcon::Warning);
+}
+
+// A camera RAW file is never written into: its comment goes into the XMP sidecar beside it, which the
+// message names.
+QString Corvane::savedMessage(const QString& path)
+{
+    const QString captionFile = services_.comments.captionFile(path);
+    if (captionFile == path)
+        return QStringLiteral(" Comments saved.");
+    return tr(" Comments saved in %1.").arg(QFileInfo(captionFile).fileName());
 }
 
 std::optional<int32_t> Corvane::saveExistingFile()
@@ -123,11 +137,10 @@ void Corvane::Command5_Click()
     }
     // The file's presence was checked above; the messages before this point write nothing to it. A save
     // that left a caption field without the text has said so instead.
+    const QString path = state_.CurrentFilePath;
     const std::optional<int32_t> saved = saveExistingFile();
-    if (saved && !savedPartly(*saved) && option1_->isChecked()) {
-        services_.dialogs.messageBox(QStringLiteral(" Comments saved."), QStringLiteral(" Comments"),
-                                     MessageIcon::Information);
-    }
+    if (saved && !savedPartly(*saved) && option1_->isChecked())
+        services_.dialogs.messageBox(savedMessage(path), QStringLiteral(" Comments"), MessageIcon::Information);
 }
 
 bool Corvane::Form_Unload()

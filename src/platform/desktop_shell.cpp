@@ -35,10 +35,15 @@ TrashResult DesktopShell::moveToRecycleBin(const QString& path)
         dialogs_.messageBox(question, QObject::tr("Delete File"), MessageIcon::Warning, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return TrashResult::Declined;
+    return moveToTrash(path) ? TrashResult::Moved : TrashResult::Failed;
+}
+
+bool DesktopShell::moveToTrash(const QString& path)
+{
     // The toolkit puts the home trash inside the user's data folder, and when that folder is missing it
     // falls back to the current folder: make sure it exists first.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    return QFile::moveToTrash(path) ? TrashResult::Moved : TrashResult::Failed;
+    return QFile::moveToTrash(path);
 }
 
 bool DesktopShell::openUrl(const QString& url)

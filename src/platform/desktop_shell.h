@@ -15,6 +15,7 @@ public:
     QString specialFolder(int csidl) const override;
     QString homeFolder() const override;
     TrashResult moveToRecycleBin(const QString& path) override;
+    bool moveToTrash(const QString& path) override;
     bool openUrl(const QString& url) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "commentlib/corvane.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace platform {
 
@@ -13,6 +14,10 @@ static_assert(std::is_same_v<decltype(&::FillString), int32_t (*)(char*, int32_t
 static_assert(std::is_same_v<decltype(&::corvane_fill_comment), int32_t (*)(char*, int32_t, char**, int32_t*)>);
 static_assert(std::is_same_v<decltype(&::eraser), int32_t (*)(char**)>);
 static_assert(std::is_same_v<decltype(&::DisplayStringByRef), int32_t (*)(char**, int32_t, char**)>);
+static_assert(std::is_same_v<decltype(&::corvane_caption_file), int32_t (*)(char*, int32_t, char**)>);
+static_assert(std::is_same_v<decltype(&::corvane_set_new_sidecar_name), int32_t (*)(int32_t)>);
+
+static_assert(CommentLibrary::kSidecarLeftBehind == CORVANE_PARTIAL_SIDECAR);
 
 // Beside the executable first, so a development build runs its own library; then the library folder of an
 // install into a private prefix; last the soname alone, which the system loader finds wherever the
@@ -46,6 +51,8 @@ LoadedCommentLibrary::LoadedCommentLibrary(const QString& executableFolder, cons
     eraser_ = reinterpret_cast<EraserFn>(library_.resolve("eraser"));
     displayStringByRef_ = reinterpret_cast<DisplayStringByRefFn>(library_.resolve("DisplayStringByRef"));
     strerror_ = reinterpret_cast<StrerrorFn>(library_.resolve("corvane_strerror"));
+    captionFile_ = reinterpret_cast<CaptionFileFn>(library_.resolve("corvane_caption_file"));
+    newSidecarName_ = reinterpret_cast<SidecarNameFn>(library_.resolve("corvane_set_new_sidecar_name"));
 }
 
 bool LoadedCommentLibrary::isLoaded() const
@@ -83,6 +90,32 @@ int32_t LoadedCommentLibrary::eraser(char** path)
 int32_t LoadedCommentLibrary::DisplayStringByRef(char** text, int32_t length, char** path)
 {
     return displayStringByRef_ ? displayStringByRef_(text, length, path) : kNotLoaded;
+}
+
+// A library older than the export writes every comment into the file itself.
+QString LoadedCommentLibrary::captionFile(const QString& path)
+{
+    if (!captionFile_)
+        return path;
+    QByteArray encoded = QFile::encodeName(path);
+    char* reference = encoded.data();
+    QByteArray buffer(4096, '\0');
+    int32_t length = captionFile_(buffer.data(), int32_t(buffer.size()), &reference);
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = captionFile_(buffer.data(), int32_t(buffer.size()), &reference);
+    }
+    if (length < 0 || length >= buffer.size())
+        return path;
+    buffer.truncate(length);
+    return QFile::decodeName(buffer);
+}
+
+void LoadedCommentLibrary::chooseNewSidecarName(NewSidecarName name)
+{
+    if (newSidecarName_)
+        newSidecarName_(name == NewSidecarName::WithoutExtension ? CORVANE_SIDECAR_WITHOUT_EXTENSION
+                                                                  : CORVANE_SIDECAR_WITH_EXTENSION);
 }
 
 QString LoadedCommentLibrary::describe(int32_t status) const

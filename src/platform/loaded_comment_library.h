@@ -19,6 +19,8 @@ public:
     int32_t fillComment(char* buffer, int32_t capacity, char** path, CommentSource& source) override;
     int32_t eraser(char** path) override;
     int32_t DisplayStringByRef(char** text, int32_t length, char** path) override;
+    QString captionFile(const QString& path) override;
+    void chooseNewSidecarName(NewSidecarName name) override;
     QString describe(int32_t status) const override;
 
 private:
@@ -27,6 +29,8 @@ private:
     using EraserFn = int32_t (*)(char**);
     using DisplayStringByRefFn = int32_t (*)(char**, int32_t, char**);
     using StrerrorFn = const char* (*)(int32_t);
+    using CaptionFileFn = int32_t (*)(char*, int32_t, char**);
+    using SidecarNameFn = int32_t (*)(int32_t);
 
     QLibrary library_;
     FillStringFn fillString_ = nullptr;
@@ -34,6 +38,8 @@ private:
     EraserFn eraser_ = nullptr;
     DisplayStringByRefFn displayStringByRef_ = nullptr;
     StrerrorFn strerror_ = nullptr;
+    CaptionFileFn captionFile_ = nullptr;
+    SidecarNameFn newSidecarName_ = nullptr;
 };
 
 } // namespace platform

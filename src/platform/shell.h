@@ -22,6 +22,8 @@ public:
     virtual QString homeFolder() const = 0;
     // Asks for confirmation as the desktop's own delete does, then moves the file to the trash.
     virtual TrashResult moveToRecycleBin(const QString& path) = 0;
+    // Moves a file to the trash without a question: one that goes with a file the user agreed to move.
+    virtual bool moveToTrash(const QString& path) = 0;
     // Hands a web address to the desktop's default handler; false when none took it.
     virtual bool openUrl(const QString& url) = 0;
 };

@@ -51,6 +51,9 @@ public:
         return writeStatus;
     }
 
+    QString captionFile(const QString& path) override { return sidecars.value(path, path); }
+    void chooseNewSidecarName(platform::NewSidecarName name) override { newSidecarName = name; }
+
     QString describe(int32_t status) const override { return QStringLiteral("status %1").arg(status); }
 
     bool loaded = true;
@@ -62,6 +65,8 @@ public:
     QMap<QByteArray, platform::CommentSource> sources; // where each comment was found; the own field by default
     QList<QByteArray> calls;
     QMap<QByteArray, QByteArray> comments; // path (file-system encoding) -> comment bytes
+    QMap<QString, QString> sidecars;        // a RAW file's path -> the sidecar its comment is written into
+    platform::NewSidecarName newSidecarName = platform::NewSidecarName::WithExtension;
 };
 
 } // namespace fakes

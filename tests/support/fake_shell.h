@@ -22,9 +22,13 @@ public:
         trashRequests.append(path);
         if (!confirmDelete)
             return platform::TrashResult::Declined;
+        return moveToTrash(path) ? platform::TrashResult::Moved : platform::TrashResult::Failed;
+    }
+
+    bool moveToTrash(const QString& path) override
+    {
         const QString target = trashFolder + QStringLiteral("/") + path.section(u'/', -1);
-        return !trashFolder.isEmpty() && QFile::rename(path, target) ? platform::TrashResult::Moved
-                                                                     : platform::TrashResult::Failed;
+        return !trashFolder.isEmpty() && QFile::rename(path, target);
     }
 
     bool openUrl(const QString& url) override
