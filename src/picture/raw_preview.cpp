@@ -28,8 +28,9 @@ bool hasToolkitSignature(int descriptor)
 // LibRaw reports damaged data on the standard error by default; the caller learns of it by the result.
 void ignoreDataError(void*, const char*, int) {}
 
-// LibRaw holding the file, identified as a RAW; null when the file is something else. The file is
-// checked to be a regular one first and handed over by a name that opens that very file.
+// LibRaw holding the file, identified as a RAW; null when the file is something else or LibRaw cannot
+// open it. The file is checked to be a regular one first and handed over by a name that opens that very
+// file.
 std::unique_ptr<LibRaw> openRaw(const QString& path)
 {
     const platform::RegularFile file(path);
@@ -40,11 +41,10 @@ std::unique_ptr<LibRaw> openRaw(const QString& path)
     auto raw = std::make_unique<LibRaw>();
     raw->imgdata.params.max_raw_memory_mb = kAllocationLimitMegabytes;
     raw->set_dataerror_handler(ignoreDataError, nullptr);
-    const int opened = raw->open_file(QFile::encodeName(file.reopenablePath()).constData());
-    if (opened == LIBRAW_FILE_UNSUPPORTED)
+    // A file LibRaw cannot open is left to the other decoders: a plain TIFF it stumbles on still shows, and
+    // a damaged RAW fails there with the same message.
+    if (raw->open_file(QFile::encodeName(file.reopenablePath()).constData()) != LIBRAW_SUCCESS)
         return nullptr;
-    if (opened != LIBRAW_SUCCESS)
-        throw PictureError(path);
     return raw;
 }
 
