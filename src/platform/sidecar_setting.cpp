@@ -6,8 +6,7 @@ namespace platform {
 
 NewSidecarName newSidecarNameSetting()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("corvane"),
-                             QStringLiteral("corvane"));
+    const QSettings settings(QStringLiteral("corvane"), QStringLiteral("corvane"));
     const QString chosen = settings.value(QStringLiteral("Sidecars/NewSidecarName")).toString().trimmed();
     return chosen.compare(QStringLiteral("NAME.xmp"), Qt::CaseInsensitive) == 0 ? NewSidecarName::WithoutExtension
                                                                                 : NewSidecarName::WithExtension;

@@ -8,8 +8,9 @@ namespace {
 // The setting is typed by hand into a settings file, so its spelling is forgiven where it can be.
 TEST(SidecarSetting, OnlyNameDotXmpChoosesTheShortNameAndAnythingElseKeepsTheDefault)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("corvane"),
-                       QStringLiteral("corvane"));
+    QSettings settings(QStringLiteral("corvane"), QStringLiteral("corvane"));
+    EXPECT_TRUE(settings.fileName().endsWith(QStringLiteral("/corvane/corvane.conf")))
+        << "the file the manual page names: " << settings.fileName().toStdString();
     const auto chosen = [&](const QString& value) {
         settings.setValue(QStringLiteral("Sidecars/NewSidecarName"), value);
         settings.sync();
