@@ -87,11 +87,15 @@ void CommentBatch::add(const std::string& path)
     const size_t index = added_++;
     auto source = std::make_unique<SourceFile>();
     auto replacement = std::make_unique<PendingReplacement>();
-    const int32_t status =
-        stageComment(path, text_, *source, *replacement, PendingReplacement::Cleanup::AlreadyDone);
+    SidecarWrite sidecar;
+    int32_t status =
+        stageComment(path, text_, *source, *replacement, PendingReplacement::Cleanup::AlreadyDone, sidecar);
     if (status < CORVANE_OK || !replacement->prepared()) {
+        // A picture that holds the text already still has its sidecar brought in step.
+        if (status >= CORVANE_OK && !sidecar.raw)
+            status = keepSidecarInStep(*source, text_, status, sidecar);
         // Reported in its turn, after the files before it.
-        group_.push_back({index, nullptr, nullptr, status, CORVANE_OK});
+        group_.push_back({index, nullptr, nullptr, status, CORVANE_OK, std::move(sidecar)});
         return;
     }
     // Our own new file has no name yet (or a live lock), so cleaning up after writing it is safe.
@@ -100,7 +104,7 @@ void CommentBatch::add(const std::string& path)
     source->releaseBytes();
     groupBytes_ += source->size();
     ++groupWrites_;
-    group_.push_back({index, std::move(source), std::move(replacement), CORVANE_OK, status});
+    group_.push_back({index, std::move(source), std::move(replacement), CORVANE_OK, status, std::move(sidecar)});
     if (groupWrites_ >= limits_.files || groupBytes_ >= limits_.bytes)
         startWriting();
 }
@@ -134,9 +138,11 @@ void CommentBatch::finishWriting()
     if (writer_.joinable())
         writer_.join();
     for (Pending& pending : writing_) {
+        if (pending.source && pending.status == CORVANE_OK)
+            pending.notice = keepSidecarInStep(*pending.source, text_, pending.notice, pending.sidecar);
         if (pending.source)
             replacedFiles_.close(pending.source->takeDescriptor());
-        report_(pending.index, pending.status == CORVANE_OK ? pending.notice : pending.status);
+        report_(pending.index, pending.status == CORVANE_OK ? pending.notice : pending.status, pending.sidecar);
     }
     writing_.clear();
 }

@@ -3,9 +3,11 @@
 // whole), but a group of new files is made durable with one flush of their file system instead of one each,
 // then renamed, then each folder is flushed once. While one group is flushed and renamed, the next is written.
 // Groups are bounded by count and by bytes, so a batch of any length runs in constant memory and never holds
-// more than two groups' new files.
+// more than two groups' new files. A camera RAW's sidecar is written on its own, as it is added; a picture's own
+// sidecar is kept in step once the picture is renamed.
 #pragma once
 
+#include "commentlib/comment_file.h"
 #include "commentlib/file_io/background_closer.h"
 #include "commentlib/file_io/pending_replacement.h"
 #include "commentlib/file_io/source_file.h"
@@ -27,8 +29,9 @@ struct BatchLimits {
 
 class CommentBatch {
 public:
-    // Called once per file, in the order the files were added, with the file's final status.
-    using Report = std::function<void(size_t index, int32_t status)>;
+    // Called once per file, in the order the files were added, with the file's final status and what its write
+    // did to a sidecar (a camera RAW's comment goes into its sidecar alone).
+    using Report = std::function<void(size_t index, int32_t status, const SidecarWrite& sidecar)>;
 
     CommentBatch(std::string text, Report report, BatchLimits limits = {});
     CommentBatch(const CommentBatch&) = delete;
@@ -47,6 +50,7 @@ public:
         std::unique_ptr<PendingReplacement> replacement;
         int32_t status = 0;
         int32_t notice = 0;  // reported in place of success
+        SidecarWrite sidecar;
     };
 
 private:

@@ -1,6 +1,7 @@
 #include "commentlib/container.h"
 
 #include "commentlib/bmp_editor.h"
+#include "commentlib/camera_raw.h"
 #include "commentlib/foreign_text.h"
 #include "commentlib/gif_editor.h"
 #include "commentlib/jpeg_editor.h"
@@ -8,6 +9,7 @@
 #include "commentlib/png_editor.h"
 #include "commentlib/tiff_editor.h"
 #include "commentlib/tiff_file.h"
+#include "commentlib/tiff_layout.h"
 
 namespace corvane {
 
@@ -60,7 +62,12 @@ ReadResult readComment(ByteView file)
 PlanResult planComment(ByteView file, std::string_view text)
 {
     const Editor* editor = editorFor(file);
-    return editor ? editor->plan(file, text) : planFailure(CORVANE_E_UNSUPPORTED);
+    if (!editor)
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    // A camera RAW built on TIFF is read as one, but never written.
+    if (editor->container == Container::Tiff && raw::kindOf(file) == raw::Kind::Proprietary)
+        return planFailure(tiff::parseLayout(file) ? CORVANE_E_UNSUPPORTED : CORVANE_E_DAMAGED);
+    return editor->plan(file, text);
 }
 
 ReadResult readComment(SourceFile& file)
@@ -83,6 +90,13 @@ PlanResult planComment(SourceFile& file, std::string_view text)
     const Editor* editor = editorFor(file.bytes());
     if (!editor)
         return planFailure(CORVANE_E_UNSUPPORTED);
+    if (editor->container == Container::Tiff) {
+        raw::Kind kind = raw::Kind::None;
+        if (const int32_t status = raw::kindOf(file, kind); status != CORVANE_OK)
+            return planFailure(status);
+        if (kind == raw::Kind::Proprietary)
+            return planFailure(CORVANE_E_UNSUPPORTED);
+    }
     if (editor->planFile)
         return editor->planFile(file, text);
     const int32_t status = file.loadWhole();

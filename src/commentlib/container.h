@@ -1,4 +1,5 @@
-// Recognises a picture container by its content (never by the file name) and hands the work to its editor.
+// Recognises a picture container by its content (never by the file name) and hands the work to its editor. A
+// camera RAW built on TIFF (camera_raw.h) is read as a TIFF, but no edit of one is ever planned.
 #pragma once
 
 #include "commentlib/editor_result.h"

@@ -1,16 +1,24 @@
 /*
- * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files. The
- * comment is kept in step with the caption fields other photo programs read: EXIF ImageDescription, XMP
- * dc:description and IPTC Caption-Abstract, where the format has them.
+ * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF (DNG included) and BMP
+ * files. The comment is kept in step with the caption fields other photo programs read: EXIF ImageDescription,
+ * XMP dc:description and IPTC Caption-Abstract, where the format has them, and with the picture's XMP sidecar
+ * (NAME.EXT.xmp, or a NAME.xmp that names the picture's extension) where it has one. A proprietary camera RAW
+ * file (NEF, CR2, CR3, ARW, RAF, ORF, RW2, ...: told by its content and by its name) is never written: its
+ * comment is the dc:description (x-default) of its XMP sidecar, which is read, written, created and removed
+ * instead. For a RAW DIR/NAME.EXT, DIR/NAME.EXT.xmp counts when it exists, since it names exactly this file;
+ * otherwise DIR/NAME.xmp, unless its photoshop:SidecarForExtension records another extension (it is then a
+ * sibling's, the JPEG's of a RAW+JPEG pair say, and is never touched). A write goes into the sidecar that counts
+ * or creates a new one; only the description's text changes in it. An erase deletes a sidecar only when the
+ * library created it and nothing else is left in it.
  *
  * Plain C interface, usable from any language. Texts are NUL-terminated UTF-8. Paths and the comment are
  * passed "by reference": the address of a variable that points to the NUL-terminated text.
  *
  * Every call returns a status: CORVANE_OK (0), a positive notice (the file was written, but a caption field
- * did not take the text: CORVANE_PARTIAL, CORVANE_PARTIAL_XMP) or one of the negative codes below. FillString returns the
- * comment's full length in bytes (>= 0) instead of CORVANE_OK, so a caller can tell a truncated read and retry
- * with a bigger buffer. A file is never written unless the whole edit succeeds; a file the library cannot parse
- * is never written at all.
+ * did not take the text: CORVANE_PARTIAL, CORVANE_PARTIAL_XMP, CORVANE_PARTIAL_SIDECAR) or one of the negative
+ * codes below. FillString returns the comment's full length in bytes (>= 0) instead of CORVANE_OK, so a caller
+ * can tell a truncated read and retry with a bigger buffer. A file is never written unless the whole edit
+ * succeeds; a file the library cannot parse is never written at all.
  */
 #ifndef CORVANE_H
 #define CORVANE_H
@@ -37,10 +45,12 @@ enum corvane_status {
                                     would outgrow 64 KB, or could not be parsed); the other fields have it */
     CORVANE_PARTIAL_XMP = 2,     /* written, but the XMP packet could not be parsed (malformed, or a property given
                                     twice) and was left as it was, its description with it; the others have it */
-    CORVANE_PARTIAL_SIDECAR = 3, /* the picture was written, but the XMP sidecar beside it could not be kept in step */
+    CORVANE_PARTIAL_SIDECAR = 3, /* the picture was written, but its XMP sidecar could not be kept in step (it
+                                    cannot be parsed, or cannot be written) and still holds its old description */
     CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
-    CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file, or a layout we refuse to edit */
+    CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file (nor a camera RAW), or a layout we refuse
+                                    to edit */
     CORVANE_E_DAMAGED = -4,      /* the file claims a known format but its structure is broken */
     CORVANE_E_TOO_LARGE = -5,    /* the comment or the file exceeds what the library handles */
     CORVANE_E_ENCODING = -6,     /* the comment is not valid UTF-8 */
@@ -55,7 +65,9 @@ enum corvane_status {
     CORVANE_E_LOOP = -15,        /* the path runs into a loop of symbolic links */
     CORVANE_E_CHANGED = -16,     /* another program changed the file while it was read; nothing was written */
     CORVANE_E_REPLACED = -17,    /* the file was moved or replaced during the edit; nothing was written */
-    CORVANE_E_OWNER = -18        /* the file's owner, group or mode bits cannot be kept; the file is unchanged */
+    CORVANE_E_OWNER = -18,       /* the file's owner, group or mode bits cannot be kept; the file is unchanged */
+    CORVANE_E_SIDECAR = -19      /* a camera RAW's XMP sidecar cannot be parsed, or cannot hold the text (a control
+                                    character XML has no room for); the sidecar was left as it was */
 };
 
 /*
@@ -90,18 +102,30 @@ CORVANE_API int32_t eraser(char** path);
  */
 CORVANE_API int32_t DisplayStringByRef(char** text, int32_t length, char** path);
 
-/* Where a camera RAW file's caption goes: it is never written into the RAW itself, but into an XMP sidecar. */
-enum corvane_sidecar_name {
-    CORVANE_SIDECAR_WITH_EXTENSION = 0,   /* NAME.EXT.xmp, the default */
-    CORVANE_SIDECAR_WITHOUT_EXTENSION = 1 /* NAME.xmp */
-};
-/* Fills buffer, like FillString, with the path of the file a write of *path's comment goes into. */
-CORVANE_API int32_t corvane_caption_file(char* buffer, int32_t capacity, char** path);
-/* Chooses the name of the sidecars the library creates from now on, for the whole process. */
-CORVANE_API int32_t corvane_set_new_sidecar_name(int32_t naming);
-
 /* A short English description of a status; never null. */
 CORVANE_API const char* corvane_strerror(int32_t status);
+
+/*
+ * Fills buffer with the path of the file a write of the comment of *path goes into, as FillString fills it
+ * (never more than `capacity` bytes, a NUL after the path when there is room) and returns the path's full
+ * length in bytes. That is *path itself for a picture captioned in place, and the XMP sidecar of a camera RAW:
+ * the one that counts, or the one a write would create (see corvane_set_new_sidecar_name). A sidecar's path
+ * is made of the folder *path names and the sidecar's name (the folder of the link's target where *path is a
+ * symbolic link). A negative status when the file cannot be opened or is no picture the library edits.
+ */
+CORVANE_API int32_t corvane_caption_file(char* buffer, int32_t capacity, char** path);
+
+/* How a new sidecar is named for a camera RAW DIR/NAME.EXT that has none. */
+enum corvane_sidecar_name {
+    CORVANE_SIDECAR_WITH_EXTENSION = 0,   /* NAME.EXT.xmp, the default: it names exactly this file */
+    CORVANE_SIDECAR_WITHOUT_EXTENSION = 1 /* NAME.xmp, recording EXT in photoshop:SidecarForExtension (a NAME.xmp
+                                             that records another extension is left alone: NAME.EXT.xmp is made) */
+};
+/*
+ * Sets how every later write of this process names a sidecar it creates: one of enum corvane_sidecar_name.
+ * Safe to call from any thread. Returns CORVANE_OK, or CORVANE_E_ARGUMENT for another value (nothing changes).
+ */
+CORVANE_API int32_t corvane_set_new_sidecar_name(int32_t naming);
 
 #ifdef __cplusplus
 }

@@ -100,3 +100,29 @@ extern "C" int32_t DisplayStringByRef(char** text, int32_t length, char** path)
 {
     return guarded([&] { return writeComment(text, length, path); });
 }
+
+extern "C" int32_t corvane_caption_file(char* buffer, int32_t capacity, char** path)
+{
+    if (!buffer || capacity <= 0)
+        return CORVANE_E_ARGUMENT;
+    buffer[0] = '\0';
+    if (!isText(path))
+        return CORVANE_E_ARGUMENT;
+    return guarded([&] {
+        std::string captionFile;
+        if (const int32_t status = corvane::captionFilePath(*path, captionFile); status != CORVANE_OK)
+            return status;
+        if (captionFile.size() > size_t(std::numeric_limits<int32_t>::max()))
+            return int32_t(CORVANE_E_TOO_LARGE);
+        fillBuffer(buffer, capacity, captionFile);
+        return int32_t(captionFile.size());
+    });
+}
+
+extern "C" int32_t corvane_set_new_sidecar_name(int32_t naming)
+{
+    if (naming != CORVANE_SIDECAR_WITH_EXTENSION && naming != CORVANE_SIDECAR_WITHOUT_EXTENSION)
+        return CORVANE_E_ARGUMENT;
+    corvane::sidecar::setNaming(corvane::sidecar::Naming(naming));
+    return CORVANE_OK;
+}

@@ -7,6 +7,9 @@ extern "C" const char* corvane_strerror(int32_t status)
     if (status == CORVANE_PARTIAL_XMP)
         return "written, but the XMP packet could not be parsed (malformed XML, or a property given twice), so it "
                "was left as it was, its dc:description unchanged";
+    if (status == CORVANE_PARTIAL_SIDECAR)
+        return "the picture was written, but its XMP sidecar could not be kept in step (it cannot be parsed or "
+               "written) and still holds its old description";
     if (status >= 0)
         return "success";
     switch (status) {
@@ -28,6 +31,8 @@ extern "C" const char* corvane_strerror(int32_t status)
     case CORVANE_E_CHANGED: return "the file changed while it was being read; nothing was written";
     case CORVANE_E_REPLACED: return "the file was moved or replaced during the edit; nothing was written";
     case CORVANE_E_OWNER: return "the file's owner, group or mode bits cannot be kept; the file is unchanged";
+    case CORVANE_E_SIDECAR:
+        return "the camera RAW's XMP sidecar cannot be parsed, or cannot hold this text; it was left as it was";
     default: return "unknown error";
     }
 }

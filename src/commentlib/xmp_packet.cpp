@@ -2,15 +2,13 @@
 
 #include "commentlib/xmp_padding.h"
 #include "commentlib/xmp_prefixes.h"
+#include "commentlib/xmp_properties.h"
 #include "commentlib/xmp_text_edit.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/properties.hpp>
 #include <exiv2/value.hpp>
 #include <exiv2/xmp_exiv2.hpp>
-
-#include <map>
-#include <mutex>
 
 namespace corvane::xmp {
 
@@ -26,56 +24,6 @@ constexpr std::string_view kNewPacket = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W
                                         " </rdf:RDF>\n"
                                         "</x:xmpmeta>\n"
                                         "<?xpacket end=\"w\"?>";
-
-// exiv2 reports problems of a packet on standard error unless told not to; we report them ourselves.
-void quietenParser()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
-}
-
-// A packet that binds one of our prefixes to another namespace is not read: exiv2 would take its property
-// for ours.
-std::optional<Exiv2::XmpData> parsed(std::string_view packet)
-{
-    quietenParser();
-    restoreOwnPrefixes();
-    Exiv2::XmpData data;
-    bool decoded = true;
-    try {
-        decoded = packet.empty() || Exiv2::XmpParser::decode(data, std::string(packet)) == 0;
-    } catch (const Exiv2::AnyError&) {
-        decoded = false;
-    }
-    const bool prefixesHeld = ownPrefixesHold();
-    restoreOwnPrefixes();
-    if (!decoded || !prefixesHeld)
-        return std::nullopt;
-    return data;
-}
-
-// Every property as exiv2 reads it, each language of a language alternative on its own, each value with its
-// type: what an edit of one property must leave as it was.
-using Properties = std::map<std::string, std::string>;
-
-std::string languageKey(const std::string& key, const std::string& language)
-{
-    return key + "@" + language;
-}
-
-Properties propertiesOf(const Exiv2::XmpData& data)
-{
-    Properties properties;
-    for (const Exiv2::Xmpdatum& datum : data) {
-        if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&datum.value())) {
-            for (const auto& [language, text] : alternatives->value_)
-                properties[languageKey(datum.key(), language)] = text;
-            continue;
-        }
-        properties[datum.key()] += std::to_string(datum.typeId()) + ':' + datum.value().toString() + '\n';
-    }
-    return properties;
-}
 
 // `edited` when exiv2 reads in it exactly the `expected` properties; empty when it holds none.
 std::optional<std::string> checked(std::string edited, const Properties& expected)

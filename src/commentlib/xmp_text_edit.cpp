@@ -142,6 +142,15 @@ public:
         return withElementText(*found->element, value);
     }
 
+    // A new simple property, unless the packet has it already.
+    std::optional<std::string> addSimple(std::string_view uri, std::string_view preferredPrefix, std::string_view local,
+                                         std::string_view value) const
+    {
+        if (find(uri, local))
+            return std::nullopt;
+        return addProperty(uri, preferredPrefix, local, [&](std::string_view) { return escaped(value); });
+    }
+
 private:
     void findDescriptions()
     {
@@ -204,23 +213,37 @@ private:
     // A new dc:description in the description that already names the Dublin Core namespace, else the first.
     std::optional<std::string> addDescription(std::string_view text) const
     {
+        return addProperty(kDublinCoreNamespace, "dc", "description",
+                           [&](std::string_view descriptionName) -> std::optional<std::string> {
+                               const auto item = itemText(descriptionName, text);
+                               if (!item)
+                                   return std::nullopt;
+                               const std::string alt = qualified(xml::prefixOf(descriptionName), "Alt");
+                               return "<" + alt + ">" + *item + "</" + alt + ">";
+                           });
+    }
+
+    // A new property element, its content made for the description it goes into, in the description that
+    // already names the property's namespace, else the first; the namespace is declared on the element itself
+    // where no prefix stands for it.
+    template<typename Content>
+    std::optional<std::string> addProperty(std::string_view uri, std::string_view preferredPrefix,
+                                           std::string_view local, const Content& content) const
+    {
         if (descriptions_.empty())
             return std::nullopt;
-        const auto named = std::find_if(descriptions_.begin(), descriptions_.end(), [&](size_t index) {
-            return tree_.prefixFor(index, kDublinCoreNamespace).has_value();
-        });
+        const auto named = std::find_if(descriptions_.begin(), descriptions_.end(),
+                                        [&](size_t index) { return tree_.prefixFor(index, uri).has_value(); });
         const size_t holder = named == descriptions_.end() ? descriptions_.front() : *named;
         const xml::Element& description = tree_.at(holder);
-        const auto item = itemText(description.name, text);
-        if (!item)
+        const auto inner = content(description.name);
+        if (!inner)
             return std::nullopt;
-        const auto prefix = tree_.prefixFor(holder, kDublinCoreNamespace);
-        const std::string name = qualified(prefix.value_or("dc"), "description");
+        const auto prefix = tree_.prefixFor(holder, uri);
+        const std::string name = qualified(prefix.value_or(preferredPrefix), local);
         const std::string declaration =
-            prefix ? std::string() : " xmlns:dc=\"" + std::string(kDublinCoreNamespace) + "\"";
-        const std::string alt = qualified(xml::prefixOf(description.name), "Alt");
-        const std::string property =
-            "<" + name + declaration + "><" + alt + ">" + *item + "</" + alt + "></" + name + ">";
+            prefix ? std::string() : " xmlns:" + std::string(preferredPrefix) + "=\"" + std::string(uri) + "\"";
+        const std::string property = "<" + name + declaration + ">" + *inner + "</" + name + ">";
         const std::string indent(indentOf(description.begin));
         if (description.selfClosing)
             return applied(
@@ -302,6 +325,14 @@ std::optional<std::string> editedSimpleProperty(std::string_view packet, std::st
 {
     auto editor = editorOf(packet);
     return editor ? editor->setSimple(uri, local, value) : std::nullopt;
+}
+
+std::optional<std::string> withAddedSimpleProperty(std::string_view packet, std::string_view uri,
+                                                   std::string_view preferredPrefix, std::string_view local,
+                                                   std::string_view value)
+{
+    auto editor = editorOf(packet);
+    return editor ? editor->addSimple(uri, preferredPrefix, local, value) : std::nullopt;
 }
 
 }

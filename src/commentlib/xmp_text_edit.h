@@ -20,5 +20,10 @@ std::optional<std::string> editedDescription(std::string_view packet, std::strin
 // The packet with `value` as the simple property's value; an empty value removes the property.
 std::optional<std::string> editedSimpleProperty(std::string_view packet, std::string_view uri, std::string_view local,
                                                 std::string_view value);
-
+// The packet with a new simple property `value`, written as an element where the packet's other properties
+// are, under the prefix the packet has for `uri` (else `preferredPrefix`, declared on the element); nothing
+// when the packet has the property already.
+std::optional<std::string> withAddedSimpleProperty(std::string_view packet, std::string_view uri,
+                                                   std::string_view preferredPrefix, std::string_view local,
+                                                   std::string_view value);
 }

@@ -54,7 +54,7 @@ TEST(CommentBatchOrder, EveryFileReportedOnceInOrderAcrossGroups)
 
     std::vector<Reported> reports;
     {
-        const auto report = [&](size_t index, int32_t status) {
+        const auto report = [&](size_t index, int32_t status, const corvane::SidecarWrite&) {
             reports.push_back({index, status, std::this_thread::get_id()});
         };
         corvane::CommentBatch batch("trip", report, corvane::BatchLimits{3, 1 << 20});

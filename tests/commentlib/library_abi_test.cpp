@@ -163,10 +163,46 @@ TEST_F(LibraryAbi, InvalidUtf8IsRejectedAndNothingWritten)
 
 TEST_F(LibraryAbi, EveryStatusHasADescription)
 {
-    for (int32_t status = CORVANE_E_OWNER; status <= 5; ++status)
+    for (int32_t status = CORVANE_E_SIDECAR; status <= 5; ++status)
         EXPECT_STRNE(corvane_strerror(status), "unknown error") << status;
-    EXPECT_STREQ(corvane_strerror(CORVANE_E_OWNER - 1), "unknown error");
+    EXPECT_STREQ(corvane_strerror(CORVANE_E_SIDECAR - 1), "unknown error");
+    EXPECT_STRNE(corvane_strerror(CORVANE_PARTIAL_SIDECAR), corvane_strerror(CORVANE_OK));
     EXPECT_STRNE(corvane_strerror(CORVANE_E_DAMAGED), corvane_strerror(CORVANE_E_WRITE));
+}
+
+TEST_F(LibraryAbi, CaptionFileKeepsTheBufferContract)
+{
+    char buffer[8] = "xxxxxxx";
+    char* nullText = nullptr;
+    EXPECT_EQ(corvane_caption_file(nullptr, 4, &pathText), CORVANE_E_ARGUMENT);
+    EXPECT_EQ(corvane_caption_file(buffer, 0, &pathText), CORVANE_E_ARGUMENT);
+    EXPECT_EQ(corvane_caption_file(buffer, 4, nullptr), CORVANE_E_ARGUMENT);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(corvane_caption_file(buffer, 4, &nullText), CORVANE_E_ARGUMENT);
+    // A picture captioned in place: its own path, cut to the buffer with the full length returned.
+    EXPECT_EQ(corvane_caption_file(buffer, 4, &pathText), int32_t(pathBytes.size()));
+    EXPECT_EQ(std::string(buffer, 4), pathBytes.left(4).toStdString());
+    std::string whole(4096, ' ');
+    EXPECT_EQ(corvane_caption_file(whole.data(), int32_t(whole.size()), &pathText), int32_t(pathBytes.size()));
+    EXPECT_EQ(std::string(whole.c_str()), pathBytes.toStdString());
+
+    QByteArray missing = folder.filePath("missing.jpg").toUtf8();
+    char* missingText = missing.data();
+    EXPECT_EQ(corvane_caption_file(buffer, 8, &missingText), CORVANE_E_NOT_FOUND);
+    EXPECT_EQ(buffer[0], '\0');
+    const QString textPath = folder.filePath("notes.jpg");
+    writeFile(textPath, "just some text");
+    QByteArray notes = textPath.toUtf8();
+    char* notesText = notes.data();
+    EXPECT_EQ(corvane_caption_file(buffer, 8, &notesText), CORVANE_E_UNSUPPORTED);
+}
+
+TEST_F(LibraryAbi, NewSidecarNameTakesOnlyItsTwoNamings)
+{
+    for (const int32_t wrong : {-1, 2, 1000})
+        EXPECT_EQ(corvane_set_new_sidecar_name(wrong), CORVANE_E_ARGUMENT) << wrong;
+    EXPECT_EQ(corvane_set_new_sidecar_name(CORVANE_SIDECAR_WITHOUT_EXTENSION), CORVANE_OK);
+    EXPECT_EQ(corvane_set_new_sidecar_name(CORVANE_SIDECAR_WITH_EXTENSION), CORVANE_OK);
 }
 
 TEST(SharedLibrary, ExportsOnlyItsOwnFunctionsAndNeedsNoQt)
@@ -179,7 +215,8 @@ TEST(SharedLibrary, ExportsOnlyItsOwnFunctionsAndNeedsNoQt)
     ASSERT_EQ(symbols.exitCode, 0) << symbols.err.toStdString();
     QStringList exported = QString(symbols.out).split('\n', Qt::SkipEmptyParts);
     exported.sort();
-    EXPECT_EQ(exported, QStringList({"DisplayStringByRef", "FillString", "corvane_fill_comment", "corvane_strerror", "eraser"}));
+    EXPECT_EQ(exported, QStringList({"DisplayStringByRef", "FillString", "corvane_caption_file", "corvane_fill_comment",
+                                     "corvane_set_new_sidecar_name", "corvane_strerror", "eraser"}));
     const ProcessResult dynamic = run(readelf, {"-d", library});
     EXPECT_FALSE(dynamic.out.contains("Qt")) << dynamic.out.toStdString();
 }

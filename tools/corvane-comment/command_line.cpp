@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -26,6 +27,31 @@ std::optional<std::string> takeOperands(std::vector<std::string>& words)
     return std::nullopt;
 }
 
+constexpr std::string_view kNewSidecarName = "--new-sidecar-name";
+
+// Takes --new-sidecar-name=WHICH out of the words before "--", wherever it stands among them.
+std::optional<std::string> takeSidecarNaming(std::vector<std::string>& words, NewSidecarName& naming)
+{
+    const auto end = std::find(words.begin(), words.end(), "--");
+    for (auto word = words.begin(); word != end;) {
+        const std::string_view text = *word;
+        if (!text.starts_with(kNewSidecarName)) {
+            ++word;
+            continue;
+        }
+        const std::string_view value = text.substr(kNewSidecarName.size());
+        if (value == "=with-extension")
+            naming = NewSidecarName::WithExtension;
+        else if (value == "=without-extension")
+            naming = NewSidecarName::WithoutExtension;
+        else
+            return "--new-sidecar-name takes =with-extension or =without-extension, not '" + *word + "'";
+        word = words.erase(word);
+        return takeSidecarNaming(words, naming);
+    }
+    return std::nullopt;
+}
+
 // `set FILE` and `set - FILE...` take the text from standard input; otherwise the first word is the text.
 Invocation parseSet(std::vector<std::string> words)
 {
@@ -44,8 +70,12 @@ Invocation parseSet(std::vector<std::string> words)
 
 }
 
-Invocation parseCommandLine(const std::vector<std::string>& arguments)
+Invocation parseCommandLine(const std::vector<std::string>& givenArguments)
 {
+    std::vector<std::string> arguments = givenArguments;
+    NewSidecarName naming = NewSidecarName::Default;
+    if (const auto error = takeSidecarNaming(arguments, naming))
+        return failure(*error);
     if (arguments.empty())
         return failure("no command given");
     const std::string& command = arguments.front();
@@ -61,30 +91,39 @@ Invocation parseCommandLine(const std::vector<std::string>& arguments)
         return failure("unknown command '" + command + "'");
     if (const auto error = takeOperands(words))
         return failure(*error);
-    if (command == "set")
-        return parseSet(std::move(words));
+    if (command == "set") {
+        Invocation invocation = parseSet(std::move(words));
+        invocation.newSidecarName = naming;
+        return invocation;
+    }
     if (words.empty())
         return failure(command + " needs at least one file");
     Invocation invocation;
     invocation.command = command == "get" ? Command::Get : command == "show" ? Command::Show : Command::Erase;
+    invocation.newSidecarName = naming;
     invocation.files = std::move(words);
     return invocation;
 }
 
 const char* usageText()
 {
-    return "Usage: corvane-comment COMMAND [--] ARGUMENTS\n"
-           "Reads and edits the photo comment embedded in JPEG, PNG, GIF, TIFF and BMP files.\n"
+    return "Usage: corvane-comment COMMAND [OPTION] [--] ARGUMENTS\n"
+           "Reads and edits the photo comment of JPEG, PNG, GIF, TIFF (DNG included) and BMP files, and of\n"
+           "camera RAW files through their XMP sidecars.\n"
            "\n"
            "  get FILE...          print each file's comment followed by a newline\n"
            "                       (with several files, each is headed by '==> FILE <==')\n"
            "  show FILE...         print each caption field of each file that holds text, one per line as\n"
            "                       'FIELD: TEXT', so you can see what other programs show and whether the\n"
-           "                       fields agree\n"
+           "                       fields agree; a sidecar's as 'dc:description (SIDECAR, ROLE): TEXT'\n"
            "  set TEXT FILE...     make TEXT the comment of every FILE; an empty TEXT erases it\n"
            "  set - FILE...        the same, with the text read from standard input, byte for byte\n"
            "  set FILE             the same for one file, text from standard input\n"
            "  erase FILE...        remove the comment of every FILE\n"
+           "  --new-sidecar-name=with-extension\n"
+           "                       a camera RAW DIR/NAME.EXT without a sidecar gets DIR/NAME.EXT.xmp (the default)\n"
+           "  --new-sidecar-name=without-extension\n"
+           "                       it gets DIR/NAME.xmp instead, recording EXT as photoshop:SidecarForExtension\n"
            "  --help               show this text\n"
            "  --version            show the program's version\n"
            "  --                   ends the options: every later word is a text or a file name\n"
@@ -97,6 +136,16 @@ const char* usageText()
            "set and erase write (or remove) the text in every one of these fields the format has, IPTC only\n"
            "where the file already has IPTC (cut to 2000 bytes). When a JPEG's EXIF or XMP segment cannot hold\n"
            "the text (64 KB), the other fields still get it and that file is reported, with exit status 0.\n"
+           "\n"
+           "A camera RAW file (NEF, CR2, CR3, ARW, RAF, ORF, RW2, PEF, IIQ and the others, told by content and\n"
+           "by name, through a symbolic link too) is never written: its comment is the dc:description of its XMP\n"
+           "sidecar. For DIR/NAME.EXT, NAME.EXT.xmp counts when it exists, since it names exactly that file;\n"
+           "otherwise NAME.xmp, unless its photoshop:SidecarForExtension names another extension (a JPEG\n"
+           "sibling's, say). set writes into the sidecar that counts, or creates NAME.EXT.xmp, and names it on\n"
+           "standard error; only the description changes in it. erase deletes a sidecar only when corvane-comment\n"
+           "made it and nothing else is left in it. A DNG is written in place, as a TIFF. A picture written in\n"
+           "place that has a sidecar of its own (NAME.EXT.xmp, or a NAME.xmp recording EXT) has that sidecar's\n"
+           "description kept in step.\n"
            "\n"
            "Texts are UTF-8 and stored exactly as given, line breaks included; a text holding a NUL byte is\n"
            "refused, and so is one longer than 16 MiB.\n"

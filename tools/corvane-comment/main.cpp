@@ -2,6 +2,8 @@
 #include "comment_commands.h"
 #include "standard_input.h"
 
+#include "commentlib/sidecar_file.h"
+
 #include <cstdio>
 
 namespace {
@@ -25,6 +27,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "corvane-comment: %s\n\n%s", invocation.error.c_str(), usageText());
         return 2;
     }
+    // The tool writes through the library's core, so the core is told, not the shared library.
+    if (invocation.newSidecarName != NewSidecarName::Default)
+        corvane::sidecar::setNaming(invocation.newSidecarName == NewSidecarName::WithoutExtension
+                                        ? corvane::sidecar::Naming::WithoutExtension
+                                        : corvane::sidecar::Naming::WithExtension);
     switch (invocation.command) {
     case Command::Help:
         std::fputs(usageText(), stdout);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -67,6 +68,9 @@ public:
     int takeDescriptor() { return std::exchange(descriptor_, -1); }
     int folder() const { return folder_; }
     const std::string& name() const { return name_; }
+    // The path of the file `name` in the same folder, spelled as the path the file was opened by spells its
+    // folder (the folder of a symbolic link's target, where the path ends in one).
+    std::string siblingPath(std::string_view name) const { return siblingPrefix_ + std::string(name); }
     const struct stat& status() const { return status_; }
     uint64_t device() const { return status_.st_dev; }
     FolderId folderId() const { return folderId_; }
@@ -84,6 +88,7 @@ private:
     int descriptor_ = -1;
     int folder_ = -1;
     std::string name_;
+    std::string siblingPrefix_; // the folder part of the path, up to and with its last slash
     struct stat status_ {};
     FolderId folderId_;
     std::unique_ptr<uint8_t[]> bytes_;  // the first loaded_ bytes, or (anywhere_) the size of the file

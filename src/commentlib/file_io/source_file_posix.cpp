@@ -31,12 +31,13 @@ bool sameContentState(const struct stat& a, const struct stat& b)
 struct Split {
     std::string folder;
     std::string name;
+    std::string prefix; // what goes before a name in the folder, as the path spells it
 };
 
 Split split(const std::string& resolved)
 {
     const size_t slash = resolved.rfind('/');
-    return {slash == 0 ? "/" : resolved.substr(0, slash), resolved.substr(slash + 1)};
+    return {slash == 0 ? "/" : resolved.substr(0, slash), resolved.substr(slash + 1), resolved.substr(0, slash + 1)};
 }
 
 // The folder and the name of the file itself: a link at the end of the path is resolved to the file it names
@@ -47,7 +48,10 @@ int32_t locate(const std::string& path, Split& parts)
     const size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (!name.empty() && name != "." && name != ".." && lstat(path.c_str(), &named) == 0 && !S_ISLNK(named.st_mode)) {
-        parts = {slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash), name};
+        parts = {slash == std::string::npos ? "."
+                 : slash == 0               ? "/"
+                                            : path.substr(0, slash),
+                 name, slash == std::string::npos ? std::string() : path.substr(0, slash + 1)};
         return CORVANE_OK;
     }
     char* resolved = realpath(path.c_str(), nullptr);
@@ -74,6 +78,7 @@ int32_t SourceFile::open(const std::string& path, SourceFile& file)
     if (const int32_t status = locate(path, parts); status != CORVANE_OK)
         return status;
     file.name_ = parts.name;
+    file.siblingPrefix_ = parts.prefix;
     file.folder_ = ::open(parts.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat folder {};
     if (file.folder_ < 0 || fstat(file.folder_, &folder) != 0)
