@@ -28,7 +28,9 @@ QList<Sidecar> sidecarsOf(const platform::Files& files, platform::CommentLibrary
     const QString captionFile = comments.captionFile(picture);
     const bool alreadyListed =
         std::any_of(sidecars.cbegin(), sidecars.cend(), [&](const Sidecar& s) { return s.path == captionFile; });
-    if (captionFile != picture && !alreadyListed && files.exists(captionFile))
+    // A link's comment is kept beside the file it points to, whose sidecar stays with that file.
+    const bool besidePicture = paths::folderOf(captionFile) == paths::folderOf(picture);
+    if (captionFile != picture && besidePicture && !alreadyListed && files.exists(captionFile))
         sidecars.append({captionFile, captionFile.startsWith(picture + QLatin1Char('.'))});
     return sidecars;
 }

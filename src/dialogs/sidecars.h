@@ -21,7 +21,7 @@ struct Sidecar {
 
 // NAME.EXT.xmp where it exists, and NAME.xmp when the picture's caption is kept there (a camera RAW file's
 // sidecar, which may also have been given that name). A NAME.xmp that serves another file of that name
-// stays where it is.
+// stays where it is, and so does the sidecar of the file a link points to.
 QList<Sidecar> sidecarsOf(const platform::Files& files, platform::CommentLibrary& comments, const QString& picture);
 
 // Where the sidecar goes when its picture goes to `newPicture`.

@@ -389,8 +389,9 @@ TEST_F(RawTest, SidecarKeepsEveryOtherProperty)
         EXPECT_EQ(exiftoolDescription(sidecar), kText);
         EXPECT_EQ(properties(sidecar), before) << sidecar.toStdString();
         ASSERT_EQ(setComment(raw, "Old caption"), CORVANE_OK);
-        if (sidecar == digikam)
+        if (sidecar == digikam) {
             EXPECT_EQ(readFile(sidecar), bytesBefore) << "only the description's text changed, and changed back";
+        }
         ASSERT_EQ(eraseComment(raw), CORVANE_OK);
         ASSERT_TRUE(QFile::exists(sidecar)) << "another program's sidecar is never deleted";
         EXPECT_EQ(exiftoolDescription(sidecar), "");
