@@ -67,6 +67,26 @@ TEST_F(RealLibraryTest, SavingAgainAfterASaveAsksNothing)
     EXPECT_EQ(reopened(), QStringLiteral("second"));
 }
 
+// The camera's own file is never written: the comment goes into the sidecar the message names.
+TEST_F(RealLibraryTest, ARawFilesCommentGoesIntoItsSidecarAndTheRawKeepsEveryByte)
+{
+    const QString sample = QStringLiteral(CORVANE_SOURCE_DIR "/tests/data/commentlib/raw/Nikon.nef");
+    ASSERT_TRUE(QFile::remove(path)); // the folder's only picture is the RAW
+    path = dir.filePath(QStringLiteral("DSC_0001.NEF"));
+    ASSERT_TRUE(QFile::copy(sample, path));
+    const auto contents = [](const QString& file) {
+        QFile opened(file);
+        return opened.open(QIODevice::ReadOnly) ? opened.readAll() : QByteArray();
+    };
+    const QByteArray raw = contents(path);
+    openAndSave(QStringLiteral("Heron, first light"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" Comments saved in DSC_0001.NEF.xmp."));
+    EXPECT_EQ(contents(path), raw);
+    EXPECT_TRUE(contents(path + QStringLiteral(".xmp")).contains("Heron, first light"));
+    EXPECT_EQ(reopened(), QStringLiteral("Heron, first light"));
+}
+
 TEST_F(RealLibraryTest, LongestTypedCommentReadsBackWhole)
 {
     const QString text = QString(editor::CommentBox::kMaxLength, QChar(0x20AC)); // 60000 bytes of UTF-8
