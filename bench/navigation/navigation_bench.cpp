@@ -9,6 +9,7 @@
 //
 // The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation and
 // navigation-raw).
+#include "bench_arguments.h"
 #include "dng_writer.h"
 #include "editor/main_window.h"
 #include "picture/picture.h"
@@ -35,6 +36,9 @@
 #include <vector>
 
 namespace {
+
+using bench::median;
+using bench::option;
 
 constexpr int kPictures = 12;
 const QSize kPictureSize(6000, 4000);
@@ -123,13 +127,6 @@ struct Services {
     editor::EditorServices forWindow() { return {dialogs, shell, files, comments, shellFolders}; }
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 bool waitFor(const PaintWatch& watch, int limitMs)
 {
     QElapsedTimer timer;
@@ -212,14 +209,6 @@ double fitTime(const QString& path, QSize box)
 void printRow(const char* label, const std::vector<double>& times)
 {
     std::printf("%-34s %9.1f %9.1f\n", label, median(times), *std::max_element(times.begin(), times.end()));
-}
-
-int option(int argc, char** argv, const char* name, int fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i)
-        if (qstrcmp(argv[i], name) == 0)
-            return std::atoi(argv[i + 1]);
-    return fallback;
 }
 
 } // namespace

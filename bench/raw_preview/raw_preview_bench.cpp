@@ -7,6 +7,7 @@
 //   raw_preview_bench [--runs N]
 //
 // The RAW (a DNG) is made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/raw).
+#include "bench_arguments.h"
 #include "dng_writer.h"
 #include "picture/picture.h"
 
@@ -24,6 +25,9 @@
 #include <vector>
 
 namespace {
+
+using bench::median;
+using bench::option;
 
 const QSize kPreviewSize(6000, 4000);
 
@@ -92,20 +96,6 @@ double timeOnce(const std::function<void()>& work)
     timer.start();
     work();
     return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-int option(int argc, char** argv, const char* name, int fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i)
-        if (qstrcmp(argv[i], name) == 0)
-            return std::atoi(argv[i + 1]);
-    return fallback;
 }
 
 } // namespace

@@ -39,19 +39,7 @@ std::optional<std::string> checked(std::string edited, const Properties& expecte
 std::optional<std::string> reserialized(Exiv2::XmpData data, std::string_view text)
 {
     try {
-        const auto found = data.findKey(Exiv2::XmpKey(kDescriptionKey));
-        Exiv2::LangAltValue value;
-        if (found != data.end()) {
-            if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&found->value()))
-                value.value_ = alternatives->value_;
-            data.erase(found);
-        }
-        if (text.empty())
-            value.value_.erase(kDefaultLanguage);
-        else
-            value.value_[kDefaultLanguage] = std::string(text);
-        if (!value.value_.empty())
-            data.add(Exiv2::XmpKey(kDescriptionKey), &value);
+        setDefaultDescription(data, text);
         if (data.empty())
             return std::string();
         std::string written;

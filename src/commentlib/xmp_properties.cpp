@@ -67,4 +67,23 @@ std::string namespaceOf(const Exiv2::Xmpdatum& datum)
     }
 }
 
+void setDefaultDescription(Exiv2::XmpData& data, std::string_view text)
+{
+    const char* const key = "Xmp.dc.description";
+    const char* const defaultLanguage = "x-default";
+    const auto found = data.findKey(Exiv2::XmpKey(key));
+    Exiv2::LangAltValue value;
+    if (found != data.end()) {
+        if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&found->value()))
+            value.value_ = alternatives->value_;
+        data.erase(found);
+    }
+    if (text.empty())
+        value.value_.erase(defaultLanguage);
+    else
+        value.value_[defaultLanguage] = std::string(text);
+    if (!value.value_.empty())
+        data.add(Exiv2::XmpKey(key), &value);
+}
+
 }

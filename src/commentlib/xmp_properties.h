@@ -22,6 +22,10 @@ Properties propertiesOf(const Exiv2::XmpData& data);
 // The key of one language of a language alternative in Properties.
 std::string languageKey(const std::string& key, const std::string& language);
 
+// Makes `text` dc:description's x-default alternative, keeping its other languages; an empty text removes it,
+// and the property with it when no other language is left. Throws what exiv2 throws.
+void setDefaultDescription(Exiv2::XmpData& data, std::string_view text);
+
 // The namespace URI of a property's prefix as exiv2 registered it; empty when it knows none.
 std::string namespaceOf(const Exiv2::Xmpdatum& datum);
 

@@ -81,19 +81,7 @@ std::optional<std::string> editedText(std::string_view document, bool changeDesc
 std::optional<std::string> reserialized(Exiv2::XmpData data, std::string_view text, std::string_view addedExtension)
 {
     try {
-        const auto found = data.findKey(Exiv2::XmpKey(kDescriptionKey));
-        Exiv2::LangAltValue value;
-        if (found != data.end()) {
-            if (const auto* alternatives = dynamic_cast<const Exiv2::LangAltValue*>(&found->value()))
-                value.value_ = alternatives->value_;
-            data.erase(found);
-        }
-        if (text.empty())
-            value.value_.erase(kDefaultLanguage);
-        else
-            value.value_[kDefaultLanguage] = std::string(text);
-        if (!value.value_.empty())
-            data.add(Exiv2::XmpKey(kDescriptionKey), &value);
+        setDefaultDescription(data, text);
         if (!addedExtension.empty())
             data[kForExtensionKey] = std::string(addedExtension);
         if (data.empty())
