@@ -10,6 +10,7 @@
 // The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation and
 // navigation-raw).
 #include "bench_arguments.h"
+#include "photo_like.h"
 #include "dng_writer.h"
 #include "editor/main_window.h"
 #include "picture/picture.h"
@@ -39,31 +40,10 @@ namespace {
 
 using bench::median;
 using bench::option;
+using bench::photoLike;
 
 constexpr int kPictures = 12;
 const QSize kPictureSize(6000, 4000);
-
-// Smooth colour fields with fine grain, shifted per picture: compresses and decodes like a photo.
-QImage photoLike(int seed)
-{
-    QImage image(kPictureSize, QImage::Format_RGB32);
-    uint32_t noise = 2463534242u + seed;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise ^= noise << 13;
-            noise ^= noise >> 17;
-            noise ^= noise << 5;
-            const int grain = int(noise % 13) - 6;
-            const double u = (x + seed * 397) / 900.0, v = (y + seed * 211) / 700.0;
-            const int r = 128 + int(90 * std::sin(u) * std::cos(v * 0.7)) + grain;
-            const int g = 128 + int(80 * std::sin(v + u * 0.3)) + grain;
-            const int b = 120 + int(70 * std::cos(u * 0.6 - v)) + grain;
-            row[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
-        }
-    }
-    return image;
-}
 
 // The pictures, made once: JPEGs, or DNGs whose previews are those JPEGs' pictures.
 QStringList preparePictures(bool raw)
@@ -82,9 +62,9 @@ QStringList preparePictures(bool raw)
             QFile file(path);
             const bool written = raw ? file.open(QIODevice::WriteOnly)
                                            && file.write(fixtures::dngBytes(
-                                                  {photoLike(i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1}))
+                                                  {photoLike(kPictureSize, i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1}))
                                                   > 0
-                                     : photoLike(i).save(path, "jpg", 90);
+                                     : photoLike(kPictureSize, i).save(path, "jpg", 90);
             if (!written)
                 qFatal("cannot write %s", qPrintable(path));
         }

@@ -8,6 +8,7 @@
 //
 // The RAW (a DNG) is made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/raw).
 #include "bench_arguments.h"
+#include "photo_like.h"
 #include "dng_writer.h"
 #include "picture/picture.h"
 
@@ -28,30 +29,9 @@ namespace {
 
 using bench::median;
 using bench::option;
+using bench::photoLike;
 
 const QSize kPreviewSize(6000, 4000);
-
-// Smooth colour fields with fine grain: compresses and decodes like a photo.
-QImage photoLike()
-{
-    QImage image(kPreviewSize, QImage::Format_RGB32);
-    uint32_t noise = 2463534242u;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise ^= noise << 13;
-            noise ^= noise >> 17;
-            noise ^= noise << 5;
-            const int grain = int(noise % 13) - 6;
-            const double u = x / 900.0, v = y / 700.0;
-            const int r = 128 + int(90 * std::sin(u) * std::cos(v * 0.7)) + grain;
-            const int g = 128 + int(80 * std::sin(v + u * 0.3)) + grain;
-            const int b = 120 + int(70 * std::cos(u * 0.6 - v)) + grain;
-            row[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
-        }
-    }
-    return image;
-}
 
 QString prepareRaw()
 {
@@ -66,7 +46,7 @@ QString prepareRaw()
         const QSize rawSize(64, 48);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(fixtures::dngBytes({photoLike(), rawSize, std::vector<uint16_t>(64 * 48, 1000), 1})) < 0)
+            file.write(fixtures::dngBytes({photoLike(kPreviewSize), rawSize, std::vector<uint16_t>(64 * 48, 1000), 1})) < 0)
             qFatal("cannot write %s", qPrintable(path));
     }
     return path;
