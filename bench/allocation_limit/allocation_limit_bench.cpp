@@ -4,8 +4,8 @@
 #include "fixtures.h"
 #include "picture/picture.h"
 
-#include <QElapsedTimer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <algorithm>

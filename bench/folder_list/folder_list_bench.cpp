@@ -24,7 +24,10 @@ void fillFolder(const QString& folder)
     for (int i = 0; i < kFiles; ++i) {
         const bool picture = i % 2 == 0;
         const char* extension = picture ? pictures[(i / 2) % 10] : others[(i / 2) % 5];
-        QFile file(QStringLiteral("%1/file%2.%3").arg(folder).arg(i * 7919 % kFiles, 5, 10, QLatin1Char('0')).arg(QLatin1String(extension)));
+        QFile file(QStringLiteral("%1/file%2.%3")
+                       .arg(folder)
+                       .arg(i * 7919 % kFiles, 5, 10, QLatin1Char('0'))
+                       .arg(QLatin1String(extension)));
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot create %s", qPrintable(file.fileName()));
     }

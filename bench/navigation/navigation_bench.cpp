@@ -10,9 +10,9 @@
 // The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation and
 // navigation-raw).
 #include "bench_arguments.h"
-#include "photo_like.h"
 #include "dng_writer.h"
 #include "editor/main_window.h"
+#include "photo_like.h"
 #include "picture/picture.h"
 #include "picture/picture_preparer.h"
 #include "platform/desktop_shell.h"
@@ -48,9 +48,9 @@ const QSize kPictureSize(6000, 4000);
 // The pictures, made once: JPEGs, or DNGs whose previews are those JPEGs' pictures.
 QStringList preparePictures(bool raw)
 {
-    const QString cache = qEnvironmentVariable(
-        "CORVANE_BENCH_DIR", QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                                 + QStringLiteral("/corvane-bench"));
+    const QString cache = qEnvironmentVariable("CORVANE_BENCH_DIR",
+                                               QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                                                   QStringLiteral("/corvane-bench"));
     const QString folder = cache + (raw ? QStringLiteral("/navigation-raw") : QStringLiteral("/navigation"));
     QDir().mkpath(folder);
     QStringList paths;
@@ -60,11 +60,11 @@ QStringList preparePictures(bool raw)
         if (!QFile::exists(path)) {
             std::fprintf(stderr, "making %s (once)\n", qPrintable(path));
             QFile file(path);
-            const bool written = raw ? file.open(QIODevice::WriteOnly)
-                                           && file.write(fixtures::dngBytes(
-                                                  {photoLike(kPictureSize, i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1}))
-                                                  > 0
-                                     : photoLike(kPictureSize, i).save(path, "jpg", 90);
+            const bool written =
+                raw ? file.open(QIODevice::WriteOnly) &&
+                          file.write(fixtures::dngBytes(
+                              {photoLike(kPictureSize, i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1})) > 0
+                    : photoLike(kPictureSize, i).save(path, "jpg", 90);
             if (!written)
                 qFatal("cannot write %s", qPrintable(path));
         }
@@ -148,7 +148,8 @@ std::vector<double> stepTimes(const QStringList& pictures, bool prepared, int st
 int firstPicture(int argc, char** argv, const QString& path)
 {
     QApplication app(argc, argv);
-    platform::SingleInstance instance(QStringLiteral("corvane-navigation-bench-%1").arg(QCoreApplication::applicationPid()));
+    platform::SingleInstance instance(
+        QStringLiteral("corvane-navigation-bench-%1").arg(QCoreApplication::applicationPid()));
     instance.claim();
     Services services;
     editor::Corvane window(services.forWindow());
@@ -207,8 +208,8 @@ int main(int argc, char** argv)
     const QStringList pictures = preparePictures(false);
     const QStringList raws = preparePictures(true);
 
-    std::printf("%d steps through %d JPEGs of %dx%d, and %d RAWs with such previews, one click every %d ms\n",
-                steps, kPictures, kPictureSize.width(), kPictureSize.height(), kPictures, pace);
+    std::printf("%d steps through %d JPEGs of %dx%d, and %d RAWs with such previews, one click every %d ms\n", steps,
+                kPictures, kPictureSize.width(), kPictureSize.height(), kPictures, pace);
     std::printf("%-34s %9s %9s\n", "click to picture painted (ms)", "median", "worst");
     printRow("JPEGs, neighbours fitted ahead", stepTimes(pictures, true, steps, pace));
     printRow("JPEGs, fitted at each click", stepTimes(pictures, false, steps, pace));

@@ -8,8 +8,8 @@
 //
 // The RAW (a DNG) is made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/raw).
 #include "bench_arguments.h"
-#include "photo_like.h"
 #include "dng_writer.h"
+#include "photo_like.h"
 #include "picture/picture.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,8 @@ QString prepareRaw()
         const QSize rawSize(64, 48);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(fixtures::dngBytes({photoLike(kPreviewSize), rawSize, std::vector<uint16_t>(64 * 48, 1000), 1})) < 0)
+            file.write(
+                fixtures::dngBytes({photoLike(kPreviewSize), rawSize, std::vector<uint16_t>(64 * 48, 1000), 1})) < 0)
             qFatal("cannot write %s", qPrintable(path));
     }
     return path;

@@ -15,7 +15,7 @@ struct Geometry {
     uint64_t height = 0;
     uint32_t bitsPerPixel = 0;
     uint32_t compression = kUncompressed;
-    uint64_t imageSize = 0;  // what the header says the pixels take, 0 where it does not say
+    uint64_t imageSize = 0; // what the header says the pixels take, 0 where it does not say
 };
 
 std::optional<Geometry> readGeometry(ByteView file, uint32_t dibSize)

@@ -71,8 +71,8 @@ inline void appendText(Bytes& out, std::string_view text)
 
 inline bool startsWith(ByteView data, std::string_view prefix)
 {
-    return data.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), data.begin(),
-                                                      [](char a, uint8_t b) { return uint8_t(a) == b; });
+    return data.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), data.begin(), [](char a, uint8_t b) { return uint8_t(a) == b; });
 }
 
 inline std::string_view asText(ByteView data)

@@ -46,8 +46,8 @@ const CaptionField* chosenField(const std::vector<CaptionField>& fields)
     const auto chosen = std::find_if(fields.begin(), fields.end(), holdsCaption);
     if (chosen == fields.end())
         return nullptr;
-    const auto whole = std::find_if(chosen + 1, fields.end(),
-                                    [&](const CaptionField& later) { return cutShortBy(*chosen, later); });
+    const auto whole =
+        std::find_if(chosen + 1, fields.end(), [&](const CaptionField& later) { return cutShortBy(*chosen, later); });
     return whole != fields.end() ? &*whole : &*chosen;
 }
 

@@ -18,16 +18,16 @@ inline constexpr std::string_view kCommentField = "Comment";
 
 struct CaptionField {
     std::string_view name;
-    std::string text;  // UTF-8
+    std::string text; // UTF-8
 };
 
 // Where an EXIF-bearing container (JPEG, TIFF) keeps its captions, as stored.
 struct StoredCaptions {
     std::string_view imageDescription;
     std::string_view xmpPacket;
-    std::string xmpExtension;      // a JPEG's extended XMP, read where the main packet has no description
-    Bytes iptcDatasets;            // a copy: a JPEG's may be joined from several segments
-    bool iptcDigestStale = false;  // IPTC was changed by a program that left XMP behind: IPTC is read first
+    std::string xmpExtension;     // a JPEG's extended XMP, read where the main packet has no description
+    Bytes iptcDatasets;           // a copy: a JPEG's may be joined from several segments
+    bool iptcDigestStale = false; // IPTC was changed by a program that left XMP behind: IPTC is read first
 };
 
 // ImageDescription, dc:description and Caption-Abstract in reading order.

@@ -49,7 +49,7 @@ public:
         std::unique_ptr<SourceFile> source;
         std::unique_ptr<PendingReplacement> replacement;
         int32_t status = 0;
-        int32_t notice = 0;  // reported in place of success
+        int32_t notice = 0; // reported in place of success
         SidecarWrite sidecar;
     };
 

@@ -41,32 +41,32 @@ extern "C" {
 
 enum corvane_status {
     CORVANE_OK = 0,
-    CORVANE_PARTIAL = 1,         /* written, but a caption field could not take the text (its metadata segment
+    CORVANE_PARTIAL = 1,          /* written, but a caption field could not take the text (its metadata segment
                                     would outgrow 64 KB, or could not be parsed); the other fields have it */
-    CORVANE_PARTIAL_XMP = 2,     /* written, but the XMP packet could not be parsed (malformed, or a property given
+    CORVANE_PARTIAL_XMP = 2,      /* written, but the XMP packet could not be parsed (malformed, or a property given
                                     twice) and was left as it was, its description with it; the others have it */
-    CORVANE_PARTIAL_SIDECAR = 3, /* the picture was written, but its XMP sidecar could not be kept in step (it
+    CORVANE_PARTIAL_SIDECAR = 3,  /* the picture was written, but its XMP sidecar could not be kept in step (it
                                     cannot be parsed, or cannot be written) and still holds its old description */
-    CORVANE_E_ARGUMENT = -1,     /* a null pointer, a capacity <= 0 or a negative length */
-    CORVANE_E_OPEN = -2,         /* the file cannot be opened or read */
-    CORVANE_E_UNSUPPORTED = -3,  /* not a JPEG, PNG, GIF, TIFF or BMP file (nor a camera RAW), or a layout we refuse
+    CORVANE_E_ARGUMENT = -1,      /* a null pointer, a capacity <= 0 or a negative length */
+    CORVANE_E_OPEN = -2,          /* the file cannot be opened or read */
+    CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF or BMP file (nor a camera RAW), or a layout we refuse
                                     to edit */
-    CORVANE_E_DAMAGED = -4,      /* the file claims a known format but its structure is broken */
-    CORVANE_E_TOO_LARGE = -5,    /* the comment or the file exceeds what the library handles */
-    CORVANE_E_ENCODING = -6,     /* the comment is not valid UTF-8 */
-    CORVANE_E_WRITE = -7,        /* the new file could not be written; the original is unchanged */
-    CORVANE_E_MEMORY = -8,       /* out of memory */
-    CORVANE_E_READ_ONLY = -9,    /* the file is not writable for this user */
-    CORVANE_E_NOT_FOUND = -10,   /* no such file, or a folder on its path is missing */
-    CORVANE_E_PERMISSION = -11,  /* permission denied (to the file or its folder) */
+    CORVANE_E_DAMAGED = -4,       /* the file claims a known format but its structure is broken */
+    CORVANE_E_TOO_LARGE = -5,     /* the comment or the file exceeds what the library handles */
+    CORVANE_E_ENCODING = -6,      /* the comment is not valid UTF-8 */
+    CORVANE_E_WRITE = -7,         /* the new file could not be written; the original is unchanged */
+    CORVANE_E_MEMORY = -8,        /* out of memory */
+    CORVANE_E_READ_ONLY = -9,     /* the file is not writable for this user */
+    CORVANE_E_NOT_FOUND = -10,    /* no such file, or a folder on its path is missing */
+    CORVANE_E_PERMISSION = -11,   /* permission denied (to the file or its folder) */
     CORVANE_E_READ_ONLY_FS = -12, /* the file lives on a read-only file system */
-    CORVANE_E_NO_SPACE = -13,    /* no space left on the device; the original is unchanged */
-    CORVANE_E_NOT_REGULAR = -14, /* a folder, pipe, device or socket: only regular files are read or written */
-    CORVANE_E_LOOP = -15,        /* the path runs into a loop of symbolic links */
-    CORVANE_E_CHANGED = -16,     /* another program changed the file while it was read; nothing was written */
-    CORVANE_E_REPLACED = -17,    /* the file was moved or replaced during the edit; nothing was written */
-    CORVANE_E_OWNER = -18,       /* the file's owner, group or mode bits cannot be kept; the file is unchanged */
-    CORVANE_E_SIDECAR = -19      /* a camera RAW's XMP sidecar cannot be parsed, or cannot hold the text (a control
+    CORVANE_E_NO_SPACE = -13,     /* no space left on the device; the original is unchanged */
+    CORVANE_E_NOT_REGULAR = -14,  /* a folder, pipe, device or socket: only regular files are read or written */
+    CORVANE_E_LOOP = -15,         /* the path runs into a loop of symbolic links */
+    CORVANE_E_CHANGED = -16,      /* another program changed the file while it was read; nothing was written */
+    CORVANE_E_REPLACED = -17,     /* the file was moved or replaced during the edit; nothing was written */
+    CORVANE_E_OWNER = -18,        /* the file's owner, group or mode bits cannot be kept; the file is unchanged */
+    CORVANE_E_SIDECAR = -19       /* a camera RAW's XMP sidecar cannot be parsed, or cannot hold the text (a control
                                     character XML has no room for); the sidecar was left as it was */
 };
 

@@ -17,7 +17,7 @@ struct ReadResult {
 
     int32_t status;
     std::string text;
-    std::vector<CaptionField> fields;  // every field read, in reading order
+    std::vector<CaptionField> fields; // every field read, in reading order
 };
 
 struct PlanResult {
@@ -28,10 +28,16 @@ struct PlanResult {
 
     int32_t status;
     EditPlan plan;
-    int32_t notice;  // CORVANE_PARTIAL when the plan leaves a caption field without the text
+    int32_t notice; // CORVANE_PARTIAL when the plan leaves a caption field without the text
 };
 
-inline ReadResult readFailure(int32_t status) { return {status}; }
-inline PlanResult planFailure(int32_t status) { return {status}; }
+inline ReadResult readFailure(int32_t status)
+{
+    return {status};
+}
+inline PlanResult planFailure(int32_t status)
+{
+    return {status};
+}
 
 }

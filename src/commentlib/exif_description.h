@@ -11,11 +11,11 @@ namespace corvane::exif {
 
 struct FirstDirectory {
     Endian endian = Endian::Big;
-    uint32_t offset = 0;       // of the entry count
+    uint32_t offset = 0; // of the entry count
     uint16_t entryCount = 0;
     uint32_t nextDirectory = 0;
-    std::optional<uint32_t> descriptionEntry;  // offset of the 12-byte entry
-    SourceRange descriptionValue;              // its bytes, inside the entry when they fit in four
+    std::optional<uint32_t> descriptionEntry; // offset of the 12-byte entry
+    SourceRange descriptionValue;             // its bytes, inside the entry when they fit in four
 
     uint64_t end() const { return uint64_t(offset) + 2 + uint64_t(entryCount) * 12 + 4; }
 };

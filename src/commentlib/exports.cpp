@@ -10,7 +10,7 @@
 
 namespace {
 
-template <typename Operation>
+template<typename Operation>
 int32_t guarded(Operation operation)
 {
     try {
@@ -70,9 +70,9 @@ int32_t fillComment(char* buffer, int32_t capacity, char** path, int32_t* source
             return int32_t(CORVANE_E_TOO_LARGE);
         fillBuffer(buffer, capacity, text);
         if (source)
-            *source = from == corvane::CommentSource::OwnComment    ? CORVANE_SOURCE_COMMENT
+            *source = from == corvane::CommentSource::OwnComment     ? CORVANE_SOURCE_COMMENT
                       : from == corvane::CommentSource::CaptionField ? CORVANE_SOURCE_CAPTION
-                                                                      : CORVANE_SOURCE_NONE;
+                                                                     : CORVANE_SOURCE_NONE;
         return int32_t(text.size());
     });
 }

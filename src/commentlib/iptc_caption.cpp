@@ -166,11 +166,13 @@ Bytes datasetsWithCaption(ByteView datasets, std::string_view text)
         placeBefore(&current);
         end = current.whole.offset + current.whole.length;
         const bool replaced = current.record == kApplication && current.number == kCaption;
-        const bool oldCharacterSet = switchToUtf8 && current.record == kEnvelope && current.number == kCodedCharacterSet;
+        const bool oldCharacterSet =
+            switchToUtf8 && current.record == kEnvelope && current.number == kCodedCharacterSet;
         if (replaced || oldCharacterSet)
             continue;
         std::string converted;
-        const Bytes kept = dataset(current.record, current.number, keptValue(datasets, current, switchToUtf8, converted));
+        const Bytes kept =
+            dataset(current.record, current.number, keptValue(datasets, current, switchToUtf8, converted));
         out.insert(out.end(), kept.begin(), kept.end());
     }
     placeBefore(nullptr);

@@ -19,8 +19,8 @@ inline constexpr size_t kMaxCaptionBytes = 2000;
 
 struct Resource {
     uint16_t id = 0;
-    bool standardSignature = false;  // "8BIM", whose numbers are the ones above
-    SourceRange whole;  // signature to padding, inside the resource list
+    bool standardSignature = false; // "8BIM", whose numbers are the ones above
+    SourceRange whole;              // signature to padding, inside the resource list
     SourceRange data;
 };
 

@@ -4,8 +4,8 @@
 #include "commentlib/caption_text.h"
 #include "commentlib/exif_description.h"
 #include "commentlib/exif_description_edit.h"
-#include "commentlib/jfif_resolution.h"
 #include "commentlib/iptc_caption.h"
+#include "commentlib/jfif_resolution.h"
 #include "commentlib/jpeg_xmp_extension_edit.h"
 #include "commentlib/replacement_list.h"
 #include "commentlib/xmp_packet.h"
@@ -16,7 +16,7 @@ namespace corvane::jpeg {
 
 namespace {
 
-constexpr size_t kMaxPayload = 65533;  // the length field (at most 0xFFFF) counts its own two bytes
+constexpr size_t kMaxPayload = 65533; // the length field (at most 0xFFFF) counts its own two bytes
 constexpr uint8_t kApp1 = 0xE1, kApp13 = 0xED;
 
 ByteView bodyOf(ByteView file, const MetadataSegment& segment)

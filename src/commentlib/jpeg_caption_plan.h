@@ -13,7 +13,7 @@
 namespace corvane::jpeg {
 
 struct CaptionEdits {
-    std::vector<Replacement> edits;  // in file order, not overlapping
+    std::vector<Replacement> edits; // in file order, not overlapping
     // CORVANE_PARTIAL when a field could not take the text (its segment would outgrow 64 KB, or its data
     // could not be parsed), CORVANE_PARTIAL_XMP when that was the XMP packet's: the others still get it.
     int32_t notice = CORVANE_OK;

@@ -10,7 +10,7 @@ namespace corvane::jpeg {
 
 namespace {
 
-constexpr size_t kMaxSegmentText = 65533;  // the length field (at most 0xFFFF) counts its own two bytes
+constexpr size_t kMaxSegmentText = 65533; // the length field (at most 0xFFFF) counts its own two bytes
 
 // The first COM segment together with the COM segments that directly follow it.
 std::string joinedFirstComment(ByteView file, const std::vector<CommentSegment>& comments)
@@ -82,7 +82,8 @@ PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::
     if (!layout.multiPictureIndex)
         return {CORVANE_OK, std::move(plan), captions.notice};
     std::optional<EditPlan> followed = followedByIndex(plan, *layout.multiPictureIndex);
-    return followed ? PlanResult{CORVANE_OK, std::move(*followed), captions.notice} : planFailure(CORVANE_E_UNSUPPORTED);
+    return followed ? PlanResult{CORVANE_OK, std::move(*followed), captions.notice}
+                    : planFailure(CORVANE_E_UNSUPPORTED);
 }
 
 }

@@ -8,12 +8,21 @@ namespace {
 
 constexpr uint8_t kSoi = 0xD8, kEoi = 0xD9, kSos = 0xDA, kCom = 0xFE;
 
-bool isApp(uint8_t marker) { return marker >= 0xE0 && marker <= 0xEF; }
-bool isRestart(uint8_t marker) { return marker >= 0xD0 && marker <= 0xD7; }
-bool isStandalone(uint8_t marker) { return marker == 0x01 || isRestart(marker); }
+bool isApp(uint8_t marker)
+{
+    return marker >= 0xE0 && marker <= 0xEF;
+}
+bool isRestart(uint8_t marker)
+{
+    return marker >= 0xD0 && marker <= 0xD7;
+}
+bool isStandalone(uint8_t marker)
+{
+    return marker == 0x01 || isRestart(marker);
+}
 
 struct Segment {
-    uint64_t offset = 0;  // of the 0xFF that starts the marker
+    uint64_t offset = 0; // of the 0xFF that starts the marker
     uint64_t payload = 0;
     uint64_t end = 0;
     uint8_t marker = 0;
@@ -98,8 +107,8 @@ private:
 
     void noteComment(const Segment& segment)
     {
-        layout_.comments.push_back({{segment.offset, segment.end - segment.offset},
-                                    {segment.payload, segment.end - segment.payload}});
+        layout_.comments.push_back(
+            {{segment.offset, segment.end - segment.offset}, {segment.payload, segment.end - segment.payload}});
     }
 
     void noteHeaderSegment(const Segment& segment)
@@ -116,8 +125,9 @@ private:
                             segment.payload);
         if (isMultiPictureIndex(segment.marker, file_.subspan(segment.payload, segment.end - segment.payload)) &&
             !layout_.multiPictureIndex) {
-            layout_.multiPictureIndex = MultiPictureIndex{{segment.offset, segment.end - segment.offset},
-                                                          Bytes(file_.begin() + segment.offset, file_.begin() + segment.end)};
+            layout_.multiPictureIndex =
+                MultiPictureIndex{{segment.offset, segment.end - segment.offset},
+                                  Bytes(file_.begin() + segment.offset, file_.begin() + segment.end)};
             if (inLeadingApps_)
                 layout_.insertAt = segment.offset;
             inLeadingApps_ = false;

@@ -12,16 +12,16 @@
 namespace corvane::jpeg {
 
 struct CommentSegment {
-    SourceRange whole;  // marker and length included
+    SourceRange whole; // marker and length included
     SourceRange text;
 };
 
 struct Layout {
-    std::vector<CommentSegment> comments;  // every COM segment, in file order
-    uint64_t insertAt = 2;              // where a new comment goes: after the leading APPn segments
+    std::vector<CommentSegment> comments; // every COM segment, in file order
+    uint64_t insertAt = 2;                // where a new comment goes: after the leading APPn segments
     // A multi-picture index (APP2 "MPF") locates later pictures by their distance from itself: an edit rewrites it.
     std::optional<MultiPictureIndex> multiPictureIndex;
-    MetadataSegments metadata;  // found before the image data
+    MetadataSegments metadata; // found before the image data
 };
 
 std::optional<Layout> parseLayout(ByteView file);

@@ -11,8 +11,8 @@ namespace {
 
 constexpr uint8_t kApp0 = 0xE0, kApp1 = 0xE1, kApp13 = 0xED;
 
-void noteFirst(std::optional<MetadataSegment>& slot, ByteView payload, std::string_view identifier,
-               SourceRange whole, uint64_t payloadOffset)
+void noteFirst(std::optional<MetadataSegment>& slot, ByteView payload, std::string_view identifier, SourceRange whole,
+               uint64_t payloadOffset)
 {
     if (!slot && startsWith(payload, identifier))
         slot = MetadataSegment{whole, {payloadOffset + identifier.size(), payload.size() - identifier.size()}};
@@ -44,8 +44,7 @@ SourceRange ResourceRun::whole() const
     return {start, segments.back().whole.offset + segments.back().whole.length - start};
 }
 
-void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole,
-                         uint64_t payload)
+void noteMetadataSegment(MetadataSegments& segments, ByteView file, uint8_t marker, SourceRange whole, uint64_t payload)
 {
     const ByteView data = file.subspan(payload, whole.offset + whole.length - payload);
     if (marker == kApp0 && whole.offset == 2)

@@ -13,12 +13,12 @@
 namespace corvane::jpeg {
 
 struct MetadataSegment {
-    SourceRange whole;  // marker and length included
-    SourceRange body;   // after the identifier
+    SourceRange whole; // marker and length included
+    SourceRange body;  // after the identifier
 };
 
 struct ResourceRun {
-    std::vector<MetadataSegment> segments;  // adjacent, in file order
+    std::vector<MetadataSegment> segments; // adjacent, in file order
 
     // From the first segment's marker to the end of the last.
     SourceRange whole() const;
@@ -27,9 +27,9 @@ struct ResourceRun {
 struct MetadataSegments {
     std::optional<MetadataSegment> exif;
     std::optional<MetadataSegment> xmp;
-    std::vector<MetadataSegment> xmpExtension;  // in file order
+    std::vector<MetadataSegment> xmpExtension; // in file order
     std::vector<ResourceRun> resourceRuns;
-    uint64_t newSegmentsAt = 2;  // after SOI, or after a JFIF segment that must stay first
+    uint64_t newSegmentsAt = 2; // after SOI, or after a JFIF segment that must stay first
 };
 
 inline constexpr std::string_view kExifIdentifier{"Exif\0\0", 6};

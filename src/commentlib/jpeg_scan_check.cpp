@@ -10,7 +10,10 @@ namespace {
 
 constexpr uint8_t kSoi = 0xD8, kEoi = 0xD9, kCom = 0xFE;
 
-bool isRestart(uint8_t marker) { return marker >= 0xD0 && marker <= 0xD7; }
+bool isRestart(uint8_t marker)
+{
+    return marker >= 0xD0 && marker <= 0xD7;
+}
 
 }
 
@@ -30,7 +33,7 @@ int32_t ScanCheck::answer() const
 void ScanCheck::onMarker(uint8_t marker)
 {
     if (marker == 0x00 || isRestart(marker) || marker == 0x01)
-        state_ = State::Data;  // a stuffed zero, a restart marker, or a standalone marker
+        state_ = State::Data; // a stuffed zero, a restart marker, or a standalone marker
     else if (marker == kEoi)
         state_ = State::Clean;
     else if (marker == kSoi)

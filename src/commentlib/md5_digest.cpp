@@ -1,7 +1,7 @@
 #include "commentlib/md5_digest.h"
 
-#include <sys/types.h>
 #include <md5.h>
+#include <sys/types.h>
 
 namespace corvane {
 

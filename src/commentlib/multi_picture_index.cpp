@@ -8,15 +8,15 @@ namespace corvane::jpeg {
 
 namespace {
 
-constexpr uint64_t kHeaderStart = 8;  // marker, length and "MPF\0" come before the index's own header
+constexpr uint64_t kHeaderStart = 8; // marker, length and "MPF\0" come before the index's own header
 constexpr uint16_t kPictureListTag = 0xB002;
 constexpr uint16_t kUndefinedType = 7;
-constexpr uint64_t kEntrySize = 16;  // flags, length, start, two dependent picture numbers
+constexpr uint64_t kEntrySize = 16; // flags, length, start, two dependent picture numbers
 constexpr uint64_t kLengthAt = 4, kStartAt = 8;
 
 struct Growth {
-    int64_t firstPicture = 0;  // by every edit
-    int64_t afterIndex = 0;    // by the edits past the index, which move the later pictures
+    int64_t firstPicture = 0; // by every edit
+    int64_t afterIndex = 0;   // by the edits past the index, which move the later pictures
 };
 
 Growth growthOf(const EditPlan& plan, const SourceRange& index)

@@ -9,8 +9,8 @@
 namespace corvane::jpeg {
 
 struct MultiPictureIndex {
-    SourceRange segment;  // marker and length included
-    Bytes bytes;          // the segment as it stands in the file
+    SourceRange segment; // marker and length included
+    Bytes bytes;         // the segment as it stands in the file
 };
 
 bool isMultiPictureIndex(uint8_t marker, ByteView payload);

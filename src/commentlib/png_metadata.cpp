@@ -21,8 +21,8 @@ enum class Kind { Exif, Xmp, IptcDatasets, IptcResources };
 struct Holder {
     Kind kind = Kind::Exif;
     Chunk chunk;
-    std::optional<RawProfile> profile;  // when held in a raw profile
-    std::string_view header;            // what the profile keeps before the block (a JPEG segment's identifier)
+    std::optional<RawProfile> profile; // when held in a raw profile
+    std::string_view header;           // what the profile keeps before the block (a JPEG segment's identifier)
     Bytes block;
 };
 

@@ -10,10 +10,10 @@
 
 namespace corvane::png {
 
-inline constexpr std::string_view kRawProfileKeyword = "raw profile type ";  // in lower case
+inline constexpr std::string_view kRawProfileKeyword = "raw profile type "; // in lower case
 
 struct RawProfile {
-    std::string name;  // as its first line gives it
+    std::string name; // as its first line gives it
     Bytes data;
 };
 

@@ -41,7 +41,7 @@ std::optional<std::string> decodeInternationalText(std::string_view body)
         return std::nullopt;
     const bool compressed = body[0] != 0;
     body.remove_prefix(2);
-    if (!takeTerminated(body) || !takeTerminated(body))  // language tag, translated keyword
+    if (!takeTerminated(body) || !takeTerminated(body)) // language tag, translated keyword
         return std::nullopt;
     if (!compressed)
         return std::string(body);

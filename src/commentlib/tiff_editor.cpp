@@ -10,7 +10,10 @@ namespace corvane::tiff {
 
 namespace {
 
-bool isTextType(uint16_t type) { return type == kAscii || type == 1 || type == 7; }
+bool isTextType(uint16_t type)
+{
+    return type == kAscii || type == 1 || type == 7;
+}
 
 void padToWord(Bytes& out, uint64_t base)
 {
@@ -23,7 +26,10 @@ uint64_t typeSize(uint16_t type)
     return type == 3 ? 2 : type == 4 ? 4 : 1;
 }
 
-bool outOfLine(const Entry& entry) { return entry.value.offset != entry.offset + 8; }
+bool outOfLine(const Entry& entry)
+{
+    return entry.value.offset != entry.offset + 8;
+}
 
 const Entry* entryFor(const Layout& layout, uint16_t tag)
 {
@@ -42,14 +48,18 @@ std::vector<SourceRange> replacedValues(const Layout& layout, const std::vector<
     return values;
 }
 
-bool sameRange(const SourceRange& a, const SourceRange& b) { return a.offset == b.offset && a.length == b.length; }
+bool sameRange(const SourceRange& a, const SourceRange& b)
+{
+    return a.offset == b.offset && a.length == b.length;
+}
 
 // What else the file refers to: every reference but the changed tags' old values.
 std::vector<SourceRange> otherReferences(const Layout& layout, const std::vector<SourceRange>& replaced)
 {
     std::vector<SourceRange> others;
     for (const SourceRange& range : layout.referenced)
-        if (std::none_of(replaced.begin(), replaced.end(), [&](const SourceRange& old) { return sameRange(old, range); }))
+        if (std::none_of(replaced.begin(), replaced.end(),
+                         [&](const SourceRange& old) { return sameRange(old, range); }))
             others.push_back(range);
     return others;
 }
@@ -104,13 +114,15 @@ std::vector<TaggedEntry> entriesInOrder(ByteView file, const Layout& layout, con
 {
     std::vector<TaggedEntry> entries;
     for (const Entry& entry : layout.firstIfdEntries) {
-        const auto replacement = std::find_if(changedEntries.begin(), changedEntries.end(),
-                                              [&](const TaggedEntry& candidate) { return candidate.first == entry.tag; });
+        const auto replacement =
+            std::find_if(changedEntries.begin(), changedEntries.end(),
+                         [&](const TaggedEntry& candidate) { return candidate.first == entry.tag; });
         if (replacement != changedEntries.end()) {
             entries.push_back(std::move(*replacement));
             changedEntries.erase(replacement);
         } else if (!isChanged(changed, entry.tag)) {
-            entries.emplace_back(entry.tag, Bytes(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize));
+            entries.emplace_back(entry.tag,
+                                 Bytes(file.begin() + entry.offset, file.begin() + entry.offset + kEntrySize));
         }
     }
     for (TaggedEntry& added : changedEntries) {

@@ -23,11 +23,28 @@ bool clearOfHeader(uint64_t offset, uint64_t length)
 uint64_t typeSize(uint16_t type)
 {
     switch (type) {
-    case 1: case 2: case 6: case 7: return 1;
-    case 3: case 8: return 2;
-    case 4: case 9: case 11: case 13: return 4;
-    case 5: case 10: case 12: case 16: case 17: case 18: return 8;
-    default: return 0;  // unknown types are carried along untouched, never interpreted
+    case 1:
+    case 2:
+    case 6:
+    case 7:
+        return 1;
+    case 3:
+    case 8:
+        return 2;
+    case 4:
+    case 9:
+    case 11:
+    case 13:
+        return 4;
+    case 5:
+    case 10:
+    case 12:
+    case 16:
+    case 17:
+    case 18:
+        return 8;
+    default:
+        return 0; // unknown types are carried along untouched, never interpreted
     }
 }
 
@@ -44,8 +61,8 @@ bool overlaps(const SourceRange& a, const SourceRange& b)
 
 // How strictly the directory chain is checked.
 enum class Strictness {
-    Whole,     // a TIFF file: every directory and value must lie inside it, or the file counts as damaged
-    Tolerant,  // an EXIF block: what lies outside is noted as referred to and the walk goes on where it can
+    Whole,    // a TIFF file: every directory and value must lie inside it, or the file counts as damaged
+    Tolerant, // an EXIF block: what lies outside is noted as referred to and the walk goes on where it can
 };
 
 class Parser {

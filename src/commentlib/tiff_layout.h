@@ -17,22 +17,22 @@ struct Entry {
     uint16_t tag = 0;
     uint16_t type = 0;
     uint32_t count = 0;
-    uint64_t offset = 0;        // of the 12-byte entry itself
-    SourceRange value;          // inside the entry when it fits in four bytes
-    std::optional<uint32_t> pointer;  // a single offset-like value, which may point at more data
+    uint64_t offset = 0;             // of the 12-byte entry itself
+    SourceRange value;               // inside the entry when it fits in four bytes
+    std::optional<uint32_t> pointer; // a single offset-like value, which may point at more data
 };
 
 struct Layout {
     Endian endian = Endian::Little;
     uint64_t firstIfd = 0;
-    uint64_t firstIfdEnd = 0;   // after its next-IFD field
+    uint64_t firstIfdEnd = 0; // after its next-IFD field
     uint32_t nextIfd = 0;
     std::vector<Entry> firstIfdEntries;
     // Every byte range some part of the file refers to, apart from the first IFD and its description: the
     // other directories of the chain and those tags point at, values, image data and thumbnails. A damaged
     // EXIF block's ranges may reach past its end.
     std::vector<SourceRange> referenced;
-    uint64_t longestLaterDirectory = 0;  // in bytes, of the directories after the first in the chain
+    uint64_t longestLaterDirectory = 0; // in bytes, of the directories after the first in the chain
 
     const Entry* description() const;
 };

@@ -27,7 +27,7 @@ uint16_t byteType(uint16_t oldType, uint16_t fallback)
 {
     constexpr uint16_t kSignedByte = 6;
     return oldType == kByte || oldType == kAscii || oldType == kSignedByte || oldType == kUndefined ? oldType
-                                                                                                     : fallback;
+                                                                                                    : fallback;
 }
 
 ByteView valueOf(ByteView file, const Layout& layout, uint16_t tag)

@@ -23,13 +23,13 @@ StoredCaptions storedCaptions(ByteView file, const Layout& layout, std::string_v
 struct NewValue {
     uint16_t tag = 0;
     uint16_t type = 0;
-    std::optional<Bytes> value;  // count is its size in units of the type
+    std::optional<Bytes> value; // count is its size in units of the type
 };
 
 struct CaptionValues {
-    std::vector<NewValue> changed;  // only the tags whose value changes
-    int32_t notice = 0;             // CORVANE_PARTIAL when the XMP packet cannot take the text, CORVANE_PARTIAL_XMP
-                                    // when it cannot be parsed and is left alone
+    std::vector<NewValue> changed; // only the tags whose value changes
+    int32_t notice = 0;            // CORVANE_PARTIAL when the XMP packet cannot take the text, CORVANE_PARTIAL_XMP
+                                   // when it cannot be parsed and is left alone
 };
 
 // The tags that change when `text` becomes the caption: ImageDescription, the XMP packet (made when there is

@@ -6,7 +6,10 @@ namespace corvane::utf8 {
 
 namespace {
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 // Length of the sequence led by `lead`, or 0 for a byte that cannot start one.
 size_t sequenceLength(unsigned char lead)
@@ -26,11 +29,16 @@ size_t sequenceLength(unsigned char lead)
 bool secondByteAllowed(unsigned char lead, unsigned char second)
 {
     switch (lead) {
-    case 0xE0: return second >= 0xA0;
-    case 0xED: return second <= 0x9F;
-    case 0xF0: return second >= 0x90;
-    case 0xF4: return second <= 0x8F;
-    default: return true;
+    case 0xE0:
+        return second >= 0xA0;
+    case 0xED:
+        return second <= 0x9F;
+    case 0xF0:
+        return second >= 0x90;
+    case 0xF4:
+        return second <= 0x8F;
+    default:
+        return true;
     }
 }
 

@@ -48,8 +48,18 @@ void DrawCloseOutline(Surface& panel, platform::Colorref shadow)
 
 void DrawCloseCorners(Surface& panel, platform::Colorref face)
 {
-    for (const auto& [x, y] : {std::pair{L, T}, {L + 1, T}, {L, T + 1}, {R, T}, {R - 1, T}, {R, T + 1}, {L, B},
-                               {L + 1, B}, {L, B - 1}, {R, B}, {R - 1, B}, {R, B - 1}})
+    for (const auto& [x, y] : {std::pair{L, T},
+                               {L + 1, T},
+                               {L, T + 1},
+                               {R, T},
+                               {R - 1, T},
+                               {R, T + 1},
+                               {L, B},
+                               {L + 1, B},
+                               {L, B - 1},
+                               {R, B},
+                               {R - 1, B},
+                               {R, B - 1}})
         panel.setPixel(x, y, face);
 }
 

@@ -18,8 +18,8 @@ constexpr int kNoHandler = 31;
 bool isWebOrMailAddress(const QUrl& url)
 {
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-                             scheme == QLatin1String("mailto"));
+    return url.isValid() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"));
 }
 
 } // namespace

@@ -33,8 +33,8 @@ using platform::Colorref;
 // and the drawing itself is the functions of render/.
 class cvButton final : public HostedControl {
 public:
-    explicit cvButton(Host& host, std::shared_ptr<platform::UrlOpener> urlOpener =
-                                      std::make_shared<platform::DesktopUrlOpener>());
+    explicit cvButton(Host& host,
+                      std::shared_ptr<platform::UrlOpener> urlOpener = std::make_shared<platform::DesktopUrlOpener>());
     ~cvButton() override;
     cvButton(const cvButton&) = delete;
     cvButton& operator=(const cvButton&) = delete;
@@ -119,8 +119,8 @@ public:
                             int Dest_Height, int Dest_Width);
     void setAboutPanel(AboutPanel* panel) { aboutPanel_ = panel; }
     // The window-message callback of the hook the control sets up in run mode.
-    void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, platform::Window& lng_hWnd,
-                        int& uMsg, std::intptr_t& wParam, std::intptr_t& lParam);
+    void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, platform::Window& lng_hWnd, int& uMsg,
+                        std::intptr_t& wParam, std::intptr_t& lParam);
     // The desktop's visual style, which the theme style draws with.
     void setTheme(std::shared_ptr<platform::Theme> theme) { theme_ = std::move(theme); }
     // Gives the window the outline of the current style.

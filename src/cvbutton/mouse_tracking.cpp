@@ -24,8 +24,8 @@ void cvButton::setupMouseTracking()
                                        int& uMsg, std::intptr_t& wParam, std::intptr_t& lParam) {
         zSubclass_Proc(bBefore, bHandled, lReturn, lng_hWnd, uMsg, wParam, lParam);
     });
-    for (int message : {platform::WM_MOUSEMOVE, platform::WM_MOUSELEAVE, platform::WM_THEMECHANGED,
-                        platform::WM_SYSCOLORCHANGE})
+    for (int message :
+         {platform::WM_MOUSEMOVE, platform::WM_MOUSELEAVE, platform::WM_THEMECHANGED, platform::WM_SYSCOLORCHANGE})
         hook.SubclassAddMessage(window, message, platform::MSG_AFTER);
 }
 
@@ -41,8 +41,7 @@ void cvButton::TrackMouseLeave(Window window)
         host_.messageHook()._TrackMouseEvent(request);
 }
 
-void cvButton::zSubclass_Proc(bool, bool&, std::intptr_t&, Window& lng_hWnd, int& uMsg, std::intptr_t&,
-                              std::intptr_t&)
+void cvButton::zSubclass_Proc(bool, bool&, std::intptr_t&, Window& lng_hWnd, int& uMsg, std::intptr_t&, std::intptr_t&)
 {
     switch (uMsg) {
     case platform::WM_SYSCOLORCHANGE:

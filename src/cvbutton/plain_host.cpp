@@ -1,6 +1,5 @@
 #include "cvbutton/plain_host.h"
 
-
 namespace cvbutton {
 
 PlainHost::PlainHost(int widthPixels, int heightPixels, QString name)

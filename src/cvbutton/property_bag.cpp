@@ -25,7 +25,10 @@ QVariant normalised(const QVariant& value)
     }
 }
 
-bool sameKey(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameKey(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 

@@ -37,9 +37,8 @@ std::optional<QVariant> valueOf(const QString& text)
         return string ? std::optional<QVariant>(*string) : std::nullopt;
     }
     bool ok = false;
-    const qint64 number = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
-                              ? text.mid(2).toLongLong(&ok, 16)
-                              : text.toLongLong(&ok, 10);
+    const qint64 number = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toLongLong(&ok, 16)
+                                                                                    : text.toLongLong(&ok, 10);
     return ok ? std::optional<QVariant>(QVariant(number)) : std::nullopt;
 }
 

@@ -13,7 +13,7 @@ std::optional<std::int64_t> integerAt(const PropertyBag& bag, const QString& key
     return value.toLongLong();
 }
 
-template <typename Integer>
+template<typename Integer>
 Integer readRanged(const PropertyBag& bag, const QString& key, Integer defaultValue)
 {
     const std::optional<std::int64_t> value = integerAt(bag, key);

@@ -18,10 +18,10 @@ namespace {
 
 // Pointer numbers as the control stores them, 0 being the window's default.
 constexpr std::array<Qt::CursorShape, 16> kPointerShapes = {
-    Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,   Qt::IBeamCursor,
-    Qt::ArrowCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-    Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor, Qt::WaitCursor,
-    Qt::ForbiddenCursor, Qt::BusyCursor,      Qt::WhatsThisCursor, Qt::SizeAllCursor,
+    Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+    Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+    Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+    Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
 };
 
 int buttonCode(Qt::MouseButton button)
@@ -216,7 +216,8 @@ void WidgetHost::focusOutEvent(QFocusEvent*)
 void WidgetHost::mousePressEvent(QMouseEvent* event)
 {
     button_->UserControl_MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                                   static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+                                   static_cast<float>(event->position().x()),
+                                   static_cast<float>(event->position().y()));
 }
 
 // A release over the control is followed by the container's click, except the release that ends

@@ -14,8 +14,8 @@ using forms::twipsToPixels;
 
 void setUpFixedForm(QWidget& form, const QString& caption, int widthTwips, int heightTwips)
 {
-    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                        | Qt::WindowCloseButtonHint);
+    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint);
     form.setWindowTitle(caption);
     form.setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     // Unloading a form discards it; the next command builds it afresh.

@@ -10,9 +10,9 @@
 #include "forms/twips.h"
 #include "platform/dialogs.h"
 
-#include <QApplication>
 #include "platform/files.h"
 #include "platform/paths.h"
+#include <QApplication>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +47,8 @@ void RenameDialog::buildControls()
     text2_->setObjectName(QStringLiteral("Text2"));
     placeInTwips(text2_, 1680, 360, 2775, 495);
 
-    const std::vector<cvbutton::PropertySet> buttons = loadFormButtons(QStringLiteral(":/dialogs/rename_dialog.properties"));
+    const std::vector<cvbutton::PropertySet> buttons =
+        loadFormButtons(QStringLiteral(":/dialogs/rename_dialog.properties"));
     cvButton1_ = addStoredButton(*this, buttons, QStringLiteral("cvButton1"), 2160, 1800, 1095, 375);
     cvButton2_ = addStoredButton(*this, buttons, QStringLiteral("cvButton2"), 3480, 1800, 1095, 375);
     // Return in the name box renames, so OK is shown as the window's default button.

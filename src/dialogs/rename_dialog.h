@@ -30,8 +30,8 @@ class NameBox;
 class RenameDialog final : public QWidget {
     Q_OBJECT
 public:
-    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
-                 QLineEdit& mainPathBox, QList<Sidecar> sidecars = {});
+    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state, QLineEdit& mainPathBox,
+                 QList<Sidecar> sidecars = {});
     ~RenameDialog() override;
 
     NameBox* Text2() const { return text2_; }

@@ -11,7 +11,12 @@ namespace dialogs {
 namespace {
 
 constexpr std::array<std::pair<const char*, const char*>, 6> kUpperCased = {{
-    {"jpg", "JPG"}, {"png", "PNG"}, {"bmp", "BMP"}, {"gif", "GIF"}, {"tif", "TIF"}, {"tiff", "TIFF"},
+    {"jpg", "JPG"},
+    {"png", "PNG"},
+    {"bmp", "BMP"},
+    {"gif", "GIF"},
+    {"tif", "TIF"},
+    {"tiff", "TIFF"},
 }};
 
 // The longest file name the local file systems store, in bytes of its encoded form.

@@ -26,15 +26,15 @@ void Corvane::Command4_Click()
     if (state_.DestinationFolder.isEmpty())
         return;
 
-    const QString destination = state_.DestinationFolder + platform::paths::kSeparator
-                              + platform::paths::nameOf(state_.CurrentFilePath);
+    const QString destination =
+        state_.DestinationFolder + platform::paths::kSeparator + platform::paths::nameOf(state_.CurrentFilePath);
     if (!mayReplaceWithCopy(destination)) {
         state_.DestinationFolder.clear();
         return;
     }
     const bool replacing = services_.files.identityOf(destination).has_value();
-    const QList<dialogs::Sidecar> sidecars = dialogs::sidecarsOf(services_.files, services_.comments,
-                                                                 state_.CurrentFilePath);
+    const QList<dialogs::Sidecar> sidecars =
+        dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath);
     const bool copied =
         dialogs::CopyPictureFile(services_.dialogs, services_.files, state_.CurrentFilePath, destination);
     // A file of that name may have been there before: only the copy's own success counts.
@@ -98,15 +98,15 @@ void Corvane::Command8_Click()
         reportFileNotFound();
         return;
     }
-    const QList<dialogs::Sidecar> sidecars = dialogs::sidecarsOf(services_.files, services_.comments,
-                                                                 state_.CurrentFilePath);
+    const QList<dialogs::Sidecar> sidecars =
+        dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath);
     const platform::TrashResult result = services_.shell.moveToRecycleBin(state_.CurrentFilePath);
     if (result == platform::TrashResult::Moved)
         trashSidecars(sidecars);
     if (result == platform::TrashResult::Failed) {
-        services_.dialogs.messageBox(tr("The file could not be moved to the trash, so it was kept:\n%1")
-                                         .arg(state_.CurrentFilePath),
-                                     QStringLiteral("Error"), MessageIcon::Error);
+        services_.dialogs.messageBox(
+            tr("The file could not be moved to the trash, so it was kept:\n%1").arg(state_.CurrentFilePath),
+            QStringLiteral("Error"), MessageIcon::Error);
     }
     if (result == platform::TrashResult::Moved && largeView_)
         largeView_->showTrashed(platform::paths::nameOf(state_.CurrentFilePath));

@@ -22,7 +22,8 @@ QString usageLine()
 
 QString usageText()
 {
-    return usageLine() + QStringLiteral(
+    return usageLine() +
+           QStringLiteral(
                "Shows a picture and edits the comment stored in the picture file.\n"
                "\n"
                "  PICTURE      the picture to open; a relative name is taken from the current folder\n"

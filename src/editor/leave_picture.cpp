@@ -63,8 +63,7 @@ bool Corvane::mayLeavePicture()
         const QString asked = state_.CurrentFilePath;
         const MessageAnswer answer = services_.dialogs.messageBox(
             renamed + tr("Do you want to save changes to %1 before moving on?").arg(nameOf(asked)),
-            QString::fromLatin1(kAppTitle), platform::MessageIcon::Question,
-            platform::MessageButtons::YesNoCancel);
+            QString::fromLatin1(kAppTitle), platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::No)
             return true;
         if (answer != MessageAnswer::Yes)

@@ -27,7 +27,7 @@ struct FrameLine {
     int x1, y1, x2, y2;
 };
 constexpr FrameLine kFrame[] = {
-    {120, 480, 120, 8400},   {120, 480, 240, 480},     {3000, 480, 11040, 480},
+    {120, 480, 120, 8400},     {120, 480, 240, 480},     {3000, 480, 11040, 480},
     {11040, 480, 11040, 8400}, {120, 8400, 11040, 8400},
 };
 
@@ -126,7 +126,8 @@ void Corvane::buildControls()
 
 PictureButton* Corvane::addCommand(const char* name, const QString& caption, int left, int top)
 {
-    auto* button = new PictureButton(caption, buttonPicture(QString::fromLatin1(name), palette().color(QPalette::Button)), this);
+    auto* button =
+        new PictureButton(caption, buttonPicture(QString::fromLatin1(name), palette().color(QPalette::Button)), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     placeInTwips(button, left, top, 1215, 735);
@@ -148,12 +149,13 @@ void Corvane::connectHandlers()
 {
     connect(text1_, &QLineEdit::textChanged, this, &Corvane::Text1_Change);
     const std::pair<int, void (Corvane::*)()> commands[] = {
-        {1, &Corvane::Command1_Click}, {2, &Corvane::Command2_Click}, {3, &Corvane::Command3_Click},
-        {4, &Corvane::Command4_Click}, {5, &Corvane::Command5_Click}, {6, &Corvane::Command6_Click},
-        {7, &Corvane::Command7_Click}, {8, &Corvane::Command8_Click}, {9, &Corvane::Command9_Click},
+        {1, &Corvane::Command1_Click},  {2, &Corvane::Command2_Click}, {3, &Corvane::Command3_Click},
+        {4, &Corvane::Command4_Click},  {5, &Corvane::Command5_Click}, {6, &Corvane::Command6_Click},
+        {7, &Corvane::Command7_Click},  {8, &Corvane::Command8_Click}, {9, &Corvane::Command9_Click},
         {10, &Corvane::Command10_Click}};
     for (const auto& [number, handler] : commands)
-        connect(command_[number], &QPushButton::clicked, this, [this, handler] { runCommand([&] { (this->*handler)(); }); });
+        connect(command_[number], &QPushButton::clicked, this,
+                [this, handler] { runCommand([&] { (this->*handler)(); }); });
     // Only a change of kind reloads the box: clicking the kind already chosen keeps the typing. Back
     // at photo comments, typing goes into the box again, not to the option button just clicked.
     connect(option1_, &QRadioButton::toggled, this, [this](bool chosen) {
@@ -177,7 +179,8 @@ void Corvane::runCommand(const std::function<void()>& command)
     ++commandsRunning_;
     command();
     if (--commandsRunning_ == 0 && handOvers_.waiting())
-        QMetaObject::invokeMethod(this, [this] { handOvers_.resume(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { handOvers_.resume(); }, Qt::QueuedConnection);
 }
 
 void Corvane::paintEvent(QPaintEvent*)

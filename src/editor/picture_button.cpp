@@ -35,8 +35,8 @@ void PictureButton::paintEvent(QPaintEvent*)
 
     const QRect captionRect(inside.left() + shift, pictureRect.bottom() + 1 + shift, inside.width(),
                             inside.bottom() - pictureRect.bottom());
-    painter.drawItemText(captionRect, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, palette(),
-                         isEnabled(), text(), QPalette::ButtonText);
+    painter.drawItemText(captionRect, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                         text(), QPalette::ButtonText);
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -23,8 +23,7 @@ QString droppedPicture(const QMimeData* data, const platform::Files& files);
 class PictureDropFilter final : public QObject {
     Q_OBJECT
 public:
-    PictureDropFilter(const platform::Files& files, std::function<void(const QString&)> open,
-                      QObject* parent);
+    PictureDropFilter(const platform::Files& files, std::function<void(const QString&)> open, QObject* parent);
 
     // Lets `widget` take picture drops, watched by this filter.
     void watch(QWidget* widget);

@@ -40,9 +40,9 @@ void Corvane::Command9_Click()
         dialogs::bringToFront(*renameDialog_);
         return;
     }
-    renameDialog_ = new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_,
-                                              dialogs::sidecarsOf(services_.files, services_.comments,
-                                                                  state_.CurrentFilePath));
+    renameDialog_ =
+        new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_,
+                                  dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath));
     // A renamed picture keeps its pixels; the large view takes its new name.
     connect(renameDialog_, &QObject::destroyed, this, [this] {
         if (state_.RenameFlag == 1)

@@ -151,10 +151,9 @@ bool Corvane::Form_Unload()
     if (!followRenamedPicture(renamed))
         return !mayDropTyping();
 
-    const MessageAnswer answer =
-        services_.dialogs.messageBox(renamed + QStringLiteral("Do you want to save changes before closing?"),
-                                     QString::fromLatin1(kAppTitle), MessageIcon::Question,
-                                     MessageButtons::YesNoCancel);
+    const MessageAnswer answer = services_.dialogs.messageBox(
+        renamed + QStringLiteral("Do you want to save changes before closing?"), QString::fromLatin1(kAppTitle),
+        MessageIcon::Question, MessageButtons::YesNoCancel);
     switch (answer) {
     case MessageAnswer::Yes:
         if (!services_.files.exists(state_.CurrentFilePath))

@@ -12,4 +12,4 @@ bool fitsAllocationLimit(QSize size)
     return bytes <= int64_t(kAllocationLimitMegabytes) * 1024 * 1024;
 }
 
-}  // namespace picture
+} // namespace picture

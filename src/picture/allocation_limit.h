@@ -12,4 +12,4 @@ constexpr int kAllocationLimitMegabytes = 2048;
 // Whether a 32-bit bitmap of `size` stays within the limit (false also for empty sizes).
 bool fitsAllocationLimit(QSize size);
 
-}  // namespace picture
+} // namespace picture

@@ -132,8 +132,8 @@ bool runBands(const ResampleJob& job, const SourceRowsFactory& makeRows, bool sp
 {
     const int rows = job.area.height();
     const int64_t sourcePixels = int64_t(job.sourceSize.width()) * job.sourceSize.height();
-    const bool worthThreads = splitsWell && sourcePixels >= kThreadedSourcePixels && rows >= 2 &&
-                              std::thread::hardware_concurrency() >= 2;
+    const bool worthThreads =
+        splitsWell && sourcePixels >= kThreadedSourcePixels && rows >= 2 && std::thread::hardware_concurrency() >= 2;
     Band upper(job, makeRows());
     if (!worthThreads)
         return upper.run(0, rows);
@@ -162,7 +162,7 @@ void copyInto(const QImage& source, QImage& target, const QRect& area)
                     rowBytes);
 }
 
-}  // namespace
+} // namespace
 
 void drawBicubic(const QImage& source, QImage& target, const QRect& area)
 {
@@ -184,4 +184,4 @@ bool drawBicubicFromRows(QSize sourceSize, const SourceRowsFactory& makeRows, bo
     return runBands(ResampleJob(sourceSize, target, area), makeRows, splitsWell);
 }
 
-}  // namespace picture
+} // namespace picture

@@ -19,4 +19,4 @@ void drawBicubic(const QImage& source, QImage& target, const QRect& area);
 bool drawBicubicFromRows(QSize sourceSize, const SourceRowsFactory& makeRows, bool splitsWell, QImage& target,
                          const QRect& area);
 
-}  // namespace picture
+} // namespace picture

@@ -35,7 +35,7 @@ void fillSample(AxisTaps& axis, int index, double centre, double filterScale, in
         weights[j - first] = float(catmullRom((j + 0.5 - centre) / filterScale) / sum);
 }
 
-}  // namespace
+} // namespace
 
 AxisTaps bicubicTaps(int sourceLength, int targetLength)
 {
@@ -50,4 +50,4 @@ AxisTaps bicubicTaps(int sourceLength, int targetLength)
     return axis;
 }
 
-}  // namespace picture
+} // namespace picture

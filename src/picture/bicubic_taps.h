@@ -19,4 +19,4 @@ struct AxisTaps {
 // up to the picture's edges.
 AxisTaps bicubicTaps(int sourceLength, int targetLength);
 
-}  // namespace picture
+} // namespace picture

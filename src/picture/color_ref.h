@@ -11,4 +11,4 @@ inline QRgb rgbFromColorRef(uint32_t colorRef)
     return qRgb(int(colorRef & 0xFF), int((colorRef >> 8) & 0xFF), int((colorRef >> 16) & 0xFF));
 }
 
-}  // namespace picture
+} // namespace picture

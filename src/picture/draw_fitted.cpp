@@ -18,4 +18,4 @@ bool DrawImageFitted(QImage image, QSize ownSize, QImage& bitmap, uint32_t backC
     return true;
 }
 
-}  // namespace picture
+} // namespace picture

@@ -13,4 +13,4 @@ namespace picture {
 // cannot be prepared (out of memory) or a size is empty.
 bool DrawImageFitted(QImage image, QSize ownSize, QImage& bitmap, uint32_t backColor, bool keepAspect);
 
-}  // namespace picture
+} // namespace picture

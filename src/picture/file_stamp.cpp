@@ -20,4 +20,4 @@ std::optional<FileStamp> FileStamp::of(const QString& path)
     return stamp;
 }
 
-}  // namespace picture
+} // namespace picture

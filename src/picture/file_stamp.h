@@ -20,4 +20,4 @@ struct FileStamp {
     static std::optional<FileStamp> of(const QString& path);
 };
 
-}  // namespace picture
+} // namespace picture

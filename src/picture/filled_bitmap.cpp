@@ -15,4 +15,4 @@ QImage CreateFilledBitmap(QSize size, uint32_t backColor)
     return bitmap;
 }
 
-}  // namespace picture
+} // namespace picture

@@ -10,4 +10,4 @@ namespace picture {
 // empty or the bitmap would not fit the allocation limit or into memory.
 QImage CreateFilledBitmap(QSize size, uint32_t backColor);
 
-}  // namespace picture
+} // namespace picture

@@ -35,4 +35,4 @@ QRect fittedRect(QSize imageSize, QSize boxSize, bool keepAspect)
     return QRect(left, top, drawWidth, drawHeight);
 }
 
-}  // namespace picture
+} // namespace picture

@@ -14,4 +14,4 @@ double roundHalfEven(double value);
 // be non-empty.
 QRect fittedRect(QSize imageSize, QSize boxSize, bool keepAspect);
 
-}  // namespace picture
+} // namespace picture

@@ -24,7 +24,7 @@ bool splitsWell(const PlainTiffLayout& layout)
     return uint64_t(layout.rowsPerStrip) * 4 <= uint64_t(layout.size.height());
 }
 
-}  // namespace
+} // namespace
 
 PicturePtr fitPlainTiff(const QString& path, QSize box, uint32_t backColor)
 {
@@ -36,10 +36,9 @@ PicturePtr fitPlainTiff(const QString& path, QSize box, uint32_t backColor)
         return nullptr;
     const QRgb background = rgbFromColorRef(backColor);
     const auto makeRows = [&] { return std::make_unique<TiffRows>(path, *layout, background); };
-    if (!drawBicubicFromRows(layout->size, makeRows, splitsWell(*layout), bitmap,
-                             fittedRect(layout->size, box, true)))
+    if (!drawBicubicFromRows(layout->size, makeRows, splitsWell(*layout), bitmap, fittedRect(layout->size, box, true)))
         return nullptr;
     return BitmapToPicture(std::move(bitmap));
 }
 
-}  // namespace picture
+} // namespace picture

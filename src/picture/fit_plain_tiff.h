@@ -14,4 +14,4 @@ namespace picture {
 // say, so a damaged file fails exactly as it did before.
 PicturePtr fitPlainTiff(const QString& path, QSize box, uint32_t backColor);
 
-}  // namespace picture
+} // namespace picture

@@ -31,4 +31,4 @@ QImage flattenOnto(QImage image, QRgb background)
     return image;
 }
 
-}  // namespace picture
+} // namespace picture

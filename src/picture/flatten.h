@@ -13,4 +13,4 @@ QImage flattenOnto(QImage image, QRgb background);
 // One premultiplied pixel drawn over the opaque `background`, exactly as flattenOnto does it.
 QRgb flattenPixel(QRgb premultiplied, QRgb background);
 
-}  // namespace picture
+} // namespace picture

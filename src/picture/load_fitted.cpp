@@ -30,4 +30,4 @@ PicturePtr loadFitted(const QString& path, QSize box, uint32_t backColor)
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -25,4 +25,4 @@ PicturePtr LoadPictureScaled(const QString& fileName, int& width, int& height, u
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -31,4 +31,4 @@ PicturePtr RescalePicture(const Picture* handle, PictureKind kind, int width, in
 // threads. Throws PictureError like LoadPictureScaled.
 PicturePtr loadFitted(const QString& path, QSize box, uint32_t backColor);
 
-}  // namespace picture
+} // namespace picture

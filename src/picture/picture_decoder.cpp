@@ -83,7 +83,7 @@ QSize requestReduced(QImageReader& reader, QSize box, bool sideways)
     return upright;
 }
 
-}  // namespace
+} // namespace
 
 DecodedPicture decodeAtOwnSize(const QString& path)
 {
@@ -124,4 +124,4 @@ DecodedPicture decodeStoredJpegForBox(const QByteArray& jpeg, QSize box, bool si
     return {std::move(image), stored};
 }
 
-}  // namespace picture
+} // namespace picture

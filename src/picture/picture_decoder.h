@@ -30,4 +30,4 @@ DecodedPicture decodeForBox(const QString& path, QSize box);
 // box decodes it whole. `ownSize` is the stored size. Throws PictureError naming `path`.
 DecodedPicture decodeStoredJpegForBox(const QByteArray& jpeg, QSize box, bool sideways, const QString& path);
 
-}  // namespace picture
+} // namespace picture

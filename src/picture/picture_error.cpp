@@ -7,4 +7,4 @@ PictureError::PictureError(const QString& path)
 {
 }
 
-}  // namespace picture
+} // namespace picture

@@ -22,4 +22,4 @@ private:
     QByteArray whatText_;
 };
 
-}  // namespace picture
+} // namespace picture

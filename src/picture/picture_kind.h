@@ -8,4 +8,4 @@ namespace picture {
 // passed around by callers, so they never change.
 enum class PictureKind : int16_t { None = 0, Bitmap = 1, Metafile = 2, Icon = 3, EnhMetafile = 4 };
 
-}  // namespace picture
+} // namespace picture

@@ -10,14 +10,11 @@ QImage asThirtyTwoBit(QImage image)
 {
     if (image.isNull() || image.depth() == 32)
         return image;
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
-}  // namespace
+} // namespace
 
-Picture::Picture(PictureKind kind, QImage image) : kind_(kind), image_(asThirtyTwoBit(std::move(image)))
-{
-}
+Picture::Picture(PictureKind kind, QImage image) : kind_(kind), image_(asThirtyTwoBit(std::move(image))) {}
 
-}  // namespace picture
+} // namespace picture

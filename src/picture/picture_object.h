@@ -23,4 +23,4 @@ private:
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
-}  // namespace picture
+} // namespace picture

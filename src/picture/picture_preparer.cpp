@@ -140,4 +140,4 @@ void PicturePreparer::keepLocked(Kept kept)
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -78,4 +78,4 @@ private:
     std::thread worker_;
 };
 
-}  // namespace picture
+} // namespace picture

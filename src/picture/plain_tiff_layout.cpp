@@ -60,7 +60,7 @@ std::optional<PlainTiffLayout::Alpha> alphaOf(TIFF* tiff)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<PlainTiffLayout> plainTiffLayout(TIFF* tiff)
 {
@@ -79,4 +79,4 @@ std::optional<PlainTiffLayout> plainTiffLayout(TIFF* tiff)
     return layout;
 }
 
-}  // namespace picture
+} // namespace picture

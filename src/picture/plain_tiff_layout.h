@@ -25,4 +25,4 @@ struct PlainTiffLayout {
 // BigTIFF), which is left to the general decoder.
 std::optional<PlainTiffLayout> plainTiffLayout(TIFF* tiff);
 
-}  // namespace picture
+} // namespace picture

@@ -6,9 +6,7 @@
 
 namespace picture {
 
-PlanarRow::PlanarRow(int width) : stride_(roundUpToLanes(width + kLanes)), data_(size_t(stride_) * 3, 0.0f)
-{
-}
+PlanarRow::PlanarRow(int width) : stride_(roundUpToLanes(width + kLanes)), data_(size_t(stride_) * 3, 0.0f) {}
 
 LaneTaps toLaneTaps(const AxisTaps& axis)
 {
@@ -85,4 +83,4 @@ SIMD_CLONES void accumulate(PlanarRow& sums, const PlanarRow& row, float weight)
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -42,4 +42,4 @@ void filterAcross(const PlanarRow& in, const LaneTaps& taps, int width, PlanarRo
 // sums[i] += row[i] * weight over the whole planar row (both rows of the same width).
 void accumulate(PlanarRow& sums, const PlanarRow& row, float weight);
 
-}  // namespace picture
+} // namespace picture

@@ -14,7 +14,7 @@ int scaledLength(int length, int eighths)
     return int((int64_t(length) * eighths + 7) / 8);
 }
 
-}  // namespace
+} // namespace
 
 QSize dctReducedSize(QSize storedSize, QSize fittedSize)
 {
@@ -28,12 +28,12 @@ QSize dctReducedSize(QSize storedSize, QSize fittedSize)
 
 QSize areaReducedSize(QSize storedSize, QSize fittedSize)
 {
-    const double factor = std::max(2.0 * fittedSize.width() / storedSize.width(),
-                                   2.0 * fittedSize.height() / storedSize.height());
+    const double factor =
+        std::max(2.0 * fittedSize.width() / storedSize.width(), 2.0 * fittedSize.height() / storedSize.height());
     if (factor > 0.5)
         return QSize();
     const QSize reduced(int(std::ceil(storedSize.width() * factor)), int(std::ceil(storedSize.height() * factor)));
     return reduced.expandedTo(QSize(1, 1));
 }
 
-}  // namespace picture
+} // namespace picture

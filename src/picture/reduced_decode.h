@@ -17,4 +17,4 @@ QSize dctReducedSize(QSize storedSize, QSize fittedSize);
 // to hold twice the fitted size.
 QSize areaReducedSize(QSize storedSize, QSize fittedSize);
 
-}  // namespace picture
+} // namespace picture

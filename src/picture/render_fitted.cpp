@@ -27,4 +27,4 @@ PicturePtr BitmapToPicture(QImage bitmap)
     return std::make_shared<const Picture>(PictureKind::Bitmap, std::move(bitmap));
 }
 
-}  // namespace picture
+} // namespace picture

@@ -16,4 +16,4 @@ PicturePtr renderFitted(QImage image, QSize ownSize, QSize box, uint32_t backCol
 // Hands a finished bitmap over to a new picture object that owns it from then on.
 PicturePtr BitmapToPicture(QImage bitmap);
 
-}  // namespace picture
+} // namespace picture

@@ -14,7 +14,7 @@ bool drawableKind(PictureKind kind)
            kind == PictureKind::EnhMetafile;
 }
 
-}  // namespace
+} // namespace
 
 PicturePtr RescalePicture(const Picture* handle, PictureKind kind, int width, int height, uint32_t backColor,
                           bool keepAspect)
@@ -29,4 +29,4 @@ PicturePtr RescalePicture(const Picture* handle, PictureKind kind, int width, in
     }
 }
 
-}  // namespace picture
+} // namespace picture

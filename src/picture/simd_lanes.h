@@ -19,9 +19,9 @@ using UInt8x = uint32_t __attribute__((vector_size(32)));
 // binary runs everywhere and uses the wide units where the processor has them. The pick runs before
 // ThreadSanitizer's runtime is set up, so a build with it keeps the plain loops only.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
-#define SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#  define SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
-#define SIMD_CLONES
+#  define SIMD_CLONES
 #endif
 
 inline int roundUpToLanes(int count)
@@ -49,4 +49,4 @@ inline float laneTotal(const Float8& lanes)
     return ((lanes[0] + lanes[4]) + (lanes[1] + lanes[5])) + ((lanes[2] + lanes[6]) + (lanes[3] + lanes[7]));
 }
 
-}  // namespace picture
+} // namespace picture

@@ -21,4 +21,4 @@ public:
 // Makes one independent reader per band of output rows, so bands on different threads share none.
 using SourceRowsFactory = std::function<std::unique_ptr<SourceRows>()>;
 
-}  // namespace picture
+} // namespace picture

@@ -21,7 +21,7 @@ struct OptionsDeleter {
     void operator()(TIFFOpenOptions* options) const { TIFFOpenOptionsFree(options); }
 };
 
-}  // namespace
+} // namespace
 
 TiffHandle openTiffQuietly(const QString& path)
 {
@@ -43,4 +43,4 @@ TiffHandle openTiffQuietly(const QString& path)
     return TiffHandle(tiff);
 }
 
-}  // namespace picture
+} // namespace picture

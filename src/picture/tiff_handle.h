@@ -18,4 +18,4 @@ using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
 // their results, and the program reports an unreadable picture in its own words.
 TiffHandle openTiffQuietly(const QString& path);
 
-}  // namespace picture
+} // namespace picture

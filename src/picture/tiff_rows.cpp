@@ -20,7 +20,7 @@ bool opensAs(TIFF* tiff, const PlainTiffLayout& expected)
     return tiff && plainTiffLayout(tiff) == expected;
 }
 
-}  // namespace
+} // namespace
 
 TiffRows::TiffRows(const QString& path, const PlainTiffLayout& expected, QRgb background)
     : tiff_(openTiffQuietly(path)), layout_(expected), background_(background)
@@ -80,4 +80,4 @@ void TiffRows::toPixels()
     }
 }
 
-}  // namespace picture
+} // namespace picture

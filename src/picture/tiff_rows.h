@@ -33,4 +33,4 @@ private:
     uint32_t nextRow_ = 0;
 };
 
-}  // namespace picture
+} // namespace picture

@@ -29,8 +29,7 @@ QString DesktopShell::homeFolder() const
 
 TrashResult DesktopShell::moveToRecycleBin(const QString& path)
 {
-    const QString question = QObject::tr("Are you sure you want to move \"%1\" to the Trash?")
-                                 .arg(paths::nameOf(path));
+    const QString question = QObject::tr("Are you sure you want to move \"%1\" to the Trash?").arg(paths::nameOf(path));
     const MessageAnswer answer =
         dialogs_.messageBox(question, QObject::tr("Delete File"), MessageIcon::Warning, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)

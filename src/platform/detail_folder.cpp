@@ -14,18 +14,56 @@ namespace platform {
 namespace {
 
 constexpr std::array<const char*, DetailFolder::kColumnCount> kTitles = {
-    "Name",        "Size",          "Item type",  "Date modified", "Date created",
-    "Date accessed", "Attributes",  "Offline status", "Availability", "Perceived type",
-    "Owner",       "Kind",          "Date taken", "Contributing artists", "Album",
-    "Year",        "Genre",         "Conductors", "Tags",          "Rating",
-    "Authors",     "Title",         "Subject",    "Categories",    "Comments",
-    "Copyright",   "#",             "Length",     "Bit rate",      "Protected",
-    "Camera model", "Dimensions",   "Camera maker", "Company",     "File description",
+    "Name",
+    "Size",
+    "Item type",
+    "Date modified",
+    "Date created",
+    "Date accessed",
+    "Attributes",
+    "Offline status",
+    "Availability",
+    "Perceived type",
+    "Owner",
+    "Kind",
+    "Date taken",
+    "Contributing artists",
+    "Album",
+    "Year",
+    "Genre",
+    "Conductors",
+    "Tags",
+    "Rating",
+    "Authors",
+    "Title",
+    "Subject",
+    "Categories",
+    "Comments",
+    "Copyright",
+    "#",
+    "Length",
+    "Bit rate",
+    "Protected",
+    "Camera model",
+    "Dimensions",
+    "Camera maker",
+    "Company",
+    "File description",
 };
 
 enum Column {
-    kName = 0, kSize = 1, kItemType = 2, kModified = 3, kCreated = 4, kAccessed = 5,
-    kAttributes = 6, kPerceivedType = 9, kOwner = 10, kKind = 11, kComments = 24, kDimensions = 31,
+    kName = 0,
+    kSize = 1,
+    kItemType = 2,
+    kModified = 3,
+    kCreated = 4,
+    kAccessed = 5,
+    kAttributes = 6,
+    kPerceivedType = 9,
+    kOwner = 10,
+    kKind = 11,
+    kComments = 24,
+    kDimensions = 31,
 };
 
 // Sizes as the shell's detail view writes them: whole kilobytes, rounded up.
@@ -78,19 +116,31 @@ QString DetailFolder::GetDetailsOf(const ShellItem& item, int column) const
 {
     const QFileInfo info(item.path);
     switch (column) {
-    case kName: return info.fileName();
-    case kSize: return shellSize(info.size());
-    case kItemType: return itemType(info);
-    case kModified: return shellDate(info.lastModified());
-    case kCreated: return shellDate(info.birthTime());
-    case kAccessed: return shellDate(info.lastRead());
-    case kAttributes: return info.isWritable() ? QStringLiteral("A") : QStringLiteral("RA");
+    case kName:
+        return info.fileName();
+    case kSize:
+        return shellSize(info.size());
+    case kItemType:
+        return itemType(info);
+    case kModified:
+        return shellDate(info.lastModified());
+    case kCreated:
+        return shellDate(info.birthTime());
+    case kAccessed:
+        return shellDate(info.lastRead());
+    case kAttributes:
+        return info.isWritable() ? QStringLiteral("A") : QStringLiteral("RA");
     case kPerceivedType:
-    case kKind: return isPicture(item.path) ? QStringLiteral("Picture") : QString();
-    case kOwner: return info.owner();
-    case kComments: return readSystemComment(item.path);
-    case kDimensions: return dimensions(item.path);
-    default: return {};
+    case kKind:
+        return isPicture(item.path) ? QStringLiteral("Picture") : QString();
+    case kOwner:
+        return info.owner();
+    case kComments:
+        return readSystemComment(item.path);
+    case kDimensions:
+        return dimensions(item.path);
+    default:
+        return {};
     }
 }
 

@@ -28,8 +28,7 @@ public:
                                      MessageButtons buttons = MessageButtons::Ok) = 0;
 
     // The chosen path, or an empty string when the user cancelled. The file need not exist.
-    virtual QString openFile(const QString& initialFolder, const QString& filterName,
-                             const QString& patterns) = 0;
+    virtual QString openFile(const QString& initialFolder, const QString& filterName, const QString& patterns) = 0;
 
     // Name, size, bold, italic, underline, strikeout and colour; nothing when cancelled. The chooser
     // opens on `start`, and OK without a change hands `start` back as it was.

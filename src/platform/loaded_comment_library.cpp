@@ -25,9 +25,7 @@ static_assert(CommentLibrary::kSidecarLeftBehind == CORVANE_PARTIAL_SIDECAR);
 QStringList candidatePaths(const QString& executableFolder, const QString& soname)
 {
     const QDir here(executableFolder);
-    return {here.filePath(soname),
-            here.filePath(QStringLiteral(CORVANE_LIBRARY_DIR_FROM_BINARY "/") + soname),
-            soname};
+    return {here.filePath(soname), here.filePath(QStringLiteral(CORVANE_LIBRARY_DIR_FROM_BINARY "/") + soname), soname};
 }
 
 } // namespace
@@ -115,7 +113,7 @@ void LoadedCommentLibrary::chooseNewSidecarName(NewSidecarName name)
 {
     if (newSidecarName_)
         newSidecarName_(name == NewSidecarName::WithoutExtension ? CORVANE_SIDECAR_WITHOUT_EXTENSION
-                                                                  : CORVANE_SIDECAR_WITH_EXTENSION);
+                                                                 : CORVANE_SIDECAR_WITH_EXTENSION);
 }
 
 QString LoadedCommentLibrary::describe(int32_t status) const

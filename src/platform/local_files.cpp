@@ -45,10 +45,11 @@ bool isRegularEntry(int folderFd, const dirent* entry)
 
 bool sameFile(const QString& a, const QString& b)
 {
-    struct stat infoA {}, infoB {};
-    return ::stat(QFile::encodeName(a).constData(), &infoA) == 0
-        && ::stat(QFile::encodeName(b).constData(), &infoB) == 0
-        && infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+    struct stat infoA {
+    }, infoB{};
+    return ::stat(QFile::encodeName(a).constData(), &infoA) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &infoB) == 0 && infoA.st_dev == infoB.st_dev &&
+           infoA.st_ino == infoB.st_ino;
 }
 
 bool copyContents(QFile& from, QSaveFile& to)

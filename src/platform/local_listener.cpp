@@ -44,7 +44,7 @@ bool LocalListener::listen(const QString& path, bool* addressInUse)
     if (addressInUse)
         *addressInUse = false;
     const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (static_cast<size_t>(name.size()) >= sizeof address.sun_path) {
         error_ = QStringLiteral("%1: the path is too long for a local socket").arg(path);
@@ -57,8 +57,7 @@ bool LocalListener::listen(const QString& path, bool* addressInUse)
         error_ = QStringLiteral("%1: %2").arg(path, errnoText());
         return false;
     }
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
-        || ::listen(fd, kBacklog) != 0) {
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, kBacklog) != 0) {
         if (addressInUse)
             *addressInUse = errno == EADDRINUSE;
         error_ = QStringLiteral("%1: %2").arg(path, errnoText());

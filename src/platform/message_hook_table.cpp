@@ -118,8 +118,8 @@ bool SubclassTable::wants(Window window, int uMsg) const
 
 // The callback is held for the length of its own call, so detaching from inside it frees nothing
 // that is still running.
-void SubclassTable::call(const Entry& entry, bool before, bool& handled, std::intptr_t& result, Window window,
-                         int uMsg, std::intptr_t wParam, std::intptr_t lParam)
+void SubclassTable::call(const Entry& entry, bool before, bool& handled, std::intptr_t& result, Window window, int uMsg,
+                         std::intptr_t wParam, std::intptr_t lParam)
 {
     const std::shared_ptr<const SubclassProc> callback = entry.callback;
     if (callback != nullptr && *callback)

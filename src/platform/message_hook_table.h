@@ -46,8 +46,8 @@ private:
 
     std::shared_ptr<Entry> find(Window window) const;
     std::shared_ptr<Entry> freeEntry();
-    static void call(const Entry& entry, bool before, bool& handled, std::intptr_t& result, Window window,
-                     int uMsg, std::intptr_t wParam, std::intptr_t lParam);
+    static void call(const Entry& entry, bool before, bool& handled, std::intptr_t& result, Window window, int uMsg,
+                     std::intptr_t wParam, std::intptr_t lParam);
 
     std::vector<std::shared_ptr<Entry>> entries_;
 };

@@ -9,8 +9,8 @@ bool peerIsThisUser(qintptr socketDescriptor)
 {
     struct ucred peer {};
     socklen_t size = sizeof peer;
-    if (::getsockopt(static_cast<int>(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0
-        || size != sizeof peer)
+    if (::getsockopt(static_cast<int>(socketDescriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 ||
+        size != sizeof peer)
         return false;
     return peer.uid == ::getuid();
 }

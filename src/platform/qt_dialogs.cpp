@@ -12,11 +12,16 @@ namespace {
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -24,17 +29,20 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
 MessageAnswer fromQtButton(int button)
 {
     switch (button) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
     }
 }
 
 } // namespace
 
-MessageAnswer QtDialogs::messageBox(const QString& text, const QString& title, MessageIcon icon,
-                                    MessageButtons buttons)
+MessageAnswer QtDialogs::messageBox(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons)
 {
     QMessageBox box(toQtIcon(icon), title, text);
     switch (buttons) {

@@ -156,8 +156,7 @@ void SingleInstance::readRequest(QLocalSocket& socket)
             socket.abort(); // longer than any request: not a start of ours
         return;
     }
-    const std::optional<instance_message::Request> request =
-        instance_message::decode(socket.readLine(kMaxRequest + 1));
+    const std::optional<instance_message::Request> request = instance_message::decode(socket.readLine(kMaxRequest + 1));
     if (!request) {
         socket.abort();
         return;

@@ -26,8 +26,7 @@ std::int64_t roundHalfDown(std::int64_t numerator, std::int64_t denominator)
 }
 
 // The steps i of 0 <= i < length for which start + direction * i lies within 0 <= v < size.
-std::pair<std::int64_t, std::int64_t> visibleSteps(std::int64_t start, int direction, std::int64_t length,
-                                                   int size)
+std::pair<std::int64_t, std::int64_t> visibleSteps(std::int64_t start, int direction, std::int64_t length, int size)
 {
     std::int64_t first = direction > 0 ? -start : start - (size - 1);
     std::int64_t last = direction > 0 ? size - 1 - start : start;
@@ -248,8 +247,7 @@ void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides, const Sy
     // A lone inner border takes the outermost ring; after an outer one it goes one pixel in.
     const int inset = outer ? 1 : 0;
     const Rect inner{rect.left + ((sides & BF_LEFT) ? inset : 0), rect.top + ((sides & BF_TOP) ? inset : 0),
-                     rect.right - ((sides & BF_RIGHT) ? inset : 0),
-                     rect.bottom - ((sides & BF_BOTTOM) ? inset : 0)};
+                     rect.right - ((sides & BF_RIGHT) ? inset : 0), rect.bottom - ((sides & BF_BOTTOM) ? inset : 0)};
     if (edge & BDR_RAISEDINNER)
         border(inner, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
     else if (edge & BDR_SUNKENINNER)

@@ -16,9 +16,18 @@ using Colorref = std::uint32_t;
 // What a failed colour translation and a pixel read outside a surface yield.
 inline constexpr Colorref kInvalidColor = 0xFFFFFFFF;
 
-constexpr int redOf(Colorref color) { return static_cast<int>(color & 0xFF); }
-constexpr int greenOf(Colorref color) { return static_cast<int>((color >> 8) & 0xFF); }
-constexpr int blueOf(Colorref color) { return static_cast<int>((color >> 16) & 0xFF); }
+constexpr int redOf(Colorref color)
+{
+    return static_cast<int>(color & 0xFF);
+}
+constexpr int greenOf(Colorref color)
+{
+    return static_cast<int>((color >> 8) & 0xFF);
+}
+constexpr int blueOf(Colorref color)
+{
+    return static_cast<int>((color >> 16) & 0xFF);
+}
 
 // Channels above 255 are taken as 255; callers never pass negative channels.
 constexpr Colorref rgb(int red, int green, int blue)
@@ -27,8 +36,14 @@ constexpr Colorref rgb(int red, int green, int blue)
     return channel(red) | (channel(green) << 8) | (channel(blue) << 16);
 }
 
-constexpr QRgb toQRgb(Colorref color) { return qRgb(redOf(color), greenOf(color), blueOf(color)); }
-constexpr Colorref fromQRgb(QRgb color) { return rgb(qRed(color), qGreen(color), qBlue(color)); }
+constexpr QRgb toQRgb(Colorref color)
+{
+    return qRgb(redOf(color), greenOf(color), blueOf(color));
+}
+constexpr Colorref fromQRgb(QRgb color)
+{
+    return rgb(qRed(color), qGreen(color), qBlue(color));
+}
 
 // System colour indices, numbered as the button control stores and compares them.
 inline constexpr int COLOR_INACTIVECAPTION = 3;

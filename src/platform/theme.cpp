@@ -93,8 +93,8 @@ public:
                 const int start = x;
                 while (x < part.width() && qAlpha(part.pixel(x, y)) != 0)
                     ++x;
-                outline = outline.united(
-                    Region::rectangle(rect.left + start, rect.top + y, rect.left + x, rect.top + y + 1));
+                outline =
+                    outline.united(Region::rectangle(rect.left + start, rect.top + y, rect.left + x, rect.top + y + 1));
             }
         }
         return outline;

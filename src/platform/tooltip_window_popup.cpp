@@ -26,8 +26,7 @@ QFont titleFont(QFont font)
 } // namespace
 
 ToolTipPopup::ToolTipPopup(bool balloon)
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      balloon_(balloon),
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), balloon_(balloon),
       textColor_(QApplication::palette().color(QPalette::ToolTipText)),
       backgroundColor_(QApplication::palette().color(QPalette::ToolTipBase))
 {

@@ -13,7 +13,8 @@ using corvane::SourceRange;
 
 TEST(Utf8, BoundaryNeverCutsACharacter)
 {
-    const std::string text = "a\xC3\xA9" "b\xF0\x9F\x93\xB7";  // a é b camera: starts at 0, 1, 3, 4
+    const std::string text = "a\xC3\xA9"
+                             "b\xF0\x9F\x93\xB7"; // a é b camera: starts at 0, 1, 3, 4
     EXPECT_EQ(corvane::utf8::boundaryAtOrBefore(text, 0), 0u);
     EXPECT_EQ(corvane::utf8::boundaryAtOrBefore(text, 2), 1u);
     EXPECT_EQ(corvane::utf8::boundaryAtOrBefore(text, 3), 3u);
@@ -27,8 +28,8 @@ TEST(Utf8, ValidityFollowsTheStandard)
 {
     for (const char* good : {"", "plain", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x93\xB7", "\xEF\xBF\xBF"})
         EXPECT_TRUE(corvane::utf8::isValid(good)) << good;
-    for (const char* bad : {"\x80", "\xC3", "\xC1\xBF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
-                            "\xE2\x82", "\xFF"})
+    for (const char* bad : {"\x80", "\xC3", "\xC1\xBF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                            "\xF5\x80\x80\x80", "\xE2\x82", "\xFF"})
         EXPECT_FALSE(corvane::utf8::isValid(bad)) << bad;
 }
 
@@ -37,7 +38,10 @@ TEST(Utf8, Latin1BecomesUtf8)
     EXPECT_EQ(corvane::utf8::fromLatin1("caf\xE9 \xFF!"), "caf\xC3\xA9 \xC3\xBF!");
 }
 
-Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes bytesOf(std::string_view text)
+{
+    return Bytes(text.begin(), text.end());
+}
 
 TEST(EditPlan, SpliceRemovesAndInsertsInOnePass)
 {

@@ -14,7 +14,10 @@ const std::string kCaption = "Harbour at dusk, caf\xC3\xA9 lights \xE2\x82\xAC";
 
 class CaptionFields : public MetadataToolsTest {
 protected:
-    QString picture(const QString& name, Format format) { return store(name + "." + extension(format), fixture(format)); }
+    QString picture(const QString& name, Format format)
+    {
+        return store(name + "." + extension(format), fixture(format));
+    }
 };
 
 TEST_F(CaptionFields, CaptionsOtherProgramsWroteAreRead)
@@ -84,12 +87,15 @@ TEST_F(CaptionFields, ShowListsEveryFieldHoldingText)
     ASSERT_EQ(setComment(gif, "a gif"), CORVANE_OK);
     const ProcessResult shown = run(toolPath(), {"show", jpeg, gif});
     EXPECT_EQ(shown.exitCode, 0);
-    EXPECT_EQ(shown.out.toStdString(), "==> " + jpeg.toStdString() + " <==\n"
-                                       "ImageDescription: SONY DSC\n"
-                                       "dc:description: harbour\n"
-                                       "Comment: old note\n"
-                                       "==> " + gif.toStdString() + " <==\n"
-                                       "Comment: a gif\n");
+    EXPECT_EQ(shown.out.toStdString(), "==> " + jpeg.toStdString() +
+                                           " <==\n"
+                                           "ImageDescription: SONY DSC\n"
+                                           "dc:description: harbour\n"
+                                           "Comment: old note\n"
+                                           "==> " +
+                                           gif.toStdString() +
+                                           " <==\n"
+                                           "Comment: a gif\n");
     EXPECT_EQ(readComment(jpeg).text, "harbour");
 }
 
@@ -159,8 +165,9 @@ TEST_F(CaptionFields, PacketBindingDcElsewhereIsNotReadAndLeavesLaterCaptionsInD
         const QString packetFile = folder.filePath(name + ".xmp");
         writeFile(packetFile, ("<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
                                "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
-                               "rdf:about='' xmlns:dc='" + dcNamespace + "'>" + description +
-                               "</rdf:Description></rdf:RDF></x:xmpmeta>").toUtf8());
+                               "rdf:about='' xmlns:dc='" +
+                               dcNamespace + "'>" + description + "</rdf:Description></rdf:RDF></x:xmpmeta>")
+                                  .toUtf8());
         const QString path = picture(name, Format::Jpeg);
         exiftoolWrites(path, {"-XMP<=" + packetFile});
         return path;
@@ -170,7 +177,8 @@ TEST_F(CaptionFields, PacketBindingDcElsewhereIsNotReadAndLeavesLaterCaptionsInD
                                        "</rdf:li></rdf:Alt></dc:description>");
     EXPECT_EQ(readComment(foreign).text, "");
 
-    const QString later = withPacket("later", "http://purl.org/dc/elements/1.1/", "<dc:description>old</dc:description>");
+    const QString later =
+        withPacket("later", "http://purl.org/dc/elements/1.1/", "<dc:description>old</dc:description>");
     ASSERT_EQ(setComment(later, "New"), CORVANE_OK);
     EXPECT_EQ(run(exiftool, {"-b", "-XMP-dc:Description", later}).out.toStdString(), "New");
     EXPECT_FALSE(readFile(later).contains("example.com"));

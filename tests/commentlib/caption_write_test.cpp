@@ -21,10 +21,7 @@ class BlockWriter {
 public:
     void u16(quint16 value) { bytes.append(char(value >> 8)).append(char(value)); }
     void u32(quint32 value) { u16(quint16(value >> 16)), u16(quint16(value)); }
-    void entry(quint16 tag, quint16 type, quint32 count, quint32 value)
-    {
-        u16(tag), u16(type), u32(count), u32(value);
-    }
+    void entry(quint16 tag, quint16 type, quint32 count, quint32 value) { u16(tag), u16(type), u32(count), u32(value); }
     void text(const QByteArray& value) { bytes.append(value); }
 
     QByteArray bytes;
@@ -37,26 +34,26 @@ QByteArray cameraExif()
     BlockWriter w;
     w.text("MM");
     w.u16(42), w.u32(8);
-    w.u16(4);                                        // IFD0 at 8, ends at 62
-    w.entry(0x010F, 2, 6, 62);                       // Make
-    w.entry(0x0110, 2, 13, 68);                      // Model
-    w.entry(0x8769, 4, 1, 82);                       // Exif directory
-    w.entry(0x8825, 4, 1, 174);                      // GPS directory
+    w.u16(4);                   // IFD0 at 8, ends at 62
+    w.entry(0x010F, 2, 6, 62);  // Make
+    w.entry(0x0110, 2, 13, 68); // Model
+    w.entry(0x8769, 4, 1, 82);  // Exif directory
+    w.entry(0x8825, 4, 1, 174); // GPS directory
     w.u32(0);
     w.text(QByteArray("Canon\0", 6));
-    w.text(QByteArray("Canon EOS 5D\0\0", 14));      // to 82
-    w.u16(2);                                        // Exif directory at 82, ends at 112
-    w.entry(0x9003, 2, 20, 112);                     // DateTimeOriginal
-    w.entry(0x927C, 7, 42, 132);                     // MakerNote
+    w.text(QByteArray("Canon EOS 5D\0\0", 14)); // to 82
+    w.u16(2);                                   // Exif directory at 82, ends at 112
+    w.entry(0x9003, 2, 20, 112);                // DateTimeOriginal
+    w.entry(0x927C, 7, 42, 132);                // MakerNote
     w.u32(0);
     w.text(QByteArray("2020:01:02 03:04:05\0", 20)); // to 132
     w.u16(1);                                        // maker note at 132, ends at 150
     w.entry(0x0006, 2, 24, 150);                     // ImageType, at an offset from the block's start
     w.u32(0);
     w.text(QByteArray("CANON TEST IMAGE TYPE 1\0", 24)); // to 174
-    w.u16(2);                                        // GPS directory at 174
-    w.entry(0x0000, 1, 4, 0x02020000);               // GPSVersionID
-    w.entry(0x0001, 2, 2, 0x4E000000);               // GPSLatitudeRef "N"
+    w.u16(2);                                            // GPS directory at 174
+    w.entry(0x0000, 1, 4, 0x02020000);                   // GPSVersionID
+    w.entry(0x0001, 2, 2, 0x4E000000);                   // GPSLatitudeRef "N"
     w.u32(0);
     return w.bytes;
 }
@@ -82,10 +79,10 @@ protected:
     // Every tag but the caption fields and what describes the file itself.
     QByteArray otherTags(const QString& path)
     {
-        return run(exiftool, {"-a", "-G1", "-s", "-n", "--File:all", "--ExifTool:all", "--System:all", "--Composite:all",
-                              "--IFD0:ImageDescription", "--XMP-dc:Description", "--XMP-x:XMPToolkit",
-                              "--IPTC:Caption-Abstract", "--IPTC:CodedCharacterSet", "--Photoshop:IPTCDigest",
-                              "--Comment", "--CurrentIPTCDigest", "--PNG:Description", path})
+        return run(exiftool, {"-a", "-G1", "-s", "-n", "--File:all", "--ExifTool:all", "--System:all",
+                              "--Composite:all", "--IFD0:ImageDescription", "--XMP-dc:Description",
+                              "--XMP-x:XMPToolkit", "--IPTC:Caption-Abstract", "--IPTC:CodedCharacterSet",
+                              "--Photoshop:IPTCDigest", "--Comment", "--CurrentIPTCDigest", "--PNG:Description", path})
             .out;
     }
 
@@ -119,7 +116,8 @@ TEST_F(CaptionWriting, EveryFieldTakesTheTextAndErasingLeavesNone)
         EXPECT_EQ(readComment(path).text, kCaption);
 
         ASSERT_EQ(eraseComment(path), CORVANE_OK);
-        for (const char* field : {"MWG:Description", "XMP-dc:Description", "EXIF:ImageDescription", "IPTC:Caption-Abstract", "Comment"})
+        for (const char* field :
+             {"MWG:Description", "XMP-dc:Description", "EXIF:ImageDescription", "IPTC:Caption-Abstract", "Comment"})
             EXPECT_EQ(tag(path, field), "") << field;
         EXPECT_EQ(validation(path), validBefore);
         EXPECT_EQ(otherTags(path), tagsBefore);
@@ -144,7 +142,8 @@ TEST_F(CaptionWriting, TiffAndPngFieldsTakeTheTextAndErasingLeavesNone)
         EXPECT_EQ(readComment(path).text, kCaption);
         ASSERT_EQ(eraseComment(path), CORVANE_OK);
         EXPECT_EQ(readComment(path).text, "") << path.toStdString();
-        for (const char* field : {"XMP-dc:Description", "EXIF:ImageDescription", "IPTC:Caption-Abstract", "PNG:Comment"})
+        for (const char* field :
+             {"XMP-dc:Description", "EXIF:ImageDescription", "IPTC:Caption-Abstract", "PNG:Comment"})
             EXPECT_EQ(tag(path, field), "") << path.toStdString() << " " << field;
         EXPECT_EQ(otherTags(path), tagsBefore) << path.toStdString();
     }
@@ -170,7 +169,8 @@ TEST_F(CaptionWriting, TextXmlCannotCarryLeavesThePacketReadable)
 
 TEST_F(CaptionWriting, MakerNotesAndOtherDirectoriesKeepTheirValues)
 {
-    const QString path = store("camera.jpg", withSegmentAfterJfif(fixture(Format::Jpeg), '\xE1', "Exif\0\0"_qba + cameraExif()));
+    const QString path =
+        store("camera.jpg", withSegmentAfterJfif(fixture(Format::Jpeg), '\xE1', "Exif\0\0"_qba + cameraExif()));
     const QByteArray before = otherTags(path);
     ASSERT_TRUE(before.contains("CANON TEST IMAGE TYPE 1")) << before.toStdString();
     ASSERT_TRUE(before.contains("GPSLatitudeRef"));
@@ -218,7 +218,7 @@ TEST_F(CaptionWriting, LongCaptionIsCutForIptcOnACharacterBoundary)
     exiftoolWrites(path, {"-IPTC:Keywords=harbour"});
     std::string text = "a";
     while (text.size() < 2100)
-        text += "\xE2\x82\xAC";  // byte 2000 falls inside a character
+        text += "\xE2\x82\xAC"; // byte 2000 falls inside a character
     ASSERT_EQ(setComment(path, text), CORVANE_OK);
     EXPECT_EQ(tag(path, "IPTC:Caption-Abstract"), text.substr(0, 1999));
     EXPECT_EQ(tag(path, "IPTC:CodedCharacterSet"), "\x1B%G");
@@ -346,13 +346,15 @@ TEST(HostileCaptionSegments, NeitherCrashNorBreakTheEdit)
     const QByteArray exifHeader = "Exif\0\0MM\0*"_qba;
     const QByteArray resources = "Photoshop 3.0\0"_qba;
     const QList<QByteArray> payloads{
-        exifHeader + "\xFF\xFF\xFF\x00"_qba,                                          // first directory past the end
-        exifHeader + "\0\0\0\x08\xFF\xFF"_qba,                                          // 65535 entries in 2 bytes
-        exifHeader + "\0\0\0\x08\0\x01\x01\x0E\0\x02\xFF\xFF\xFF\xFF\0\0\0\x08\0\0\0\0"_qba,  // description longer than all
-        resources + "8BIM\x04\x04\0\0\xFF\xFF\xFF\xF0"_qba,                           // IPTC larger than the segment
-        resources + "8BIM\x04\x04\0\0\0\0\0\x08\x1C\x02\x78\x7F\xFF" "abc"_qba,    // caption longer than its data
-        resources + "8BIM\x04\x25\0\0\0\0\0\x03xyz"_qba,                              // a digest of the wrong size
-        "http://ns.adobe.com/xap/1.0/\0<x:xmpmeta><rdf:RDF"_qba,                         // a packet cut short
+        exifHeader + "\xFF\xFF\xFF\x00"_qba,   // first directory past the end
+        exifHeader + "\0\0\0\x08\xFF\xFF"_qba, // 65535 entries in 2 bytes
+        exifHeader +
+            "\0\0\0\x08\0\x01\x01\x0E\0\x02\xFF\xFF\xFF\xFF\0\0\0\x08\0\0\0\0"_qba, // description longer than all
+        resources + "8BIM\x04\x04\0\0\xFF\xFF\xFF\xF0"_qba,                         // IPTC larger than the segment
+        resources + "8BIM\x04\x04\0\0\0\0\0\x08\x1C\x02\x78\x7F\xFF"
+                    "abc"_qba,                                   // caption longer than its data
+        resources + "8BIM\x04\x25\0\0\0\0\0\x03xyz"_qba,         // a digest of the wrong size
+        "http://ns.adobe.com/xap/1.0/\0<x:xmpmeta><rdf:RDF"_qba, // a packet cut short
     };
     const corvane::fuzzing::EditorFunctions editor{corvane::jpeg::readComment, corvane::jpeg::planComment};
     for (const QByteArray& payload : payloads) {

@@ -51,12 +51,18 @@ QByteArray encodedByImageMagick(const QStringList& options, const char* extensio
 QByteArray make(Format format)
 {
     switch (format) {
-    case Format::Jpeg: return encodedByQt("JPEG");
-    case Format::Png: return encodedByQt("PNG");
-    case Format::Bmp: return encodedByQt("BMP");
-    case Format::Tiff: return encodedByQt("TIFF");
-    case Format::Gif: return encodedByImageMagick({}, "gif");
-    case Format::TiffBigEndian: return encodedByImageMagick({"-endian", "MSB", "-compress", "none"}, "tif");
+    case Format::Jpeg:
+        return encodedByQt("JPEG");
+    case Format::Png:
+        return encodedByQt("PNG");
+    case Format::Bmp:
+        return encodedByQt("BMP");
+    case Format::Tiff:
+        return encodedByQt("TIFF");
+    case Format::Gif:
+        return encodedByImageMagick({}, "gif");
+    case Format::TiffBigEndian:
+        return encodedByImageMagick({"-endian", "MSB", "-compress", "none"}, "tif");
     }
     return {};
 }
@@ -66,11 +72,17 @@ QByteArray make(Format format)
 const char* extension(Format format)
 {
     switch (format) {
-    case Format::Jpeg: return "jpg";
-    case Format::Png: return "png";
-    case Format::Gif: return "gif";
-    case Format::Tiff: case Format::TiffBigEndian: return "tif";
-    case Format::Bmp: return "bmp";
+    case Format::Jpeg:
+        return "jpg";
+    case Format::Png:
+        return "png";
+    case Format::Gif:
+        return "gif";
+    case Format::Tiff:
+    case Format::TiffBigEndian:
+        return "tif";
+    case Format::Bmp:
+        return "bmp";
     }
     return "";
 }

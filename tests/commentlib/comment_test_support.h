@@ -76,7 +76,8 @@ protected:
 
     void exiftoolWrites(const QString& path, const QStringList& assignments)
     {
-        const ProcessResult result = run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
+        const ProcessResult result =
+            run(exiftool, QStringList{"-q", "-q", "-overwrite_original"} + assignments + QStringList{path});
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     }
 

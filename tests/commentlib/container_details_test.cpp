@@ -29,8 +29,9 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
     chunk += type + data;
     const QByteArray typeAndData = type + data;
     QByteArray crc(4, '\0');
-    qToBigEndian(corvane::crc32Of({reinterpret_cast<const uint8_t*>(typeAndData.constData()), size_t(typeAndData.size())}),
-                 crc.data());
+    qToBigEndian(
+        corvane::crc32Of({reinterpret_cast<const uint8_t*>(typeAndData.constData()), size_t(typeAndData.size())}),
+        crc.data());
     return chunk + crc;
 }
 
@@ -114,7 +115,7 @@ TEST_F(ContainerSpecifics, JpegLongCommentSplitsIntoFullSegmentsOnCharacterBound
 {
     std::string text = "ab";
     while (text.size() < 70000)
-        text += "\xE2\x82\xAC";  // characters start at 2 + 3k, so byte 65533 falls inside one
+        text += "\xE2\x82\xAC"; // characters start at 2 + 3k, so byte 65533 falls inside one
     const QString path = store("long.jpg", fixture(Format::Jpeg));
     ASSERT_EQ(setComment(path, text), CORVANE_PARTIAL) << "too long for the EXIF and XMP segments";
     const QByteArray bytes = readFile(path);
@@ -148,7 +149,8 @@ TEST_F(ContainerSpecifics, JpegCommentsBetweenScansAreErasedToo)
 
 QByteArray withMultiPictureIndex(const QByteArray& jpeg, bool commentAfterIndex)
 {
-    const QByteArray index = "\xFF\xE2\x00\x0A" "MPF\0MM\0*"_qba;
+    const QByteArray index = "\xFF\xE2\x00\x0A"
+                             "MPF\0MM\0*"_qba;
     const QByteArray comment = commentAfterIndex ? "\xFF\xFE\x00\x05old"_qba : QByteArray();
     const qsizetype afterApp0 = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
     return jpeg.left(afterApp0) + index + comment + jpeg.mid(afterApp0);
@@ -212,8 +214,12 @@ QList<QByteArray> listedPictures(const QByteArray& file)
 {
     const qsizetype header = file.indexOf("MPF\0"_qba) + 4;
     const bool big = file.mid(header, 2) == "MM";
-    const auto u16 = [&](qsizetype at) { return big ? qFromBigEndian<quint16>(file.constData() + at) : qFromLittleEndian<quint16>(file.constData() + at); };
-    const auto u32 = [&](qsizetype at) { return big ? qFromBigEndian<quint32>(file.constData() + at) : qFromLittleEndian<quint32>(file.constData() + at); };
+    const auto u16 = [&](qsizetype at) {
+        return big ? qFromBigEndian<quint16>(file.constData() + at) : qFromLittleEndian<quint16>(file.constData() + at);
+    };
+    const auto u32 = [&](qsizetype at) {
+        return big ? qFromBigEndian<quint32>(file.constData() + at) : qFromLittleEndian<quint32>(file.constData() + at);
+    };
     const qsizetype directory = header + u32(header + 4);
     QList<QByteArray> pictures;
     for (quint16 i = 0; i < u16(directory); ++i) {
@@ -236,8 +242,9 @@ TEST_F(ContainerSpecifics, JpegMultiPictureIndexFollowsTheEdit)
     const QImage firstPicture = QImage::fromData(first), secondPicture = QImage::fromData(second);
     const QByteArray comment = "\xFF\xFE\x00\x0Eother tool's"_qba;
     for (bool bigEndian : {true, false}) {
-        for (const auto& [beforeTables, beforeEnd] : {std::pair{comment, QByteArray()}, std::pair{QByteArray(), comment},
-                                                       std::pair{QByteArray(), QByteArray()}}) {
+        for (const auto& [beforeTables, beforeEnd] :
+             {std::pair{comment, QByteArray()}, std::pair{QByteArray(), comment},
+              std::pair{QByteArray(), QByteArray()}}) {
             const QByteArray original = multiPictureFile(first, second, bigEndian, beforeTables, beforeEnd);
             ASSERT_EQ(listedPictures(original).value(1), second);
             const QString path = store("multi.jpg", original);
@@ -345,7 +352,10 @@ TEST_F(ContainerSpecifics, BmpTrailerOfTheOlderFormIsReadAndReplaced)
     const QByteArray bmp = fixture(Format::Bmp);
     QByteArray length(4, '\0');
     qToLittleEndian(quint32(9), length.data());
-    const QByteArray older = bmp + "\xC7" "CORVCMT"_qba + length + "older one";
+    const QByteArray older = bmp +
+                             "\xC7"
+                             "CORVCMT"_qba +
+                             length + "older one";
     const QString path = store("older.bmp", older);
     EXPECT_EQ(readComment(path).text, "older one");
     ASSERT_EQ(setComment(path, "newer"), CORVANE_OK);
@@ -369,7 +379,9 @@ TEST_F(ContainerSpecifics, BmpForeignBytesAfterTheBitmapStayBehindOurTrailer)
     qToLittleEndian(quint32(4), footer.data());
     qToLittleEndian(quint32(bitmap.size()), footer.data() + 4);
     const QByteArray bytes = readFile(path);
-    EXPECT_EQ(bytes.mid(6), bitmap.mid(6) + "ours" + footer + "\xC7" "CORVCM2foreign tail"_qba);
+    EXPECT_EQ(bytes.mid(6), bitmap.mid(6) + "ours" + footer +
+                                "\xC7"
+                                "CORVCM2foreign tail"_qba);
     EXPECT_EQ(readComment(path).text, "ours");
     ASSERT_EQ(eraseComment(path), CORVANE_OK);
     EXPECT_EQ(readFile(path), bmp);
@@ -386,7 +398,7 @@ TEST_F(ContainerSpecifics, TiffErasedDescriptionLeavesNoTrace)
         ASSERT_EQ(setComment(path, "second secret, longer than the first one was"), CORVANE_OK);
         ASSERT_EQ(setComment(path, "short"), CORVANE_OK);
         EXPECT_FALSE(readFile(path).contains("secret")) << formatName(format).toStdString();
-        ASSERT_EQ(setComment(path, "abc"), CORVANE_OK);  // inline in its entry
+        ASSERT_EQ(setComment(path, "abc"), CORVANE_OK); // inline in its entry
         ASSERT_EQ(eraseComment(path), CORVANE_OK);
         EXPECT_FALSE(readFile(path).contains("short")) << formatName(format).toStdString();
         EXPECT_EQ(readComment(path).text, "");
@@ -401,7 +413,9 @@ TEST_F(ContainerSpecifics, TiffDescriptionWrittenElsewhereIsBlankedWhenErased)
         GTEST_SKIP() << "ImageMagick is not installed";
     const QString path = folder.filePath("described.tif");
     ASSERT_EQ(run(convert, {"-size", "40x30", "gradient:red-blue", "-set", "comment", "written by another tool",
-                            "-size", "20x10", "xc:green", path}).exitCode, 0);
+                            "-size", "20x10", "xc:green", path})
+                  .exitCode,
+              0);
     ASSERT_EQ(readComment(path).text, "written by another tool");
     ASSERT_EQ(eraseComment(path), CORVANE_OK);
     EXPECT_FALSE(readFile(path).contains("written by another tool"));

@@ -89,7 +89,8 @@ TEST_F(DamagedFiles, TruncatedAnywhere)
         ASSERT_LT(readableFrom, format == Format::Jpeg ? whole.size() - 2 : whole.size() + 1);
         // A BMP cut where its pixels end is a whole picture whose size field is too large.
         const qsizetype wholeBitmap = format == Format::Bmp ? fixture(format).size() : -1;
-        for (qsizetype length = 0; length < whole.size(); length += (length < 64 || length > whole.size() - 64) ? 1 : 37) {
+        for (qsizetype length = 0; length < whole.size();
+             length += (length < 64 || length > whole.size() - 64) ? 1 : 37) {
             const std::string what = formatName(format).toStdString() + " cut at " + std::to_string(length);
             if (length == wholeBitmap)
                 expectReadWithoutComment(whole.left(length), what);
@@ -127,7 +128,8 @@ TEST_F(DamagedFiles, JpegSegmentLengthsThatLie)
     expectRefused(withU16(jpeg, 4, 0xFFFF, true), "first segment runs past the end");
     expectRefused(withU16(jpeg, comment + 2, 1, true), "comment length below its own size");
     expectRefused(withU16(jpeg, comment + 2, 0xFFFF, true), "comment runs past the end");
-    expectWrittenKeepingImageData(jpeg.left(jpeg.size() - 2) + QByteArray(2, '\0'), imageDataStart(jpeg), "no end of image");
+    expectWrittenKeepingImageData(jpeg.left(jpeg.size() - 2) + QByteArray(2, '\0'), imageDataStart(jpeg),
+                                  "no end of image");
     // Without a comment in the header, the image data is walked for one up to its damage.
     QByteArray bare = fixture(Format::Jpeg);
     bare = bare.left(bare.size() - 2) + QByteArray(2, '\0');
@@ -202,7 +204,7 @@ TEST_F(DamagedFiles, TiffDirectoriesThatLieOrLoop)
         expectRefused(withU32(tiff, next, ifd, bigEndian), "directory chain points at itself");
         QByteArray twoLoop = withU32(tiff, next, quint32(tiff.size()), bigEndian) + tiff.mid(ifd);
         expectRefused(withU32(twoLoop, twoLoop.size() - 4, ifd, bigEndian), "two directories pointing at each other");
-        QByteArray outOfLine = withU32(tiff, ifd + 2 + 4, 3, bigEndian);  // width: three SHORTs, out of line
+        QByteArray outOfLine = withU32(tiff, ifd + 2 + 4, 3, bigEndian); // width: three SHORTs, out of line
         expectRefused(withU32(outOfLine, ifd + 2 + 8, 0xFFFFFFF0, bigEndian), "value offset beyond the end");
     }
 }
@@ -219,7 +221,10 @@ TEST_F(DamagedFiles, BmpSizesThatLie)
     expectRefused(withU32(bmp, bmp.size() - 12, declared - 15, false), "trailer claims a bitmap end inside itself");
     expectRefused(withU32(bmp, bmp.size() - 12, 20, false), "trailer claims a bitmap end inside the header");
 
-    const QByteArray oldStyle = fixture(Format::Bmp) + "\xC7" "CORVCMT"_qba + QByteArray(4, '\0');
+    const QByteArray oldStyle = fixture(Format::Bmp) +
+                                "\xC7"
+                                "CORVCMT"_qba +
+                                QByteArray(4, '\0');
     expectRefused(withU32(oldStyle, oldStyle.size() - 4, 5, false), "trailer of the older form longer than the file");
 }
 

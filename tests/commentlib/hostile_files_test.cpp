@@ -51,7 +51,8 @@ protected:
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(findProgram("setpriv"), QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
-                                                          everyonesCopy.filePath("corvane-comment")} + arguments);
+                                                          everyonesCopy.filePath("corvane-comment")} +
+                                                  arguments);
         if (!process.waitForFinished(10000)) {
             process.kill();
             process.waitForFinished();

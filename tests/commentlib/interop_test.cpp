@@ -73,7 +73,8 @@ TEST_F(Interop, WeReadWhatExiftoolWrote)
         const QString path = picture(format);
         ASSERT_EQ(setComment(path, "ours, to be replaced"), CORVANE_OK);
         // Where a caption field is read before the comment, exiftool writes every one of them.
-        const QString option = (format == Format::Gif ? "-Comment=" : "-MWG:Description=") + QString::fromStdString(kText);
+        const QString option =
+            (format == Format::Gif ? "-Comment=" : "-MWG:Description=") + QString::fromStdString(kText);
         ASSERT_EQ(run(exiftool, {"-q", "-q", "-overwrite_original", option, path}).exitCode, 0);
         // EXIF, read first in a PNG's eXIf chunk as in a JPEG, keeps the line break as written.
         EXPECT_EQ(readComment(path).text, kText) << formatName(format).toStdString();

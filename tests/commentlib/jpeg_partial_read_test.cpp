@@ -66,8 +66,8 @@ QByteArray withCommentBeforeEnd(const QByteArray& jpeg, const QByteArray& text)
 TEST(ImageDataWalk, MarkersInsideTheDataWhateverTheChunking)
 {
     // Stuffed zeros, a restart marker, a run of fill bytes before a table segment, a second scan, the end.
-    const QByteArray scans = bytesOf({0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD3, 0x56, 0xFF, 0xFF, 0xFF, 0xC4, 0x00, 0x04,
-                                      0xFF, 0xFE, 0xFF, 0xDA, 0x00, 0x02, 0x99, 0xFF, 0xD9});
+    const QByteArray scans = bytesOf({0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD3, 0x56, 0xFF, 0xFF, 0xFF, 0xC4,
+                                      0x00, 0x04, 0xFF, 0xFE, 0xFF, 0xDA, 0x00, 0x02, 0x99, 0xFF, 0xD9});
     EXPECT_EQ(walkInEveryChunking(view(scans)), CORVANE_OK);
     EXPECT_EQ(walkInEveryChunking(view(scans.left(scans.size() - 1))), CORVANE_OK);
     EXPECT_EQ(walkInEveryChunking(view(bytesOf({0x11, 0xFF, 0xFE, 0x00, 0x03, 0x41, 0xFF, 0xD9}))),
@@ -96,7 +96,7 @@ TEST(ImageDataWalk, AgreesWithTheFullParseOnMutatedFiles)
         if (round % 4 == 0) {
             bytes.truncate(random.bounded(qsizetype(2), bytes.size()));
         } else if (round % 4 == 1) {
-            bytes = fixture(Format::Jpeg);  // no comment past the header to begin with
+            bytes = fixture(Format::Jpeg); // no comment past the header to begin with
             bytes[random.bounded(qsizetype(2), bytes.size())] = char(random.bounded(256));
         } else {
             for (int flip = 0; flip < 1 + round % 3; ++flip)
@@ -187,7 +187,8 @@ TEST_F(PartialReads, LargeImageDataIsWalkedBesideTheCopy)
     const QString path = store("large.jpg", original);
     ASSERT_EQ(setComment(path, "large"), CORVANE_OK);
     const QByteArray written = readFile(path);
-    EXPECT_EQ(written.indexOf("\xFF\xFE\x00\x07large") + 9, written.indexOf("\xFF\xDB")) << "the comment ends the header";
+    EXPECT_EQ(written.indexOf("\xFF\xFE\x00\x07large") + 9, written.indexOf("\xFF\xDB"))
+        << "the comment ends the header";
     EXPECT_EQ(written.right(original.size() - 20), original.right(original.size() - 20));
     ASSERT_EQ(eraseComment(path), CORVANE_OK);
     EXPECT_EQ(readFile(path), original);

@@ -9,8 +9,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -67,9 +67,12 @@ enum class Moment { CopyNamed, BothNamed, NewContentsGone };
 bool reached(Moment moment, bool copy, bool newContents, bool sawBoth)
 {
     switch (moment) {
-    case Moment::CopyNamed: return copy;
-    case Moment::BothNamed: return copy && newContents;
-    case Moment::NewContentsGone: return sawBoth && copy && !newContents;
+    case Moment::CopyNamed:
+        return copy;
+    case Moment::BothNamed:
+        return copy && newContents;
+    case Moment::NewContentsGone:
+        return sawBoth && copy && !newContents;
     }
     return false;
 }

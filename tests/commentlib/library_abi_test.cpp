@@ -68,7 +68,9 @@ TEST_F(LibraryAbi, LongerCommentIsCutAndFullLengthReturned)
 
 TEST_F(LibraryAbi, CutNeverSplitsACharacter)
 {
-    ASSERT_EQ(setComment(path, "ab\xE2\x82\xAC" "cd"), CORVANE_OK);  // the euro sign takes bytes 2 to 4
+    ASSERT_EQ(setComment(path, "ab\xE2\x82\xAC"
+                               "cd"),
+              CORVANE_OK); // the euro sign takes bytes 2 to 4
     for (int32_t capacity : {3, 4}) {
         const auto [status, buffer] = fill(capacity);
         EXPECT_EQ(status, 7);

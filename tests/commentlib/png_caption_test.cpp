@@ -73,7 +73,7 @@ TEST_F(PngCaptions, DescriptionTextNeverOutlivesTheNewCaption)
     for (const std::string& text : {std::string("bell \x07 in the caption"), std::string("   ")}) {
         const QString path = store("described.png", fixture(Format::Png));
         exiftoolWrites(path, {"-XMP-dc:Creator=Someone", "-PNG:Description=old caption"});
-        const int32_t expected = text == "   " ? CORVANE_OK : CORVANE_PARTIAL;  // XML cannot carry a bell
+        const int32_t expected = text == "   " ? CORVANE_OK : CORVANE_PARTIAL; // XML cannot carry a bell
         ASSERT_EQ(setComment(path, text), expected);
         EXPECT_NE(readComment(path).text, "old caption");
         EXPECT_EQ(readComment(path).text, text == "   " ? "" : text);

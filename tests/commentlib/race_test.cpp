@@ -54,7 +54,7 @@ TEST(Races, FolderSwappedForALinkNeverRedirectsTheWrite)
     ASSERT_TRUE(QDir().mkpath(guarded));
     const QByteArray guardedBytes = fixture(Format::Bmp);
     writeFile(guarded + "/pic.bmp", guardedBytes);
-    const QByteArray large = patternedBitmap(2048, 2048);  // 16 MiB: the write takes a while
+    const QByteArray large = patternedBitmap(2048, 2048); // 16 MiB: the write takes a while
     int swappedMidWrite = 0;
     for (int delayMs : {0, 0, 1, 1, 2, 3, 4, 5, 7, 10, 13, 16, 20, 25, 30, 40}) {
         writeFile(home + "/d/pic.bmp", large);
@@ -126,8 +126,8 @@ TEST(Races, FileRewrittenWhileWeReadItNeverKillsTheReader)
     int refused = 0;
     for (int i = 0; i < 150; ++i) {
         const bool writing = i % 3 == 2;
-        const ProcessResult result = writing ? run(toolPath(), {"set", "pass " + QString::number(i), path})
-                                             : run(toolPath(), {"get", path});
+        const ProcessResult result =
+            writing ? run(toolPath(), {"set", "pass " + QString::number(i), path}) : run(toolPath(), {"get", path});
         ASSERT_TRUE(result.exitCode == 0 || result.exitCode == 1)
             << "the tool died (" << result.exitCode << ") on pass " << i << ": " << result.err.toStdString();
         refused += result.exitCode;

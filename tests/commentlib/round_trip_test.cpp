@@ -13,7 +13,8 @@ using namespace commenttest;
 namespace {
 
 const std::string kTwoLines = "first line\r\nsecond line";
-const std::string kNonAscii = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x93\xB7 `tick`";
+const std::string kNonAscii = "Gr\xC3\xBC\xC3\x9F"
+                              "e \xE2\x82\xAC \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x93\xB7 `tick`";
 
 std::string longComment()
 {
@@ -118,8 +119,8 @@ TEST_P(RoundTrip, RepeatedEditsDoNotGrowTheFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Containers, RoundTrip,
-                         ::testing::Values(Format::Jpeg, Format::Png, Format::Gif, Format::Tiff,
-                                           Format::TiffBigEndian, Format::Bmp),
+                         ::testing::Values(Format::Jpeg, Format::Png, Format::Gif, Format::Tiff, Format::TiffBigEndian,
+                                           Format::Bmp),
                          [](const auto& info) { return formatName(info.param).toStdString(); });
 
 class SetThenErase : public RoundTrip {};

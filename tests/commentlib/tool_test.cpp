@@ -85,7 +85,6 @@ TEST_F(Tool, FailureNamesTheFileAndTheReasonButOtherFilesAreDone)
     EXPECT_EQ(tool({"get", missing}).exitCode, 1);
 }
 
-
 TEST_F(Tool, AFileNamedSeveralTimesIsWrittenOnceAndSucceeds)
 {
     const QString link = folder.filePath("link.jpg");
@@ -93,7 +92,8 @@ TEST_F(Tool, AFileNamedSeveralTimesIsWrittenOnceAndSucceeds)
     const QString dotted = folder.path() + "/./second.jpg";
     const ProcessResult result = tool({"set", "once", second, second, dotted, link, first});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(result.err.count("the same file as " + second.toUtf8() + ", written once"), 3) << result.err.toStdString();
+    EXPECT_EQ(result.err.count("the same file as " + second.toUtf8() + ", written once"), 3)
+        << result.err.toStdString();
     EXPECT_EQ(readComment(second).text, "once");
     EXPECT_EQ(readComment(first).text, "once");
     EXPECT_TRUE(QFileInfo(link).isSymLink());

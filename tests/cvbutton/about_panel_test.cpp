@@ -25,7 +25,10 @@ Surface closeButton(bool pressed)
     return surface;
 }
 
-constexpr Colorref gray(int level) { return platform::rgb(level, level, level); }
+constexpr Colorref gray(int level)
+{
+    return platform::rgb(level, level, level);
+}
 
 TEST(AboutCloseButton, RaisedIsLightAtTheTopAndPressedTurnsItOver)
 {
@@ -42,8 +45,17 @@ TEST(AboutCloseButton, RaisedIsLightAtTheTopAndPressedTurnsItOver)
 TEST(AboutCloseButton, OutlineStopsShortOfItsEndPoints)
 {
     const Surface face = closeButton(false);
-    for (const auto& [x, y] : {std::pair{L + 2, T}, {R - 3, T}, {L + 1, T + 1}, {L, T + 2}, {L, B - 3},
-                               {R - 2, T}, {R, T + 2}, {R, B - 2}, {L + 1, B - 1}, {R - 2, B}, {L + 2, B}})
+    for (const auto& [x, y] : {std::pair{L + 2, T},
+                               {R - 3, T},
+                               {L + 1, T + 1},
+                               {L, T + 2},
+                               {L, B - 3},
+                               {R - 2, T},
+                               {R, T + 2},
+                               {R, B - 2},
+                               {L + 1, B - 1},
+                               {R - 2, B},
+                               {L + 2, B}})
         EXPECT_EQ(face.pixel(x, y), kColors.shadow) << x << "," << y;
     EXPECT_EQ(face.pixel(R - 3, B + 1), kPaper);
     EXPECT_EQ(face.pixel(R, B + 1), kPaper);
@@ -53,8 +65,18 @@ TEST(AboutCloseButton, TwelveCornerPixelsTakeTheFaceColourRaisedAndPressed)
 {
     for (const bool pressed : {false, true}) {
         const Surface face = closeButton(pressed);
-        for (const auto& [x, y] : {std::pair{L, T}, {L + 1, T}, {L, T + 1}, {R, T}, {R - 1, T}, {R, T + 1}, {L, B},
-                                   {L + 1, B}, {L, B - 1}, {R, B}, {R - 1, B}, {R, B - 1}})
+        for (const auto& [x, y] : {std::pair{L, T},
+                                   {L + 1, T},
+                                   {L, T + 1},
+                                   {R, T},
+                                   {R - 1, T},
+                                   {R, T + 1},
+                                   {L, B},
+                                   {L + 1, B},
+                                   {L, B - 1},
+                                   {R, B},
+                                   {R - 1, B},
+                                   {R, B - 1}})
             EXPECT_EQ(face.pixel(x, y), kColors.face) << pressed << " " << x << "," << y;
     }
 }

@@ -109,8 +109,8 @@ TEST_F(Behaviour, OpenLinkHandsOverOnlyWebAndMailAddresses)
     EXPECT_GT(button.OpenLink(QStringLiteral("https://example.org/cvbutton")), 32);
     EXPECT_GT(button.OpenLink(QStringLiteral("www.example.org")), 32);
     EXPECT_GT(button.OpenLink(QStringLiteral("mailto:someone@example.org")), 32);
-    EXPECT_EQ(opener->opened, (QStringList{"https://example.org/cvbutton", "http://www.example.org",
-                                           "mailto:someone@example.org"}));
+    EXPECT_EQ(opener->opened,
+              (QStringList{"https://example.org/cvbutton", "http://www.example.org", "mailto:someone@example.org"}));
     EXPECT_LE(button.OpenLink(QStringLiteral("/usr/bin/xterm")), 32);
     EXPECT_LE(button.OpenLink(QStringLiteral("file:///etc/passwd")), 32);
     EXPECT_LE(button.OpenLink(QString()), 32);

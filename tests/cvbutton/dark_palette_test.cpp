@@ -42,7 +42,8 @@ protected:
         int readable = 0;
         for (int y = 0; y < face.height(); ++y)
             for (int x = 0; x < face.width(); ++x)
-                readable += render::ContrastRatio(face.pixel(x, y), host.surface().pixel(x, y)) >= render::kTextContrast;
+                readable +=
+                    render::ContrastRatio(face.pixel(x, y), host.surface().pixel(x, y)) >= render::kTextContrast;
         return readable;
     }
 

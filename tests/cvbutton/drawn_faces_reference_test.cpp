@@ -38,11 +38,24 @@ QString hex(Colorref color)
 
 QImage referenceFace(int style, const FaceCase& c, const QString& out)
 {
-    QStringList arguments{QStringLiteral(CORVANE_TEST_DATA "/../cvbutton/reference/drawn_faces.py"), out,
-                          "--style", QString::number(style), "--size", QStringLiteral("%1x%2").arg(c.W).arg(c.H),
-                          "--state", QString::number(c.state), "--back", hex(c.back), "--highlight",
-                          hex(c.highlight), "--face", hex(kButtonFace), "--syshl", hex(kSystemHighlight),
-                          "--paper", hex(kPaper)};
+    QStringList arguments{QStringLiteral(CORVANE_TEST_DATA "/../cvbutton/reference/drawn_faces.py"),
+                          out,
+                          "--style",
+                          QString::number(style),
+                          "--size",
+                          QStringLiteral("%1x%2").arg(c.W).arg(c.H),
+                          "--state",
+                          QString::number(c.state),
+                          "--back",
+                          hex(c.back),
+                          "--highlight",
+                          hex(c.highlight),
+                          "--face",
+                          hex(kButtonFace),
+                          "--syshl",
+                          hex(kSystemHighlight),
+                          "--paper",
+                          hex(kPaper)};
     if (c.focus)
         arguments << "--focus";
     if (c.showFocus)
@@ -65,8 +78,8 @@ platform::Surface ourFace(int style, const FaceCase& c)
     platform::Surface surface(c.W, c.H);
     surface.setBackgroundColor(kPaper);
     surface.clear();
-    const FaceView view{c.W, c.H, c.focus, c.showFocus, c.displayAsDefault, c.custom, c.back, c.highlight,
-                        kButtonFace, kSystemHighlight};
+    const FaceView view{c.W,      c.H,    c.focus,     c.showFocus, c.displayAsDefault,
+                        c.custom, c.back, c.highlight, kButtonFace, kSystemHighlight};
     int state = c.state;
     switch (style) {
     case 5:
@@ -97,8 +110,14 @@ void keepForLooking(int style, const FaceCase& c, const platform::Surface& face)
     if (folder.isEmpty())
         return;
     const QString name = QStringLiteral("/style%1-%2x%3-state%4-f%5%6%7-c%8.png")
-                             .arg(style).arg(c.W).arg(c.H).arg(c.state)
-                             .arg(int(c.focus)).arg(int(c.showFocus)).arg(int(c.displayAsDefault)).arg(int(c.custom));
+                             .arg(style)
+                             .arg(c.W)
+                             .arg(c.H)
+                             .arg(c.state)
+                             .arg(int(c.focus))
+                             .arg(int(c.showFocus))
+                             .arg(int(c.displayAsDefault))
+                             .arg(int(c.custom));
     face.image().save(folder + name);
 }
 
@@ -145,11 +164,26 @@ void expectStyleMatches(int style, const std::vector<std::pair<int, int>>& sizes
         expectSameFace(style, c, folder);
 }
 
-TEST(DrawnFacesAgainstReference, RoundedGradient) { expectStyleMatches(5, {{81, 27}, {40, 19}, {9, 9}}); }
-TEST(DrawnFacesAgainstReference, Glow) { expectStyleMatches(7, {{81, 27}, {33, 18}}); }
-TEST(DrawnFacesAgainstReference, Shadowed) { expectStyleMatches(8, {{81, 27}, {33, 18}}); }
-TEST(DrawnFacesAgainstReference, Glass) { expectStyleMatches(9, {{81, 27}, {64, 30}, {50, 21}}); }
-TEST(DrawnFacesAgainstReference, Skinned) { expectStyleMatches(10, {{101, 33}, {60, 26}}); }
+TEST(DrawnFacesAgainstReference, RoundedGradient)
+{
+    expectStyleMatches(5, {{81, 27}, {40, 19}, {9, 9}});
+}
+TEST(DrawnFacesAgainstReference, Glow)
+{
+    expectStyleMatches(7, {{81, 27}, {33, 18}});
+}
+TEST(DrawnFacesAgainstReference, Shadowed)
+{
+    expectStyleMatches(8, {{81, 27}, {33, 18}});
+}
+TEST(DrawnFacesAgainstReference, Glass)
+{
+    expectStyleMatches(9, {{81, 27}, {64, 30}, {50, 21}});
+}
+TEST(DrawnFacesAgainstReference, Skinned)
+{
+    expectStyleMatches(10, {{101, 33}, {60, 26}});
+}
 
 } // namespace
 } // namespace cvbutton::render

@@ -10,7 +10,10 @@ using render::DrawGlassFace;
 using render::DrawGlowFace;
 using render::DrawShadowedFace;
 
-constexpr Colorref gray(int level) { return platform::rgb(level, level, level); }
+constexpr Colorref gray(int level)
+{
+    return platform::rgb(level, level, level);
+}
 
 TEST(GlowFace, IdleFaceTakesItsShadesFromTheButtonFace)
 {

@@ -130,7 +130,8 @@ TEST(DrawPictureMasked, AnAreaBeyondTheSurfaceDrawsOnlyWhereItLands)
     const IconPicture icon(image, IconPicture::TypeIcon);
     platform::Surface huge = paper(75, 23);
     DrawPictureMasked(huge, -16000, -16000, 32767, 32767, icon, kMagenta, kOwnColors, false, {false, kMagenta});
-    EXPECT_EQ(surface_pixels::pixelsOf(huge, kMagenta).size(), 75u * 23u) << "all of it the mask colour around the icon";
+    EXPECT_EQ(surface_pixels::pixelsOf(huge, kMagenta).size(), 75u * 23u)
+        << "all of it the mask colour around the icon";
     platform::Surface corner = paper(75, 23);
     DrawPictureMasked(corner, 72, 20, 32767, 32767, icon, kMagenta, kOwnColors, false, {false, kMagenta});
     EXPECT_EQ(surface_pixels::pixelsOf(corner, kBlue).size(), 9u);

@@ -141,7 +141,7 @@ TEST_F(Pipeline, AnUnknownStyleDrawsOnlyIconAndCaption)
 TEST_F(Pipeline, EachStyleLeavesItsContentMargin)
 {
     show();
-    const std::pair<int, int> margins[] = {{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3},
+    const std::pair<int, int> margins[] = {{0, 3}, {1, 3}, {2, 3}, {3, 3},  {4, 3}, {5, 3},
                                            {7, 4}, {8, 4}, {9, 6}, {10, 7}, {11, 3}};
     for (const auto& [style, margin] : margins) {
         button.setStyle(style);
@@ -156,7 +156,7 @@ TEST_F(Pipeline, PlacesTheIconByItsAlignmentAndMovesItWhenPressed)
     button.setIcon(solidIcon(8, kRed));
     button.setIconSize(8);
     const std::pair<int, QRect> placements[] = {
-        {AlignCenter, QRect(34, 8, 8, 8)}, {AlignLeft, QRect(3, 8, 8, 8)}, {AlignRight, QRect(64, 8, 8, 8)},
+        {AlignCenter, QRect(34, 8, 8, 8)}, {AlignLeft, QRect(3, 8, 8, 8)},     {AlignRight, QRect(64, 8, 8, 8)},
         {AlignTop, QRect(34, 3, 8, 8)},    {AlignBottom, QRect(34, 12, 8, 8)}, {9, QRect(0, 0, 8, 8)},
     };
     for (const auto& [align, expected] : placements) {

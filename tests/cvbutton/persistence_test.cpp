@@ -101,12 +101,34 @@ TEST_F(Persistence, WritesEveryKeyAsItIsSpelledAndInOrder)
 {
     button.InitProperties();
     setEveryProperty(button);
-    const QStringList expected = {
-        "Icon",       "Style",          "Caption",     "IconSize",     "IconAlign",    "CaptionAlign",
-        "iNonThemeStyle", "Enabled",    "ShowFocus",   "USeCustomColors", "BackColor", "HighlightColor",
-        "FontColor",  "FontHighlightColor", "ToolTipText", "Tooltiptitle", "ToolTipIcon", "ToolTipType",
-        "ttBackColor", "ttForeColor",   "Font",        "ButtonType",   "Value",        "MaskColor",
-        "UseMaskColor", "MousePointer", "RoundedBordersByTheme", "bRTLText"};
+    const QStringList expected = {"Icon",
+                                  "Style",
+                                  "Caption",
+                                  "IconSize",
+                                  "IconAlign",
+                                  "CaptionAlign",
+                                  "iNonThemeStyle",
+                                  "Enabled",
+                                  "ShowFocus",
+                                  "USeCustomColors",
+                                  "BackColor",
+                                  "HighlightColor",
+                                  "FontColor",
+                                  "FontHighlightColor",
+                                  "ToolTipText",
+                                  "Tooltiptitle",
+                                  "ToolTipIcon",
+                                  "ToolTipType",
+                                  "ttBackColor",
+                                  "ttForeColor",
+                                  "Font",
+                                  "ButtonType",
+                                  "Value",
+                                  "MaskColor",
+                                  "UseMaskColor",
+                                  "MousePointer",
+                                  "RoundedBordersByTheme",
+                                  "bRTLText"};
     EXPECT_EQ(written(button).keys(), expected);
 }
 
@@ -125,8 +147,9 @@ TEST_F(Persistence, ANewControlLeavesOutWhatEqualsTheWriteDefaults)
 {
     button.InitProperties();
     const PropertyBag bag = written(button);
-    const QStringList expected = {"Icon",        "Style",       "Caption", "iNonThemeStyle", "Tooltiptitle", "ToolTipIcon",
-                                  "ToolTipType", "ttForeColor", "Font",    "MaskColor",      "RoundedBordersByTheme"};
+    const QStringList expected = {
+        "Icon",        "Style",       "Caption", "iNonThemeStyle", "Tooltiptitle",         "ToolTipIcon",
+        "ToolTipType", "ttForeColor", "Font",    "MaskColor",      "RoundedBordersByTheme"};
     EXPECT_EQ(bag.keys(), expected);
     EXPECT_EQ(bag.read(QStringLiteral("Style"), {}).toLongLong(), 0);
     EXPECT_EQ(bag.read(QStringLiteral("iNonThemeStyle"), {}).toLongLong(), 0);

@@ -6,16 +6,15 @@
 namespace cvbutton {
 namespace {
 
-const QString kRenameForm = QStringLiteral(
-    "# Buttons of the rename dialog\n"
-    "[cvButton1]\n"
-    "Caption = \"Cancel\"\n"
-    "Style = 5\n"
-    "\n"
-    "[cvButton2]\r\n"
-    "  caption   =   \"O\\\"K\\\\ \\n\"  \r\n"
-    "BackColor = 0x00F0F0F0\n"
-    "MaskColor = -12\n");
+const QString kRenameForm = QStringLiteral("# Buttons of the rename dialog\n"
+                                           "[cvButton1]\n"
+                                           "Caption = \"Cancel\"\n"
+                                           "Style = 5\n"
+                                           "\n"
+                                           "[cvButton2]\r\n"
+                                           "  caption   =   \"O\\\"K\\\\ \\n\"  \r\n"
+                                           "BackColor = 0x00F0F0F0\n"
+                                           "MaskColor = -12\n");
 
 TEST(PropertySetText, ReadsSectionsNumbersAndQuotedText)
 {

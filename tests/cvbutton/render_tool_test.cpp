@@ -23,8 +23,8 @@ TEST(RenderTool, WritesTheSurfaceAsAPngOnTheButtonFace)
     QTemporaryDir folder;
     const QString out = folder.filePath(QStringLiteral("face.png"));
     ASSERT_EQ(runRenderTool({out, "--size", "75x23", "--style", "5", "--state", "hot", "--focus", "--show-focus",
-                             "--display-as-default", "--custom-colors", "#FF0000,#00FF00,#0000FF,#FFFFFF",
-                             "--caption", "OK"}),
+                             "--display-as-default", "--custom-colors", "#FF0000,#00FF00,#0000FF,#FFFFFF", "--caption",
+                             "OK"}),
               0);
     const QImage image(out);
     ASSERT_FALSE(image.isNull());
@@ -65,10 +65,10 @@ TEST(RenderTool, DrawsWhatThePipelineDrawsWithIconAndCaption)
     const std::pair<int, const char*> faces[] = {{0, "pressed"}, {3, "hot"}, {4, "hot"}, {6, "normal"}};
     for (const auto& [style, state] : faces) {
         const QString out = folder.filePath(QStringLiteral("face.png"));
-        ASSERT_EQ(runRenderTool({out, "--size", "61x27", "--style", QString::number(style), "--state", state,
-                                 "--caption", "&Apply", "--icon", iconPath, "--icon-align", "2", "--caption-align",
-                                 "1"}),
-                  0);
+        ASSERT_EQ(
+            runRenderTool({out, "--size", "61x27", "--style", QString::number(style), "--state", state, "--caption",
+                           "&Apply", "--icon", iconPath, "--icon-align", "2", "--caption-align", "1"}),
+            0);
         const int stateId = QStringList{"normal", "hot", "pressed"}.indexOf(QLatin1String(state)) + 1;
         EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32), pipelineFace(style, stateId, icon)) << style;
     }
@@ -111,9 +111,8 @@ TEST(RenderTool, RefusesIncompleteOrMalformedCommandLines)
     EXPECT_EQ(runRenderTool({out, "--size", "75x23", "--style", "1", "--caption"}), 2);
     EXPECT_EQ(runRenderTool({out, "--size", "75x23", "--style", "1", "--glow"}), 2);
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(runRenderTool({folder.filePath(QStringLiteral("no/such/folder/x.png")), "--size", "75x23", "--style",
-                             "1"}),
-              1);
+    EXPECT_EQ(
+        runRenderTool({folder.filePath(QStringLiteral("no/such/folder/x.png")), "--size", "75x23", "--style", "1"}), 1);
 }
 
 } // namespace

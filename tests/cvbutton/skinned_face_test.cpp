@@ -1,5 +1,5 @@
-#include "face_test_support.h"
 #include "cvbutton/render/skin_tables.h"
+#include "face_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,8 @@ TEST(SkinnedFace, TilesJoinTheBandsInEveryPalette)
         EXPECT_EQ(face.pixel(16, 31), fromRrggbb(0xC5C5C5));
         EXPECT_EQ(face.pixel(90 - 17, 31), fromRrggbb(0xC5C5C5));
         EXPECT_EQ(face.pixel(90 - 6, 31), fromRrggbb(0xFDFDFD));
-        for (const auto& [x, y] : {std::pair{5, 0}, {0, 0}, {4, 1}, {90 - 7, 0}, {90 - 1, 0}, {4, 31}, {0, 31},
-                                   {90 - 1, 31}})
+        for (const auto& [x, y] :
+             {std::pair{5, 0}, {0, 0}, {4, 1}, {90 - 7, 0}, {90 - 1, 0}, {4, 31}, {0, 31}, {90 - 1, 31}})
             EXPECT_EQ(face.pixel(x, y), kPaper) << p << " (" << x << ", " << y << ")";
     }
 }

@@ -116,8 +116,9 @@ namespace {
 // Two stored controls on a shown form in run mode, the first focused, as a user meets them.
 class HostedForm : public WidgetHosting {
 protected:
-    HostedForm() : layout(new QVBoxLayout(&form)), first(new WidgetHost(QStringLiteral("cvButton1"))),
-                   second(new WidgetHost(QStringLiteral("cvButton2")))
+    HostedForm()
+        : layout(new QVBoxLayout(&form)), first(new WidgetHost(QStringLiteral("cvButton1"))),
+          second(new WidgetHost(QStringLiteral("cvButton2")))
     {
         for (WidgetHost* host : {first, second}) {
             host->button().ReadProperties(PropertyBag());

@@ -5,8 +5,8 @@
 #include "support/modal_answer.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -132,8 +132,9 @@ TEST_F(QtFileDialogsTest, OpenFiltersPicturesStartsInTheFolderAndTakesANameThatD
         mode = dialog->fileMode();
         typeAndConfirm(dialog, QStringLiteral("new.jpg"));
     });
-    const QString chosen = dialogs.openFile(folder.path() + QStringLiteral("/"), QStringLiteral("Picture Files"),
-                                            QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;"));
+    const QString chosen =
+        dialogs.openFile(folder.path() + QStringLiteral("/"), QStringLiteral("Picture Files"),
+                         QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;"));
     EXPECT_EQ(filters, QStringList({"Picture Files (*.jpg *.jpeg *.jpe *.jfif *.png *.gif *.bmp *.tif *.tiff)"}));
     EXPECT_EQ(start, folder.path());
     EXPECT_EQ(mode, QFileDialog::AnyFile);
@@ -192,7 +193,9 @@ TEST(QtDialogsFontChooser, CancelGivesNothingAndOkGivesTheChosenFontAndColour)
         auto* colors = dialog->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
         ASSERT_NE(colors, nullptr);
         colors->setCurrentIndex(colors->findText(QStringLiteral("Navy")));
-        dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
+        dialog->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)
+            ->button(QDialogButtonBox::Ok)
+            ->click();
     });
     const std::optional<platform::FontChoice> choice = dialogs.chooseFont(start);
     EXPECT_TRUE(options.testFlag(QFontDialog::DontUseNativeDialog));

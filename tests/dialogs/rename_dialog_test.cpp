@@ -2,8 +2,8 @@
 
 #include "cvbutton/widget_host.h"
 #include "dialogs/name_box.h"
-#include "forms/shared_state.h"
 #include "form_fixture.h"
+#include "forms/shared_state.h"
 #include "platform/system_colors.h"
 #include "support/fake_dialogs.h"
 #include "support/faulty_files.h"
@@ -26,15 +26,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        QObject::connect(&pathBox, &QLineEdit::textChanged, [this](const QString& text) {
-            state.CurrentFilePath = text;
-        });
+        QObject::connect(&pathBox, &QLineEdit::textChanged,
+                         [this](const QString& text) { state.CurrentFilePath = text; });
     }
 
-    void TearDown() override
-    {
-        delete dialog.data();
-    }
+    void TearDown() override { delete dialog.data(); }
 
     QString file(const QString& name, const QByteArray& bytes = "picture bytes")
     {

@@ -46,7 +46,7 @@ TEST(RenameNames, RefusesNamesThatMoveHideOrCannotBeStored)
     EXPECT_FALSE(refusalOf(QStringLiteral("/tmp/b"), jpg).isEmpty());
     EXPECT_FALSE(refusalOf(QStringLiteral(".b"), jpg).isEmpty());
     EXPECT_FALSE(refusalOf(QStringLiteral(".."), QString()).isEmpty());
-    EXPECT_FALSE(refusalOf(QString(252, u'x'), jpg).isEmpty()); // 256 bytes with ".JPG"
+    EXPECT_FALSE(refusalOf(QString(252, u'x'), jpg).isEmpty());                // 256 bytes with ".JPG"
     EXPECT_FALSE(refusalOf(QString(128, QChar(0x00e9)), QString()).isEmpty()); // 256 bytes in UTF-8
 }
 

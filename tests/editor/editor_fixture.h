@@ -12,15 +12,15 @@
 #include "support/faulty_files.h"
 #include "support/qt_printers.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -38,8 +38,8 @@ protected:
         shell.picturesFolder = folder.path();
         for (int column = 0; column < platform::DetailFolder::kColumnCount; ++column)
             shellFolders.titles.append(platform::DetailFolder(QString()).columnTitle(column));
-        window = std::make_unique<editor::Corvane>(
-            editor::EditorServices{dialogs, shell, files, comments, shellFolders});
+        window =
+            std::make_unique<editor::Corvane>(editor::EditorServices{dialogs, shell, files, comments, shellFolders});
     }
 
     // Creates a small real picture (the format follows the extension) and returns its path.
@@ -59,7 +59,8 @@ protected:
     void openAmongThreeCommented()
     {
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
-            comments.comments.insert(QFile::encodeName(picture(QString::fromLatin1(name))), QByteArray(name, 1).toUpper());
+            comments.comments.insert(QFile::encodeName(picture(QString::fromLatin1(name))),
+                                     QByteArray(name, 1).toUpper());
         open(dir() + QStringLiteral("a.jpg"));
         dialogs.messages.clear();
     }

@@ -60,8 +60,9 @@ TEST_F(KeyboardLoopTest, EveryCommandKeyDoesWhatItsButtonDoesAndItsTooltipNamesI
     EXPECT_EQ(dialogs.openRequests.size(), 2) << "the test's own open, then the key's";
     press(QKeySequence(Qt::Key_F2));
     const QWidgetList forms = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::any_of(forms.begin(), forms.end(),
-                            [](QWidget* form) { return qobject_cast<dialogs::RenameDialog*>(form) && form->isVisible(); }));
+    EXPECT_TRUE(std::any_of(forms.begin(), forms.end(), [](QWidget* form) {
+        return qobject_cast<dialogs::RenameDialog*>(form) && form->isVisible();
+    }));
 
     window->Text2()->setFocus();
     window->Text2()->selectAll();

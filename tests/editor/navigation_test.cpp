@@ -31,10 +31,8 @@ TEST_F(NavigationTest, NextAndPreviousWrapAroundBothEnds)
     open(dir() + QStringLiteral("b.png"));
     EXPECT_EQ(window->state().CurrentIndex, 1);
 
-    EXPECT_EQ(stepNames(&editor::Corvane::Command2_Click, 4),
-              QStringList({"c.gif", "a.jpg", "b.png", "c.gif"}));
-    EXPECT_EQ(stepNames(&editor::Corvane::Command3_Click, 4),
-              QStringList({"b.png", "a.jpg", "c.gif", "b.png"}));
+    EXPECT_EQ(stepNames(&editor::Corvane::Command2_Click, 4), QStringList({"c.gif", "a.jpg", "b.png", "c.gif"}));
+    EXPECT_EQ(stepNames(&editor::Corvane::Command3_Click, 4), QStringList({"b.png", "a.jpg", "c.gif", "b.png"}));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
     EXPECT_EQ(window->state().CurrentFilePath, dir() + QStringLiteral("b.png"));
     EXPECT_TRUE(pictureShown());

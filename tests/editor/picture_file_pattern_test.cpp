@@ -19,7 +19,8 @@ TEST(PictureFilePatternTest, EveryPatternMatchesInAnyLetterCase)
 
 TEST(PictureFilePatternTest, OtherNamesDoNotMatch)
 {
-    for (const char* name : {"a.txt", "a.jpgx", "a.jp", "jpg", "a.", "a.jpg.txt", "a.webp", "", "a.tiff~", "a.nef.xmp", "a.cr"})
+    for (const char* name :
+         {"a.txt", "a.jpgx", "a.jp", "jpg", "a.", "a.jpg.txt", "a.webp", "", "a.tiff~", "a.nef.xmp", "a.cr"})
         EXPECT_FALSE(editor::matchesPictureFilePattern(QString::fromLatin1(name))) << name;
 }
 

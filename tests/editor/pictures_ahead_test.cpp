@@ -139,7 +139,8 @@ TEST(FractionalScaleTest, AOnePixelLineStaysSharpAtAQuarterAndAHalf)
             environment.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=FractionalScaleTest.*")});
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--gtest_filter=FractionalScaleTest.*")});
             ASSERT_TRUE(child.waitForFinished(120000));
             EXPECT_EQ(child.exitCode(), 0) << factor.toStdString() << ": " << child.readAll().toStdString();
         }
@@ -167,7 +168,8 @@ TEST(FractionalScaleTest, AOnePixelLineStaysSharpAtAQuarterAndAHalf)
     ASSERT_EQ(window.Picture1()->pixmap().size(), device) << "fitted at the screen's own pixels";
 
     const QImage shot = window.Picture1()->grab().toImage();
-    for (const QList<int>& line : {darkAlong(shot, shot.height() / 4, true), darkAlong(shot, shot.width() / 4, false)}) {
+    for (const QList<int>& line :
+         {darkAlong(shot, shot.height() / 4, true), darkAlong(shot, shot.width() / 4, false)}) {
         ASSERT_EQ(line.size(), 1) << "one device pixel wide";
         EXPECT_LT(line[0], 40) << "and black, not smeared grey";
     }

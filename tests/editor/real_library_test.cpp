@@ -18,8 +18,8 @@ protected:
         QImage image(64, 48, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         ASSERT_TRUE(image.save(path, "jpg"));
-        window = std::make_unique<editor::Corvane>(
-            editor::EditorServices{dialogs, shell, files, library, shellFolders});
+        window =
+            std::make_unique<editor::Corvane>(editor::EditorServices{dialogs, shell, files, library, shellFolders});
     }
 
     void openAndSave(const QString& text)
@@ -122,7 +122,8 @@ TEST_F(RealLibraryTest, FileTheLibraryCannotWriteIsReportedNotClaimedSaved)
 
 TEST(MissingLibraryTest, ReportsNotLoadedAndSaysSo)
 {
-    platform::LoadedCommentLibrary missing(QStringLiteral("/nonexistent/folder"), QStringLiteral("libcorvane-none.so.1"));
+    platform::LoadedCommentLibrary missing(QStringLiteral("/nonexistent/folder"),
+                                           QStringLiteral("libcorvane-none.so.1"));
     EXPECT_FALSE(missing.isLoaded());
     char* path = nullptr;
     EXPECT_EQ(missing.eraser(&path), platform::CommentLibrary::kNotLoaded);

@@ -7,7 +7,7 @@
 
 namespace {
 
-template <typename Form>
+template<typename Form>
 QList<Form*> openForms(const char* name)
 {
     QList<Form*> found;

@@ -216,7 +216,7 @@ TEST_F(SavingTest, LineBreaksAreWrittenAndGraveAccentsReadBackAsLineBreaks)
     window->Command5_Click();
     EXPECT_EQ(stored(), "first\nsecond with a ` accent");
     EXPECT_EQ(comments.lastLength, 28); // characters of the box, the line break counted once
-    window->Command2_Click(); // the only picture: shown again, comment read again
+    window->Command2_Click();           // the only picture: shown again, comment read again
     EXPECT_EQ(boxText(), QStringLiteral("first\nsecond with a \n accent"));
 }
 
@@ -313,7 +313,6 @@ TEST_F(SavingTest, FileReplacedSinceTheLoadIsAskedAboutAndNoKeepsTheText)
     window->Command5_Click();
     EXPECT_EQ(stored(), "B") << "Yes writes into the file now at the path";
     EXPECT_EQ(shownTexts().last(), QStringLiteral(" Comments saved."));
-
 }
 
 // A NUL in the box would have the file keep only the text before it.

@@ -25,10 +25,7 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QStringList names(const QString& folderPath) const
-    {
-        return QDir(folderPath).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList names(const QString& folderPath) const { return QDir(folderPath).entryList(QDir::Files, QDir::Name); }
     void renameTo(const QString& name)
     {
         window->Command9_Click();
@@ -49,15 +46,15 @@ TEST_F(SidecarsTest, SidecarsAreRenamedWithTheirPictureOrTheRenameIsRefused)
     writeFile(QStringLiteral("IMG_8.xmp"), "another picture's caption");
     renameTo(QStringLiteral("IMG_8"));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("\"IMG_8.xmp\""))) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("\"IMG_8.xmp\"")))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(contents(dir() + QStringLiteral("IMG_8.xmp")), "another picture's caption");
     EXPECT_TRUE(QFile::exists(raw)) << "a sidecar that cannot follow keeps the picture where it is";
 
     dialogs.messages.clear();
     renameTo(QStringLiteral("IMG_9"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(names(folder.path()),
-              QStringList({"IMG_8.xmp", "IMG_9.NEF", "IMG_9.NEF.xmp", "IMG_9.xmp"}));
+    EXPECT_EQ(names(folder.path()), QStringList({"IMG_8.xmp", "IMG_9.NEF", "IMG_9.NEF.xmp", "IMG_9.xmp"}));
     EXPECT_EQ(contents(dir() + QStringLiteral("IMG_9.xmp")), "caption");
     EXPECT_EQ(contents(dir() + QStringLiteral("IMG_9.NEF.xmp")), "edit history");
 }

@@ -85,8 +85,9 @@ TEST_F(TypingKeptTest, TypingForAPictureAnotherProgramMovedIsNeverDroppedWithout
     dialogs.answers = {MessageAnswer::Yes};
     press("Command2");
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("a.jpg was renamed to a-renamed.jpg by another program.\n"
-                                                       "Do you want to save changes to a-renamed.jpg before moving on?"));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("a.jpg was renamed to a-renamed.jpg by another program.\n"
+                             "Do you want to save changes to a-renamed.jpg before moving on?"));
     EXPECT_EQ(comments.comments.value(QFile::encodeName(renamed)), "A typed");
     EXPECT_EQ(shownName(), QStringLiteral("b.jpg"));
 

@@ -34,15 +34,22 @@ TEST_F(WindowLayoutTest, ControlsSitWhereTheirTwipsSayWithTheirCaptions)
         QRect pixels;
     };
     const Placement placements[] = {
-        {"Text1", "", QRect(24, 64, 593, 33)},           {"Picture1", "", QRect(24, 104, 593, 193)},
-        {"Text2", "", QRect(24, 304, 593, 185)},         {"Label1", "ADD/MODIFY PHOTO COMMENTS", QRect(24, 24, 177, 33)},
+        {"Text1", "", QRect(24, 64, 593, 33)},
+        {"Picture1", "", QRect(24, 104, 593, 193)},
+        {"Text2", "", QRect(24, 304, 593, 185)},
+        {"Label1", "ADD/MODIFY PHOTO COMMENTS", QRect(24, 24, 177, 33)},
         {"Option1", "Photo Comments", QRect(24, 496, 113, 25)},
         {"Option2", "Windows Comments", QRect(24, 528, 129, 25)},
-        {"Command1", "Open File", QRect(632, 56, 81, 49)},  {"Command2", "Next File", QRect(632, 120, 81, 49)},
-        {"Command3", "Previous File", QRect(632, 176, 81, 49)}, {"Command4", "Copy File", QRect(632, 240, 81, 49)},
-        {"Command5", "Save Comments", QRect(632, 304, 81, 49)}, {"Command10", "Font", QRect(632, 368, 81, 49)},
-        {"Command7", "Close", QRect(632, 432, 81, 49)},     {"Command6", "About", QRect(344, 496, 81, 49)},
-        {"Command8", "Delete File", QRect(440, 496, 81, 49)}, {"Command9", "Rename File", QRect(536, 496, 81, 49)},
+        {"Command1", "Open File", QRect(632, 56, 81, 49)},
+        {"Command2", "Next File", QRect(632, 120, 81, 49)},
+        {"Command3", "Previous File", QRect(632, 176, 81, 49)},
+        {"Command4", "Copy File", QRect(632, 240, 81, 49)},
+        {"Command5", "Save Comments", QRect(632, 304, 81, 49)},
+        {"Command10", "Font", QRect(632, 368, 81, 49)},
+        {"Command7", "Close", QRect(632, 432, 81, 49)},
+        {"Command6", "About", QRect(344, 496, 81, 49)},
+        {"Command8", "Delete File", QRect(440, 496, 81, 49)},
+        {"Command9", "Rename File", QRect(536, 496, 81, 49)},
     };
     for (const Placement& p : placements) {
         QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -101,17 +108,16 @@ TEST_F(WindowLayoutTest, OnADarkDesktopThePictureFrameAndTheFontLetterShow)
 TEST_F(WindowLayoutTest, TabOrderFollowsTheLayoutNumbers)
 {
     window->show();
-    const QStringList expected = {"Text1",    "Command1", "Text2",    "Command2", "Command3",
-                                  "Command4", "Command5", "Command6", "Command7", "Picture1",
-                                  "Option1",  "Command8", "Command9", "Command10"};
+    const QStringList expected = {"Text1",    "Command1", "Text2",    "Command2", "Command3", "Command4", "Command5",
+                                  "Command6", "Command7", "Picture1", "Option1",  "Command8", "Command9", "Command10"};
     QStringList visited;
     QWidget* current = window->Text1();
     for (int i = 0; i < expected.size(); ++i) {
         visited.append(current->objectName());
         do {
             current = current->nextInFocusChain();
-        } while (!(current->focusPolicy() & Qt::TabFocus) || !current->isVisibleTo(window.get())
-                 || current == option("Option2")); // radio buttons of one group share one tab stop
+        } while (!(current->focusPolicy() & Qt::TabFocus) || !current->isVisibleTo(window.get()) ||
+                 current == option("Option2")); // radio buttons of one group share one tab stop
     }
     EXPECT_EQ(visited, expected);
 }

@@ -121,10 +121,10 @@ TEST(WindowsCommentsInteropTest, ExiftoolXpCommentShowsExactlyAndReadOnly)
     image.fill(Qt::green);
     ASSERT_TRUE(image.save(path, "jpg"));
     const QString text = QStringLiteral("Sommer in Ærø – 夏");
-    ASSERT_EQ(QProcess::execute(QStringLiteral("exiftool"),
-                                {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                                 QStringLiteral("-XPComment=") + text, path}),
-              0);
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                                       QStringLiteral("-XPComment=") + text, path}),
+        0);
 
     fakes::FakeDialogs dialogs;
     fakes::FakeShell shell;

@@ -21,10 +21,8 @@ namespace {
 // used here.
 const wl_interface* kNoTypes[] = {nullptr, nullptr, nullptr, nullptr, nullptr};
 const wl_message kPointerRequests[] = {
-    {"motion", "uff", kNoTypes},
-    {"motion_absolute", "uuuuu", kNoTypes},
-    {"button", "uuu", kNoTypes},
-    {"axis", "uuf", kNoTypes},
+    {"motion", "uff", kNoTypes}, {"motion_absolute", "uuuuu", kNoTypes},
+    {"button", "uuu", kNoTypes}, {"axis", "uuf", kNoTypes},
     {"frame", "", kNoTypes},
 };
 const wl_interface kPointerInterface = {"zwlr_virtual_pointer_v1", 1, 5, kPointerRequests, 0, nullptr};

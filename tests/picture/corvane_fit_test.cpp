@@ -21,7 +21,7 @@ ToolRun corvaneFit(const QStringList& arguments)
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-}  // namespace
+} // namespace
 
 TEST(CorvaneFitTool, WritesTheFittedPictureAsPng)
 {
@@ -56,7 +56,8 @@ TEST(CorvaneFitTool, FailuresExitNonZeroWithAMessage)
     const QString missing = dir.filePath("missing.jpg");
     const ToolRun unreadable = corvaneFit({missing, dir.filePath("o.png"), "593x193"});
     EXPECT_NE(unreadable.exitCode, 0);
-    EXPECT_TRUE(unreadable.errorOutput.contains("Error loading picture " + missing)) << qPrintable(unreadable.errorOutput);
+    EXPECT_TRUE(unreadable.errorOutput.contains("Error loading picture " + missing))
+        << qPrintable(unreadable.errorOutput);
 
     const QString in = fixtures::writeImage(dir, "in.png", fixtures::halves(4, 4, Qt::red, Qt::blue), "png");
     for (const char* box : {"593", "0x193", "593x0", "ax5", "-5x5"}) {

@@ -112,7 +112,7 @@ void appendLittle16(QByteArray& bytes, int value)
     bytes.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
 }
 
-}  // namespace
+} // namespace
 
 QByteArray gifBytes(int width, int height, const std::vector<QRgb>& palette,
                     const std::vector<std::vector<uint8_t>>& frames, int transparentIndex)
@@ -120,14 +120,14 @@ QByteArray gifBytes(int width, int height, const std::vector<QRgb>& palette,
     QByteArray gif("GIF89a");
     appendLittle16(gif, width);
     appendLittle16(gif, height);
-    gif.append(char(0xF7)).append(char(0)).append(char(0));  // 256-entry global table
+    gif.append(char(0xF7)).append(char(0)).append(char(0)); // 256-entry global table
     for (int i = 0; i < 256; ++i) {
         const QRgb color = i < int(palette.size()) ? palette[size_t(i)] : 0;
         gif.append(char(qRed(color))).append(char(qGreen(color))).append(char(qBlue(color)));
     }
     for (const auto& frame : frames) {
         gif.append("\x21\xF9\x04", 3);
-        gif.append(char(transparentIndex >= 0 ? 0x09 : 0x08));  // restore to background, maybe transparent
+        gif.append(char(transparentIndex >= 0 ? 0x09 : 0x08)); // restore to background, maybe transparent
         appendLittle16(gif, 10);
         gif.append(char(transparentIndex >= 0 ? transparentIndex : 0)).append(char(0));
         gif.append(char(0x2C));
@@ -155,7 +155,7 @@ QByteArray jpegWithOrientation(const QImage& image, int orientation)
                         "\x01\x00"
                         "\x12\x01\x03\x00\x01\x00\x00\x00\x00\x00\x00\x00"
                         "\x00\x00\x00\x00";
-    constexpr int orientationValueAt = 2 + 2 + 6 + 8 + 2 + 8;  // marker, length, "Exif", header, count, entry head
+    constexpr int orientationValueAt = 2 + 2 + 6 + 8 + 2 + 8; // marker, length, "Exif", header, count, entry head
     QByteArray segment(exif, sizeof exif - 1);
     segment[orientationValueAt] = char(orientation);
     return jpeg.insert(2, segment);
@@ -184,15 +184,15 @@ QByteArray pngChunk(const char* type, const QByteArray& data)
     return chunk + body + crc;
 }
 
-}  // namespace
+} // namespace
 
 QByteArray pngHeaderOnly(int width, int height)
 {
     QByteArray header(13, '\0');
     qToBigEndian(uint32_t(width), header.data());
     qToBigEndian(uint32_t(height), header.data() + 4);
-    header[8] = 8;  // bits per channel
-    header[9] = 2;  // RGB
+    header[8] = 8; // bits per channel
+    header[9] = 2; // RGB
     // The start of the first row (filter byte and a few pixels), as a complete zlib stream.
     const QByteArray firstBytes = qCompress(QByteArray(16, '\0')).mid(4);
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", firstBytes) +
@@ -222,4 +222,4 @@ bool regionIs(const QImage& image, const QRect& rect, QColor color, int toleranc
     return true;
 }
 
-}  // namespace fixtures
+} // namespace fixtures

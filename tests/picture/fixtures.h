@@ -39,4 +39,4 @@ double meanAbsoluteDifference(const QImage& a, const QImage& b);
 // Whether every pixel of `rect` in `image` is within `tolerance` levels of `color` on each channel.
 bool regionIs(const QImage& image, const QRect& rect, QColor color, int tolerance = 0);
 
-}  // namespace fixtures
+} // namespace fixtures

@@ -25,15 +25,15 @@ std::vector<uint8_t> filled(int count, uint8_t index)
     return std::vector<uint8_t>(size_t(count), index);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Formats, EveryListedTypeDecodes)
 {
     QTemporaryDir dir;
     const QImage source = fixtures::halves(32, 16, Qt::red, Qt::blue);
-    const Sample samples[] = {{"a.jpg", "jpg"},   {"a.jpeg", "jpg"}, {"a.jpe", "jpg"}, {"a.jfif", "jpg"},
-                              {"a.png", "png"},   {"a.bmp", "bmp"},  {"a.tif", "tif"}, {"a.tiff", "tif"},
-                              {"A.JPG", "jpg"},   {"B.TIFF", "tif"}};
+    const Sample samples[] = {{"a.jpg", "jpg"}, {"a.jpeg", "jpg"}, {"a.jpe", "jpg"}, {"a.jfif", "jpg"},
+                              {"a.png", "png"}, {"a.bmp", "bmp"},  {"a.tif", "tif"}, {"a.tiff", "tif"},
+                              {"A.JPG", "jpg"}, {"B.TIFF", "tif"}};
     for (const Sample& sample : samples) {
         const QString path = fixtures::writeImage(dir, sample.name, source, sample.format);
         const QImage image = loadOwnSize(path);
@@ -57,10 +57,10 @@ TEST(Formats, AnimatedGifShowsItsFirstFrame)
 {
     QTemporaryDir dir;
     const int pixels = 12 * 10;
-    const QString path = fixtures::writeBytes(
-        dir, "anim.gif",
-        fixtures::gifBytes(12, 10, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)},
-                           {filled(pixels, 0), filled(pixels, 1), filled(pixels, 2)}));
+    const QString path =
+        fixtures::writeBytes(dir, "anim.gif",
+                             fixtures::gifBytes(12, 10, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)},
+                                                {filled(pixels, 0), filled(pixels, 1), filled(pixels, 2)}));
     EXPECT_TRUE(fixtures::regionIs(loadOwnSize(path), QRect(0, 0, 12, 10), Qt::red));
     EXPECT_TRUE(fixtures::regionIs(loadFitted(path, QSize(24, 20), kWhite)->image(), QRect(0, 0, 24, 20), Qt::red));
 }

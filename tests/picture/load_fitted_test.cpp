@@ -24,7 +24,7 @@ QImage twoStages(const QString& path, QSize box)
     return RescalePicture(holder.get(), holder->kind(), box.width(), box.height(), kWhite, true)->image();
 }
 
-}  // namespace
+} // namespace
 
 TEST(ReducedDecodeSize, DctScaleIsTheSmallestKeepingTwiceTheFittedSize)
 {
@@ -62,8 +62,8 @@ TEST(LoadFitted, ShrinkingDecodesStayWithinOneLevelOfTheFullDecode)
     QTemporaryDir dir;
     for (const char* format : {"jpg", "png"})
         for (const QSize size : {QSize(2400, 1600), QSize(2403, 1601), QSize(1000, 3000), QSize(4000, 600)}) {
-            const QString path = fixtures::writeImage(
-                dir, QString("p.") + format, fixtures::photographic(size.width(), size.height()), format, 90);
+            const QString path = fixtures::writeImage(dir, QString("p.") + format,
+                                                      fixtures::photographic(size.width(), size.height()), format, 90);
             const QImage fast = loadFitted(path, kViewerBox, kWhite)->image();
             const QImage full = twoStages(path, kViewerBox);
             ASSERT_EQ(fast.size(), full.size());

@@ -16,7 +16,7 @@ protected:
     QTemporaryDir dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(LoadPictureScaledTest, MinusOneGivesTheOwnSizeAndWritesBothSizesBack)
 {

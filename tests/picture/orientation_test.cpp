@@ -20,7 +20,7 @@ QString sidewaysJpeg(const QTemporaryDir& dir, int width = 40, int height = 20)
                                 fixtures::jpegWithOrientation(fixtures::halves(width, height, Qt::red, Qt::blue), 6));
 }
 
-}  // namespace
+} // namespace
 
 TEST(Orientation, OwnSizeAndPixelsAreUpright)
 {

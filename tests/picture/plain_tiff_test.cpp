@@ -59,7 +59,7 @@ void overwrite(const QString& path, qint64 offset, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-}  // namespace
+} // namespace
 
 TEST(PlainTiff, EveryCompressionAndByteOrderFitsExactlyAsTheGeneralDecoderDoes)
 {

@@ -33,7 +33,7 @@ QImage checkerboard(int width, int height)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 TEST(BicubicTaps, WeightsOfEveryOutputSumToOne)
 {

@@ -21,12 +21,12 @@ QImage solid(int width, int height, QColor color)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 TEST(RescalePicture, WiderPictureIsCentredVerticallyOnWhite)
 {
-    const PicturePtr fitted = RescalePicture(bitmapOf(solid(400, 300, Qt::red)).get(), PictureKind::Bitmap, 600, 600,
-                                             kWhite, true);
+    const PicturePtr fitted =
+        RescalePicture(bitmapOf(solid(400, 300, Qt::red)).get(), PictureKind::Bitmap, 600, 600, kWhite, true);
     ASSERT_TRUE(fitted);
     const QImage& image = fitted->image();
     EXPECT_EQ(image.size(), QSize(600, 600));
@@ -37,8 +37,8 @@ TEST(RescalePicture, WiderPictureIsCentredVerticallyOnWhite)
 
 TEST(RescalePicture, TallerPictureIsCentredHorizontallyWithTiesToEven)
 {
-    const PicturePtr fitted = RescalePicture(bitmapOf(solid(300, 400, Qt::blue)).get(), PictureKind::Bitmap, 600, 300,
-                                             kWhite, true);
+    const PicturePtr fitted =
+        RescalePicture(bitmapOf(solid(300, 400, Qt::blue)).get(), PictureKind::Bitmap, 600, 300, kWhite, true);
     const QImage& image = fitted->image();
     EXPECT_TRUE(fixtures::regionIs(image, QRect(0, 0, 188, 300), Qt::white));
     EXPECT_TRUE(fixtures::regionIs(image, QRect(188, 0, 225, 300), Qt::blue));

@@ -146,7 +146,7 @@ void writePage(TIFF* tiff, const QImage& page, const TiffStyle& style)
     require(TIFFWriteDirectory(tiff));
 }
 
-}  // namespace
+} // namespace
 
 void writeTiff(const QString& path, const std::vector<QImage>& pages, const TiffStyle& style)
 {
@@ -157,4 +157,4 @@ void writeTiff(const QString& path, const std::vector<QImage>& pages, const Tiff
     TIFFClose(tiff);
 }
 
-}  // namespace fixtures
+} // namespace fixtures

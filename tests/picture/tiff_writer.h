@@ -12,8 +12,8 @@ struct TiffStyle {
     enum class Alpha { None, Premultiplied, Straight };
     enum class Layout { Strips, Tiles, SeparatePlanes, Palette, Sixteen };
 
-    uint16_t compression = 1;  // the TIFF code: 1 none, 5 LZW, 8 deflate, 7 JPEG, 32773 PackBits
-    bool predictor = false;    // horizontal differencing before compression
+    uint16_t compression = 1; // the TIFF code: 1 none, 5 LZW, 8 deflate, 7 JPEG, 32773 PackBits
+    bool predictor = false;   // horizontal differencing before compression
     bool bigEndian = false;
     uint32_t rowsPerStrip = 16;
     Alpha alpha = Alpha::None;
@@ -25,4 +25,4 @@ struct TiffStyle {
 // a palette page keeps the first 256 colours met. Aborts when the file cannot be written.
 void writeTiff(const QString& path, const std::vector<QImage>& pages, const TiffStyle& style);
 
-}  // namespace fixtures
+} // namespace fixtures

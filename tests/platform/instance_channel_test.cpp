@@ -4,9 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSignalSpy>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -33,7 +33,8 @@ TEST(InstanceMessage, PathsAndTokensCrossUnchanged)
 {
     for (const QString& path : {QString(), QStringLiteral("/pics/b.png"), QStringLiteral("/a b/line\nbreak%20.jpg"),
                                 QStringLiteral("/夏/Ærø 🌊.png")}) {
-        for (const QString& token : {QString(), QStringLiteral("kwin-12"), QStringLiteral("shell/Corvane/12 x_TIME9")}) {
+        for (const QString& token :
+             {QString(), QStringLiteral("kwin-12"), QStringLiteral("shell/Corvane/12 x_TIME9")}) {
             const message::Request request{path, token};
             const QByteArray line = message::encode(request);
             EXPECT_EQ(line.count('\n'), 1) << "one line, whatever the path holds";
@@ -147,8 +148,8 @@ TEST_F(InstanceChannelTest, EarlierRunningVersionStillTakesThePicture)
 {
     SingleInstance folderMaker(QStringLiteral("corvane-test")); // makes the channel's private folder
     QLocalServer earlier;
-    ASSERT_TRUE(earlier.listen(
-        runtime.filePath(QStringLiteral("corvane-test-%1/corvane-test.instance").arg(::getuid()))));
+    ASSERT_TRUE(
+        earlier.listen(runtime.filePath(QStringLiteral("corvane-test-%1/corvane-test.instance").arg(::getuid()))));
     QList<QByteArray> heard;
     QObject::connect(&earlier, &QLocalServer::newConnection, [&] {
         QLocalSocket* socket = earlier.nextPendingConnection();
@@ -271,7 +272,7 @@ TEST_F(InstanceChannelTest, RunningOutOfDescriptorsDoesNotStopTheChannel)
     ASSERT_EQ(first.claim(), SingleInstance::Claim::Claimed);
     QSignalSpy requests(&first, &SingleInstance::activationRequested);
 
-    rlimit limit {};
+    rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
     const rlimit saved = limit;
     limit.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 1024);
@@ -332,7 +333,7 @@ TEST(LocalListener, ConnectionOfAnotherUserIsClosedUnheard)
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(2);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address {};
+        sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
         if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)

@@ -179,11 +179,11 @@ TEST_F(QtHook, DetachGivesTheWidgetBackAndTeardownInsideACallbackIsSafe)
     send(QEvent::Enter);
     EXPECT_TRUE(recorder.calls.isEmpty());
 
-    hook->SubclassAttach(widget.get(), [this](bool, bool&, std::intptr_t&, Window&, int&, std::intptr_t&,
-                                              std::intptr_t&) {
-        hook.reset();
-        widget.reset();
-    });
+    hook->SubclassAttach(widget.get(),
+                         [this](bool, bool&, std::intptr_t&, Window&, int&, std::intptr_t&, std::intptr_t&) {
+                             hook.reset();
+                             widget.reset();
+                         });
     hook->SubclassAddMessage(widget.get(), kEveryMessage, MSG_BEFORE_AND_AFTER);
     send(QEvent::Enter);
     EXPECT_EQ(hook, nullptr);

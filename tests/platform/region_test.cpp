@@ -106,7 +106,8 @@ TEST(RegionRoundRectangle, IsSymmetricAndFallsBackToARectangleForTinyEllipses)
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(region.contains(x, y), region.contains(39 - x, 19 - y)) << x << "," << y;
-    EXPECT_TRUE(samePixels(Region::roundRectangle(0, 0, 11, 11, 1, 1).toQRegion(), Region::rectangle(0, 0, 10, 10).toQRegion()));
+    EXPECT_TRUE(samePixels(Region::roundRectangle(0, 0, 11, 11, 1, 1).toQRegion(),
+                           Region::rectangle(0, 0, 10, 10).toQRegion()));
 }
 
 TEST(RegionWindow, BecomesTheWindowMaskAndAnEmptyRegionRemovesIt)

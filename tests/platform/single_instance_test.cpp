@@ -1,10 +1,10 @@
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>

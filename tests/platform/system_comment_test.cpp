@@ -15,8 +15,7 @@ bool run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // Files given a system comment by the tools people use: exiftool and setfattr.
@@ -39,8 +38,8 @@ protected:
 
     void exiftool(const QString& assignment, const QString& path)
     {
-        ASSERT_TRUE(run(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                                                     assignment, path}));
+        ASSERT_TRUE(run(QStringLiteral("exiftool"),
+                        {QStringLiteral("-q"), QStringLiteral("-overwrite_original"), assignment, path}));
     }
 
     QTemporaryDir dir;
@@ -85,8 +84,8 @@ TEST_F(SystemCommentTest, ExtendedAttributeWinsOverEmbeddedComments)
         GTEST_SKIP() << "setfattr (attr) is not installed";
     const QString path = picture("jpg");
     exiftool(QStringLiteral("-XPComment=embedded"), path);
-    if (!run(QStringLiteral("setfattr"), {QStringLiteral("-n"), QStringLiteral("user.xdg.comment"),
-                                          QStringLiteral("-v"), kText, path}))
+    if (!run(QStringLiteral("setfattr"),
+             {QStringLiteral("-n"), QStringLiteral("user.xdg.comment"), QStringLiteral("-v"), kText, path}))
         GTEST_SKIP() << "this file system keeps no user attributes";
     EXPECT_EQ(platform::readSystemComment(path), kText);
 }
@@ -96,7 +95,9 @@ TEST_F(SystemCommentTest, NoCommentOrUnreadableFileGivesEmptyText)
     EXPECT_EQ(platform::readSystemComment(picture("jpg")), QString());
     QFile broken(dir.filePath(QStringLiteral("broken.jpg")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("\xFF\xD8\xFF\xE1\xFF\xFF" "Exif\0\0MM\0*\0\0\0\x08\xFF\xFF", 22);
+    broken.write("\xFF\xD8\xFF\xE1\xFF\xFF"
+                 "Exif\0\0MM\0*\0\0\0\x08\xFF\xFF",
+                 22);
     broken.close();
     EXPECT_EQ(platform::readSystemComment(broken.fileName()), QString());
     EXPECT_EQ(platform::readSystemComment(dir.filePath(QStringLiteral("missing.jpg"))), QString());

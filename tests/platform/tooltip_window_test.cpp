@@ -15,8 +15,8 @@ namespace {
 
 using platform::QtToolTipWindow;
 
-constexpr platform::Colorref kInk = 0x0000FF;    // red
-constexpr platform::Colorref kPaper = 0xC0FFE1;  // a pale green
+constexpr platform::Colorref kInk = 0x0000FF;   // red
+constexpr platform::Colorref kPaper = 0xC0FFE1; // a pale green
 
 platform::ToolInfo toolOver(QWidget& widget, const QString& text)
 {

@@ -65,7 +65,7 @@ public:
     QMap<QByteArray, platform::CommentSource> sources; // where each comment was found; the own field by default
     QList<QByteArray> calls;
     QMap<QByteArray, QByteArray> comments; // path (file-system encoding) -> comment bytes
-    QMap<QString, QString> sidecars;        // a RAW file's path -> the sidecar its comment is written into
+    QMap<QString, QString> sidecars;       // a RAW file's path -> the sidecar its comment is written into
     platform::NewSidecarName newSidecarName = platform::NewSidecarName::WithExtension;
 };
 

@@ -14,7 +14,10 @@ namespace platform::testing {
 // own procedure and records the leave requests; which tracking functions exist is up to the test.
 class FakeMessageHook final : public MessageHook {
 public:
-    int SubclassAttach(Window window, SubclassProc callback) override { return table.attach(window, std::move(callback)); }
+    int SubclassAttach(Window window, SubclassProc callback) override
+    {
+        return table.attach(window, std::move(callback));
+    }
     void SubclassAddMessage(Window window, int uMsg, int when) override { table.addMessage(window, uMsg, when); }
     void SubclassDetach(Window window) override { table.detach(window); }
     void SubclassDetachAll() override

@@ -45,8 +45,14 @@ public:
         log_->calls << QStringLiteral("title %1 ").arg(icon) + title;
         return true;
     }
-    void setTipTextColor(Colorref color) override { log_->calls << QStringLiteral("text %1").arg(color, 6, 16, QLatin1Char('0')); }
-    void setTipBkColor(Colorref color) override { log_->calls << QStringLiteral("back %1").arg(color, 6, 16, QLatin1Char('0')); }
+    void setTipTextColor(Colorref color) override
+    {
+        log_->calls << QStringLiteral("text %1").arg(color, 6, 16, QLatin1Char('0'));
+    }
+    void setTipBkColor(Colorref color) override
+    {
+        log_->calls << QStringLiteral("back %1").arg(color, 6, 16, QLatin1Char('0'));
+    }
 
 private:
     std::shared_ptr<ToolTipLog> log_;

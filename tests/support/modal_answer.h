@@ -7,7 +7,7 @@
 
 // Runs `answer` on the first modal dialog of type T that comes up, from inside that dialog's own
 // event loop, as a user would answer it.
-template <typename T>
+template<typename T>
 void whenShown(std::function<void(T*)> answer)
 {
     auto* poll = new QTimer;

@@ -17,9 +17,8 @@ Invocation failure(std::string message)
 std::optional<std::string> takeOperands(std::vector<std::string>& words)
 {
     const auto end = std::find(words.begin(), words.end(), "--");
-    const auto option = std::find_if(words.begin(), end, [](const std::string& word) {
-        return word.size() > 1 && word.front() == '-';
-    });
+    const auto option = std::find_if(words.begin(), end,
+                                     [](const std::string& word) { return word.size() > 1 && word.front() == '-'; });
     if (option != end)
         return "unknown option '" + *option + "' (put -- before file names that start with '-')";
     if (end != words.end())

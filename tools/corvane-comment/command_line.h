@@ -13,9 +13,9 @@ enum class NewSidecarName { Default, WithExtension, WithoutExtension };
 struct Invocation {
     Command command = Command::Help;
     NewSidecarName newSidecarName = NewSidecarName::Default;
-    std::optional<std::string> text;  // for set; absent means "read it from standard input"
+    std::optional<std::string> text; // for set; absent means "read it from standard input"
     std::vector<std::string> files;
-    std::string error;                // non-empty when the arguments make no sense
+    std::string error; // non-empty when the arguments make no sense
 };
 
 Invocation parseCommandLine(const std::vector<std::string>& arguments);

@@ -3,10 +3,10 @@
 #include "commentlib/comment_batch.h"
 #include "commentlib/comment_file.h"
 #include "commentlib/corvane.h"
+#include "commentlib/utf8.h"
 #include "progress_line.h"
 #include "same_file_names.h"
 #include "terminal_text.h"
-#include "commentlib/utf8.h"
 
 #include <cerrno>
 #include <cstdio>

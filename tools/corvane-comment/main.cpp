@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     case Command::Show:
         return showCaptions(invocation.files);
     case Command::Set:
-        return invocation.text ? setComments(*invocation.text, invocation.files) : setFromStandardInput(invocation.files);
+        return invocation.text ? setComments(*invocation.text, invocation.files)
+                               : setFromStandardInput(invocation.files);
     case Command::Erase:
         return setComments({}, invocation.files);
     }

@@ -10,9 +10,7 @@ constexpr size_t kStep = 25;
 
 }
 
-ProgressLine::ProgressLine(size_t total) : total_(total), shown_(total > kShownFrom && isatty(STDERR_FILENO))
-{
-}
+ProgressLine::ProgressLine(size_t total) : total_(total), shown_(total > kShownFrom && isatty(STDERR_FILENO)) {}
 
 ProgressLine::~ProgressLine()
 {

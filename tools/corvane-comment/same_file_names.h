@@ -8,7 +8,7 @@
 
 struct SameFileGroups {
     std::vector<std::string> files;           // one name per file, the first one given
-    std::vector<std::vector<size_t>> namesOf;  // per file, the indices of every name leading to it, first first
+    std::vector<std::vector<size_t>> namesOf; // per file, the indices of every name leading to it, first first
 };
 
 // A name that cannot be resolved (a missing file, say) stands for a file of its own.

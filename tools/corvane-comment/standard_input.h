@@ -5,7 +5,7 @@
 
 struct InputText {
     std::string text;
-    std::string error;  // non-empty when the text cannot be used
+    std::string error; // non-empty when the text cannot be used
 };
 
 InputText readTextFromStandardInput();

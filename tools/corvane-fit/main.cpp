@@ -17,7 +17,7 @@ int fail(const QString& message)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -13,7 +13,7 @@ void applyIcon(cvButton& button, const RenderOptions& options)
     if (!options.icon.isEmpty()) {
         const bool bitmap = options.icon.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
         button.setIcon(cvbutton::IconPicture::load(options.icon, bitmap ? cvbutton::IconPicture::TypeBitmap
-                                                                          : cvbutton::IconPicture::TypeIcon));
+                                                                        : cvbutton::IconPicture::TypeIcon));
     }
     button.setIconAlign(options.iconAlign);
     button.setIconSize(static_cast<std::int16_t>(options.iconSize));

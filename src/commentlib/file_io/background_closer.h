@@ -27,7 +27,7 @@ private:
     std::condition_variable wake_;
     std::deque<int> queue_;
     bool stopping_ = false;
-    std::thread worker_;  // started with the first descriptor
+    std::thread worker_; // started with the first descriptor
 };
 
 }

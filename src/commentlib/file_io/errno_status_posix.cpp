@@ -9,13 +9,23 @@ namespace corvane {
 int32_t statusFromErrno(int error, int32_t otherwise)
 {
     switch (error) {
-    case ENOENT: case ENOTDIR: return CORVANE_E_NOT_FOUND;
-    case EACCES: case EPERM: return CORVANE_E_PERMISSION;
-    case EROFS: return CORVANE_E_READ_ONLY_FS;
-    case ENOSPC: case EDQUOT: return CORVANE_E_NO_SPACE;
-    case ELOOP: return CORVANE_E_LOOP;
-    case ENOMEM: return CORVANE_E_MEMORY;
-    default: return otherwise;
+    case ENOENT:
+    case ENOTDIR:
+        return CORVANE_E_NOT_FOUND;
+    case EACCES:
+    case EPERM:
+        return CORVANE_E_PERMISSION;
+    case EROFS:
+        return CORVANE_E_READ_ONLY_FS;
+    case ENOSPC:
+    case EDQUOT:
+        return CORVANE_E_NO_SPACE;
+    case ELOOP:
+        return CORVANE_E_LOOP;
+    case ENOMEM:
+        return CORVANE_E_MEMORY;
+    default:
+        return otherwise;
     }
 }
 

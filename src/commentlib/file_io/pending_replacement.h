@@ -44,10 +44,10 @@ private:
     int32_t takeMetadata(const SourceFile& source);
     int32_t renameOver(const SourceFile& source);
 
-    int folder_ = -1;  // the source's, not owned
+    int folder_ = -1; // the source's, not owned
     int file_ = -1;
     std::string name_;  // empty while the new file has no name (O_TMPFILE)
-    int original_ = -1;  // open for writing when the original is overwritten in place
+    int original_ = -1; // open for writing when the original is overwritten in place
 };
 
 // The folder is flushed once after the renames into it.

@@ -91,10 +91,10 @@ private:
     std::string siblingPrefix_; // the folder part of the path, up to and with its last slash
     struct stat status_ {};
     FolderId folderId_;
-    std::unique_ptr<uint8_t[]> bytes_;  // the first loaded_ bytes, or (anywhere_) the size of the file
+    std::unique_ptr<uint8_t[]> bytes_; // the first loaded_ bytes, or (anywhere_) the size of the file
     size_t loaded_ = 0;
     bool anywhere_ = false;
-    std::vector<bool> blocks_;  // read by loadRange, one flag per kBlock bytes
+    std::vector<bool> blocks_; // read by loadRange, one flag per kBlock bytes
 };
 
 }

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <new>
 #include <fcntl.h>
+#include <new>
 #include <unistd.h>
 
 namespace corvane {

@@ -34,8 +34,8 @@ Colorref readableCaptionColor(const platform::Surface& surface, platform::Rect C
 
 } // namespace
 
-void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect,
-                 unsigned CaptionFormat, const CaptionLook& look)
+void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect, unsigned CaptionFormat,
+                 const CaptionLook& look)
 {
     const Colorref remembered = surface.foregroundColor();
     surface.setForegroundColor(readableCaptionColor(surface, CaptionRect, look));

@@ -24,7 +24,7 @@ Colorref captionColor(const CaptionLook& look);
 
 // Draws Caption in CaptionRect with CaptionFormat, in the surface's font and the look's colour,
 // leaving the surface's foreground colour as it found it.
-void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect,
-                 unsigned CaptionFormat, const CaptionLook& look);
+void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect, unsigned CaptionFormat,
+                 const CaptionLook& look);
 
 } // namespace cvbutton::render

@@ -17,8 +17,14 @@ inline std::optional<int> toInt32(std::int64_t value)
     return static_cast<int>(value);
 }
 
-inline std::optional<int> checkedAdd(int a, int b) { return toInt32(std::int64_t{a} + b); }
-inline std::optional<int> checkedSub(int a, int b) { return toInt32(std::int64_t{a} - b); }
+inline std::optional<int> checkedAdd(int a, int b)
+{
+    return toInt32(std::int64_t{a} + b);
+}
+inline std::optional<int> checkedSub(int a, int b)
+{
+    return toInt32(std::int64_t{a} - b);
+}
 
 // To the nearest integer, halves to the even neighbour; nothing when the value does not fit.
 inline std::optional<int> roundToInt(double value)

@@ -13,11 +13,14 @@ using platform::blueOf;
 using platform::greenOf;
 using platform::redOf;
 
-std::array<int, 3> channelsOf(Colorref color) { return {redOf(color), greenOf(color), blueOf(color)}; }
+std::array<int, 3> channelsOf(Colorref color)
+{
+    return {redOf(color), greenOf(color), blueOf(color)};
+}
 
 // The helpers stop with black when a channel's arithmetic leaves the 32-bit range, as the
 // routines they replace did.
-template <typename ChannelFunction>
+template<typename ChannelFunction>
 Colorref mapChannels(Colorref color, ChannelFunction channelFunction)
 {
     std::array<int, 3> result{};

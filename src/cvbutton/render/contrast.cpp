@@ -39,10 +39,10 @@ double ContrastRatio(Colorref a, Colorref b)
 // the blend always ends readable.
 Colorref ReadableOn(Colorref ground, Colorref color, double ratio)
 {
-    const Colorref extreme = ContrastRatio(ground, platform::rgb(255, 255, 255)) >=
-                                     ContrastRatio(ground, platform::rgb(0, 0, 0))
-                                 ? platform::rgb(255, 255, 255)
-                                 : platform::rgb(0, 0, 0);
+    const Colorref extreme =
+        ContrastRatio(ground, platform::rgb(255, 255, 255)) >= ContrastRatio(ground, platform::rgb(0, 0, 0))
+            ? platform::rgb(255, 255, 255)
+            : platform::rgb(0, 0, 0);
     constexpr int kSteps = 64;
     for (int step = 0; step < kSteps; ++step) {
         const Colorref candidate = blend(color, extreme, step, kSteps);

@@ -7,8 +7,8 @@
 namespace cvbutton::render {
 
 // Sums are formed step by step; one that overflows ends the frame where it stands.
-void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1,
-                     Colorref Color2, Colorref CornerColor)
+void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+                     Colorref CornerColor)
 {
     const std::optional<int> innerWidth = checkedSub(Width, 1);
     const std::optional<int> innerHeight = checkedSub(Height, 1);

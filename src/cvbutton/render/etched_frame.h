@@ -8,7 +8,7 @@ using platform::Colorref;
 
 // Two outlines, the second one pixel down and right of the first, with the two uncovered corners
 // of the whole area in CornerColor and the two crossings in the mix of both outline colours.
-void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1,
-                     Colorref Color2, Colorref CornerColor);
+void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+                     Colorref CornerColor);
 
 } // namespace cvbutton::render

@@ -21,8 +21,18 @@ void DrawRoundedBands(Surface& hDC, int W, int H, const RoundedBands& bands, Ban
 void DrawDisabledCorners(Surface& hDC, int W, int H, Colorref color)
 {
     SetPixels(hDC,
-              {{0, 1}, {1, 1}, {1, 0}, {0, H - 2}, {1, H - 2}, {1, H - 1}, {W - 1, 1}, {W - 2, 1}, {W - 2, 0},
-               {W - 1, H - 2}, {W - 2, H - 2}, {W - 2, H - 1}},
+              {{0, 1},
+               {1, 1},
+               {1, 0},
+               {0, H - 2},
+               {1, H - 2},
+               {1, H - 1},
+               {W - 1, 1},
+               {W - 2, 1},
+               {W - 2, 0},
+               {W - 1, H - 2},
+               {W - 2, H - 2},
+               {W - 2, H - 1}},
               color);
 }
 

@@ -4,8 +4,7 @@
 
 namespace cvbutton::render {
 
-bool DrawThemePart(platform::Theme& theme, const ThemeTarget& target, const QString& ClassList, int PartId,
-                   int StateId)
+bool DrawThemePart(platform::Theme& theme, const ThemeTarget& target, const QString& ClassList, int PartId, int StateId)
 {
     const std::unique_ptr<platform::ThemeData> data = theme.open(ClassList);
     if (!data)
