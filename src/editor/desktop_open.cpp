@@ -2,11 +2,11 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/file_list.h"
 #include "editor/picture_drop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "session/file_list.h"
 
 #include <QLineEdit>
 
@@ -19,7 +19,7 @@ QString firstPictureOf(const platform::Files& files, const QString& folder)
 {
     using platform::paths::kSeparator;
     const QString withSeparator = folder.endsWith(kSeparator) ? folder : folder + kSeparator;
-    FileList pictures(files);
+    session::FileList pictures(files);
     pictures.rebuild(withSeparator);
     return pictures.ListCount() > 0 ? withSeparator + pictures.entry(0) : QString();
 }

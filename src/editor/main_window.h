@@ -1,10 +1,10 @@
 #pragma once
 
 #include "editor/editor_services.h"
-#include "editor/file_list.h"
 #include "editor/hand_over_queue.h"
-#include "editor/loaded_file.h"
 #include "forms/shared_state.h"
+#include "session/file_list.h"
+#include "session/loaded_file.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -47,7 +47,7 @@ public:
     ~Corvane() override;
 
     SharedState& state() { return state_; }
-    const FileList& File1() const { return file1_; }
+    const session::FileList& File1() const { return file1_; }
     QLineEdit* Text1() const { return text1_; }
     CommentBox* Text2() const { return text2_; }
     QLabel* Picture1() const { return picture1_; }
@@ -171,8 +171,8 @@ private:
 
     EditorServices services_;
     SharedState state_;
-    FileList file1_;
-    LoadedFile loadedFile_;
+    session::FileList file1_;
+    session::LoadedFile loadedFile_;
     int commandsRunning_ = 0;
     HandOverQueue handOvers_;
 

@@ -3,10 +3,10 @@
 
 #include "editor/comment_box.h"
 #include "editor/file_kind_text.h"
-#include "editor/step_order.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "session/step_order.h"
 
 #include <QLineEdit>
 
@@ -103,7 +103,7 @@ void Corvane::Command2_Click()
 {
     if (!mayLeavePicture() || !refreshAfterRenameOrDelete())
         return;
-    state_.CurrentIndex = nextIndex(state_.CurrentIndex, file1_.ListCount());
+    state_.CurrentIndex = session::nextIndex(state_.CurrentIndex, file1_.ListCount());
     showStep();
 }
 
@@ -111,7 +111,7 @@ void Corvane::Command3_Click()
 {
     if (!mayLeavePicture() || !refreshAfterRenameOrDelete())
         return;
-    state_.CurrentIndex = previousIndex(state_.CurrentIndex, file1_.ListCount());
+    state_.CurrentIndex = session::previousIndex(state_.CurrentIndex, file1_.ListCount());
     showStep();
 }
 

@@ -2,11 +2,11 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/picture_file_pattern.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/shell.h"
+#include "session/picture_file_pattern.h"
 
 #include <QLineEdit>
 
@@ -52,7 +52,7 @@ void Corvane::Command1_Click()
         return;
 
     const QString chosen = services_.dialogs.openFile(state_.OpenFolder, QStringLiteral("Picture Files"),
-                                                      QString::fromUtf16(PictureFilePattern));
+                                                      QString::fromUtf16(session::PictureFilePattern));
     if (chosen.isEmpty() || !mayLeavePicture())
         return;
 

@@ -2,7 +2,7 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/photo_comment_io.h"
+#include "session/photo_comment_io.h"
 
 #include <QRadioButton>
 
@@ -18,7 +18,7 @@ void Corvane::dllcomments()
         optiontwo();
         return;
     }
-    text2_->setPlainText(readPhotoComment(services_.comments, state_.CurrentFilePath));
+    text2_->setPlainText(session::readPhotoComment(services_.comments, state_.CurrentFilePath));
     rememberLoaded();
 }
 

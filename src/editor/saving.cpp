@@ -2,10 +2,10 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/photo_comment_io.h"
 #include "platform/comment_library.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "session/photo_comment_io.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ using platform::MessageIcon;
 
 void Corvane::reportSaveFailure(int32_t status)
 {
-    const QString why = status == kTextHoldsNul
+    const QString why = status == session::kTextHoldsNul
                             ? tr("The comment holds a NUL character, after which the file would keep nothing.")
                             : services_.comments.describe(status);
     services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2").arg(state_.CurrentFilePath, why),
@@ -57,7 +57,7 @@ int32_t Corvane::savechanges()
 {
     const QString path = state_.CurrentFilePath;
     const QString text = text2_->toPlainText();
-    const int32_t status = writePhotoComment(services_.comments, path, text);
+    const int32_t status = session::writePhotoComment(services_.comments, path, text);
     if (status >= 0) {
         state_.SavedComment = text;
         loadedFile_.remember(path, text); // a save puts a new file in the old one's place
@@ -96,7 +96,7 @@ std::optional<int32_t> Corvane::saveExistingFile()
         reportSaveFailure(status);
         return std::nullopt;
     }
-    if (savedPartly(status))
+    if (session::savedPartly(status))
         reportPartialSave(status);
     return status;
 }
@@ -139,7 +139,7 @@ void Corvane::Command5_Click()
     // that left a caption field without the text has said so instead.
     const QString path = state_.CurrentFilePath;
     const std::optional<int32_t> saved = saveExistingFile();
-    if (saved && !savedPartly(*saved) && option1_->isChecked())
+    if (saved && !session::savedPartly(*saved) && option1_->isChecked())
         services_.dialogs.messageBox(savedMessage(path), QStringLiteral(" Comments"), MessageIcon::Information);
 }
 

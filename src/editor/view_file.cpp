@@ -1,12 +1,12 @@
 // Showing the picture at the current index: path box, picture area and title.
 #include "editor/main_window.h"
 
-#include "editor/step_order.h"
 #include "forms/twips.h"
 #include "picture/fit_geometry.h"
 #include "picture/picture.h"
 #include "picture/picture_preparer.h"
 #include "platform/paths.h"
+#include "session/step_order.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,10 +27,11 @@ QSize deviceBox(qreal ratio)
 }
 
 // The pictures Next and Previous would show from `index`, the likelier first.
-QStringList neighbourPaths(const FileList& list, const QString& folder, qsizetype index)
+QStringList neighbourPaths(const session::FileList& list, const QString& folder, qsizetype index)
 {
     QStringList paths;
-    for (const qsizetype step : {nextIndex(index, list.ListCount()), previousIndex(index, list.ListCount())}) {
+    for (const qsizetype step :
+         {session::nextIndex(index, list.ListCount()), session::previousIndex(index, list.ListCount())}) {
         const QString path = folder + list.entry(step);
         if (list.contains(step) && !paths.contains(path))
             paths.append(path);

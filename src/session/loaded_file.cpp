@@ -1,8 +1,8 @@
-#include "editor/loaded_file.h"
+#include "session/loaded_file.h"
 
 #include "platform/paths.h"
 
-namespace editor {
+namespace session {
 
 void LoadedFile::remember(const QString& path, const QString& comment)
 {
@@ -24,4 +24,4 @@ QString LoadedFile::renamedTo() const
     return {};
 }
 
-} // namespace editor
+} // namespace session

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace editor {
+namespace session {
 
 // The file the comment box belongs to: which file its text was loaded from (or last saved into), so
 // that a save can tell when its path has come to name another file, and the comment that file holds
@@ -36,4 +36,4 @@ private:
     std::optional<QString> comment_;
 };
 
-} // namespace editor
+} // namespace session

@@ -1,9 +1,9 @@
-#include "editor/picture_file_pattern.h"
+#include "session/picture_file_pattern.h"
 
 #include <QStringView>
 #include <array>
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -29,4 +29,4 @@ bool matchesPictureFilePattern(const QString& fileName)
     return false;
 }
 
-} // namespace editor
+} // namespace session

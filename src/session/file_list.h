@@ -6,7 +6,7 @@ namespace platform {
 class Files;
 }
 
-namespace editor {
+namespace session {
 
 // The hidden list of a folder's pictures: visible files whose names match PictureFilePattern, in
 // ascending order of name with letter case ignored, numbered from 0.
@@ -27,4 +27,4 @@ private:
     QStringList names_;
 };
 
-} // namespace editor
+} // namespace session

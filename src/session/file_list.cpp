@@ -1,11 +1,11 @@
-#include "editor/file_list.h"
+#include "session/file_list.h"
 
-#include "editor/picture_file_pattern.h"
 #include "platform/files.h"
+#include "session/picture_file_pattern.h"
 
 #include <algorithm>
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -24,4 +24,4 @@ void FileList::rebuild(const QString& folder)
     std::sort(names_.begin(), names_.end(), caseBlindLess);
 }
 
-} // namespace editor
+} // namespace session

@@ -1,6 +1,6 @@
-#include "editor/step_order.h"
+#include "session/step_order.h"
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -29,4 +29,4 @@ qsizetype previousIndex(qsizetype index, qsizetype count)
     return index - 1;
 }
 
-} // namespace editor
+} // namespace session
