@@ -22,7 +22,7 @@ void Corvane::Command4_Click()
         reportFileNotFound();
         return;
     }
-    dialogs::BrowseForDestination(services_.dialogs, state_);
+    state_.DestinationFolder = dialogs::BrowseForDestination(services_.dialogs);
     if (state_.DestinationFolder.isEmpty())
         return;
 

@@ -127,6 +127,8 @@ private:
     void trashSidecars(const QList<dialogs::Sidecar>& sidecars);
     void showPicture(const QString& path);
     void closeDialogWindows();
+    // The Rename dialog gave the file at `from` the name `to`.
+    void followRename(const QString& from, const QString& to);
     QString openStartFolder() const;
     void acceptPictureDrops();
     void openChosen(const QString& path);

@@ -41,14 +41,29 @@ void Corvane::Command9_Click()
         return;
     }
     renameDialog_ =
-        new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_,
+        new dialogs::RenameDialog(services_.dialogs, services_.files, state_.CurrentFilePath,
                                   dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath));
+    connect(renameDialog_, &dialogs::RenameDialog::renamed, this, &Corvane::followRename);
     // A renamed picture keeps its pixels; the large view takes its new name.
     connect(renameDialog_, &QObject::destroyed, this, [this] {
         if (state_.RenameFlag == 1)
             followInLargeView();
     });
     dialogs::showCentred(*renameDialog_);
+}
+
+// When the window still shows the renamed file, it takes the new name. When it has moved on to another
+// file since the dialog opened, its path box and Save stay with that file; the list is rebuilt around
+// it so the renamed one joins the cycle.
+void Corvane::followRename(const QString& from, const QString& to)
+{
+    if (state_.CurrentFilePath == from) {
+        text1_->setText(to);
+        state_.NewFilePath = to;
+    } else {
+        state_.NewFilePath = state_.CurrentFilePath;
+    }
+    state_.RenameFlag = 1;
 }
 
 void Corvane::Command6_Click()
