@@ -41,29 +41,20 @@ void Corvane::Command9_Click()
         return;
     }
     renameDialog_ =
-        new dialogs::RenameDialog(services_.dialogs, services_.files, state_.CurrentFilePath,
-                                  dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath));
+        new dialogs::RenameDialog(services_.dialogs, services_.files, session_.CurrentFilePath(),
+                                  dialogs::sidecarsOf(services_.files, services_.comments, session_.CurrentFilePath()));
     connect(renameDialog_, &dialogs::RenameDialog::renamed, this, &Corvane::followRename);
-    // A renamed picture keeps its pixels; the large view takes its new name.
-    connect(renameDialog_, &QObject::destroyed, this, [this] {
-        if (state_.RenameFlag == 1)
-            followInLargeView();
-    });
     dialogs::showCentred(*renameDialog_);
 }
 
-// When the window still shows the renamed file, it takes the new name. When it has moved on to another
-// file since the dialog opened, its path box and Save stay with that file; the list is rebuilt around
-// it so the renamed one joins the cycle.
+// The path box takes the new name while the window still shows the renamed file; when the window has
+// moved on since the dialog opened, the path box, and with it Save, stay with the file shown. A renamed
+// picture keeps its pixels; the large view takes its new name.
 void Corvane::followRename(const QString& from, const QString& to)
 {
-    if (state_.CurrentFilePath == from) {
+    if (session_.renamed(from, to))
         text1_->setText(to);
-        state_.NewFilePath = to;
-    } else {
-        state_.NewFilePath = state_.CurrentFilePath;
-    }
-    state_.RenameFlag = 1;
+    followInLargeView();
 }
 
 void Corvane::Command6_Click()
@@ -76,7 +67,7 @@ void Corvane::Command6_Click()
     dialogs::showCentred(*aboutWindow_);
 }
 
-// The windows have no owner, but they work on this window's state: they go when it goes.
+// The windows have no owner, but they belong with this window: they go when it goes.
 void Corvane::closeDialogWindows()
 {
     delete renameDialog_.data();

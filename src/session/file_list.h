@@ -27,4 +27,7 @@ private:
     QStringList names_;
 };
 
+// The first picture of `folder` in the order the list holds them; empty when it holds none.
+QString firstPictureOf(const platform::Files& files, const QString& folder);
+
 } // namespace session

@@ -9,6 +9,7 @@ void LoadedFile::remember(const QString& path, const QString& comment)
     path_ = path;
     identity_ = files_.identityOf(path);
     comment_ = comment;
+    inTrash_ = false;
 }
 
 QString LoadedFile::renamedTo() const
@@ -22,6 +23,12 @@ QString LoadedFile::renamedTo() const
             return path;
     }
     return {};
+}
+
+void LoadedFile::renamed(const QString& from, const QString& to)
+{
+    if (path_ == from)
+        path_ = to;
 }
 
 } // namespace session

@@ -28,12 +28,18 @@ public:
     // The new path of the remembered file when another program renamed it within its folder; empty
     // when its path still names it, or when it is no longer in that folder (moved away, deleted).
     QString renamedTo() const;
+    // The remembered file, known by `from`, goes by `to` now.
+    void renamed(const QString& from, const QString& to);
+    // The user's own Delete sent the remembered file to the trash; remembering another file forgets it.
+    void sentToTrash() { inTrash_ = true; }
+    bool inTrash() const { return inTrash_; }
 
 private:
     const platform::Files& files_;
     QString path_;
     std::optional<platform::FileIdentity> identity_;
     std::optional<QString> comment_;
+    bool inTrash_ = false;
 };
 
 } // namespace session

@@ -59,7 +59,7 @@ TEST_F(PicturesAheadTest, CameraRawsAreSteppedOntoAndShownFromTheirPreviews)
     writeRaw(QStringLiteral("b.NEF"), Qt::green);
     writeRaw(QStringLiteral("c.dng"), Qt::blue);
     open(dir() + QStringLiteral("a.bmp"));
-    EXPECT_EQ(window->File1().names(), QStringList({"a.bmp", "b.NEF", "c.dng"}));
+    EXPECT_EQ(window->session().File1().names(), QStringList({"a.bmp", "b.NEF", "c.dng"}));
     for (const QColor expected : {QColor(Qt::green), QColor(Qt::blue)}) {
         waitUntilPreparedAhead();
         window->Command2_Click();
