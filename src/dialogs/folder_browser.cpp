@@ -1,3 +1,4 @@
+// Choosing the folder a copy goes to, and copying the file there.
 #include "dialogs/folder_browser.h"
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// The folder chooser of Copy File, and the copy itself.
 #pragma once
 
 #include <QString>

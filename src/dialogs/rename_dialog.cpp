@@ -1,3 +1,4 @@
+// The Rename dialog's layout and keys, and the rename of a file and its sidecars.
 #include "dialogs/rename_dialog.h"
 
 #include "cvbutton/widget_host.h"

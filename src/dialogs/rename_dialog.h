@@ -1,3 +1,4 @@
+// RenameDialog (Form2): the Rename File window.
 #pragma once
 
 #include "dialogs/sidecars.h"

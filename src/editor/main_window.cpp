@@ -1,3 +1,4 @@
+// The main window's controls, their places in twips, the tab order, the wiring and the frame.
 #include "editor/main_window.h"
 
 #include "cvbutton/render/contrast.h"

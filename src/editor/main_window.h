@@ -1,3 +1,4 @@
+// Corvane, the main window: its controls, commands and operations over a caption session.
 #pragma once
 
 #include "editor/editor_services.h"

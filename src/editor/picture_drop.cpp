@@ -1,3 +1,4 @@
+// Taking a dropped picture file, and refusing other dropped files.
 #include "editor/picture_drop.h"
 
 #include "platform/files.h"

@@ -1,3 +1,4 @@
+// CaptionSession: opening a picture, stepping, taking in a rename or a delete, loading and saving the comment.
 #include "session/caption_session.h"
 
 #include "platform/files.h"

@@ -1,3 +1,4 @@
+// Reading a folder's pictures into the list, sorted the way Next File walks them.
 #include "session/file_list.h"
 
 #include "platform/files.h"

@@ -1,3 +1,4 @@
+// The folder list: a folder's pictures in the order Next File walks them.
 #pragma once
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// Remembering the loaded file, and finding it again after another program renamed it.
 #include "session/loaded_file.h"
 
 #include "platform/paths.h"

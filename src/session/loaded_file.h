@@ -1,3 +1,4 @@
+// The file the comment box belongs to, known by its identity, and the comment that file holds.
 #pragma once
 
 #include "platform/files.h"

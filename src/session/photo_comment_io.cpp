@@ -1,3 +1,4 @@
+// The comment library's buffers, and its text as the comment box shows it.
 #include "session/photo_comment_io.h"
 
 #include "platform/comment_library.h"

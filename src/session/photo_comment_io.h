@@ -1,3 +1,4 @@
+// Reading and writing a picture's photo comment through the comment library.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Matching a file name against PictureFilePattern.
 #include "session/picture_file_pattern.h"
 
 #include <QStringView>

@@ -1,3 +1,4 @@
+// PictureFilePattern: the file names the folder list and the Open dialog take for pictures.
 #pragma once
 
 #include <QString>

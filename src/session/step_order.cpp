@@ -1,3 +1,4 @@
+// The next and the previous index in the folder list, wrapping round at both ends.
 #include "session/step_order.h"
 
 namespace session {

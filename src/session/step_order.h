@@ -1,6 +1,5 @@
-#pragma once
-
 // The order in which Next File and Previous File walk the folder list.
+#pragma once
 
 #include <QtGlobal>
 

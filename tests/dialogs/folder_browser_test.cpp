@@ -1,3 +1,4 @@
+// The folder chooser of Copy File.
 #include "dialogs/folder_browser.h"
 #include "support/fake_dialogs.h"
 

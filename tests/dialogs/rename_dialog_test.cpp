@@ -1,3 +1,4 @@
+// The Rename dialog over real files: names, refusals, keys, layout and buttons.
 #include "dialogs/rename_dialog.h"
 
 #include "cvbutton/widget_host.h"

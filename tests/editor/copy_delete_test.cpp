@@ -1,3 +1,4 @@
+// Copy File and Delete File: the copy, its questions and messages, and the trash.
 #include "editor_fixture.h"
 
 #include "platform/desktop_shell.h"

@@ -1,3 +1,4 @@
+// Pictures and folders named by the command line, a later start or a drop.
 #include "editor/launch_arguments.h"
 #include "editor_fixture.h"
 

@@ -1,3 +1,4 @@
+// Next File and Previous File in the window: the list, wrapping round, and a step after a rename or a delete.
 #include "editor_fixture.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Open File, Font and Close.
 #include "editor_fixture.h"
 #include "platform/font_dialog.h"
 #include "platform/qt_dialogs.h"

@@ -1,3 +1,4 @@
+// Pictures fitted ahead of a step, and shown as they are on disk now.
 #include "editor_fixture.h"
 #include "picture/dng_writer.h"
 #include "picture/picture_preparer.h"

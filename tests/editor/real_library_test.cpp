@@ -1,3 +1,4 @@
+// The window over the real comment library and real pictures.
 #include "editor_fixture.h"
 
 #include "platform/loaded_comment_library.h"

@@ -1,3 +1,4 @@
+// Rename File and About from the main window.
 #include "cvbutton/widget_host.h"
 #include "dialogs/about_window.h"
 #include "dialogs/clickable_label.h"

@@ -1,3 +1,4 @@
+// Save Comments and the close check, and what the window says when the library fails.
 #include "editor_fixture.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The desktop's comment, shown read-only, and the switch between the two kinds of comment.
 #include "editor_fixture.h"
 
 #include "platform/detail_folder.h"

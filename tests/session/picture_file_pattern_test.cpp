@@ -1,3 +1,4 @@
+// Which file names the folder list takes for pictures.
 #include "session/picture_file_pattern.h"
 
 #include <QStringList>
