@@ -1,7 +1,7 @@
 // Rebuilding the folder list of a 20,000-file folder (half of them pictures), timed side by side with
 // `ls -1` on the same folder in the same run. Prints the medians and their ratio.
-#include "editor/file_list.h"
 #include "platform/local_files.h"
+#include "session/file_list.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,7 +50,7 @@ double timeListing(const QString& folder)
     return timer.nsecsElapsed() / 1e6;
 }
 
-double timeRebuild(editor::FileList& list, const QString& folder)
+double timeRebuild(session::FileList& list, const QString& folder)
 {
     QElapsedTimer timer;
     timer.start();
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     fillFolder(dir.path());
 
     platform::LocalFiles files;
-    editor::FileList list(files);
+    session::FileList list(files);
     std::vector<double> lsTimes, rebuildTimes;
     for (int run = 0; run < kRuns; ++run) { // interleaved, so both see the same cache and load
         lsTimes.push_back(timeListing(dir.path()));

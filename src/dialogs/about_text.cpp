@@ -1,3 +1,4 @@
+// The About window's help text and the addresses of its links.
 #include "dialogs/about_text.h"
 
 #include <QStringList>

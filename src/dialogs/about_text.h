@@ -1,8 +1,8 @@
+// What the About window says and where its links lead.
 #pragma once
 
 #include <QString>
 
-// What the About window says and where its links lead.
 namespace dialogs::about {
 
 inline constexpr char kWebSiteText[] = "www.corvane.org";

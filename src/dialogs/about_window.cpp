@@ -1,3 +1,4 @@
+// The About window's layout, fonts, links and buttons.
 #include "dialogs/about_window.h"
 
 #include "cvbutton/render/contrast.h"

@@ -1,3 +1,4 @@
+// AboutWindow (Form1): the program's name, help text, contact address and links.
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// A label's click: pressed and let go on the label.
 #include "dialogs/clickable_label.h"
 
 #include <QMouseEvent>

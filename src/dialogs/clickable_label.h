@@ -1,3 +1,4 @@
+// ClickableLabel: a label that acts on a click.
 #pragma once
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// Setting up, placing and framing a fixed-size form.
 #include "dialogs/fixed_form.h"
 
 #include "forms/twips.h"

@@ -1,3 +1,4 @@
+// What the dialogs' fixed-size forms share: their setup, centring, bringing to front and frame.
 #pragma once
 
 #include <QRect>

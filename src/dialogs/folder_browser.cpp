@@ -1,6 +1,6 @@
+// Choosing the folder a copy goes to, and copying the file there.
 #include "dialogs/folder_browser.h"
 
-#include "forms/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -17,11 +17,10 @@ QString initialFolder()
 
 } // namespace
 
-void BrowseForDestination(platform::Dialogs& dialogs, forms::SharedState& state)
+// As chosen, never trimmed: "pics " and "pics" are two different folders.
+QString BrowseForDestination(platform::Dialogs& dialogs)
 {
-    const QString chosen = dialogs.browseForFolder(QString::fromLatin1(kBrowseInstruction), initialFolder());
-    if (!chosen.isEmpty())
-        state.DestinationFolder = chosen; // as chosen: "pics " and "pics" are two different folders
+    return dialogs.browseForFolder(QString::fromLatin1(kBrowseInstruction), initialFolder());
 }
 
 bool CopyPictureFile(platform::Dialogs& dialogs, platform::Files& files, const QString& source,

@@ -1,3 +1,4 @@
+// Making the forms' fonts, and preferring metric-compatible faces for the missing ones.
 #include "dialogs/form_fonts.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// The faces the forms name, with metric-compatible stand-ins where a face is missing.
 #pragma once
 
 class QFont;

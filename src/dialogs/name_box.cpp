@@ -1,3 +1,4 @@
+// Selecting the name box's whole text whenever it takes the focus.
 #include "dialogs/name_box.h"
 
 namespace dialogs {

@@ -1,3 +1,4 @@
+// NameBox: the Rename dialog's name box.
 #pragma once
 
 #include <QLineEdit>

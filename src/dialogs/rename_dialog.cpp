@@ -1,3 +1,4 @@
+// The Rename dialog's layout and keys, and the rename of a file and its sidecars.
 #include "dialogs/rename_dialog.h"
 
 #include "cvbutton/widget_host.h"
@@ -6,14 +7,12 @@
 #include "dialogs/name_box.h"
 #include "dialogs/rename_names.h"
 #include "dialogs/stored_buttons.h"
-#include "forms/shared_state.h"
 #include "forms/twips.h"
 #include "platform/dialogs.h"
-
 #include "platform/files.h"
 #include "platform/paths.h"
-#include <QApplication>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -23,9 +22,9 @@ namespace dialogs {
 using forms::placeInTwips;
 namespace paths = platform::paths;
 
-RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state,
-                           QLineEdit& mainPathBox, QList<Sidecar> sidecars)
-    : dialogs_(dialogs), files_(files), state_(state), mainPathBox_(&mainPathBox), sidecars_(std::move(sidecars))
+RenameDialog::RenameDialog(platform::Dialogs& dialogs, platform::Files& files, const QString& sourcePath,
+                           QList<Sidecar> sidecars)
+    : dialogs_(dialogs), files_(files), sourcePath_(sourcePath), sidecars_(std::move(sidecars))
 {
     setObjectName(QStringLiteral("Form2"));
     setUpFixedForm(*this, QStringLiteral("Rename File"), 4680, 2370);
@@ -85,8 +84,6 @@ void RenameDialog::connectHandlers()
 
 void RenameDialog::Form_Load()
 {
-    state_.NewFilePath.clear();
-    sourcePath_ = state_.CurrentFilePath;
     FileExtension_ = FileExtensionOf(sourcePath_);
     text1_->setText(FileExtension_);
     FileFolder_ = paths::folderOf(sourcePath_);
@@ -101,16 +98,7 @@ void RenameDialog::cvButton2_Click()
         reportFailure(failure);
         return;
     }
-    if (state_.CurrentFilePath == sourcePath_) {
-        if (mainPathBox_)
-            mainPathBox_->setText(newPath);
-        state_.NewFilePath = newPath;
-    } else {
-        // The window has moved on to another file since the dialog opened: its path box and Save
-        // stay with that file; the list is rebuilt around it so the renamed one joins the cycle.
-        state_.NewFilePath = state_.CurrentFilePath;
-    }
-    state_.RenameFlag = 1;
+    emit renamed(sourcePath_, newPath);
     close();
 }
 

@@ -1,8 +1,8 @@
+// RenameDialog (Form2): the Rename File window.
 #pragma once
 
 #include "dialogs/sidecars.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -11,9 +11,6 @@ class QLineEdit;
 
 namespace cvbutton {
 class WidgetHost;
-}
-namespace forms {
-struct SharedState;
 }
 namespace platform {
 class Dialogs;
@@ -24,13 +21,13 @@ namespace dialogs {
 
 class NameBox;
 
-// Form2: gives the current picture file a new name in its own folder, keeping its extension, and
-// its sidecars the names that go with it. It has no owner; on OK it hands the new path to the main window's path box and leaves NewFilePath
-// and RenameFlag for the window's next step.
+// Form2: gives one picture file a new name in its own folder, keeping its extension, and its sidecars
+// the names that go with it. It has no owner and knows nothing of the window that opened it: on OK it
+// renames the file it was opened for and reports the new path.
 class RenameDialog final : public QWidget {
     Q_OBJECT
 public:
-    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, forms::SharedState& state, QLineEdit& mainPathBox,
+    RenameDialog(platform::Dialogs& dialogs, platform::Files& files, const QString& sourcePath,
                  QList<Sidecar> sidecars = {});
     ~RenameDialog() override;
 
@@ -43,6 +40,10 @@ public:
 
     void cvButton2_Click(); // OK
     void cvButton1_Click(); // Cancel
+
+signals:
+    // The file at `from` now goes by `to`; sent once, just before the dialog closes.
+    void renamed(const QString& from, const QString& to);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,11 +63,9 @@ private:
 
     platform::Dialogs& dialogs_;
     platform::Files& files_;
-    forms::SharedState& state_;
-    QPointer<QLineEdit> mainPathBox_;
     QMetaObject::Connection focusWatch_;
 
-    // The file the dialog was opened for: the main window may show another one by the time of OK.
+    // The file the dialog was opened for, whatever the main window shows by the time of OK.
     QString sourcePath_;
     QList<Sidecar> sidecars_;
     QString FileFolder_;

@@ -1,3 +1,4 @@
+// Building a renamed file's path, and refusing names that would move or hide the file.
 #include "dialogs/rename_names.h"
 
 #include "platform/paths.h"

@@ -1,8 +1,8 @@
+// The pieces a rename is built from: the folder and the extension stay, the user types the rest.
 #pragma once
 
 #include <QString>
 
-// The pieces a rename is built from: the folder and the extension stay, the user types the rest.
 namespace dialogs {
 
 // The extension of a path without its dot; six exact lower-case spellings come back upper-cased,

@@ -1,3 +1,4 @@
+// Finding the sidecars that belong to a picture alone, and where each goes with it.
 #include "dialogs/sidecars.h"
 
 #include "platform/comment_library.h"

@@ -1,3 +1,4 @@
+// Reading a form's stored button properties and placing each button.
 #include "dialogs/stored_buttons.h"
 
 #include "cvbutton/widget_host.h"

@@ -1,3 +1,4 @@
+// The forms' buttons, made from their stored property sets.
 #pragma once
 
 #include "cvbutton/property_set_text.h"

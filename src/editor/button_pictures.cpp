@@ -1,3 +1,4 @@
+// Drawing the small picture of each command button.
 #include "editor/button_pictures.h"
 
 #include "cvbutton/render/contrast.h"

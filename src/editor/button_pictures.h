@@ -1,3 +1,4 @@
+// The small pictures of the command buttons, drawn in code.
 #pragma once
 
 #include <QColor>

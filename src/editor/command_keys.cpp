@@ -1,3 +1,4 @@
+// The command keys in the desktop's conventions, and the tooltip text that names them.
 #include "editor/command_keys.h"
 
 #include <QHash>

@@ -1,6 +1,5 @@
-#pragma once
-
 // The keys of the main window's commands, and the tooltips that name them.
+#pragma once
 
 #include <QKeySequence>
 #include <QList>

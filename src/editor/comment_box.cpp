@@ -1,3 +1,4 @@
+// The comment box's limits on typing, pasting and input methods.
 #include "editor/comment_box.h"
 
 #include <QInputMethodEvent>

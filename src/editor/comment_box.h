@@ -1,3 +1,4 @@
+// CommentBox: the comment box, which takes at most 20000 typed characters and never a NUL.
 #pragma once
 
 #include <QPlainTextEdit>

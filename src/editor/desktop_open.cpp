@@ -2,29 +2,14 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/file_list.h"
 #include "editor/picture_drop.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "platform/paths.h"
+#include "session/file_list.h"
 
 #include <QLineEdit>
 
 namespace editor {
-
-namespace {
-
-// The first picture of a folder in the order Next File steps through; empty when it holds none.
-QString firstPictureOf(const platform::Files& files, const QString& folder)
-{
-    using platform::paths::kSeparator;
-    const QString withSeparator = folder.endsWith(kSeparator) ? folder : folder + kSeparator;
-    FileList pictures(files);
-    pictures.rebuild(withSeparator);
-    return pictures.ListCount() > 0 ? withSeparator + pictures.entry(0) : QString();
-}
-
-} // namespace
 
 void Corvane::acceptPictureDrops()
 {
@@ -50,7 +35,7 @@ void Corvane::openFromDesktop(const QString& path)
 
 void Corvane::openFirstPictureOf(const QString& folder)
 {
-    const QString first = firstPictureOf(services_.files, folder);
+    const QString first = session::firstPictureOf(services_.files, folder);
     if (first.isEmpty()) {
         services_.dialogs.messageBox(tr("%1 holds no picture files.").arg(folder), QStringLiteral("Error"),
                                      platform::MessageIcon::Information);

@@ -1,3 +1,4 @@
+// Answering --help and --version before the toolkit starts, and their texts.
 #include "editor/early_options.h"
 
 namespace editor {

@@ -1,3 +1,4 @@
+// --help and --version, answered before the toolkit starts.
 #pragma once
 
 #include <QString>

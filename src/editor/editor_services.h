@@ -1,3 +1,4 @@
+// EditorServices: the platform services the main window works through.
 #pragma once
 
 namespace platform {

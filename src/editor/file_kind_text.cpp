@@ -1,3 +1,4 @@
+// Telling a folder, a pipe, a socket or a device from a file, in the user's words.
 #include "editor/file_kind_text.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The message for a path that names a folder, a pipe or a device instead of a file.
 #pragma once
 
 #include "platform/files.h"

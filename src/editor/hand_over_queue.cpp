@@ -1,3 +1,4 @@
+// Opening handed-over pictures one at a time, never in the middle of a command.
 #include "editor/hand_over_queue.h"
 
 #include <utility>

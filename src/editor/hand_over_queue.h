@@ -1,3 +1,4 @@
+// HandOverQueue: pictures handed to the window from outside wait their turn.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The large view's decoding, fitting, painting and keys.
 #include "editor/large_view.h"
 
 #include "editor/command_keys.h"

@@ -1,3 +1,4 @@
+// LargeView: the shown picture in a window of its own, at any size or on the full screen.
 #pragma once
 
 #include "picture/view_renderer.h"

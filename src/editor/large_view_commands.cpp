@@ -78,8 +78,9 @@ void Corvane::showLargeView()
 
 void Corvane::followInLargeView()
 {
-    if (largeView_ && !state_.CurrentFilePath.isEmpty())
-        largeView_->showPicture(state_.CurrentFilePath, platform::paths::nameOf(state_.CurrentFilePath));
+    const QString& path = session_.CurrentFilePath();
+    if (largeView_ && !path.isEmpty())
+        largeView_->showPicture(path, platform::paths::nameOf(path));
 }
 
 void Corvane::takeKeyboardBack(QKeyEvent* event)

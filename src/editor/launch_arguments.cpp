@@ -1,3 +1,4 @@
+// Reading the command line's paths and options.
 #include "editor/launch_arguments.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// LaunchRequest: the picture or folder the command line names.
 #pragma once
 
 #include <QString>

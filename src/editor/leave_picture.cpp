@@ -20,9 +20,7 @@ using platform::paths::nameOf;
 // Only a photo comment can be typed: the desktop's comment is shown read-only.
 bool Corvane::hasUnsavedTyping() const
 {
-    if (text2_->isReadOnly() || !loadedFile_.loaded())
-        return false;
-    return !loadedFile_.holds(text2_->toPlainText());
+    return !text2_->isReadOnly() && session_.holdsUnsavedTyping(text2_->toPlainText());
 }
 
 // Another program may have renamed the picture while the user typed. Where the picture can still be
@@ -30,26 +28,26 @@ bool Corvane::hasUnsavedTyping() const
 // says so for the question that follows. False when no file is there to take the typing.
 bool Corvane::followRenamedPicture(QString& renamed)
 {
-    if (services_.files.exists(state_.CurrentFilePath))
+    const QString path = session_.CurrentFilePath();
+    if (services_.files.exists(path))
         return true;
-    const QString newPath = loadedFile_.renamedTo();
+    const QString newPath = session_.loadedFile().renamedTo();
     if (newPath.isEmpty())
         return false;
-    renamed = tr("%1 was renamed to %2 by another program.\n").arg(nameOf(state_.CurrentFilePath), nameOf(newPath));
+    renamed = tr("%1 was renamed to %2 by another program.\n").arg(nameOf(path), nameOf(newPath));
+    session_.renamed(path, newPath);
     text1_->setText(newPath);
-    state_.NewFilePath = newPath;
-    state_.RenameFlag = 1;
     return true;
 }
 
 bool Corvane::mayDropTyping()
 {
-    if (state_.DeleteFlag == 1)
+    if (session_.loadedPictureTrashed())
         return true; // the user put the picture in the trash, and its typing with it
     const MessageAnswer answer = services_.dialogs.messageBox(
         tr("%1 is no longer there: it was moved away or deleted since its comment was loaded, so the typing "
            "has no file to go into.\nLeave the typing behind? It will be lost.")
-            .arg(nameOf(state_.CurrentFilePath)),
+            .arg(nameOf(session_.CurrentFilePath())),
         QString::fromLatin1(kAppTitle), platform::MessageIcon::Warning, platform::MessageButtons::YesNoDefaultNo);
     return answer == MessageAnswer::Yes;
 }
@@ -60,7 +58,7 @@ bool Corvane::mayLeavePicture()
         QString renamed;
         if (!followRenamedPicture(renamed))
             return mayDropTyping();
-        const QString asked = state_.CurrentFilePath;
+        const QString asked = session_.CurrentFilePath();
         const MessageAnswer answer = services_.dialogs.messageBox(
             renamed + tr("Do you want to save changes to %1 before moving on?").arg(nameOf(asked)),
             QString::fromLatin1(kAppTitle), platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel);
@@ -70,7 +68,7 @@ bool Corvane::mayLeavePicture()
             return false;
         // A Yes belongs to the picture it was asked about: when the window came to show another one
         // while the question was open, the question is asked again about that one.
-        if (state_.CurrentFilePath == asked)
+        if (session_.CurrentFilePath() == asked)
             return checkfilevalid(); // a failed save has said why; the typing stays for another try
     }
     return true;

@@ -1,3 +1,4 @@
+// The main window's controls, their places in twips, the tab order, the wiring and the frame.
 #include "editor/main_window.h"
 
 #include "cvbutton/render/contrast.h"
@@ -52,7 +53,7 @@ QPalette frameSeenOnWhite(QPalette palette)
 } // namespace
 
 Corvane::Corvane(EditorServices services, QWidget* parent)
-    : QWidget(parent), services_(services), file1_(services.files), loadedFile_(services.files),
+    : QWidget(parent), services_(services), session_(services.files, services.comments),
       handOvers_([this](const QString& path) { openAfterCloseCheck(path); }, [this] { return commandsRunning_ > 0; }),
       preparer_(std::make_unique<picture::PicturePreparer>(fitOnWhite))
 {

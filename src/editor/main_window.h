@@ -1,10 +1,9 @@
+// Corvane, the main window: its controls, commands and operations over a caption session.
 #pragma once
 
 #include "editor/editor_services.h"
-#include "editor/file_list.h"
 #include "editor/hand_over_queue.h"
-#include "editor/loaded_file.h"
-#include "forms/shared_state.h"
+#include "session/caption_session.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -30,14 +29,14 @@ struct Sidecar;
 
 namespace editor {
 
-using forms::SharedState;
-
 class CommentBox;
 class LargeView;
 class PictureButton;
 
-// The main window: path box, picture area, comment box, the two comment kinds and ten commands.
-// Its handlers keep the names under which the rest of the program knows them.
+// The main window: path box, picture area, comment box, the two comment kinds and ten commands. It shows
+// what its caption session holds, asks the user's questions and wires the controls to the commands;
+// the picture, its folder's list and its comment are the session's. Its handlers keep the names under
+// which the rest of the program knows them.
 class Corvane final : public QWidget {
     Q_OBJECT
 public:
@@ -46,8 +45,8 @@ public:
     explicit Corvane(EditorServices services, QWidget* parent = nullptr);
     ~Corvane() override;
 
-    SharedState& state() { return state_; }
-    const FileList& File1() const { return file1_; }
+    // The picture, its folder's list and what its file holds; tests reach it to tell what happened outside.
+    session::CaptionSession& session() { return session_; }
     QLineEdit* Text1() const { return text1_; }
     CommentBox* Text2() const { return text2_; }
     QLabel* Picture1() const { return picture1_; }
@@ -74,9 +73,6 @@ public:
 
     // Operations
     void ViewFile();
-    void resetnextback();
-    void updatefilelist();
-    void updatefilelistdeleted();
     void Text1_Change();
     void Text2_Change();
     QString GetSpecialFolderPath(int folderId) const;
@@ -109,10 +105,7 @@ private:
     void orderTabs();
     void connectHandlers();
     PictureButton* addCommand(const char* name, const QString& caption, int left, int top);
-    void rebuildList(const QString& folder);
-    // Moves CurrentIndex forward one entry at a time until it stands on `name`, at most once round the list.
-    void searchName(const QString& name);
-    bool refreshAfterRenameOrDelete();
+    // Shows the session's current file: the picture, then its comment, the box ready for typing.
     void showStep();
     void reportFileNotFound();
     // " File not found.", or what stands at `path` when it is there but not a file.
@@ -123,16 +116,19 @@ private:
     // A save went through, but a caption field or the sidecar beside the picture could not take the text.
     void reportPartialSave(int32_t status);
     QString savedMessage(const QString& path);
-    void copySidecars(const QList<dialogs::Sidecar>& sidecars, const QString& destination, bool replacing);
+    void copySidecars(const QList<dialogs::Sidecar>& sidecars, const QString& folder, const QString& destination,
+                      bool replacing);
     void trashSidecars(const QList<dialogs::Sidecar>& sidecars);
     void showPicture(const QString& path);
     void closeDialogWindows();
+    // The Rename dialog gave the file at `from` the name `to`.
+    void followRename(const QString& from, const QString& to);
     QString openStartFolder() const;
     void acceptPictureDrops();
     void openChosen(const QString& path);
     void openAfterCloseCheck(const QString& path);
     void openFirstPictureOf(const QString& folder);
-    // The box now holds a freshly loaded comment; an earlier save belongs to another load.
+    // The box now holds a freshly loaded comment.
     void rememberLoaded();
     // The box holds typing that neither the load nor a save of this picture holds.
     bool hasUnsavedTyping() const;
@@ -143,8 +139,9 @@ private:
     bool followRenamedPicture(QString& renamed);
     // Asks whether typing that has no file left to go into may be lost. True when the user agrees.
     bool mayDropTyping();
-    // True when a copy may go to `destination`: nothing is there, or the user agreed to replace it.
-    bool mayReplaceWithCopy(const QString& destination);
+    // True when a copy may go to `destination` in `folder`: nothing is there, or the user agreed to
+    // replace it.
+    bool mayReplaceWithCopy(const QString& folder, const QString& destination);
     // Runs a command of the window; pictures handed over meanwhile wait until it is done.
     void runCommand(const std::function<void()>& command);
     void switchToWindowsComments();
@@ -170,9 +167,7 @@ private:
     void takeKeyboardBack(QKeyEvent* event);
 
     EditorServices services_;
-    SharedState state_;
-    FileList file1_;
-    LoadedFile loadedFile_;
+    session::CaptionSession session_;
     int commandsRunning_ = 0;
     HandOverQueue handOvers_;
 

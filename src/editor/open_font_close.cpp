@@ -2,18 +2,17 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/picture_file_pattern.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/shell.h"
+#include "session/picture_file_pattern.h"
 
 #include <QLineEdit>
 
 namespace editor {
 
 using platform::paths::folderOf;
-using platform::paths::nameOf;
 
 namespace {
 
@@ -36,7 +35,7 @@ QString Corvane::GetSpecialFolderPath(int folderId) const
 // starting folder there would be no way into the program at all.
 QString Corvane::openStartFolder() const
 {
-    const QString current = folderOf(state_.CurrentFilePath);
+    const QString current = folderOf(session_.CurrentFilePath());
     if (services_.files.isFolder(current))
         return current;
     const QString pictures = GetSpecialFolderPath(platform::kCsidlMyPictures);
@@ -47,12 +46,12 @@ QString Corvane::openStartFolder() const
 
 void Corvane::Command1_Click()
 {
-    state_.OpenFolder = openStartFolder();
-    if (state_.OpenFolder.isEmpty())
+    const QString openFolder = openStartFolder();
+    if (openFolder.isEmpty())
         return;
 
-    const QString chosen = services_.dialogs.openFile(state_.OpenFolder, QStringLiteral("Picture Files"),
-                                                      QString::fromUtf16(PictureFilePattern));
+    const QString chosen = services_.dialogs.openFile(openFolder, QStringLiteral("Picture Files"),
+                                                      QString::fromUtf16(session::PictureFilePattern));
     if (chosen.isEmpty() || !mayLeavePicture())
         return;
 
@@ -61,13 +60,7 @@ void Corvane::Command1_Click()
 
 void Corvane::openChosen(const QString& path)
 {
-    const QString folder = folderOf(path);
-    state_.CurrentIndex = 0;
-    rebuildList(folder);
-    state_.CurrentFilePath = path;
-    state_.CurrentFileName = nameOf(path);
-    state_.CurrentFolder = folder;
-    resetnextback();
+    session_.open(path);
     text1_->setText(path);
     showStep();
 }

@@ -1,3 +1,4 @@
+// Painting a command button's picture above its wrapped caption.
 #include "editor/picture_button.h"
 
 #include <QStyleOptionButton>

@@ -1,3 +1,4 @@
+// PictureButton: a command button with its picture above its caption.
 #pragma once
 
 #include <QPushButton>

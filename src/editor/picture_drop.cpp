@@ -1,8 +1,9 @@
+// Taking a dropped picture file, and refusing other dropped files.
 #include "editor/picture_drop.h"
 
-#include "editor/picture_file_pattern.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "session/picture_file_pattern.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -22,7 +23,7 @@ QString droppedPicture(const QMimeData* data, const platform::Files& files)
     if (!first.isLocalFile())
         return {};
     const QString path = first.toLocalFile();
-    if (!matchesPictureFilePattern(platform::paths::nameOf(path)) || !files.exists(path))
+    if (!session::matchesPictureFilePattern(platform::paths::nameOf(path)) || !files.exists(path))
         return {};
     return path;
 }

@@ -1,3 +1,4 @@
+// Pictures dropped on the window: which drops are taken, and handing them on.
 #pragma once
 
 #include <QObject>

@@ -41,14 +41,20 @@ void Corvane::Command9_Click()
         return;
     }
     renameDialog_ =
-        new dialogs::RenameDialog(services_.dialogs, services_.files, state_, *text1_,
-                                  dialogs::sidecarsOf(services_.files, services_.comments, state_.CurrentFilePath));
-    // A renamed picture keeps its pixels; the large view takes its new name.
-    connect(renameDialog_, &QObject::destroyed, this, [this] {
-        if (state_.RenameFlag == 1)
-            followInLargeView();
-    });
+        new dialogs::RenameDialog(services_.dialogs, services_.files, session_.CurrentFilePath(),
+                                  dialogs::sidecarsOf(services_.files, services_.comments, session_.CurrentFilePath()));
+    connect(renameDialog_, &dialogs::RenameDialog::renamed, this, &Corvane::followRename);
     dialogs::showCentred(*renameDialog_);
+}
+
+// The path box takes the new name while the window still shows the renamed file; when the window has
+// moved on since the dialog opened, the path box, and with it Save, stay with the file shown. A renamed
+// picture keeps its pixels; the large view takes its new name.
+void Corvane::followRename(const QString& from, const QString& to)
+{
+    if (session_.renamed(from, to))
+        text1_->setText(to);
+    followInLargeView();
 }
 
 void Corvane::Command6_Click()
@@ -61,7 +67,7 @@ void Corvane::Command6_Click()
     dialogs::showCentred(*aboutWindow_);
 }
 
-// The windows have no owner, but they work on this window's state: they go when it goes.
+// The windows have no owner, but they belong with this window: they go when it goes.
 void Corvane::closeDialogWindows()
 {
     delete renameDialog_.data();

@@ -2,10 +2,10 @@
 #include "editor/main_window.h"
 
 #include "editor/comment_box.h"
-#include "editor/photo_comment_io.h"
 #include "platform/comment_library.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "session/photo_comment_io.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -20,34 +20,28 @@ using platform::MessageIcon;
 
 void Corvane::reportSaveFailure(int32_t status)
 {
-    const QString why = status == kTextHoldsNul
+    const QString why = status == session::kTextHoldsNul
                             ? tr("The comment holds a NUL character, after which the file would keep nothing.")
                             : services_.comments.describe(status);
-    services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2").arg(state_.CurrentFilePath, why),
+    services_.dialogs.messageBox(tr("The comment could not be saved in %1.\n%2").arg(session_.CurrentFilePath(), why),
                                  QStringLiteral("Error"), MessageIcon::Error);
-}
-
-void Corvane::rememberLoaded()
-{
-    state_.LoadedComment = text2_->toPlainText();
-    // A save made on the picture shown before must not make the close check take these edits for saved.
-    state_.SavedComment.clear();
-    loadedFile_.remember(state_.CurrentFilePath, state_.LoadedComment);
 }
 
 bool Corvane::confirmWriteTarget()
 {
-    if (loadedFile_.stillNamedBy(state_.CurrentFilePath))
+    const QString path = session_.CurrentFilePath();
+    const session::LoadedFile& loaded = session_.loadedFile();
+    if (loaded.stillNamedBy(path))
         return true;
     // The path box may have been edited to name another file than the picture shown, or the picture's
     // path may have come to name another file; either way a Yes writes into a file the user has not seen.
     const QString question =
-        state_.CurrentFilePath != loadedFile_.path()
+        path != loaded.path()
             ? tr("The path box names %1, which is not the picture shown (%2).\nSave the comment into %1?")
-                  .arg(state_.CurrentFilePath, loadedFile_.path())
+                  .arg(path, loaded.path())
             : tr("%1 is no longer the file this comment was loaded from: it was moved or replaced since.\n"
                  "Save the comment into the file that is there now?")
-                  .arg(state_.CurrentFilePath);
+                  .arg(path);
     const MessageAnswer answer = services_.dialogs.messageBox(question, QString::fromLatin1(kAppTitle),
                                                               MessageIcon::Warning, MessageButtons::YesNoDefaultNo);
     return answer == MessageAnswer::Yes;
@@ -55,14 +49,7 @@ bool Corvane::confirmWriteTarget()
 
 int32_t Corvane::savechanges()
 {
-    const QString path = state_.CurrentFilePath;
-    const QString text = text2_->toPlainText();
-    const int32_t status = writePhotoComment(services_.comments, path, text);
-    if (status >= 0) {
-        state_.SavedComment = text;
-        loadedFile_.remember(path, text); // a save puts a new file in the old one's place
-    }
-    return status;
+    return session_.save(text2_->toPlainText());
 }
 
 void Corvane::reportPartialSave(int32_t status)
@@ -73,7 +60,7 @@ void Corvane::reportPartialSave(int32_t status)
                  "that read the sidecar still show its old caption.\n%2")
             : tr("The comment was saved in %1, but not every caption field of the file could hold the whole "
                  "text, so other photo programs may show it cut short or not at all.\n%2");
-    services_.dialogs.messageBox(what.arg(state_.CurrentFilePath, services_.comments.describe(status)),
+    services_.dialogs.messageBox(what.arg(session_.CurrentFilePath(), services_.comments.describe(status)),
                                  QString::fromLatin1(kAppTitle), MessageIcon::Warning);
 }
 
@@ -96,14 +83,14 @@ std::optional<int32_t> Corvane::saveExistingFile()
         reportSaveFailure(status);
         return std::nullopt;
     }
-    if (savedPartly(status))
+    if (session::savedPartly(status))
         reportPartialSave(status);
     return status;
 }
 
 bool Corvane::checkfilevalid()
 {
-    if (!services_.files.exists(state_.CurrentFilePath)) {
+    if (!services_.files.exists(session_.CurrentFilePath())) {
         reportFileNotFound();
         return false;
     }
@@ -118,7 +105,7 @@ void Corvane::Command5_Click()
                                      MessageIcon::Information);
         return;
     }
-    if (!services_.files.exists(state_.CurrentFilePath)) {
+    if (!services_.files.exists(session_.CurrentFilePath())) {
         reportFileNotFound();
         return;
     }
@@ -127,19 +114,16 @@ void Corvane::Command5_Click()
                                      QLatin1Char(' ') + title, MessageIcon::Information);
         return;
     }
-    // Typing back to the loaded text changes nothing only while the file still holds it: after a save of
-    // another text, it is a change like any other.
-    const QString text = text2_->toPlainText();
-    if (text == state_.LoadedComment && loadedFile_.holds(text)) {
+    if (session_.unchangedSinceLoad(text2_->toPlainText())) {
         services_.dialogs.messageBox(QStringLiteral("No changes made."), QLatin1Char(' ') + title,
                                      MessageIcon::Information);
         return;
     }
     // The file's presence was checked above; the messages before this point write nothing to it. A save
     // that left a caption field without the text has said so instead.
-    const QString path = state_.CurrentFilePath;
+    const QString path = session_.CurrentFilePath();
     const std::optional<int32_t> saved = saveExistingFile();
-    if (saved && !savedPartly(*saved) && option1_->isChecked())
+    if (saved && !session::savedPartly(*saved) && option1_->isChecked())
         services_.dialogs.messageBox(savedMessage(path), QStringLiteral(" Comments"), MessageIcon::Information);
 }
 
@@ -156,7 +140,7 @@ bool Corvane::Form_Unload()
         MessageIcon::Question, MessageButtons::YesNoCancel);
     switch (answer) {
     case MessageAnswer::Yes:
-        if (!services_.files.exists(state_.CurrentFilePath))
+        if (!services_.files.exists(session_.CurrentFilePath()))
             return !mayDropTyping();
         return !saveExistingFile().has_value(); // nothing written: the window stays so the edits are not lost
     case MessageAnswer::Cancel:

@@ -1,7 +1,6 @@
-// Showing the picture at the current index: path box, picture area and title.
+// Showing the session's current file: path box, picture area and title.
 #include "editor/main_window.h"
 
-#include "editor/step_order.h"
 #include "forms/twips.h"
 #include "picture/fit_geometry.h"
 #include "picture/picture.h"
@@ -26,18 +25,6 @@ QSize deviceBox(qreal ratio)
     return {scaled(8895), scaled(2895)};
 }
 
-// The pictures Next and Previous would show from `index`, the likelier first.
-QStringList neighbourPaths(const FileList& list, const QString& folder, qsizetype index)
-{
-    QStringList paths;
-    for (const qsizetype step : {nextIndex(index, list.ListCount()), previousIndex(index, list.ListCount())}) {
-        const QString path = folder + list.entry(step);
-        if (list.contains(step) && !paths.contains(path))
-            paths.append(path);
-    }
-    return paths;
-}
-
 } // namespace
 
 // Fits the file, aspect kept, centred on white, into the picture area at the screen's own pixels,
@@ -56,26 +43,21 @@ void Corvane::showPicture(const QString& path)
     } catch (const picture::PictureError&) {
         // a damaged or unsupported file: the area stays empty, path and title still follow
     }
-    preparer_->prepareAround(path, neighbourPaths(file1_, state_.CurrentFolder, state_.CurrentIndex), box);
+    preparer_->prepareAround(path, session_.neighbours(), box);
 }
 
+// The title names the file shown, listed or not (a file opened by a name outside the patterns).
 void Corvane::ViewFile()
 {
     picture1_->clear();
+    const QString path = session_.CurrentFilePath();
+    text1_->setText(path);
 
-    // An index off the list means the opened file is not among the listed pictures: show that file.
-    const bool listed = file1_.contains(state_.CurrentIndex);
-    if (listed)
-        state_.CurrentFilePath = state_.CurrentFolder + file1_.entry(state_.CurrentIndex);
-    text1_->setText(state_.CurrentFilePath);
-
-    showPicture(state_.CurrentFilePath);
-    if (file1_.ListCount() > 0)
+    showPicture(path);
+    if (session_.File1().ListCount() > 0)
         picture1_->setVisible(true);
 
-    const QString shownName =
-        listed ? file1_.entry(state_.CurrentIndex) : platform::paths::nameOf(state_.CurrentFilePath);
-    setWindowTitle(shownName + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+    setWindowTitle(platform::paths::nameOf(path) + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
     followInLargeView();
 }
 

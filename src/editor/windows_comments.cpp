@@ -35,7 +35,7 @@ QString Corvane::GetFileComment(const QString& path) const
 
 void Corvane::optiontwo()
 {
-    text2_->setPlainText(GetFileComment(state_.CurrentFilePath));
+    text2_->setPlainText(GetFileComment(session_.CurrentFilePath()));
     rememberLoaded();
     text2_->setReadOnly(true);
 }
@@ -43,7 +43,7 @@ void Corvane::optiontwo()
 void Corvane::Option1_Click()
 {
     text2_->setReadOnly(false);
-    if (services_.files.exists(state_.CurrentFilePath))
+    if (services_.files.exists(session_.CurrentFilePath()))
         dllcomments();
 }
 
@@ -51,7 +51,7 @@ void Corvane::Option2_Click()
 {
     text2_->setReadOnly(true);
     text2_->clear();
-    if (services_.files.exists(state_.CurrentFilePath))
+    if (services_.files.exists(session_.CurrentFilePath()))
         optiontwo();
 }
 

@@ -1,6 +1,6 @@
-#pragma once
 // Twips, the unit the forms are laid out in: one definition for the editor, the dialogs and the
 // button control's host.
+#pragma once
 
 #include <QWidget>
 

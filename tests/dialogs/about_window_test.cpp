@@ -1,3 +1,4 @@
+// The About window: its text, layout, links and buttons.
 #include "dialogs/about_window.h"
 
 #include "cvbutton/fake_url_opener.h"

@@ -1,3 +1,4 @@
+// Helpers the forms' tests share.
 #pragma once
 
 #include "cvbutton/widget_host.h"

@@ -1,3 +1,4 @@
+// A test run keeps the toolkit's settings out of the user's own.
 #include <QDir>
 #include <QSettings>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
+// The Rename dialog over real files: names, refusals, keys, layout and buttons.
 #include "dialogs/rename_dialog.h"
 
 #include "cvbutton/widget_host.h"
 #include "dialogs/name_box.h"
 #include "form_fixture.h"
-#include "forms/shared_state.h"
 #include "platform/system_colors.h"
 #include "support/fake_dialogs.h"
 #include "support/faulty_files.h"
@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QList>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -19,16 +20,10 @@ using namespace form_testing;
 
 namespace {
 
-// A rename dialog over real files in a temporary folder, with a path box that keeps
-// CurrentFilePath as the main window's does.
+// A rename dialog over real files in a temporary folder, with every rename it reports kept.
 class RenameDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        QObject::connect(&pathBox, &QLineEdit::textChanged,
-                         [this](const QString& text) { state.CurrentFilePath = text; });
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     void TearDown() override { delete dialog.data(); }
 
@@ -42,8 +37,10 @@ protected:
 
     void open(const QString& path)
     {
-        pathBox.setText(path);
-        dialog = new dialogs::RenameDialog(dialogs, files, state, pathBox);
+        dialog = new dialogs::RenameDialog(dialogs, files, path);
+        QObject::connect(dialog, &dialogs::RenameDialog::renamed, [this](const QString& from, const QString& to) {
+            reported.append({from, to});
+        });
     }
 
     void typeAndConfirm(const QString& name)
@@ -61,38 +58,32 @@ protected:
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
-    // The rename failed the way it must: a message, the dialog open with the typed name, and the
-    // main window's side untouched.
-    void expectRefused(const QString& typed, const QString& originalPath)
+    // The rename failed the way it must: a message, the dialog open with the typed name, and no
+    // rename reported.
+    void expectRefused(const QString& typed)
     {
         ASSERT_FALSE(dialog.isNull()) << "the dialog stays open";
         ASSERT_EQ(dialogs.messages.size(), 1);
         EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
         EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
         EXPECT_EQ(dialog->Text2()->text(), typed);
-        EXPECT_EQ(pathBox.text(), originalPath);
-        EXPECT_EQ(state.CurrentFilePath, originalPath);
-        EXPECT_EQ(state.NewFilePath, QString());
-        EXPECT_EQ(state.RenameFlag, 0);
+        EXPECT_TRUE(reported.isEmpty());
     }
 
     QTemporaryDir folder;
     fakes::FakeDialogs dialogs;
     fakes::FaultyFiles files;
-    forms::SharedState state;
-    QLineEdit pathBox;
+    QList<std::pair<QString, QString>> reported;
     QPointer<dialogs::RenameDialog> dialog;
 };
 
-TEST_F(RenameDialogTest, LoadShowsBaseNameAndTableExtensionAndClearsNewFilePath)
+TEST_F(RenameDialogTest, LoadShowsBaseNameAndTableExtension)
 {
-    state.NewFilePath = QStringLiteral("/old/rename.JPG");
     open(file(QStringLiteral("a.b.png")));
     EXPECT_EQ(dialog->Text2()->text(), QStringLiteral("a.b"));
     EXPECT_EQ(dialog->Text1()->text(), QStringLiteral("PNG"));
     EXPECT_TRUE(dialog->Text1()->isReadOnly());
     EXPECT_EQ(dialog->FileFolder(), dir());
-    EXPECT_EQ(state.NewFilePath, QString());
 }
 
 TEST_F(RenameDialogTest, OkRenamesInPlaceUpperCasingALowerCaseExtension)
@@ -102,10 +93,7 @@ TEST_F(RenameDialogTest, OkRenamesInPlaceUpperCasingALowerCaseExtension)
     typeAndConfirm(QStringLiteral("b"));
     EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("b.JPG")});
     EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("jpeg data"));
-    EXPECT_EQ(pathBox.text(), dir() + QStringLiteral("b.JPG"));
-    EXPECT_EQ(state.CurrentFilePath, dir() + QStringLiteral("b.JPG"));
-    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("b.JPG"));
-    EXPECT_EQ(state.RenameFlag, 1);
+    EXPECT_EQ(reported, (QList<std::pair<QString, QString>>{{original, dir() + QStringLiteral("b.JPG")}}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialog.isNull()) << "OK unloads the dialog";
 }
@@ -118,7 +106,7 @@ TEST_F(RenameDialogTest, OtherExtensionSpellingsAndMissingExtensionsStayAsFound)
     EXPECT_EQ(dialog->Text1()->text(), QString());
     typeAndConfirm(QStringLiteral("d"));
     EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.jpeg"), QStringLiteral("d")}));
-    EXPECT_EQ(state.NewFilePath, dir() + QStringLiteral("d")) << "no trailing dot";
+    EXPECT_EQ(reported.last().second, dir() + QStringLiteral("d")) << "no trailing dot";
 }
 
 TEST_F(RenameDialogTest, OntoAnExistingNameFailsAndKeepsBothFiles)
@@ -127,7 +115,7 @@ TEST_F(RenameDialogTest, OntoAnExistingNameFailsAndKeepsBothFiles)
     file(QStringLiteral("b.JPG"), "second");
     open(original);
     typeAndConfirm(QStringLiteral("b"));
-    expectRefused(QStringLiteral("b"), original);
+    expectRefused(QStringLiteral("b"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("b.JPG")));
     EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("first"));
     EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("second"));
@@ -142,7 +130,7 @@ TEST_F(RenameDialogTest, RefusedNamesLeaveTheFileWhereAndAsItWas)
         open(original);
         dialogs.messages.clear();
         typeAndConfirm(QString::fromLatin1(typed));
-        expectRefused(QString::fromLatin1(typed), original);
+        expectRefused(QString::fromLatin1(typed));
         EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.png")});
         EXPECT_TRUE(QDir(dir() + QStringLiteral("sub")).isEmpty());
         EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("/../b.PNG")));
@@ -156,7 +144,7 @@ TEST_F(RenameDialogTest, AFileGoneSinceLoadIsReportedAndNothingChanges)
     open(original);
     ASSERT_TRUE(QFile::remove(original));
     typeAndConfirm(QStringLiteral("b"));
-    expectRefused(QStringLiteral("b"), original);
+    expectRefused(QStringLiteral("b"));
     EXPECT_TRUE(filesOnDisk().isEmpty());
 }
 
@@ -166,27 +154,11 @@ TEST_F(RenameDialogTest, AFailingRenameSaysSoAndATypedNameCanBeRetried)
     file(QStringLiteral("b.BMP"));
     open(original);
     typeAndConfirm(QStringLiteral("b"));
-    expectRefused(QStringLiteral("b"), original);
+    expectRefused(QStringLiteral("b"));
     typeAndConfirm(QStringLiteral("c"));
     EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.BMP"), QStringLiteral("c.BMP")}));
-    EXPECT_EQ(state.RenameFlag, 1);
+    EXPECT_EQ(reported.size(), 1);
     EXPECT_EQ(dialogs.messages.size(), 1);
-}
-
-TEST_F(RenameDialogTest, OkRenamesTheFileItWasOpenedForEvenWhenTheWindowMovedOn)
-{
-    const QString first = file(QStringLiteral("a.jpg"), "first");
-    const QString second = file(QStringLiteral("c.png"), "second");
-    open(first);
-    pathBox.setText(second); // the main window stepped to another picture meanwhile
-    typeAndConfirm(QStringLiteral("b"));
-    EXPECT_EQ(filesOnDisk(), (QStringList{QStringLiteral("b.JPG"), QStringLiteral("c.png")}));
-    EXPECT_EQ(contents(QStringLiteral("b.JPG")), QByteArray("first"));
-    // The window shows the second picture: its path box, and with it Save, stay with that picture.
-    EXPECT_EQ(pathBox.text(), second);
-    EXPECT_EQ(state.CurrentFilePath, second);
-    EXPECT_EQ(state.NewFilePath, second) << "the next step rebuilds the list around what is shown";
-    EXPECT_EQ(state.RenameFlag, 1);
 }
 
 TEST_F(RenameDialogTest, NameHeldByADanglingLinkOrOnAnotherFileSystemKeepsTheFile)
@@ -196,7 +168,7 @@ TEST_F(RenameDialogTest, NameHeldByADanglingLinkOrOnAnotherFileSystemKeepsTheFil
     ASSERT_TRUE(QFile::link(shared.filePath(QStringLiteral("taken.JPG")), dir() + QStringLiteral("b.JPG")));
     open(original);
     typeAndConfirm(QStringLiteral("b"));
-    expectRefused(QStringLiteral("b"), original);
+    expectRefused(QStringLiteral("b"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("already in this folder")));
     EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("picture"));
     EXPECT_TRUE(QDir(shared.path()).isEmpty()) << "nothing lands where the link points";
@@ -204,7 +176,7 @@ TEST_F(RenameDialogTest, NameHeldByADanglingLinkOrOnAnotherFileSystemKeepsTheFil
     dialogs.messages.clear();
     files.failRename = platform::RenameResult::OtherFileSystem;
     typeAndConfirm(QStringLiteral("c"));
-    expectRefused(QStringLiteral("c"), original);
+    expectRefused(QStringLiteral("c"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("another file system")));
     EXPECT_EQ(contents(QStringLiteral("a.jpg")), QByteArray("picture"));
 }
@@ -234,9 +206,7 @@ TEST_F(RenameDialogTest, CancelAndEscapeLeaveFileWindowAndFlagUntouched)
         unloadClosedForms();
         EXPECT_TRUE(dialog.isNull()) << escape;
         EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.jpg")});
-        EXPECT_EQ(pathBox.text(), original);
-        EXPECT_EQ(state.NewFilePath, QString());
-        EXPECT_EQ(state.RenameFlag, 0);
+        EXPECT_TRUE(reported.isEmpty());
     }
 }
 
@@ -269,7 +239,7 @@ TEST_F(RenameDialogTest, ReturnPressesTheFocusedButtonSoOnCancelItCancels)
     unloadClosedForms();
     EXPECT_TRUE(dialog.isNull());
     EXPECT_EQ(filesOnDisk(), QStringList{QStringLiteral("a.png")});
-    EXPECT_EQ(state.RenameFlag, 0);
+    EXPECT_TRUE(reported.isEmpty());
 }
 
 // The default button's bands show where Return goes: Tab to Cancel takes them from OK.

@@ -1,3 +1,4 @@
+// The pieces a rename is built from: the extension, the new path and the names refused.
 #include "dialogs/rename_names.h"
 
 #include "support/qt_printers.h"

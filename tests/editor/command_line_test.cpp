@@ -1,3 +1,4 @@
+// The editor's --help and --version, answered without a display.
 #include <QProcess>
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// Copy File and Delete File: the copy, its questions and messages, and the trash.
 #include "editor_fixture.h"
 
 #include "platform/desktop_shell.h"
@@ -44,7 +45,6 @@ TEST_F(CopyTest, ChosenFolderGetsTheCopy)
     EXPECT_EQ(contents(target() + QStringLiteral("/a.png")), original);
     EXPECT_EQ(shownTexts(), QStringList({" Finished copying the file."}));
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("File Copy"));
-    EXPECT_TRUE(window->state().DestinationFolder.isEmpty());
 }
 
 TEST_F(CopyTest, CancelledBrowseCopiesNothingAndShowsNothing)
@@ -77,7 +77,6 @@ TEST_F(CopyTest, SameNamedOtherFileIsReplacedOnlyOnAYes)
               target() + QStringLiteral(" already holds a file named a.png.\nReplace it with the copy of ") + source +
                   QStringLiteral("? The file there now will be lost."));
     EXPECT_EQ(contents(old.fileName()), "another camera's photo") << "No keeps it byte for byte";
-    EXPECT_TRUE(window->state().DestinationFolder.isEmpty());
 
     dialogs.messages.clear();
     dialogs.folderToChoose = target();
@@ -144,7 +143,7 @@ TEST_F(DeleteTest, MovesTheFileToTheTrashAndRestartsTheList)
     window->Command8_Click();
     EXPECT_FALSE(QFile::exists(dir() + QStringLiteral("c.gif")));
     EXPECT_TRUE(QFile::exists(shell.trashFolder + QStringLiteral("/c.gif")));
-    EXPECT_EQ(window->state().DeleteFlag, 1);
+    EXPECT_FALSE(window->session().File1().names().contains(QStringLiteral("c.gif"))) << "the list lets it go at once";
     EXPECT_EQ(shownName(), QStringLiteral("c.gif")) << "the window keeps its picture until the next step";
 
     window->Command2_Click();
@@ -176,7 +175,7 @@ TEST_F(DeleteTest, MissingFileIsReported)
     window->Command8_Click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" File not found."));
-    EXPECT_EQ(window->state().DeleteFlag, 0);
+    EXPECT_EQ(window->session().File1().ListCount(), 4) << "the list stays as it was";
     EXPECT_TRUE(shell.trashRequests.isEmpty());
 }
 

@@ -1,3 +1,4 @@
+// The desktop entry: the picture types it offers the program for, and the desktop's own check.
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>

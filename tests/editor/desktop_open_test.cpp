@@ -1,3 +1,4 @@
+// Pictures and folders named by the command line, a later start or a drop.
 #include "editor/launch_arguments.h"
 #include "editor_fixture.h"
 
@@ -67,9 +68,9 @@ TEST_F(DesktopOpenTest, OpensAsOpenFileWouldWithThatPathChosen)
 {
     window->openFromDesktop(b);
     expectShowing(b, QStringLiteral("bee"));
-    EXPECT_EQ(window->state().CurrentIndex, 1);
-    EXPECT_EQ(window->state().CurrentFolder, dir());
-    EXPECT_EQ(window->File1().ListCount(), 3);
+    EXPECT_EQ(window->session().CurrentIndex(), 1);
+    EXPECT_EQ(window->session().CurrentFolder(), dir());
+    EXPECT_EQ(window->session().File1().ListCount(), 3);
     EXPECT_TRUE(pictureShown());
     window->Command2_Click();
     expectShowing(c, QStringLiteral("sea"));

@@ -1,3 +1,4 @@
+// EditorTest: a main window on fakes, over real files in a temporary folder.
 #pragma once
 
 #include "editor/comment_box.h"

@@ -1,3 +1,4 @@
+// Captioning from the keyboard: the command keys, Save and Next, and the focus after every step.
 #include "dialogs/rename_dialog.h"
 #include "editor_fixture.h"
 

@@ -1,3 +1,4 @@
+// The large view: what it shows, how it follows the main window, and its keys.
 #include "cvbutton/widget_host.h"
 #include "dialogs/name_box.h"
 #include "dialogs/rename_dialog.h"

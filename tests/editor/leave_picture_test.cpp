@@ -1,3 +1,4 @@
+// Leaving a picture with unsaved typing: every way out asks first.
 #include "editor_fixture.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Next File and Previous File in the window: the list, wrapping round, and a step after a rename or a delete.
 #include "editor_fixture.h"
 
 #include <QFile>
@@ -29,12 +30,12 @@ TEST_F(NavigationTest, NextAndPreviousWrapAroundBothEnds)
 {
     threePictures();
     open(dir() + QStringLiteral("b.png"));
-    EXPECT_EQ(window->state().CurrentIndex, 1);
+    EXPECT_EQ(window->session().CurrentIndex(), 1);
 
     EXPECT_EQ(stepNames(&editor::Corvane::Command2_Click, 4), QStringList({"c.gif", "a.jpg", "b.png", "c.gif"}));
     EXPECT_EQ(stepNames(&editor::Corvane::Command3_Click, 4), QStringList({"b.png", "a.jpg", "c.gif", "b.png"}));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
-    EXPECT_EQ(window->state().CurrentFilePath, dir() + QStringLiteral("b.png"));
+    EXPECT_EQ(window->session().CurrentFilePath(), dir() + QStringLiteral("b.png"));
     EXPECT_TRUE(pictureShown());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -47,7 +48,7 @@ TEST_F(NavigationTest, OnePictureFolderShowsTheSamePictureAgain)
     EXPECT_EQ(shownName(), QStringLiteral("only.bmp"));
     window->Command3_Click();
     EXPECT_EQ(shownName(), QStringLiteral("only.bmp"));
-    EXPECT_EQ(window->state().CurrentIndex, 0);
+    EXPECT_EQ(window->session().CurrentIndex(), 0);
 }
 
 TEST_F(NavigationTest, CurrentFileDeletedOutsideReportsFileNotFoundAndChangesNothing)
@@ -63,7 +64,7 @@ TEST_F(NavigationTest, CurrentFileDeletedOutsideReportsFileNotFoundAndChangesNot
         EXPECT_EQ(dialogs.messages[0].text, QStringLiteral(" File not found."));
         EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
         EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Information);
-        EXPECT_EQ(window->state().CurrentIndex, 1);
+        EXPECT_EQ(window->session().CurrentIndex(), 1);
         EXPECT_EQ(shownName(), QStringLiteral("b.png"));
     }
 }
@@ -84,7 +85,7 @@ TEST_F(NavigationTest, ListHoldsOnlyVisiblePicturesSortedWithoutRegardToCase)
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.jpg")));
 
     open(dir() + QStringLiteral("A.png"));
-    EXPECT_EQ(window->File1().names(),
+    EXPECT_EQ(window->session().File1().names(),
               QStringList({"A.png", "b.JPEG", "c.TIFF", "d.jfif", "e.JPE", "f.tif", "g.gif", "h.Bmp"}));
 
     QStringList cycle = stepNames(&editor::Corvane::Command2_Click, 8);
@@ -93,37 +94,34 @@ TEST_F(NavigationTest, ListHoldsOnlyVisiblePicturesSortedWithoutRegardToCase)
     EXPECT_EQ(cycle.last(), QStringLiteral("A.png"));
 }
 
-TEST_F(NavigationTest, DeferredRebuildAfterDeleteRestartsFromTheFirstEntry)
+TEST_F(NavigationTest, StepAfterADeleteRestartsFromTheFirstEntry)
 {
     threePictures();
     picture(QStringLiteral("d.bmp"));
     open(dir() + QStringLiteral("c.gif"));
     ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("c.gif")));
-    window->state().DeleteFlag = 1;
+    window->session().deleted(dir() + QStringLiteral("c.gif"));
 
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("b.png")); // entry 1 of a.jpg, b.png, d.bmp
-    EXPECT_EQ(window->state().DeleteFlag, 0);
-    EXPECT_EQ(window->File1().ListCount(), 3);
+    EXPECT_EQ(window->session().File1().ListCount(), 3);
 
     ASSERT_TRUE(QFile::remove(dir() + QStringLiteral("b.png")));
-    window->state().DeleteFlag = 1;
+    window->session().deleted(dir() + QStringLiteral("b.png"));
     window->Command3_Click();
     EXPECT_EQ(shownName(), QStringLiteral("d.bmp")); // the last entry of a.jpg, d.bmp
 }
 
-TEST_F(NavigationTest, DeferredRebuildAfterRenameContinuesAfterTheNewName)
+TEST_F(NavigationTest, StepAfterARenameContinuesAfterTheNewName)
 {
     threePictures();
     open(dir() + QStringLiteral("a.jpg"));
     ASSERT_TRUE(QFile::rename(dir() + QStringLiteral("a.jpg"), dir() + QStringLiteral("bb.JPG")));
     window->Text1()->setText(dir() + QStringLiteral("bb.JPG"));
-    window->state().NewFilePath = dir() + QStringLiteral("bb.JPG");
-    window->state().RenameFlag = 1;
+    window->session().renamed(dir() + QStringLiteral("a.jpg"), dir() + QStringLiteral("bb.JPG"));
 
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("c.gif")); // b.png, bb.JPG, c.gif
-    EXPECT_EQ(window->state().RenameFlag, 0);
 }
 
 TEST_F(NavigationTest, DeleteInAnotherFolderRebuildsAndShowsThatFolder)
@@ -136,11 +134,11 @@ TEST_F(NavigationTest, DeleteInAnotherFolderRebuildsAndShowsThatFolder)
     const QString typed = picture(QStringLiteral("other/gone.png"));
     window->Text1()->setText(typed); // the user typed another folder's file into the path box
     ASSERT_TRUE(QFile::remove(typed));
-    window->state().DeleteFlag = 1;
+    window->session().deleted(typed);
 
     window->Command2_Click();
     EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("other/q.png"));
-    EXPECT_TRUE(files.exists(window->state().CurrentFilePath));
+    EXPECT_TRUE(files.exists(window->session().CurrentFilePath()));
 }
 
 TEST_F(NavigationTest, OpenedFileOutsideThePatternsIsShownAndSteppingStaysInTheList)
@@ -150,7 +148,7 @@ TEST_F(NavigationTest, OpenedFileOutsideThePatternsIsShownAndSteppingStaysInTheL
     open(odd);
     EXPECT_EQ(window->Text1()->text(), odd);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("odd.webp - Corvane 1.0"));
-    EXPECT_FALSE(window->File1().contains(window->state().CurrentIndex));
+    EXPECT_FALSE(window->session().File1().contains(window->session().CurrentIndex()));
 
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("a.jpg"));
@@ -177,7 +175,7 @@ TEST_F(NavigationTest, IndexBeyondSixteenBitsKeepsWorking)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     open(dir() + QStringLiteral("p32999.jpg"));
-    EXPECT_EQ(window->state().CurrentIndex, 32999);
+    EXPECT_EQ(window->session().CurrentIndex(), 32999);
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("p00000.jpg"));
     window->Command3_Click();
@@ -189,7 +187,7 @@ TEST_F(NavigationTest, TypingInThePathBoxChangesTheCurrentPathButShowsNothingNew
     threePictures();
     open(dir() + QStringLiteral("a.jpg"));
     window->Text1()->setText(dir() + QStringLiteral("c.gif"));
-    EXPECT_EQ(window->state().CurrentFilePath, dir() + QStringLiteral("c.gif"));
+    EXPECT_EQ(window->session().CurrentFilePath(), dir() + QStringLiteral("c.gif"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("a.jpg - Corvane 1.0"));
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("b.png")); // stepping still follows the list
@@ -205,7 +203,7 @@ TEST_F(NavigationTest, NamesThatAreNotTextStayOutOfTheCycle)
     const QString a = picture(QStringLiteral("a.jpg"));
     const QString d = picture(QStringLiteral("d.png"));
     open(a);
-    EXPECT_EQ(window->File1().names(), QStringList({"a.jpg", "d.png"}));
+    EXPECT_EQ(window->session().File1().names(), QStringList({"a.jpg", "d.png"}));
     window->Command2_Click();
     window->Command2_Click();
     window->Command3_Click();

@@ -1,3 +1,4 @@
+// Open File, Font and Close.
 #include "editor_fixture.h"
 #include "platform/font_dialog.h"
 #include "platform/qt_dialogs.h"
@@ -77,7 +78,7 @@ TEST_F(OpenTest, CancelledChangesNothing)
     EXPECT_EQ(window->Text1()->text(), a);
     EXPECT_EQ(window->windowTitle(), title);
     EXPECT_EQ(boxText(), QStringLiteral("being edited"));
-    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("kept"));
+    EXPECT_EQ(window->session().LoadedComment(), QStringLiteral("kept"));
 }
 
 TEST_F(OpenTest, FillsPathTitleIndexAndComment)
@@ -87,9 +88,9 @@ TEST_F(OpenTest, FillsPathTitleIndexAndComment)
     comments.comments.insert(QFile::encodeName(b), "two`lines");
     open(b);
     EXPECT_EQ(window->Text1()->text(), b);
-    EXPECT_EQ(window->state().CurrentFileName, QStringLiteral("b.png"));
-    EXPECT_EQ(window->state().CurrentFolder, dir());
-    EXPECT_EQ(window->state().CurrentIndex, 1);
+    EXPECT_EQ(window->session().CurrentFileName(), QStringLiteral("b.png"));
+    EXPECT_EQ(window->session().CurrentFolder(), dir());
+    EXPECT_EQ(window->session().CurrentIndex(), 1);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("b.png - Corvane 1.0"));
     EXPECT_EQ(boxText(), QStringLiteral("two\nlines"));
 }

@@ -1,3 +1,4 @@
+// Pictures fitted ahead of a step, and shown as they are on disk now.
 #include "editor_fixture.h"
 #include "picture/dng_writer.h"
 #include "picture/picture_preparer.h"
@@ -59,7 +60,7 @@ TEST_F(PicturesAheadTest, CameraRawsAreSteppedOntoAndShownFromTheirPreviews)
     writeRaw(QStringLiteral("b.NEF"), Qt::green);
     writeRaw(QStringLiteral("c.dng"), Qt::blue);
     open(dir() + QStringLiteral("a.bmp"));
-    EXPECT_EQ(window->File1().names(), QStringList({"a.bmp", "b.NEF", "c.dng"}));
+    EXPECT_EQ(window->session().File1().names(), QStringList({"a.bmp", "b.NEF", "c.dng"}));
     for (const QColor expected : {QColor(Qt::green), QColor(Qt::blue)}) {
         waitUntilPreparedAhead();
         window->Command2_Click();

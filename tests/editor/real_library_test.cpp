@@ -1,3 +1,4 @@
+// The window over the real comment library and real pictures.
 #include "editor_fixture.h"
 
 #include "platform/loaded_comment_library.h"
@@ -117,7 +118,7 @@ TEST_F(RealLibraryTest, FileTheLibraryCannotWriteIsReportedNotClaimedSaved)
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
-    EXPECT_TRUE(window->state().SavedComment.isEmpty());
+    EXPECT_TRUE(window->session().SavedComment().isEmpty());
 }
 
 TEST(MissingLibraryTest, ReportsNotLoadedAndSaysSo)

@@ -1,3 +1,4 @@
+// Rename File and About from the main window.
 #include "cvbutton/widget_host.h"
 #include "dialogs/about_window.h"
 #include "dialogs/clickable_label.h"
@@ -59,11 +60,9 @@ TEST_F(RenameAboutTest, RenameAgainWhileOpenOnlyRaisesTheOpenDialog)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->parentWidget(), nullptr);
     dialog->Text2()->setText(QStringLiteral("half typed"));
-    window->state().NewFilePath = QStringLiteral("kept");
     window->Command9_Click();
     EXPECT_EQ(renameDialog(), dialog);
     EXPECT_EQ(dialog->Text2()->text(), QStringLiteral("half typed")) << "Load does not run again";
-    EXPECT_EQ(window->state().NewFilePath, QStringLiteral("kept"));
 }
 
 TEST_F(RenameAboutTest, NextAndPreviousAfterARenameContinueFromTheNewName)
@@ -73,10 +72,9 @@ TEST_F(RenameAboutTest, NextAndPreviousAfterARenameContinueFromTheNewName)
     picture(QStringLiteral("e.gif"));
     renameTo(QStringLiteral("f"));
     EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("f.PNG"));
-    EXPECT_EQ(window->state().RenameFlag, 1);
+    EXPECT_TRUE(window->session().File1().names().contains(QStringLiteral("f.PNG"))) << "the list takes it at once";
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("a.jpg")) << "f.PNG is last now, so Next wraps";
-    EXPECT_EQ(window->state().RenameFlag, 0);
 
     renameTo(QStringLiteral("b"));
     window->Command3_Click();
@@ -123,7 +121,7 @@ TEST_F(RenameAboutTest, AFailedRenameLeavesWindowAndFlagAsTheyWere)
     renameTo(QStringLiteral("b"));
     ASSERT_NE(renameDialog(), nullptr);
     EXPECT_EQ(window->Text1()->text(), dir() + QStringLiteral("a.jpg"));
-    EXPECT_EQ(window->state().RenameFlag, 0);
+    EXPECT_EQ(window->session().File1().names(), QStringList({"a.jpg"}));
     window->Command2_Click();
     EXPECT_EQ(shownName(), QStringLiteral("a.jpg")) << "the list was not rebuilt, so b.JPG is not in it yet";
 }

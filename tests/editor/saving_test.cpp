@@ -1,3 +1,4 @@
+// Save Comments and the close check, and what the window says when the library fails.
 #include "editor_fixture.h"
 
 namespace {
@@ -50,8 +51,8 @@ TEST_F(SavingTest, EditedTextIsSavedAndReportedEveryTime)
     EXPECT_EQ(comments.calls, QList<QByteArray>({"DisplayStringByRef", "DisplayStringByRef"}))
         << "one write per save: the library's write replaces the old comment itself";
     EXPECT_EQ(stored(), "B");
-    EXPECT_EQ(window->state().SavedComment, QStringLiteral("B"));
-    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("A"));
+    EXPECT_EQ(window->session().SavedComment(), QStringLiteral("B"));
+    EXPECT_EQ(window->session().LoadedComment(), QStringLiteral("A"));
     EXPECT_FALSE(closeKeepsWindow()) << "right after a save the close asks nothing";
     EXPECT_EQ(dialogs.messages.size(), 2);
 }
@@ -142,7 +143,7 @@ TEST_F(SavingTest, FailedWriteIsReportedAndStillOfferedAtClose)
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, platform::MessageIcon::Error);
     EXPECT_FALSE(shownTexts().contains(QStringLiteral(" Comments saved.")));
-    EXPECT_TRUE(window->state().SavedComment.isEmpty());
+    EXPECT_TRUE(window->session().SavedComment().isEmpty());
 
     dialogs.answers = {platform::MessageAnswer::Yes};
     EXPECT_TRUE(closeKeepsWindow()) << "a failed save on closing must not drop the edits";
@@ -183,7 +184,7 @@ TEST_F(SavingTest, SaveOnOnePictureDoesNotCoverEditsOfTheNext)
     window->Command5_Click();
     window->Command2_Click(); // b.jpg, without a comment
     ASSERT_EQ(window->Text1()->text(), b);
-    EXPECT_TRUE(window->state().SavedComment.isEmpty());
+    EXPECT_TRUE(window->session().SavedComment().isEmpty());
     type(QStringLiteral("Holiday"));
 
     dialogs.messages.clear();
@@ -249,7 +250,7 @@ TEST_F(PhotoCommentTest, FileWithoutACommentShowsAnEmptyEditableBox)
     open(picture(QStringLiteral("a.png")));
     EXPECT_EQ(boxText(), QString());
     EXPECT_FALSE(window->Text2()->isReadOnly());
-    EXPECT_EQ(window->state().LoadedComment, QString());
+    EXPECT_EQ(window->session().LoadedComment(), QString());
 }
 
 TEST_F(PhotoCommentTest, StepsAskBeforeUnsavedEditsGo)

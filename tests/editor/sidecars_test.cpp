@@ -1,3 +1,4 @@
+// Sidecars going with their camera RAW file through Rename, Copy and Delete.
 #include "cvbutton/widget_host.h"
 #include "dialogs/name_box.h"
 #include "dialogs/rename_dialog.h"

@@ -1,3 +1,4 @@
+// Showing a picture: fitted on white, with its path and title.
 #include "editor_fixture.h"
 
 namespace {

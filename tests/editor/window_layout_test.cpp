@@ -1,3 +1,4 @@
+// The main window's layout: controls in twips, captions, the frame, and the state at start.
 #include "editor_fixture.h"
 
 #include "cvbutton/render/contrast.h"

@@ -1,3 +1,4 @@
+// The desktop's comment, shown read-only, and the switch between the two kinds of comment.
 #include "editor_fixture.h"
 
 #include "platform/detail_folder.h"
@@ -27,7 +28,7 @@ TEST_F(WindowsCommentsTest, ShowsTheShellCommentReadOnlyAndFollowsThePicture)
     option("Option2")->click();
     EXPECT_EQ(boxText(), QStringLiteral("Holiday"));
     EXPECT_TRUE(window->Text2()->isReadOnly());
-    EXPECT_EQ(window->state().LoadedComment, QStringLiteral("Holiday"));
+    EXPECT_EQ(window->session().LoadedComment(), QStringLiteral("Holiday"));
 
     window->Command2_Click();
     EXPECT_EQ(boxText(), QStringLiteral("Work"));

@@ -1,11 +1,12 @@
-#include "editor/photo_comment_io.h"
+// The comment library's buffers, and its text as the comment box shows it.
+#include "session/photo_comment_io.h"
 
 #include "platform/comment_library.h"
 
 #include <QByteArray>
 #include <QFile>
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -64,4 +65,4 @@ int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path
     return library.DisplayStringByRef(&textPointer, static_cast<int32_t>(text.size()), &pathPointer);
 }
 
-} // namespace editor
+} // namespace session

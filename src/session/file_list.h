@@ -1,3 +1,4 @@
+// The folder list: a folder's pictures in the order Next File walks them.
 #pragma once
 
 #include <QStringList>
@@ -6,7 +7,7 @@ namespace platform {
 class Files;
 }
 
-namespace editor {
+namespace session {
 
 // The hidden list of a folder's pictures: visible files whose names match PictureFilePattern, in
 // ascending order of name with letter case ignored, numbered from 0.
@@ -27,4 +28,7 @@ private:
     QStringList names_;
 };
 
-} // namespace editor
+// The first picture of `folder` in the order the list holds them; empty when it holds none.
+QString firstPictureOf(const platform::Files& files, const QString& folder);
+
+} // namespace session

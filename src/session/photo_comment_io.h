@@ -1,3 +1,4 @@
+// Reading and writing a picture's photo comment through the comment library.
 #pragma once
 
 #include <QString>
@@ -7,7 +8,7 @@ namespace platform {
 class CommentLibrary;
 }
 
-namespace editor {
+namespace session {
 
 // Size of the first read; a longer comment is read again into a buffer of its own length.
 inline constexpr int32_t kCommentReadBuffer = 30000;
@@ -35,4 +36,4 @@ inline bool savedPartly(int32_t status)
 // negative on failure, which leaves the file as it was (kTextHoldsNul without calling the library).
 int32_t writePhotoComment(platform::CommentLibrary& library, const QString& path, const QString& text);
 
-} // namespace editor
+} // namespace session

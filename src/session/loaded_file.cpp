@@ -1,14 +1,16 @@
-#include "editor/loaded_file.h"
+// Remembering the loaded file, and finding it again after another program renamed it.
+#include "session/loaded_file.h"
 
 #include "platform/paths.h"
 
-namespace editor {
+namespace session {
 
 void LoadedFile::remember(const QString& path, const QString& comment)
 {
     path_ = path;
     identity_ = files_.identityOf(path);
     comment_ = comment;
+    inTrash_ = false;
 }
 
 QString LoadedFile::renamedTo() const
@@ -24,4 +26,10 @@ QString LoadedFile::renamedTo() const
     return {};
 }
 
-} // namespace editor
+void LoadedFile::renamed(const QString& from, const QString& to)
+{
+    if (path_ == from)
+        path_ = to;
+}
+
+} // namespace session

@@ -1,10 +1,9 @@
-#pragma once
-
 // The order in which Next File and Previous File walk the folder list.
+#pragma once
 
 #include <QtGlobal>
 
-namespace editor {
+namespace session {
 
 // Where Next File and Previous File go from `index` in a list of `count` entries: one entry on,
 // wrapping round at both ends. From an index off the list (the opened file is not listed) Next goes
@@ -12,4 +11,4 @@ namespace editor {
 qsizetype nextIndex(qsizetype index, qsizetype count);
 qsizetype previousIndex(qsizetype index, qsizetype count);
 
-} // namespace editor
+} // namespace session

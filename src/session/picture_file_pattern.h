@@ -1,8 +1,9 @@
+// PictureFilePattern: the file names the folder list and the Open dialog take for pictures.
 #pragma once
 
 #include <QString>
 
-namespace editor {
+namespace session {
 
 // The file-name patterns of the folder list and of the Open dialog's filter: the toolkit's picture
 // types, then the camera RAW types.
@@ -14,4 +15,4 @@ inline constexpr char16_t PictureFilePattern[] =
 // True when the name matches one of the patterns, letter case ignored.
 bool matchesPictureFilePattern(const QString& fileName);
 
-} // namespace editor
+} // namespace session

@@ -1,3 +1,4 @@
+// The file the comment box belongs to, known by its identity, and the comment that file holds.
 #pragma once
 
 #include "platform/files.h"
@@ -5,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace editor {
+namespace session {
 
 // The file the comment box belongs to: which file its text was loaded from (or last saved into), so
 // that a save can tell when its path has come to name another file, and the comment that file holds
@@ -28,12 +29,18 @@ public:
     // The new path of the remembered file when another program renamed it within its folder; empty
     // when its path still names it, or when it is no longer in that folder (moved away, deleted).
     QString renamedTo() const;
+    // The remembered file, known by `from`, goes by `to` now.
+    void renamed(const QString& from, const QString& to);
+    // The user's own Delete sent the remembered file to the trash; remembering another file forgets it.
+    void sentToTrash() { inTrash_ = true; }
+    bool inTrash() const { return inTrash_; }
 
 private:
     const platform::Files& files_;
     QString path_;
     std::optional<platform::FileIdentity> identity_;
     std::optional<QString> comment_;
+    bool inTrash_ = false;
 };
 
-} // namespace editor
+} // namespace session

@@ -1,9 +1,10 @@
-#include "editor/picture_file_pattern.h"
+// Matching a file name against PictureFilePattern.
+#include "session/picture_file_pattern.h"
 
 #include <QStringView>
 #include <array>
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -29,4 +30,4 @@ bool matchesPictureFilePattern(const QString& fileName)
     return false;
 }
 
-} // namespace editor
+} // namespace session

@@ -1,6 +1,7 @@
-#include "editor/step_order.h"
+// The next and the previous index in the folder list, wrapping round at both ends.
+#include "session/step_order.h"
 
-namespace editor {
+namespace session {
 
 namespace {
 
@@ -29,4 +30,4 @@ qsizetype previousIndex(qsizetype index, qsizetype count)
     return index - 1;
 }
 
-} // namespace editor
+} // namespace session
