@@ -1,7 +1,7 @@
-// Next File and Previous File, and what the window says when a path names no file to go on from.
+// Next File and Previous File, and what the window says when a path names no file to go on from. What a
+// step shows is in view_file.cpp.
 #include "editor/main_window.h"
 
-#include "editor/comment_box.h"
 #include "editor/file_kind_text.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -57,19 +57,6 @@ void Corvane::Command3_Click()
         return;
     }
     showStep();
-}
-
-void Corvane::showStep()
-{
-    ViewFile();
-    if (reportNotAFile(session_.CurrentFilePath())) {
-        // Nothing is read from it: the comment readers would wait on a pipe for ever.
-        text2_->clear();
-        rememberLoaded();
-        return;
-    }
-    dllcomments();
-    readyForTyping();
 }
 
 } // namespace editor

@@ -1,6 +1,8 @@
-// Showing the session's current file: path box, picture area and title.
+// Showing the session's current file after a step or an open: path box, picture area, title, and its
+// photo comment in the comment box.
 #include "editor/main_window.h"
 
+#include "editor/comment_box.h"
 #include "forms/twips.h"
 #include "picture/fit_geometry.h"
 #include "picture/picture.h"
@@ -9,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace editor {
 
@@ -59,6 +62,40 @@ void Corvane::ViewFile()
 
     setWindowTitle(platform::paths::nameOf(path) + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
     followInLargeView();
+}
+
+void Corvane::showStep()
+{
+    ViewFile();
+    if (reportNotAFile(session_.CurrentFilePath())) {
+        // Nothing is read from it: the comment readers would wait on a pipe for ever.
+        text2_->clear();
+        rememberLoaded();
+        return;
+    }
+    dllcomments();
+    readyForTyping();
+}
+
+void Corvane::dllcomments()
+{
+    text2_->setReadOnly(false);
+    text2_->clear();
+    if (session_.CurrentFilePath().isEmpty())
+        return;
+    if (option2_->isChecked()) {
+        optiontwo();
+        return;
+    }
+    text2_->setPlainText(session_.loadedComment());
+    rememberLoaded();
+}
+
+// What the box gives back, not what the library read, counts as loaded: the box hands some characters
+// back changed (a no-break space comes back as a plain space), and typing is told from what it gives back.
+void Corvane::rememberLoaded()
+{
+    session_.rememberLoaded(text2_->toPlainText());
 }
 
 } // namespace editor
