@@ -1,6 +1,7 @@
 #include "commentlib/bmp_editor.h"
 
 #include "commentlib/bmp_layout.h"
+#include "commentlib/fields/caption_read.h"
 
 #include <limits>
 
@@ -37,9 +38,8 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    if (!layout->text)
-        return {CORVANE_OK, {}};
-    return {CORVANE_OK, std::string(asText(file.subspan(layout->text->offset, layout->text->length)))};
+    const ByteView text = layout->text ? file.subspan(layout->text->offset, layout->text->length) : ByteView{};
+    return captionRead({{kCommentField, std::string(asText(text))}});
 }
 
 PlanResult planComment(ByteView file, std::string_view text)

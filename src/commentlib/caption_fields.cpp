@@ -2,7 +2,6 @@
 
 #include "commentlib/camera_placeholder.h"
 #include "commentlib/caption_text.h"
-#include "commentlib/foreign_text.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/xmp_packet.h"
 
@@ -12,7 +11,7 @@ namespace corvane {
 
 std::vector<CaptionField> captionFields(const StoredCaptions& stored)
 {
-    CaptionField description{kImageDescriptionField, handedOver(stored.imageDescription)};
+    CaptionField description{kImageDescriptionField, std::string(stored.imageDescription)};
     CaptionField xmp{kXmpDescriptionField, xmp::descriptionOf(stored.xmpPacket).value_or(std::string())};
     if (xmp.text.empty())
         xmp.text = xmp::descriptionOf(stored.xmpExtension).value_or(std::string());

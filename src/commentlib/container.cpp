@@ -2,7 +2,6 @@
 
 #include "commentlib/bmp_editor.h"
 #include "commentlib/camera_raw.h"
-#include "commentlib/foreign_text.h"
 #include "commentlib/gif_editor.h"
 #include "commentlib/jpeg_editor.h"
 #include "commentlib/jpeg_file.h"
@@ -54,9 +53,7 @@ ReadResult readComment(ByteView file)
     const Editor* editor = editorFor(file);
     if (!editor)
         return readFailure(CORVANE_E_UNSUPPORTED);
-    ReadResult result = editor->read(file);
-    result.text = handedOver(result.text);
-    return result;
+    return editor->read(file);
 }
 
 PlanResult planComment(ByteView file, std::string_view text)
@@ -80,9 +77,7 @@ ReadResult readComment(SourceFile& file)
         const int32_t status = file.loadWhole();
         return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
     }
-    ReadResult result = editor->readFile(file);
-    result.text = handedOver(result.text);
-    return result;
+    return editor->readFile(file);
 }
 
 PlanResult planComment(SourceFile& file, std::string_view text)

@@ -1,5 +1,6 @@
 #include "commentlib/gif_editor.h"
 
+#include "commentlib/fields/caption_read.h"
 #include "commentlib/gif_layout.h"
 
 namespace corvane::gif {
@@ -51,9 +52,8 @@ ReadResult readComment(ByteView file)
     const auto layout = parseLayout(file);
     if (!layout)
         return readFailure(CORVANE_E_DAMAGED);
-    if (layout->comments.empty())
-        return {CORVANE_OK, {}};
-    return {CORVANE_OK, joinedBlocks(file, layout->comments.front())};
+    const std::string text = layout->comments.empty() ? std::string() : joinedBlocks(file, layout->comments.front());
+    return captionRead({{kCommentField, text}});
 }
 
 PlanResult planComment(ByteView file, std::string_view text)

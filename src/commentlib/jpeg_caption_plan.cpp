@@ -4,6 +4,7 @@
 #include "commentlib/caption_text.h"
 #include "commentlib/exif_description.h"
 #include "commentlib/exif_description_edit.h"
+#include "commentlib/fields/caption_write.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/jfif_resolution.h"
 #include "commentlib/jpeg_xmp_extension_edit.h"
@@ -73,7 +74,10 @@ bool holdsCaption(std::string_view description)
 
 class Planner {
 public:
-    Planner(ByteView file, const Layout& layout, std::string_view text) : file_(file), layout_(layout), text_(text) {}
+    Planner(ByteView file, const Layout& layout, std::string_view text)
+        : file_(file), layout_(layout), text_(text), write_(text)
+    {
+    }
 
     CaptionEdits run()
     {
@@ -81,6 +85,7 @@ public:
         planXmp();
         planIptc();
         sortEdits();
+        result_.notice = write_.notice();
         return std::move(result_);
     }
 
@@ -93,12 +98,12 @@ private:
             if (text_.empty())
                 return;
             const auto created = segment(kApp1, kExifIdentifier, exif::newBlock(text_, resolution));
-            return created ? insert(layout_.metadata.newSegmentsAt, *created) : fieldLeftOut();
+            return created ? insert(layout_.metadata.newSegmentsAt, *created) : write_.fieldLeftOut();
         }
         const ByteView block = bodyOf(file_, *existing);
         const auto directory = exif::parseFirstDirectory(block);
         if (!directory)
-            return fieldLeftOut();
+            return write_.fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
         // A block that goes on in the next segment keeps its size, or the offsets into that segment would move.
@@ -106,28 +111,26 @@ private:
         const auto keepingSize = [&](std::optional<Bytes> changed) {
             return changed && continued && changed->size() != block.size() ? std::nullopt : changed;
         };
-        const std::optional<Bytes> erased = keepingSize(exif::withDescription(block, *directory, {}));
         const auto holdsNothing = [&](const Bytes& changed) {
             return !continued && exif::holdsNothing(changed, resolution);
         };
-        // A block that holds nothing but a caption is made anew, as if erased and then written.
-        std::optional<Bytes> changed = erased;
-        if (!text_.empty())
-            changed = erased && holdsNothing(*erased) ? exif::newBlock(text_, resolution)
-                                                      : keepingSize(exif::withDescription(block, *directory, text_));
-        auto rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
-        if (!rewritten) {
-            // An old description must not outlive the new text in the field read first.
-            fieldLeftOut();
-            changed = erased;
-            rewritten = changed ? segment(kApp1, kExifIdentifier, *changed) : std::nullopt;
-            if (!rewritten) {
-                if (holdsCaption(exif::descriptionOf(block, *directory)))
-                    result_.refusal = CORVANE_E_UNSUPPORTED;
-                return;
-            }
-        }
-        replace(existing->whole, holdsNothing(*changed) ? Bytes{} : *rewritten);
+        const auto segmentWith = [&](std::string_view text) -> std::optional<Bytes> {
+            const std::optional<Bytes> erased = keepingSize(exif::withDescription(block, *directory, {}));
+            // A block that holds nothing but a caption is made anew, as if erased and then written.
+            std::optional<Bytes> changed = erased;
+            if (!text.empty())
+                changed = erased && holdsNothing(*erased) ? exif::newBlock(text, resolution)
+                                                          : keepingSize(exif::withDescription(block, *directory, text));
+            if (!changed)
+                return std::nullopt;
+            return holdsNothing(*changed) ? Bytes{} : segment(kApp1, kExifIdentifier, *changed);
+        };
+        const std::optional<Bytes> rewritten = write_.into(segmentWith);
+        if (rewritten)
+            return replace(existing->whole, *rewritten);
+        // A caption that can be neither replaced nor removed would outlive the new text in the field read first.
+        if (holdsCaption(exif::descriptionOf(block, *directory)))
+            result_.refusal = CORVANE_E_UNSUPPORTED;
     }
 
     bool continuesInNextSegment(const MetadataSegment& exifSegment) const
@@ -163,20 +166,16 @@ private:
         const std::string_view original = existing ? asText(bodyOf(file_, *existing)) : std::string_view();
         const auto current = xmp::descriptionOf(original);
         if (!current)
-            return notice(CORVANE_PARTIAL_XMP);
+            return write_.packetUnreadable();
         ExtensionEdit extension = extensionEdit(file_, layout_.metadata, original, text_);
         if (!extension.complete)
-            notice(CORVANE_PARTIAL_XMP);
+            write_.packetUnreadable();
         for (Replacement& edit : extension.edits)
             result_.edits.push_back(std::move(edit));
         const std::string& packet = extension.packet;
         if (*current == text_ && packet == original && (existing || text_.empty()))
             return;
-        auto rewritten = xmpSegment(packet, text_);
-        if (!rewritten) {
-            fieldLeftOut();
-            rewritten = xmpSegment(packet, {});
-        }
+        const auto rewritten = write_.into([&](std::string_view text) { return xmpSegment(packet, text); });
         if (existing)
             return replace(existing->whole, rewritten);
         if (!rewritten || rewritten->empty())
@@ -204,29 +203,21 @@ private:
         const auto segmentsWith = [&](const Bytes& changed) {
             return resourceSegments(iptc::resourcesWithIptc(list, resources, changed, changed), run.segments.size());
         };
-        Bytes changed = iptc::datasetsWithCaption(datasets, text_);
-        auto rewritten = segmentsWith(changed);
-        if (!rewritten) {
-            // An old caption must not outlive the new text.
-            fieldLeftOut();
-            changed = iptc::datasetsWithCaption(datasets, {});
-            rewritten = segmentsWith(changed);
-        }
+        Bytes changed;
+        const auto rewritten = write_.into([&](std::string_view text) {
+            changed = iptc::datasetsWithCaption(datasets, text);
+            return segmentsWith(changed);
+        });
         if (rewritten && !std::equal(changed.begin(), changed.end(), datasets.begin(), datasets.end()))
             replace(run.whole(), *rewritten);
     }
-
-    void fieldLeftOut() { notice(CORVANE_PARTIAL); }
-
-    // The more telling notice stands when a write meets more than one.
-    void notice(int32_t status) { result_.notice = std::max(result_.notice, status); }
 
     void insert(uint64_t offset, const Bytes& bytes) { result_.edits.push_back({offset, 0, bytes}); }
 
     void replace(SourceRange old, const std::optional<Bytes>& bytes)
     {
         if (!bytes)
-            return fieldLeftOut();
+            return write_.fieldLeftOut();
         result_.edits.push_back({old.offset, old.length, *bytes});
     }
 
@@ -235,6 +226,7 @@ private:
     ByteView file_;
     const Layout& layout_;
     std::string_view text_;
+    CaptionWrite write_;
     CaptionEdits result_;
 };
 

@@ -1,6 +1,6 @@
 #include "commentlib/jpeg_editor.h"
 
-#include "commentlib/foreign_text.h"
+#include "commentlib/fields/caption_read.h"
 #include "commentlib/jpeg_caption_plan.h"
 #include "commentlib/jpeg_layout.h"
 #include "commentlib/replacement_list.h"
@@ -64,9 +64,8 @@ PlanResult planComment(ByteView file, std::string_view text)
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
     std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout.metadata));
-    fields.push_back({kCommentField, handedOver(joinedFirstComment(file, layout.comments))});
-    std::string caption = chosenCaption(fields);
-    return {CORVANE_OK, std::move(caption), std::move(fields)};
+    fields.push_back({kCommentField, joinedFirstComment(file, layout.comments)});
+    return captionRead(std::move(fields));
 }
 
 PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text)

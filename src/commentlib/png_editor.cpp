@@ -1,5 +1,6 @@
 #include "commentlib/png_editor.h"
 
+#include "commentlib/fields/caption_read.h"
 #include "commentlib/png_layout.h"
 #include "commentlib/png_metadata.h"
 #include "commentlib/png_text.h"
@@ -39,8 +40,7 @@ ReadResult readComment(ByteView file)
     std::vector<CaptionField> fields = metadataFields(file, *layout);
     fields.push_back({kPngDescriptionField, firstText(file, layout->descriptions)});
     fields.push_back({kCommentField, firstText(file, layout->comments)});
-    std::string caption = chosenCaption(fields);
-    return {CORVANE_OK, std::move(caption), std::move(fields)};
+    return captionRead(std::move(fields));
 }
 
 PlanResult planComment(ByteView file, std::string_view text)

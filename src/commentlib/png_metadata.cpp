@@ -2,6 +2,7 @@
 
 #include "commentlib/exif_description.h"
 #include "commentlib/exif_description_edit.h"
+#include "commentlib/fields/caption_write.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/jpeg_metadata.h"
 #include "commentlib/png_raw_profile.h"
@@ -124,7 +125,7 @@ Bytes asBytes(std::string_view text)
 class Planner {
 public:
     Planner(ByteView file, const Layout& layout, std::string_view text)
-        : layout_(layout), text_(text), holders_(holders(file, layout))
+        : layout_(layout), text_(text), write_(text), holders_(holders(file, layout))
     {
     }
 
@@ -140,6 +141,7 @@ public:
         }
         if (!firstOf(holders_, {Kind::Xmp}))
             planNewXmp();
+        result_.notice = write_.notice();
         return std::move(result_);
     }
 
@@ -148,33 +150,24 @@ private:
     {
         const auto directory = exif::parseFirstDirectory(holder.block);
         if (!directory)
-            return fieldLeftOut();
+            return write_.fieldLeftOut();
         if (text_.empty() && !directory->descriptionEntry)
             return;
-        std::optional<Bytes> changed = exif::withDescription(holder.block, *directory, text_);
-        if (!changed) {
-            // An old description must not outlive the new text.
-            fieldLeftOut();
-            if (!(changed = exif::withDescription(holder.block, *directory, {})))
-                return;
-        }
-        replace(holder, *changed, text_.empty() && exif::holdsNothing(*changed, exif::Resolution{}));
+        const auto changed =
+            write_.into([&](std::string_view text) { return exif::withDescription(holder.block, *directory, text); });
+        if (changed)
+            replace(holder, *changed, text_.empty() && exif::holdsNothing(*changed, exif::Resolution{}));
     }
 
-    // A packet that cannot carry the text loses its old description, which must not outlive the new text.
     void planXmp(const Holder& holder)
     {
         const std::string_view packet = asText(holder.block);
         const auto current = xmp::descriptionOf(packet);
         if (!current)
-            return fieldLeftOut(CORVANE_PARTIAL_XMP);
+            return write_.packetUnreadable();
         if (*current == text_)
             return;
-        auto changed = xmp::withDescription(packet, text_);
-        if (!changed) {
-            fieldLeftOut();
-            changed = xmp::withDescription(packet, {});
-        }
+        const auto changed = write_.into([&](std::string_view text) { return xmp::withDescription(packet, text); });
         if (changed)
             replace(holder, asBytes(*changed), changed->empty());
     }
@@ -198,7 +191,7 @@ private:
         if (const auto packet = xmp::withDescription({}, text_))
             result_.edits.push_back({layout_.firstImageData, 0, xmpChunk(*packet)});
         else
-            fieldLeftOut();
+            write_.fieldLeftOut();
     }
 
     void replace(const Holder& holder, const Bytes& block, bool removeChunk)
@@ -209,11 +202,9 @@ private:
             {holder.chunk.offset, holder.chunk.totalLength(), removeChunk ? Bytes{} : chunkWith(holder, block)});
     }
 
-    // A packet that could not be parsed is named before a field that was too small.
-    void fieldLeftOut(int32_t notice = CORVANE_PARTIAL) { result_.notice = std::max(result_.notice, notice); }
-
     const Layout& layout_;
     std::string_view text_;
+    CaptionWrite write_;
     std::vector<Holder> holders_;
     MetadataEdits result_;
 };

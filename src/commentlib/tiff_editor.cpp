@@ -1,5 +1,6 @@
 #include "commentlib/tiff_editor.h"
 
+#include "commentlib/fields/caption_read.h"
 #include "commentlib/tiff_layout.h"
 #include "commentlib/tiff_metadata.h"
 
@@ -216,9 +217,7 @@ ReadResult commentOf(ByteView file, const Layout& layout)
 {
     const auto text = descriptionText(layout);
     const std::string_view description = text ? asText(file.subspan(text->offset, text->length)) : std::string_view();
-    std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout, description));
-    std::string caption = chosenCaption(fields);
-    return {CORVANE_OK, std::move(caption), std::move(fields)};
+    return captionRead(captionFields(storedCaptions(file, layout, description)));
 }
 
 PlanResult planFor(ByteView file, const Layout& layout, std::string_view text)

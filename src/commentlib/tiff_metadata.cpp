@@ -1,6 +1,7 @@
 #include "commentlib/tiff_metadata.h"
 
 #include "commentlib/corvane.h"
+#include "commentlib/fields/caption_write.h"
 #include "commentlib/iptc_caption.h"
 #include "commentlib/xmp_packet.h"
 
@@ -68,6 +69,7 @@ StoredCaptions storedCaptions(ByteView file, const Layout& layout, std::string_v
 CaptionValues captionValues(ByteView file, const Layout& layout, std::string_view text)
 {
     CaptionValues result;
+    CaptionWrite write(text);
     const auto changeTo = [&](uint16_t tag, uint16_t type, std::optional<Bytes> value) {
         const Entry* entry = entryFor(layout, tag);
         if (!entry && !value)
@@ -88,12 +90,12 @@ CaptionValues captionValues(ByteView file, const Layout& layout, std::string_vie
 
     const std::string_view packet = asText(valueOf(file, layout, kXmpTag));
     const auto current = xmp::descriptionOf(packet);
-    auto changed = current && *current != text ? xmp::withDescription(packet, text) : std::nullopt;
-    if (!current || (*current != text && !changed)) {
-        // A packet that cannot carry the text loses its old description, which must not outlive the new text.
-        result.notice = current ? CORVANE_PARTIAL : CORVANE_PARTIAL_XMP;
-        changed = current && !current->empty() ? xmp::withDescription(packet, {}) : std::nullopt;
-    }
+    std::optional<std::string> changed;
+    if (!current)
+        write.packetUnreadable();
+    else if (*current != text)
+        changed = write.into([&](std::string_view edited) { return xmp::withDescription(packet, edited); });
+    result.notice = write.notice();
     if (changed) {
         const Entry* entry = entryFor(layout, kXmpTag);
         changeTo(kXmpTag, entry ? byteType(entry->type, kByte) : kByte,
