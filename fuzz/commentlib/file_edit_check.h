@@ -6,8 +6,8 @@
 // The file targets and the regression test over saved fuzz inputs share this check.
 #pragma once
 
-#include "commentlib/caption_fields.h"
 #include "commentlib/comment_file.h"
+#include "commentlib/fields/caption_fields.h"
 #include "commentlib/utf8.h"
 #include "image_data.h"
 #include "round_trip_check.h"

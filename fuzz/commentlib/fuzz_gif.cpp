@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the GIF parse, edit and read path; corpus/gif/ holds the seeds.
-#include "commentlib/gif_editor.h"
+#include "commentlib/gif/gif_editor.h"
 #include "round_trip_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the TIFF parse, edit and read path; corpus/tiff/ holds the seeds.
-#include "commentlib/tiff_editor.h"
+#include "commentlib/tiff/tiff_editor.h"
 #include "round_trip_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

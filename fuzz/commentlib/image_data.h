@@ -3,12 +3,12 @@
 // a GIF's blocks other than its comments, a TIFF's first picture's strips or tiles, a BMP's bitmap.
 #pragma once
 
-#include "commentlib/bmp_layout.h"
+#include "commentlib/bmp/bmp_layout.h"
 #include "commentlib/container.h"
-#include "commentlib/gif_layout.h"
-#include "commentlib/jpeg_layout.h"
-#include "commentlib/png_layout.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/gif/gif_layout.h"
+#include "commentlib/jpeg/jpeg_layout.h"
+#include "commentlib/png/png_layout.h"
+#include "commentlib/tiff/tiff_layout.h"
 
 #include <optional>
 

@@ -1,14 +1,14 @@
 #include "commentlib/container.h"
 
-#include "commentlib/bmp_editor.h"
+#include "commentlib/bmp/bmp_editor.h"
 #include "commentlib/camera_raw.h"
-#include "commentlib/gif_editor.h"
-#include "commentlib/jpeg_editor.h"
-#include "commentlib/jpeg_file.h"
-#include "commentlib/png_editor.h"
-#include "commentlib/tiff_editor.h"
-#include "commentlib/tiff_file.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/gif/gif_editor.h"
+#include "commentlib/jpeg/jpeg_editor.h"
+#include "commentlib/jpeg/jpeg_file.h"
+#include "commentlib/png/png_editor.h"
+#include "commentlib/tiff/tiff_editor.h"
+#include "commentlib/tiff/tiff_file.h"
+#include "commentlib/tiff/tiff_layout.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/jpeg_editor.h"
+#include "commentlib/jpeg/jpeg_editor.h"
 #include "round_trip_check.h"
 
 #include <QtEndian>

@@ -3,8 +3,8 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/tiff_editor.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/tiff/tiff_editor.h"
+#include "commentlib/tiff/tiff_layout.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "commentlib/fields/caption_read.h"
 
-#include "commentlib/foreign_text.h"
+#include "commentlib/fields/foreign_text.h"
 
 namespace corvane {
 
