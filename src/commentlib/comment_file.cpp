@@ -120,7 +120,7 @@ int32_t stageComment(const std::string& path, std::string_view text, SourceFile&
         // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
         if (status = file.loadWhole(); status != CORVANE_OK)
             return status;
-        planned = planComment(file.bytes(), text);
+        planned = planComment(file, text);
         if (planned.status != CORVANE_OK)
             return planned.status;
         status = stagePlan(file, planned.plan, replacement, cleanup);

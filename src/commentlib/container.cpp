@@ -8,7 +8,6 @@
 #include "commentlib/png/png_editor.h"
 #include "commentlib/tiff/tiff_editor.h"
 #include "commentlib/tiff/tiff_file.h"
-#include "commentlib/tiff/tiff_layout.h"
 
 namespace corvane {
 
@@ -17,18 +16,15 @@ namespace {
 struct Editor {
     Container container;
     bool (*looksLike)(ByteView);
-    ReadResult (*read)(ByteView);
-    PlanResult (*plan)(ByteView, std::string_view);
-    // Editors that can work from part of a file; the others are given the whole file.
-    ReadResult (*readFile)(SourceFile&) = nullptr;
-    PlanResult (*planFile)(SourceFile&, std::string_view) = nullptr;
+    ReadResult (*read)(SourceFile&);
+    PlanResult (*plan)(SourceFile&, std::string_view);
 };
 
 constexpr Editor kEditors[] = {
-    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment, jpeg::readComment, jpeg::planComment},
+    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment},
     {Container::Png, png::looksLike, png::readComment, png::planComment},
     {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
-    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment, tiff::readComment, tiff::planComment},
+    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
 };
 
@@ -42,29 +38,10 @@ const Editor* editorFor(ByteView file)
 
 }
 
-Container detectContainer(ByteView file)
+Container detectContainer(ByteView first)
 {
-    const Editor* editor = editorFor(file);
+    const Editor* editor = editorFor(first);
     return editor ? editor->container : Container::Unknown;
-}
-
-ReadResult readComment(ByteView file)
-{
-    const Editor* editor = editorFor(file);
-    if (!editor)
-        return readFailure(CORVANE_E_UNSUPPORTED);
-    return editor->read(file);
-}
-
-PlanResult planComment(ByteView file, std::string_view text)
-{
-    const Editor* editor = editorFor(file);
-    if (!editor)
-        return planFailure(CORVANE_E_UNSUPPORTED);
-    // A camera RAW built on TIFF is read as one, but never written.
-    if (editor->container == Container::Tiff && raw::kindOf(file) == raw::Kind::Proprietary)
-        return planFailure(tiff::parseLayout(file) ? CORVANE_E_UNSUPPORTED : CORVANE_E_DAMAGED);
-    return editor->plan(file, text);
 }
 
 ReadResult readComment(SourceFile& file)
@@ -73,11 +50,7 @@ ReadResult readComment(SourceFile& file)
     const Editor* editor = editorFor(file.bytes());
     if (!editor)
         return readFailure(CORVANE_E_UNSUPPORTED);
-    if (!editor->readFile) {
-        const int32_t status = file.loadWhole();
-        return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
-    }
-    return editor->readFile(file);
+    return editor->read(file);
 }
 
 PlanResult planComment(SourceFile& file, std::string_view text)
@@ -92,10 +65,7 @@ PlanResult planComment(SourceFile& file, std::string_view text)
         if (kind == raw::Kind::Proprietary)
             return planFailure(CORVANE_E_UNSUPPORTED);
     }
-    if (editor->planFile)
-        return editor->planFile(file, text);
-    const int32_t status = file.loadWhole();
-    return status == CORVANE_OK ? planComment(file.bytes(), text) : planFailure(status);
+    return editor->plan(file, text);
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "commentlib/bmp/bmp_layout.h"
 #include "commentlib/fields/caption_read.h"
+#include "commentlib/whole_file.h"
 
 #include <limits>
 
@@ -33,7 +34,9 @@ bool looksLike(ByteView file)
     return startsWith(file, "BM");
 }
 
-ReadResult readComment(ByteView file)
+namespace {
+
+ReadResult readBytes(ByteView file)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -42,7 +45,7 @@ ReadResult readComment(ByteView file)
     return captionRead({{kCommentField, std::string(asText(text))}});
 }
 
-PlanResult planComment(ByteView file, std::string_view text)
+PlanResult planBytes(ByteView file, std::string_view text)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -59,6 +62,18 @@ PlanResult planComment(ByteView file, std::string_view text)
     const uint64_t removed = layout->trailer ? layout->trailer->length : 0;
     plan.replace(layout->bitmapEnd, removed, text.empty() ? Bytes{} : countedTrailer(text, layout->bitmapEnd));
     return {CORVANE_OK, std::move(plan)};
+}
+
+}
+
+ReadResult readComment(SourceFile& file)
+{
+    return readWhole(file, readBytes);
+}
+
+PlanResult planComment(SourceFile& file, std::string_view text)
+{
+    return planWhole(file, text, planBytes);
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "commentlib/fields/caption_read.h"
 #include "commentlib/gif/gif_layout.h"
+#include "commentlib/whole_file.h"
 
 namespace corvane::gif {
 
@@ -47,7 +48,9 @@ bool looksLike(ByteView file)
     return startsWith(file, "GIF87a") || startsWith(file, "GIF89a");
 }
 
-ReadResult readComment(ByteView file)
+namespace {
+
+ReadResult readBytes(ByteView file)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -56,7 +59,7 @@ ReadResult readComment(ByteView file)
     return captionRead({{kCommentField, text}});
 }
 
-PlanResult planComment(ByteView file, std::string_view text)
+PlanResult planBytes(ByteView file, std::string_view text)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -69,6 +72,18 @@ PlanResult planComment(ByteView file, std::string_view text)
         removals.push_back(comment.whole);
     spliceInto(plan, removals, layout->afterColourTable, text.empty() ? Bytes{} : commentExtension(text));
     return {CORVANE_OK, std::move(plan)};
+}
+
+}
+
+ReadResult readComment(SourceFile& file)
+{
+    return readWhole(file, readBytes);
+}
+
+PlanResult planComment(SourceFile& file, std::string_view text)
+{
+    return planWhole(file, text, planBytes);
 }
 
 }

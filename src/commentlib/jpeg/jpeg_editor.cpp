@@ -45,22 +45,6 @@ bool looksLike(ByteView file)
     return startsWith(file, "\xFF\xD8\xFF");
 }
 
-ReadResult readComment(ByteView file)
-{
-    const auto layout = parseLayout(file);
-    if (!layout)
-        return readFailure(CORVANE_E_DAMAGED);
-    return commentOf(file, *layout);
-}
-
-PlanResult planComment(ByteView file, std::string_view text)
-{
-    const auto layout = parseLayout(file);
-    if (!layout)
-        return planFailure(CORVANE_E_DAMAGED);
-    return planFor(file, file.size(), *layout, text);
-}
-
 ReadResult commentOf(ByteView file, const Layout& layout)
 {
     std::vector<CaptionField> fields = captionFields(storedCaptions(file, layout.metadata));

@@ -11,13 +11,12 @@
 namespace corvane::jpeg {
 
 bool looksLike(ByteView file);
-ReadResult readComment(ByteView file);
-// An empty text erases every COM segment.
-PlanResult planComment(ByteView file, std::string_view text);
 
-// The same from a layout already parsed; `file` needs to hold only the bytes the layout's comments cover.
+// The comment read from a layout already parsed; `file` needs to hold only the bytes the layout's comments
+// cover.
 ReadResult commentOf(ByteView file, const Layout& layout);
-// `file` holds at least the segments before the image data of a file of `fileSize` bytes.
+// The edit that makes `text` the comment (an empty text erases every COM segment); `file` holds at least the
+// segments before the image data of a file of `fileSize` bytes.
 PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::string_view text);
 
 }

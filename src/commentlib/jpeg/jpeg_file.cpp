@@ -1,8 +1,10 @@
 #include "commentlib/jpeg/jpeg_file.h"
 
 #include "commentlib/jpeg/jpeg_editor.h"
+#include "commentlib/jpeg/jpeg_layout.h"
 #include "commentlib/jpeg/jpeg_scan_check.h"
 #include "commentlib/unread_part_check.h"
+#include "commentlib/whole_file.h"
 
 namespace corvane::jpeg {
 
@@ -28,10 +30,17 @@ UnreadPart imageData(const Header& header)
     return {header.scanStart, [] { return std::make_unique<ScanCheck>(); }};
 }
 
-ReadResult readWhole(SourceFile& file)
+ReadResult readBytes(ByteView file)
 {
-    const int32_t status = file.loadWhole();
-    return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
+    const auto layout = parseLayout(file);
+    return layout ? commentOf(file, *layout) : readFailure(CORVANE_E_DAMAGED);
+}
+
+// Every segment, those between and after the scans too.
+PlanResult planBytes(ByteView file, std::string_view text)
+{
+    const auto layout = parseLayout(file);
+    return layout ? planFor(file, file.size(), *layout, text) : planFailure(CORVANE_E_DAMAGED);
 }
 
 }
@@ -48,7 +57,7 @@ ReadResult readComment(SourceFile& file)
     case CORVANE_OK:
         return fromHeader;
     case kNeedsWholeFile:
-        return readWhole(file);
+        return readWhole(file, readBytes);
     default:
         return readFailure(status);
     }
@@ -56,6 +65,9 @@ ReadResult readComment(SourceFile& file)
 
 PlanResult planComment(SourceFile& file, std::string_view text)
 {
+    // A file already in memory is planned from all of it, leaving nothing to check on the way.
+    if (file.wholeInMemory())
+        return planWhole(file, text, planBytes);
     Header header;
     if (const int32_t status = loadHeader(file, header); status != CORVANE_OK)
         return planFailure(status);

@@ -5,6 +5,7 @@
 #include "commentlib/png/png_metadata.h"
 #include "commentlib/png/png_text.h"
 #include "commentlib/replacement_list.h"
+#include "commentlib/whole_file.h"
 
 namespace corvane::png {
 
@@ -32,7 +33,9 @@ bool looksLike(ByteView file)
     return startsWith(file, kSignature);
 }
 
-ReadResult readComment(ByteView file)
+namespace {
+
+ReadResult readBytes(ByteView file)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -43,7 +46,7 @@ ReadResult readComment(ByteView file)
     return captionRead(std::move(fields));
 }
 
-PlanResult planComment(ByteView file, std::string_view text)
+PlanResult planBytes(ByteView file, std::string_view text)
 {
     const auto layout = parseLayout(file);
     if (!layout)
@@ -56,6 +59,18 @@ PlanResult planComment(ByteView file, std::string_view text)
     edits.push_back({layout->firstImageData, 0, text.empty() ? Bytes{} : textChunk(kKeyword, text)});
     // A packet that cannot be parsed is left alone; the comment still takes the text.
     return {CORVANE_OK, planOf(file.size(), std::move(edits)), metadata.notice};
+}
+
+}
+
+ReadResult readComment(SourceFile& file)
+{
+    return readWhole(file, readBytes);
+}
+
+PlanResult planComment(SourceFile& file, std::string_view text)
+{
+    return planWhole(file, text, planBytes);
 }
 
 }

@@ -5,14 +5,15 @@
 #pragma once
 
 #include "commentlib/editor_result.h"
+#include "commentlib/file_io/source_file.h"
 
 #include <string_view>
 
 namespace corvane::png {
 
 bool looksLike(ByteView file);
-ReadResult readComment(ByteView file);
+ReadResult readComment(SourceFile& file);
 // An empty text erases every comment and description chunk and the XMP description.
-PlanResult planComment(ByteView file, std::string_view text);
+PlanResult planComment(SourceFile& file, std::string_view text);
 
 }

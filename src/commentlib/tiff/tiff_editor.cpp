@@ -193,18 +193,6 @@ bool looksLike(ByteView file)
     return startsWith(file, {"II*\0", 4}) || startsWith(file, {"MM\0*", 4});
 }
 
-ReadResult readComment(ByteView file)
-{
-    const auto layout = parseLayout(file);
-    return layout ? commentOf(file, *layout) : readFailure(CORVANE_E_DAMAGED);
-}
-
-PlanResult planComment(ByteView file, std::string_view text)
-{
-    const auto layout = parseLayout(file);
-    return layout ? planFor(file, *layout, text) : planFailure(CORVANE_E_DAMAGED);
-}
-
 std::optional<SourceRange> descriptionText(const Layout& layout)
 {
     const Entry* description = layout.description();

@@ -14,11 +14,10 @@
 namespace corvane::tiff {
 
 bool looksLike(ByteView file);
-ReadResult readComment(ByteView file);
-// An empty text removes the ImageDescription tag and the other captions.
-PlanResult planComment(ByteView file, std::string_view text);
 
-// The same from a layout already parsed; `file` needs to hold only the directories and the description.
+// The comment read, and the edit that makes `text` the comment (an empty text removes the ImageDescription
+// tag and the other captions), from a layout already parsed; `file` needs to hold only the directories and
+// the description.
 std::optional<SourceRange> descriptionText(const Layout& layout);
 ReadResult commentOf(ByteView file, const Layout& layout);
 PlanResult planFor(ByteView file, const Layout& layout, std::string_view text);
