@@ -8,6 +8,8 @@
 #include "commentlib/png/png_editor.h"
 #include "commentlib/tiff/tiff_editor.h"
 #include "commentlib/tiff/tiff_file.h"
+#include "commentlib/webp/webp_editor.h"
+#include "commentlib/webp/webp_layout.h"
 
 namespace corvane {
 
@@ -26,6 +28,7 @@ constexpr Editor kEditors[] = {
     {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
     {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
+    {Container::Webp, webp::looksLike, webp::readComment, webp::planComment},
 };
 
 const Editor* editorFor(ByteView file)

@@ -32,6 +32,9 @@ struct Resolution {
     uint16_t unit = 2;
 };
 
+// No EXIF block outgrows what one JPEG segment holds, wherever it is kept, so every edit can take it again.
+inline constexpr uint64_t kMaxBlock = 65535;
+
 // A block holding only a first directory with the description and the few tags every such directory needs.
 Bytes newBlock(std::string_view text, const Resolution& resolution);
 // True when the block holds no more than what a new block with this resolution holds besides a description:

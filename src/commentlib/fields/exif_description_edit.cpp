@@ -12,7 +12,6 @@ namespace {
 constexpr uint16_t kImageDescription = 0x010E;
 constexpr uint16_t kAscii = 2;
 constexpr uint64_t kEntrySize = 12;
-constexpr uint64_t kMaxBlock = 65535; // no EXIF block outgrows one segment
 
 void putU16(Bytes& block, uint64_t offset, uint16_t value, Endian endian)
 {
