@@ -118,11 +118,19 @@ TEST_F(WebpFiles, ExiftoolsCaptionIsReadAndItsOtherLanguagesKept)
 
 TEST_F(WebpFiles, DamagedFilesAreRefusedAndLeftAsTheyWere)
 {
-    const QByteArray whole = readFile(encoded().at(2));
+    const QStringList files = encoded();
+    const QByteArray whole = readFile(files.at(2));
+    const QByteArray bitstream = readFile(files.at(0)).mid(12);
     const auto withSize = [&](int at, quint32 size) {
         QByteArray bytes = whole;
         for (int i = 0; i < 4; ++i)
             bytes[at + i] = char(size >> (8 * i));
+        return bytes;
+    };
+    const auto withRiffSize = [](const QByteArray& chunks) {
+        QByteArray bytes = "RIFF"_qba + QByteArray(4, '\0') + "WEBP"_qba + chunks;
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + i] = char((bytes.size() - 8) >> (8 * i));
         return bytes;
     };
     const QList<QPair<const char*, QByteArray>> damaged{
@@ -130,7 +138,8 @@ TEST_F(WebpFiles, DamagedFilesAreRefusedAndLeftAsTheyWere)
         {"cut after the header", whole.left(12)},
         {"RIFF size past the end", withSize(4, quint32(whole.size()))},
         {"first chunk past the end", withSize(16, 0x7FFFFFF0)},
-        {"no picture", QByteArray("RIFF\x10\0\0\0WEBPABCD\x04\0\0\0data", 24)},
+        {"VP8X too short for its flags", withRiffSize("VP8X"_qba + QByteArray(4, '\0') + bitstream)},
+        {"no picture", withRiffSize(QByteArray("ABCD\x04\0\0\0data", 12))},
     };
     for (const auto& [what, bytes] : damaged) {
         const QString path = store("damaged.webp", bytes);

@@ -49,7 +49,7 @@ std::optional<Bytes> extendedHeader(std::string_view chunkName, ByteView bitstre
         return std::nullopt;
     Bytes chunk;
     appendText(chunk, kExtended);
-    appendU32(chunk, 10, Endian::Little);
+    appendU32(chunk, kExtendedHeaderSize, Endian::Little);
     chunk.insert(chunk.end(), {uint8_t(flags | (canvas->alpha ? kAlphaFlag : 0)), 0, 0, 0});
     appendU24(chunk, canvas->width - 1);
     appendU24(chunk, canvas->height - 1);

@@ -48,12 +48,14 @@ int32_t walkChunks(SourceFile& file, Layout& layout)
     return CORVANE_OK;
 }
 
+// A picture's bitstream alone, or a whole VP8X header (its flags and canvas) before a bitstream or frames.
 bool holdsPicture(const Layout& layout)
 {
     const std::string_view first = layout.chunks.empty() ? std::string_view() : layout.chunks.front().name;
     if (first == kLossy || first == kLossless)
         return true;
-    return first == kExtended && (layout.first(kLossy) || layout.first(kLossless) || layout.first(kFrame));
+    const bool wholeHeader = first == kExtended && layout.chunks.front().size >= kExtendedHeaderSize;
+    return wholeHeader && (layout.first(kLossy) || layout.first(kLossless) || layout.first(kFrame));
 }
 
 }

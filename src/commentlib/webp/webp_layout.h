@@ -14,6 +14,7 @@ namespace corvane::webp {
 
 inline constexpr uint64_t kFirstChunk = 12;
 inline constexpr uint8_t kExifFlag = 0x08, kXmpFlag = 0x04;
+inline constexpr uint32_t kExtendedHeaderSize = 10;
 
 struct Chunk {
     std::string_view name; // one of the names below, or "" for one that is kept unread
