@@ -6,8 +6,8 @@
 // The file targets and the regression test over saved fuzz inputs share this check.
 #pragma once
 
-#include "commentlib/caption_fields.h"
 #include "commentlib/comment_file.h"
+#include "commentlib/fields/caption_fields.h"
 #include "commentlib/utf8.h"
 #include "image_data.h"
 #include "round_trip_check.h"
@@ -20,36 +20,6 @@
 #include <string>
 
 namespace corvane::fuzzing {
-
-// A folder of our own under the temporary folder, removed at exit.
-class PrivateFolder {
-public:
-    PrivateFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        path_ = pattern;
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    ~PrivateFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void storeFile(const std::string& path, ByteView bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 inline Bytes storedBytes(const std::string& path)
 {

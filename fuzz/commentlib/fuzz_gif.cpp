@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the GIF parse, edit and read path; corpus/gif/ holds the seeds.
-#include "commentlib/gif_editor.h"
 #include "round_trip_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return corvane::fuzzing::checkInput({corvane::gif::readComment, corvane::gif::planComment}, data, size);
+    return corvane::fuzzing::checkInput(corvane::Container::Gif, data, size);
 }

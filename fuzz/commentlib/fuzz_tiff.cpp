@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the TIFF parse, edit and read path; corpus/tiff/ holds the seeds.
-#include "commentlib/tiff_editor.h"
 #include "round_trip_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return corvane::fuzzing::checkInput({corvane::tiff::readComment, corvane::tiff::planComment}, data, size);
+    return corvane::fuzzing::checkInput(corvane::Container::Tiff, data, size);
 }

@@ -1,14 +1,15 @@
 // The bytes of a picture that an edit of its comment must keep as they are, found in each container the way
 // its own readers find them: a JPEG's image data (comment segments inside it aside), a PNG's critical chunks,
-// a GIF's blocks other than its comments, a TIFF's first picture's strips or tiles, a BMP's bitmap.
+// a GIF's blocks other than its comments, a TIFF's first picture's strips or tiles, a BMP's bitmap, a WebP's
+// chunks other than its header and metadata.
 #pragma once
 
-#include "commentlib/bmp_layout.h"
+#include "commentlib/bmp/bmp_layout.h"
 #include "commentlib/container.h"
-#include "commentlib/gif_layout.h"
-#include "commentlib/jpeg_layout.h"
-#include "commentlib/png_layout.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/gif/gif_layout.h"
+#include "commentlib/jpeg/jpeg_layout.h"
+#include "commentlib/png/png_layout.h"
+#include "commentlib/tiff/tiff_layout.h"
 
 #include <optional>
 
@@ -130,6 +131,26 @@ inline std::optional<Bytes> bmpImageData(ByteView file)
     return bitmap;
 }
 
+// Every chunk but VP8X and the metadata chunks, walked as a decoder walks them.
+inline std::optional<Bytes> webpImageData(ByteView file)
+{
+    const auto riffSize = readU32(file, 4, Endian::Little);
+    if (!riffSize || !fits(file.size(), 0, 8 + uint64_t(*riffSize)))
+        return std::nullopt;
+    Bytes kept;
+    for (uint64_t at = 12; at + 8 <= 8 + uint64_t(*riffSize);) {
+        const uint64_t size = *readU32(file, at + 4, Endian::Little);
+        const uint64_t end = at + 8 + size + (size & 1);
+        if (!fits(file.size(), at, end - at))
+            return std::nullopt;
+        const ByteView name = file.subspan(at, 4);
+        if (!startsWith(name, "VP8X") && !startsWith(name, "EXIF") && !startsWith(name, "XMP "))
+            appendRange(kept, file, at, end - at);
+        at = end;
+    }
+    return kept;
+}
+
 // Nothing when the file does not parse as the container it claims to be.
 inline std::optional<Bytes> imageData(ByteView file)
 {
@@ -144,6 +165,8 @@ inline std::optional<Bytes> imageData(ByteView file)
         return tiffImageData(file);
     case Container::Bmp:
         return bmpImageData(file);
+    case Container::Webp:
+        return webpImageData(file);
     case Container::Unknown:
         break;
     }

@@ -62,11 +62,10 @@ int32_t readFileComment(const std::string& path, std::string& text, CommentSourc
 {
     ReadResult result = readFile(path);
     text = std::move(result.text);
-    // Containers without caption fields have only their own comment.
     const CaptionField* chosen = chosenField(result.fields);
     if (text.empty())
         source = CommentSource::None;
-    else if (result.fields.empty() || (chosen && chosen->name == kCommentField))
+    else if (chosen && chosen->name == kCommentField)
         source = CommentSource::OwnComment;
     else
         source = CommentSource::CaptionField;
@@ -76,9 +75,6 @@ int32_t readFileComment(const std::string& path, std::string& text, CommentSourc
 int32_t readFileCaptions(const std::string& path, std::vector<CaptionField>& fields)
 {
     ReadResult result = readFile(path);
-    // Containers without caption fields have only their own comment.
-    if (result.fields.empty())
-        result.fields.push_back({kCommentField, std::move(result.text)});
     fields = filledFields(std::move(result.fields));
     return result.status;
 }
@@ -124,7 +120,7 @@ int32_t stageComment(const std::string& path, std::string_view text, SourceFile&
         // Planned again from every byte, the edit leaves nothing unread and cannot ask for this a second time.
         if (status = file.loadWhole(); status != CORVANE_OK)
             return status;
-        planned = planComment(file.bytes(), text);
+        planned = planComment(file, text);
         if (planned.status != CORVANE_OK)
             return planned.status;
         status = stagePlan(file, planned.plan, replacement, cleanup);

@@ -1,15 +1,15 @@
 #include "commentlib/container.h"
 
-#include "commentlib/bmp_editor.h"
+#include "commentlib/bmp/bmp_editor.h"
 #include "commentlib/camera_raw.h"
-#include "commentlib/foreign_text.h"
-#include "commentlib/gif_editor.h"
-#include "commentlib/jpeg_editor.h"
-#include "commentlib/jpeg_file.h"
-#include "commentlib/png_editor.h"
-#include "commentlib/tiff_editor.h"
-#include "commentlib/tiff_file.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/gif/gif_editor.h"
+#include "commentlib/jpeg/jpeg_editor.h"
+#include "commentlib/jpeg/jpeg_file.h"
+#include "commentlib/png/png_editor.h"
+#include "commentlib/tiff/tiff_editor.h"
+#include "commentlib/tiff/tiff_file.h"
+#include "commentlib/webp/webp_editor.h"
+#include "commentlib/webp/webp_layout.h"
 
 namespace corvane {
 
@@ -18,19 +18,17 @@ namespace {
 struct Editor {
     Container container;
     bool (*looksLike)(ByteView);
-    ReadResult (*read)(ByteView);
-    PlanResult (*plan)(ByteView, std::string_view);
-    // Editors that can work from part of a file; the others are given the whole file.
-    ReadResult (*readFile)(SourceFile&) = nullptr;
-    PlanResult (*planFile)(SourceFile&, std::string_view) = nullptr;
+    ReadResult (*read)(SourceFile&);
+    PlanResult (*plan)(SourceFile&, std::string_view);
 };
 
 constexpr Editor kEditors[] = {
-    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment, jpeg::readComment, jpeg::planComment},
+    {Container::Jpeg, jpeg::looksLike, jpeg::readComment, jpeg::planComment},
     {Container::Png, png::looksLike, png::readComment, png::planComment},
     {Container::Gif, gif::looksLike, gif::readComment, gif::planComment},
-    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment, tiff::readComment, tiff::planComment},
+    {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
+    {Container::Webp, webp::looksLike, webp::readComment, webp::planComment},
 };
 
 const Editor* editorFor(ByteView file)
@@ -43,31 +41,10 @@ const Editor* editorFor(ByteView file)
 
 }
 
-Container detectContainer(ByteView file)
+Container detectContainer(ByteView first)
 {
-    const Editor* editor = editorFor(file);
+    const Editor* editor = editorFor(first);
     return editor ? editor->container : Container::Unknown;
-}
-
-ReadResult readComment(ByteView file)
-{
-    const Editor* editor = editorFor(file);
-    if (!editor)
-        return readFailure(CORVANE_E_UNSUPPORTED);
-    ReadResult result = editor->read(file);
-    result.text = handedOver(result.text);
-    return result;
-}
-
-PlanResult planComment(ByteView file, std::string_view text)
-{
-    const Editor* editor = editorFor(file);
-    if (!editor)
-        return planFailure(CORVANE_E_UNSUPPORTED);
-    // A camera RAW built on TIFF is read as one, but never written.
-    if (editor->container == Container::Tiff && raw::kindOf(file) == raw::Kind::Proprietary)
-        return planFailure(tiff::parseLayout(file) ? CORVANE_E_UNSUPPORTED : CORVANE_E_DAMAGED);
-    return editor->plan(file, text);
 }
 
 ReadResult readComment(SourceFile& file)
@@ -76,13 +53,7 @@ ReadResult readComment(SourceFile& file)
     const Editor* editor = editorFor(file.bytes());
     if (!editor)
         return readFailure(CORVANE_E_UNSUPPORTED);
-    if (!editor->readFile) {
-        const int32_t status = file.loadWhole();
-        return status == CORVANE_OK ? readComment(file.bytes()) : readFailure(status);
-    }
-    ReadResult result = editor->readFile(file);
-    result.text = handedOver(result.text);
-    return result;
+    return editor->read(file);
 }
 
 PlanResult planComment(SourceFile& file, std::string_view text)
@@ -97,10 +68,7 @@ PlanResult planComment(SourceFile& file, std::string_view text)
         if (kind == raw::Kind::Proprietary)
             return planFailure(CORVANE_E_UNSUPPORTED);
     }
-    if (editor->planFile)
-        return editor->planFile(file, text);
-    const int32_t status = file.loadWhole();
-    return status == CORVANE_OK ? planComment(file.bytes(), text) : planFailure(status);
+    return editor->plan(file, text);
 }
 
 }

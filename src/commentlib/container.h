@@ -9,14 +9,12 @@
 
 namespace corvane {
 
-enum class Container { Unknown, Jpeg, Png, Gif, Tiff, Bmp };
+enum class Container { Unknown, Jpeg, Png, Gif, Tiff, Bmp, Webp };
 
-Container detectContainer(ByteView file);
-ReadResult readComment(ByteView file);
-// The edit that makes `text` the file's comment; an empty text removes every comment.
-PlanResult planComment(ByteView file, std::string_view text);
-
-// The same for an opened file, reading only as much of it as its container needs.
+// What the first bytes of a file show it to be.
+Container detectContainer(ByteView first);
+// The comment of an opened file, and the edit that makes `text` its comment (an empty text removes every
+// comment), reading only as much of the file as its container needs.
 ReadResult readComment(SourceFile& file);
 PlanResult planComment(SourceFile& file, std::string_view text);
 

@@ -1,9 +1,9 @@
 // What a container editor answers: a status from corvane.h plus the comment read or the edit planned.
 #pragma once
 
-#include "commentlib/caption_fields.h"
 #include "commentlib/corvane.h"
 #include "commentlib/edit_plan.h"
+#include "commentlib/fields/caption_fields.h"
 
 #include <string>
 

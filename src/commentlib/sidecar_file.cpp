@@ -1,11 +1,11 @@
 #include "commentlib/sidecar_file.h"
 
 #include "commentlib/camera_raw.h"
-#include "commentlib/caption_fields.h"
 #include "commentlib/corvane.h"
+#include "commentlib/fields/caption_fields.h"
+#include "commentlib/fields/foreign_text.h"
 #include "commentlib/file_io/new_file_creation.h"
 #include "commentlib/file_io/pending_replacement.h"
-#include "commentlib/foreign_text.h"
 #include "commentlib/xmp_sidecar.h"
 
 #include <fcntl.h>

@@ -1,8 +1,8 @@
 #include "commentlib/xmp_sidecar.h"
 
-#include "commentlib/xmp_prefixes.h"
-#include "commentlib/xmp_properties.h"
-#include "commentlib/xmp_text_edit.h"
+#include "commentlib/fields/xmp_prefixes.h"
+#include "commentlib/fields/xmp_properties.h"
+#include "commentlib/fields/xmp_text_edit.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/properties.hpp>

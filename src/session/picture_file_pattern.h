@@ -8,7 +8,7 @@ namespace session {
 // The file-name patterns of the folder list and of the Open dialog's filter: the toolkit's picture
 // types, then the camera RAW types.
 inline constexpr char16_t PictureFilePattern[] =
-    u"*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;"
+    u"*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;*.webp;"
     u"*.nef;*.nrw;*.cr2;*.cr3;*.crw;*.arw;*.srf;*.sr2;*.raf;*.orf;*.rw2;*.rwl;*.pef;*.srw;*.dng;*.3fr;*.iiq;"
     u"*.erf;*.mrw;*.x3f;*.dcr;*.kdc;*.mos;*.mef";
 

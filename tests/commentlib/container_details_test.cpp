@@ -3,7 +3,7 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/zlib_support.h"
+#include "commentlib/png/zlib_support.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/foreign_text.h"
+#include "commentlib/fields/foreign_text.h"
 
 #include <QTemporaryDir>
 

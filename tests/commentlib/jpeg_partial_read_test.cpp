@@ -4,8 +4,8 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/jpeg_layout.h"
-#include "commentlib/jpeg_scan_check.h"
+#include "commentlib/jpeg/jpeg_layout.h"
+#include "commentlib/jpeg/jpeg_scan_check.h"
 
 #include <QBuffer>
 #include <QImage>

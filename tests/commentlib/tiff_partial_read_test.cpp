@@ -3,8 +3,8 @@
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"
-#include "commentlib/tiff_editor.h"
-#include "commentlib/tiff_layout.h"
+#include "commentlib/tiff/tiff_editor.h"
+#include "commentlib/tiff/tiff_layout.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -24,7 +24,11 @@ corvane::ByteView view(const QByteArray& bytes)
 
 QByteArray expectedAfter(const QByteArray& bytes, const std::string& text)
 {
-    const corvane::PlanResult planned = corvane::tiff::planComment(view(bytes), text);
+    const auto layout = corvane::tiff::parseLayout(view(bytes));
+    EXPECT_TRUE(layout);
+    if (!layout)
+        return {};
+    const corvane::PlanResult planned = corvane::tiff::planFor(view(bytes), *layout, text);
     EXPECT_EQ(planned.status, CORVANE_OK);
     const corvane::Bytes result = planned.plan.applyTo(view(bytes));
     return QByteArray(reinterpret_cast<const char*>(result.data()), qsizetype(result.size()));

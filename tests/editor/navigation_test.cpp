@@ -144,10 +144,10 @@ TEST_F(NavigationTest, DeleteInAnotherFolderRebuildsAndShowsThatFolder)
 TEST_F(NavigationTest, OpenedFileOutsideThePatternsIsShownAndSteppingStaysInTheList)
 {
     threePictures();
-    const QString odd = picture(QStringLiteral("odd.webp"));
+    const QString odd = picture(QStringLiteral("odd.tga"));
     open(odd);
     EXPECT_EQ(window->Text1()->text(), odd);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("odd.webp - Corvane 1.0"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("odd.tga - Corvane 1.0"));
     EXPECT_FALSE(window->session().File1().contains(window->session().CurrentIndex()));
 
     window->Command2_Click();
@@ -159,7 +159,7 @@ TEST_F(NavigationTest, OpenedFileOutsideThePatternsIsShownAndSteppingStaysInTheL
 
 TEST_F(NavigationTest, OffListFileInAFolderWithoutPicturesStaysShown)
 {
-    const QString odd = picture(QStringLiteral("lonely.webp"));
+    const QString odd = picture(QStringLiteral("lonely.tga"));
     open(odd);
     window->Command2_Click();
     window->Command3_Click();

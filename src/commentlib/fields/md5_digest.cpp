@@ -1,0 +1,18 @@
+#include "commentlib/fields/md5_digest.h"
+
+#include <md5.h>
+#include <sys/types.h>
+
+namespace corvane {
+
+Md5 md5Of(ByteView data)
+{
+    MD5_CTX context;
+    MD5Init(&context);
+    MD5Update(&context, data.data(), data.size());
+    Md5 digest;
+    MD5Final(digest.data(), &context);
+    return digest;
+}
+
+}

@@ -1,0 +1,98 @@
+#include "commentlib/webp/webp_metadata.h"
+
+#include "commentlib/fields/camera_placeholder.h"
+#include "commentlib/fields/caption_text.h"
+#include "commentlib/fields/exif_description.h"
+#include "commentlib/fields/exif_description_edit.h"
+#include "commentlib/fields/xmp_packet.h"
+
+namespace corvane::webp {
+
+namespace {
+
+// Some writers keep the header a JPEG's EXIF segment has in front of the block.
+constexpr std::string_view kExifHeader{"Exif\0\0", 6};
+
+ByteView payloadOf(ByteView file, const Chunk* chunk)
+{
+    return chunk ? file.subspan(chunk->payload(), chunk->size) : ByteView{};
+}
+
+size_t headerLength(ByteView payload)
+{
+    return startsWith(payload, kExifHeader) ? kExifHeader.size() : 0;
+}
+
+NewPayload changedTo(ByteView old, Bytes payload)
+{
+    if (std::equal(old.begin(), old.end(), payload.begin(), payload.end()))
+        return {};
+    return {true, std::move(payload)};
+}
+
+NewPayload editedExif(ByteView payload, CaptionWrite& write)
+{
+    const ByteView block = payload.subspan(headerLength(payload));
+    const auto directory = exif::parseFirstDirectory(block);
+    if (!directory) {
+        write.fieldLeftOut();
+        return {};
+    }
+    if (write.text().empty() && !directory->descriptionEntry)
+        return {};
+    const auto changed =
+        write.into([&](std::string_view text) { return exif::withDescription(block, *directory, text); });
+    if (!changed) {
+        const std::string_view old = exif::descriptionOf(block, *directory);
+        return {false, {}, !isBlankCaption(old) && !isCameraPlaceholder(old)};
+    }
+    if (write.text().empty() && exif::holdsNothing(*changed, exif::Resolution{}))
+        return {true, {}};
+    Bytes edited(payload.begin(), payload.begin() + ptrdiff_t(headerLength(payload)));
+    edited.insert(edited.end(), changed->begin(), changed->end());
+    return changedTo(payload, std::move(edited));
+}
+
+}
+
+StoredCaptions storedCaptions(ByteView file, const Layout& layout)
+{
+    StoredCaptions stored;
+    const ByteView exifPayload = payloadOf(file, layout.first(kExif));
+    const ByteView block = exifPayload.subspan(headerLength(exifPayload));
+    if (const auto directory = exif::parseFirstDirectory(block))
+        stored.imageDescription = exif::descriptionOf(block, *directory);
+    stored.xmpPacket = asText(payloadOf(file, layout.first(kXmp)));
+    return stored;
+}
+
+NewPayload exifPayload(ByteView file, const Chunk* chunk, CaptionWrite& write)
+{
+    if (chunk)
+        return editedExif(payloadOf(file, chunk), write);
+    if (write.text().empty())
+        return {};
+    Bytes block = exif::newBlock(write.text(), exif::Resolution{});
+    if (block.size() <= exif::kMaxBlock)
+        return {true, std::move(block)};
+    write.fieldLeftOut();
+    return {};
+}
+
+NewPayload xmpPayload(ByteView file, const Chunk* chunk, CaptionWrite& write)
+{
+    const std::string_view packet = asText(payloadOf(file, chunk));
+    const auto current = xmp::descriptionOf(packet);
+    if (!current) {
+        write.packetUnreadable();
+        return {};
+    }
+    if (*current == write.text())
+        return {};
+    const auto changed = write.into([&](std::string_view text) { return xmp::withDescription(packet, text); });
+    if (!changed)
+        return {};
+    return changedTo(payloadOf(file, chunk), Bytes(changed->begin(), changed->end()));
+}
+
+}

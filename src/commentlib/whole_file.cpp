@@ -1,0 +1,17 @@
+#include "commentlib/whole_file.h"
+
+namespace corvane {
+
+ReadResult readWhole(SourceFile& file, ReadResult (*read)(ByteView))
+{
+    const int32_t status = file.loadWhole();
+    return status == CORVANE_OK ? read(file.bytes()) : readFailure(status);
+}
+
+PlanResult planWhole(SourceFile& file, std::string_view text, PlanResult (*plan)(ByteView, std::string_view))
+{
+    const int32_t status = file.loadWhole();
+    return status == CORVANE_OK ? plan(file.bytes(), text) : planFailure(status);
+}
+
+}
