@@ -39,7 +39,7 @@ QPoint iconPosition(int align, double W, double H, int S, int M)
 } // namespace
 
 // A failure to draw (no memory for the picture's scratch copy) leaves what was drawn so far.
-void cvButton::paintIcon(platform::Surface& surface)
+void cvButton::paintIcon(host::Surface& surface)
 {
     if (!Icon_.hasHandle())
         return;
@@ -49,7 +49,7 @@ void cvButton::paintIcon(platform::Surface& surface)
     }
 }
 
-void cvButton::paintIconAt(platform::Surface& surface)
+void cvButton::paintIconAt(host::Surface& surface)
 {
     const int S = IconSize_;
     QPoint at = iconPosition(IconAlign_, host_.scaleWidth(), host_.scaleHeight(), S, runtime_.ContentMargin);
@@ -68,7 +68,7 @@ void cvButton::paintIconAt(platform::Surface& surface)
         PaintIconGrayscale(&surface, Icon_, at.x(), at.y(), S, S);
 }
 
-bool cvButton::PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
+bool cvButton::PaintIconGrayscale(host::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
                                   int Dest_Height, int Dest_Width)
 {
     return render::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width);
@@ -76,7 +76,7 @@ bool cvButton::PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture
 
 // Without a mask colour the shadow is found by comparing with the face: every pixel of the icon's
 // square, both ends included, that differs from the pixel at (1, 1) turns gray.
-void cvButton::paintHotShadow(platform::Surface& surface, int x, int y)
+void cvButton::paintHotShadow(host::Surface& surface, int x, int y)
 {
     const int S = IconSize_;
     if (UseMaskColor_) {

@@ -16,7 +16,7 @@ int rounded(double value)
 
 CaptionLayout layOutCaption(int CaptionAlign, int W, int H, int tw, int th, int M, const CaptionLayout& unchanged)
 {
-    using namespace platform;
+    using namespace host;
     const double w = W;
     const double h = H;
     const int centredLeft = rounded((w - tw) / 2 - 4);

@@ -15,7 +15,7 @@ void PlainHost::setSizeTwips(int width, int height)
         surface_.resize(twipsToPixels(width), twipsToPixels(height));
 }
 
-std::unique_ptr<platform::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)
+std::unique_ptr<host::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)
 {
     return toolTipMaker_ ? toolTipMaker_(style) : nullptr;
 }

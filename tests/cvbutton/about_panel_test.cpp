@@ -9,8 +9,8 @@
 namespace cvbutton {
 namespace {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 constexpr Colorref kPaper = 0x123456;
 constexpr AboutPanelColors kColors{0x000000, 0xF0F0F0, 0xA0A0A0};

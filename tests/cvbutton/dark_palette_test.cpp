@@ -37,7 +37,7 @@ protected:
         button.setHasFocus(focused);
         button.setDrawState(state);
         button.Refresh();
-        const platform::Surface face = host.surface();
+        const host::Surface face = host.surface();
         button.setCaption(QStringLiteral("Apply"));
         int readable = 0;
         for (int y = 0; y < face.height(); ++y)

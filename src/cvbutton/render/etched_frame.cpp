@@ -7,7 +7,7 @@
 namespace cvbutton::render {
 
 // Sums are formed step by step; one that overflows ends the frame where it stands.
-void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+void DrawEtchedFrame(host::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
                      Colorref CornerColor)
 {
     const std::optional<int> innerWidth = checkedSub(Width, 1);

@@ -10,16 +10,16 @@ namespace cvbutton::render {
 namespace {
 
 // The part of the area that lands on the surface, in surface coordinates; empty when none does.
-platform::Rect onSurface(const Surface& surface, int x, int y, int width, int height)
+host::Rect onSurface(const Surface& surface, int x, int y, int width, int height)
 {
     const auto clamp = [](long long value, int limit) { return static_cast<int>(std::clamp(value, 0LL, 0LL + limit)); };
-    const platform::Rect part{clamp(x, surface.width()), clamp(y, surface.height()),
-                              clamp(0LL + x + width, surface.width()), clamp(0LL + y + height, surface.height())};
-    return part.right > part.left && part.bottom > part.top ? part : platform::Rect{};
+    const host::Rect part{clamp(x, surface.width()), clamp(y, surface.height()),
+                          clamp(0LL + x + width, surface.width()), clamp(0LL + y + height, surface.height())};
+    return part.right > part.left && part.bottom > part.top ? part : host::Rect{};
 }
 
 // The picture as it lies in a memory surface of `part`'s size, `part` counted from the area's corner.
-Surface pictureSurface(const IconPicture& picture, const platform::Rect& part, Colorref maskColor)
+Surface pictureSurface(const IconPicture& picture, const host::Rect& part, Colorref maskColor)
 {
     Surface source(part.right - part.left, part.bottom - part.top);
     if (picture.type() == IconPicture::TypeBitmap) {
@@ -77,16 +77,16 @@ void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const 
     if (Height < 0)
         Height = Picture.image().height();
     // Only the part that lands on the surface is worked on, however large the area.
-    const platform::Rect target = onSurface(hDC, X, Y, Width, Height);
+    const host::Rect target = onSurface(hDC, X, Y, Width, Height);
     const int width = target.right - target.left, height = target.bottom - target.top;
     if (width == 0)
         return;
     const Surface source =
         pictureSurface(Picture, {target.left - X, target.top - Y, target.right - X, target.bottom - Y}, mask.MaskColor);
-    platform::Dib24 background = hDC.readDib(target.left, target.top, width, height);
-    const platform::Dib24 picture = source.readDib(0, 0, width, height);
+    host::Dib24 background = hDC.readDib(target.left, target.top, width, height);
+    const host::Dib24 picture = source.readDib(0, 0, width, height);
     const Colorref transparent = mask.UseMaskColor ? TransColor : platform::kInvalidColor;
-    const int stride = platform::Dib24::stride(width);
+    const int stride = host::Dib24::stride(width);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const std::size_t at = static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column) * 3;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cvbutton/host/surface.h"
 #include "cvbutton/icon_picture.h"
-#include "platform/surface.h"
 
 #include <QImage>
 
@@ -9,8 +9,8 @@
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // The control's transparent colour, as DrawPictureMasked reads it.
 struct MaskUse {

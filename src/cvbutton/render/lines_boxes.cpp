@@ -15,7 +15,7 @@ public:
 
 private:
     Surface& surface_;
-    platform::Pen previous_;
+    host::Pen previous_;
 };
 
 } // namespace
@@ -27,7 +27,7 @@ void DrawLineDC(Surface& hDC, int X1, int Y1, int X2, int Y2, Colorref Color)
     hDC.lineTo(X2, Y2);
 }
 
-void FillRectColor(Surface& hDC, const platform::Rect& Rect, Colorref Color)
+void FillRectColor(Surface& hDC, const host::Rect& Rect, Colorref Color)
 {
     hDC.fillRect(Rect, Color);
 }

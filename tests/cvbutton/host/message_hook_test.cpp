@@ -1,4 +1,4 @@
-#include "platform/message_hook_qt.h"
+#include "cvbutton/host/message_hook_qt.h"
 #include "support/fake_message_hook.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 using testing::FakeMessageHook;
@@ -191,4 +191,4 @@ TEST_F(QtHook, DetachGivesTheWidgetBackAndTeardownInsideACallbackIsSafe)
 }
 
 } // namespace
-} // namespace platform
+} // namespace cvbutton::host

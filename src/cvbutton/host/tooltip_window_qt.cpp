@@ -1,6 +1,6 @@
-#include "platform/tooltip_window_qt.h"
+#include "cvbutton/host/tooltip_window_qt.h"
 
-#include "platform/tooltip_window_popup.h"
+#include "cvbutton/host/tooltip_window_popup.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QWindow>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 // How long the pointer rests before the tip shows, and how long the tip then stays.
@@ -20,7 +20,7 @@ constexpr int kBelowPointer = 20;
 
 QColor fromColorref(Colorref color)
 {
-    return QColor(redOf(color), greenOf(color), blueOf(color));
+    return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
 QIcon titleIcon(int icon)
@@ -164,4 +164,4 @@ void QtToolTipWindow::hideTip()
     popup_->hide();
 }
 
-} // namespace platform
+} // namespace cvbutton::host

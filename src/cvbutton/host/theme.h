@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/region.h"
-#include "platform/surface.h"
+#include "cvbutton/host/region.h"
+#include "cvbutton/host/surface.h"
 
 #include <QString>
 
 #include <memory>
 
-namespace platform {
+namespace cvbutton::host {
 
 // The drawing data of one theme class, open while it is held.
 class ThemeData {
@@ -44,4 +44,4 @@ public:
     std::unique_ptr<ThemeData> open(const QString&) override { return nullptr; }
 };
 
-} // namespace platform
+} // namespace cvbutton::host

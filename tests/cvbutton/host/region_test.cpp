@@ -1,9 +1,9 @@
-#include "platform/region.h"
+#include "cvbutton/host/region.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 bool samePixels(const QRegion& a, const QRegion& b)
@@ -125,4 +125,4 @@ TEST(RegionWindow, BecomesTheWindowMaskAndAnEmptyRegionRemovesIt)
 }
 
 } // namespace
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/tooltip_window.h"
+#include "cvbutton/host/tooltip_window.h"
 
 #include <QColor>
 #include <QIcon>
@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-namespace platform {
+namespace cvbutton::host {
 
 class ToolTipPopup;
 
@@ -52,4 +52,4 @@ private:
     QTimer shownTimer_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace cvbutton::host {
 
 // A set of pixels given to a window as its shape, built with the pixel rules the control's shapes
 // were designed for: a pixel belongs to a region when the point at its top-left corner lies inside
@@ -47,4 +47,4 @@ private:
     QRegion region_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

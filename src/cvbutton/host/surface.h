@@ -9,7 +9,11 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace cvbutton::host {
+
+// Colours are the desktop's colour values, as platform/ reads them from the palette.
+using platform::Colorref;
+using platform::SystemColors;
 
 // A rectangle as the drawing calls take it: right and bottom lie just outside the area.
 struct Rect {
@@ -131,4 +135,4 @@ private:
     int penY_ = 0;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

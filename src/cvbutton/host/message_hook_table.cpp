@@ -1,9 +1,9 @@
-#include "platform/message_hook_table.h"
+#include "cvbutton/host/message_hook_table.h"
 
 #include <algorithm>
 #include <ranges>
 
-namespace platform {
+namespace cvbutton::host {
 
 SubclassTable::~SubclassTable()
 {
@@ -142,4 +142,4 @@ std::intptr_t SubclassTable::dispatch(const SubclassTable& table, Window window,
     return result;
 }
 
-} // namespace platform
+} // namespace cvbutton::host

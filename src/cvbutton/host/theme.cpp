@@ -1,4 +1,4 @@
-#include "platform/theme.h"
+#include "cvbutton/host/theme.h"
 
 #include <QApplication>
 #include <QImage>
@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 constexpr int kPushButtonPart = 1;
@@ -110,4 +110,4 @@ std::unique_ptr<ThemeData> QtStyleTheme::open(const QString& classList)
     return std::make_unique<StyledButtonData>();
 }
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,4 @@
-#include "platform/tooltip_window_popup.h"
+#include "cvbutton/host/tooltip_window_popup.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QScreen>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 constexpr int kPadding = 6;
@@ -136,4 +136,4 @@ void ToolTipPopup::paintEvent(QPaintEvent*)
     painter.drawText(content, Qt::AlignLeft | Qt::AlignTop, text_);
 }
 
-} // namespace platform
+} // namespace cvbutton::host

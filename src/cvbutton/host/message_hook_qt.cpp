@@ -1,4 +1,4 @@
-#include "platform/message_hook_qt.h"
+#include "cvbutton/host/message_hook_qt.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -9,7 +9,7 @@
 #include <array>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 // The leave posted when tracking is asked for while the pointer is already out.
@@ -167,4 +167,4 @@ bool QtMessageHook::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/message_hook.h"
-#include "platform/message_hook_table.h"
+#include "cvbutton/host/message_hook.h"
+#include "cvbutton/host/message_hook_table.h"
 
 #include <QHash>
 #include <QObject>
@@ -10,7 +10,7 @@
 
 class QEvent;
 
-namespace platform {
+namespace cvbutton::host {
 
 // The message hook over a Qt event filter on each attached widget. A hooked event is handed to
 // the widget's own handler from inside the filter, so callbacks run before and after it. The
@@ -47,4 +47,4 @@ private:
     QHash<Window, Pointer> pointers_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,4 @@
-#include "platform/region.h"
+#include "cvbutton/host/region.h"
 
 #include <QRect>
 #include <QWidget>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 std::int64_t ceilDiv(std::int64_t numerator, std::int64_t denominator)
@@ -112,4 +112,4 @@ void Region::removeFrom(QWidget& window)
     window.clearMask();
 }
 
-} // namespace platform
+} // namespace cvbutton::host
