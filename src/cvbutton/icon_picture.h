@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cvbutton/render/picture_view.h"
+
 #include <QImage>
 #include <QString>
 
@@ -20,6 +22,8 @@ public:
     bool hasHandle() const { return !image_.isNull(); }
     Type type() const { return hasHandle() ? type_ : TypeNone; }
     const QImage& image() const { return image_; }
+    // The picture as icon painting reads it.
+    render::PictureView view() const { return {image_, type() == TypeBitmap}; }
 
     // The text a property set keeps for the picture: "" for none, else "icon:" or "bitmap:"
     // followed by the path it was loaded from or by "data:" and its PNG bytes in base 64.

@@ -1,8 +1,8 @@
 #include "cvbutton/render/caption.h"
 
-#include "cvbutton/button_types.h"
 #include "cvbutton/render/caption_ground.h"
 #include "cvbutton/render/contrast.h"
+#include "cvbutton/render/draw_state.h"
 
 namespace cvbutton::render {
 

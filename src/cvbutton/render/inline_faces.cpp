@@ -1,7 +1,7 @@
 #include "cvbutton/render/inline_faces.h"
 
-#include "cvbutton/button_types.h"
 #include "cvbutton/render/colors.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/lines_boxes.h"
 

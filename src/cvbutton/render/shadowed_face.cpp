@@ -1,6 +1,6 @@
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/face_drawing.h"
 #include "cvbutton/render/gradients.h"
 #include "cvbutton/render/lines_boxes.h"

@@ -1,6 +1,6 @@
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "cvbutton/render/skin_tables.h"
 
