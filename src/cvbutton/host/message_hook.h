@@ -1,3 +1,5 @@
+// The message hook's interface: the window messages it numbers, the callbacks it runs before and after
+// a window's own handling, and the request for one leave notification.
 #pragma once
 
 #include <QObject>

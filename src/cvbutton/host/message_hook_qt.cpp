@@ -1,3 +1,5 @@
+// The hook over Qt's event filter: how widget events become numbered messages, the callbacks run around
+// the widget's own handling, and leave notifications posted on request.
 #include "cvbutton/host/message_hook_qt.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// The real message hook: an event filter on each attached widget that hands its events, numbered as
+// messages, to the callbacks registered for them.
 #pragma once
 
 #include "cvbutton/host/message_hook.h"

@@ -1,3 +1,5 @@
+// Keeping the hook's table: attaching and detaching windows, their message lists, and the order in which a
+// message passes the callbacks.
 #include "cvbutton/host/message_hook_table.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The table a message hook keeps of its windows, their callbacks and the messages each callback runs for.
 #pragma once
 
 #include "cvbutton/host/message_hook.h"

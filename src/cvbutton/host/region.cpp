@@ -1,3 +1,5 @@
+// Building window shapes pixel by pixel: rectangles, rounded rectangles and polygons, united and
+// handed to a widget as its mask.
 #include "cvbutton/host/region.h"
 
 #include <QRect>

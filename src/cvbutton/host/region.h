@@ -1,3 +1,4 @@
+// A window's shape as a set of pixels, built by the pixel rules the button's shapes were designed for.
 #pragma once
 
 #include <QPoint>

@@ -1,3 +1,5 @@
+// The software raster behind every button face: pixels, lines with the pen, filled rectangles, edges,
+// pictures, copies between surfaces, 24-bit rows and text.
 #include "cvbutton/host/surface.h"
 
 #include <QFontMetrics>

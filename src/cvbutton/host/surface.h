@@ -1,3 +1,5 @@
+// The drawing surface a button paints on: a 32-bit image with the classic desktop's pixel rules for lines,
+// rectangles, edges and text, and the flags those calls take.
 #pragma once
 
 #include "platform/system_colors.h"

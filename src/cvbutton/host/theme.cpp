@@ -1,3 +1,5 @@
+// The desktop theme's push-button faces, drawn by the current Qt style, and the shape read from the drawn
+// face's coverage; and the stand-in that reports no visual styles.
 #include "cvbutton/host/theme.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The theme service the button asks for its themed face and outline, and its two implementations: the
+// current Qt style, and none at all.
 #pragma once
 
 #include "cvbutton/host/region.h"

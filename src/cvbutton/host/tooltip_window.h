@@ -1,3 +1,5 @@
+// The tooltip window's interface: its styles, title icons, the tools it watches, and the text, title and
+// colours it shows.
 #pragma once
 
 #include "cvbutton/host/message_hook.h"

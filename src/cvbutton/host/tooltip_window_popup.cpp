@@ -1,3 +1,4 @@
+// Painting and placing the tip's popup: its box or balloon outline, the title with its icon, and the text.
 #include "cvbutton/host/tooltip_window_popup.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The popup widget that shows a tip: a plain box or a balloon, with an optional title and icon above the
+// text.
 #pragma once
 
 #include <QColor>

@@ -1,3 +1,5 @@
+// The real tooltip window: watching each tool's widget, the rest delay before the tip shows, how long it
+// stays, and what hides it.
 #include "cvbutton/host/tooltip_window_qt.h"
 
 #include "cvbutton/host/tooltip_window_popup.h"

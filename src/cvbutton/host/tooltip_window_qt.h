@@ -1,3 +1,4 @@
+// The real tooltip window, our own Qt popup watching the widgets of its tools.
 #pragma once
 
 #include "cvbutton/host/tooltip_window.h"
