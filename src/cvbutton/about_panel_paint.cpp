@@ -1,3 +1,4 @@
+// Painting the about panel: its title, version, credit line, web address and raised Close button.
 #include "cvbutton/about_panel_paint.h"
 
 #include "cvbutton/render/colors.h"

@@ -1,3 +1,4 @@
+// What the about panel paints and the system colours it paints in.
 #pragma once
 
 #include "cvbutton/host/surface.h"

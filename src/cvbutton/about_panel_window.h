@@ -1,3 +1,4 @@
+// The about panel's window, a hidden child of the control until About floats it, and its style bits.
 #pragma once
 
 #include "cvbutton/about_panel.h"

@@ -1,3 +1,4 @@
+// The control's run-time state, never stored with the form.
 #pragma once
 
 #include "cvbutton/host/region.h"

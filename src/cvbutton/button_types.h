@@ -1,3 +1,5 @@
+// The numbered choices of the control's properties: face styles, alignments, button kinds and tooltip
+// kinds, and the face states it takes from the faces.
 #pragma once
 
 #include "cvbutton/render/draw_state.h"

@@ -1,3 +1,4 @@
+// Placing a wrapped caption on the control for each alignment, with the text flags that go with it.
 #include "cvbutton/caption_layout.h"
 
 #include "cvbutton/button_types.h"

@@ -1,3 +1,4 @@
+// Where a caption goes on the control for an alignment.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,5 @@
+// The button control cvButton: its properties, methods, events and host events, the chief header of the
+// control.
 #pragma once
 
 #include "cvbutton/button_runtime.h"

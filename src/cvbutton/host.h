@@ -1,3 +1,5 @@
+// The host interface: what a container offers the control it hosts (its surface, window, hook, tooltip
+// window, theme, ambient properties and events), the only way the control sees its container.
 #pragma once
 
 #include "cvbutton/host/message_hook.h"

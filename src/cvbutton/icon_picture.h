@@ -1,3 +1,4 @@
+// The picture a button shows beside its caption, and how a property set stores it.
 #pragma once
 
 #include "cvbutton/render/picture_view.h"

@@ -1,3 +1,5 @@
+// The windowless host: its surface, ambient properties and extender, and the record of what the control
+// asked of it.
 #include "cvbutton/plain_host.h"
 
 namespace cvbutton {

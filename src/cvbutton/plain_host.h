@@ -1,3 +1,4 @@
+// A host without a window, for tests and for rendering faces to files.
 #pragma once
 
 #include "cvbutton/host.h"

@@ -1,3 +1,5 @@
+// The widget that hosts a cvButton in a window: showing its surface, passing on the pointer, keys, focus
+// and size, and its tooltip.
 #include "cvbutton/widget_host.h"
 
 #include "cvbutton/host/tooltip_window_qt.h"

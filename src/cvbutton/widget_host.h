@@ -1,3 +1,4 @@
+// A cvButton in a window of the program, hosted by a widget.
 #pragma once
 
 #include "cvbutton/about_panel_window.h"

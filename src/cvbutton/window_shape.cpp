@@ -1,3 +1,4 @@
+// Making the window outline of each face style and giving it to the window.
 #include "cvbutton/window_shape.h"
 
 #include "cvbutton/button_types.h"

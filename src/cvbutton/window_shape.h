@@ -1,3 +1,4 @@
+// The window outline of a face style.
 #pragma once
 
 #include "cvbutton/host/region.h"

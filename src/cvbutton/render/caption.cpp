@@ -1,3 +1,5 @@
+// Drawing the caption: its colour for the state, made readable on faces drawn in fixed light colours, and
+// the text itself.
 #include "cvbutton/render/caption.h"
 
 #include "cvbutton/render/caption_ground.h"

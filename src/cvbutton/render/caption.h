@@ -1,3 +1,4 @@
+// Drawing a button's caption and choosing its colour.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,4 @@
+// Finding the face colour under a caption from the pixels already drawn there.
 #include "cvbutton/render/caption_ground.h"
 
 #include "cvbutton/render/contrast.h"

@@ -1,3 +1,4 @@
+// The face colour a caption is read against.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,4 @@
+// Drawing the etched frame: two offset outlines with their corners and crossings mixed.
 #include "cvbutton/render/etched_frame.h"
 
 #include "cvbutton/render/checked_math.h"

@@ -1,3 +1,4 @@
+// The etched frame of the etched style and the About panel.
 #pragma once
 
 #include "cvbutton/host/surface.h"

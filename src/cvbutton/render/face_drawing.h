@@ -1,3 +1,4 @@
+// Small drawing helpers the drawn faces share: colours written as #RRGGBB and a surface's background.
 #pragma once
 
 #include "cvbutton/host/surface.h"

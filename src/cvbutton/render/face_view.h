@@ -1,3 +1,4 @@
+// The read-only view of the control a face renderer draws from.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,4 @@
+// The glass face style: a glossy upper half over a deeper lower half, in the state's colours.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

@@ -1,3 +1,4 @@
+// The glow face style: a soft outline that glows when the pointer is over the button or it is marked.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

@@ -1,3 +1,4 @@
+// Colour gradients drawn as runs of one-pixel lines.
 #pragma once
 
 #include "cvbutton/host/surface.h"

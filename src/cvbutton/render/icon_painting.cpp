@@ -1,3 +1,4 @@
+// Painting a button's picture: compositing it masked, gray or as a silhouette, and graying an icon.
 #include "cvbutton/render/icon_painting.h"
 
 #include "cvbutton/render/grayscale.h"

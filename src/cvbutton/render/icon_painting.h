@@ -1,3 +1,5 @@
+// Painting a button's picture onto the surface: masked, grayed or in one colour, and split into an icon's
+// mask and colours.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,4 @@
+// The five faces the pipeline paints itself: standard, soft, flat, etched and tinted.
 #include "cvbutton/render/inline_faces.h"
 
 #include "cvbutton/render/colors.h"

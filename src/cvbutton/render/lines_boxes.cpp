@@ -1,3 +1,4 @@
+// Drawing lines, outlines and filled boxes on the surface, stopping where a sum would overflow.
 #include "cvbutton/render/lines_boxes.h"
 
 #include "cvbutton/render/checked_math.h"

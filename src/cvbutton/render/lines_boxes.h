@@ -1,3 +1,4 @@
+// The line and box primitives every face is drawn with.
 #pragma once
 
 #include "cvbutton/host/surface.h"

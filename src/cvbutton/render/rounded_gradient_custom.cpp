@@ -1,3 +1,5 @@
+// The rounded gradient face in the control's own colours: bands and sides worked out from its back and
+// highlight colours.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

@@ -1,3 +1,4 @@
+// The rounded gradient face in its fixed colour scheme, one set of bands per state.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

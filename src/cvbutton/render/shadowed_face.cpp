@@ -1,3 +1,4 @@
+// The shadowed face style: a gradient body with a light bevel and a shadow below.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

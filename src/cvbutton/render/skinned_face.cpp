@@ -1,3 +1,4 @@
+// The skinned face style: corner tiles and bands from the skin of the state.
 #include "cvbutton/render/face_renderers.h"
 
 #include "cvbutton/render/draw_state.h"

@@ -1,3 +1,5 @@
+// Drawing the desktop theme's push-button part over the control, and taking its outline as the window's
+// shape.
 #include "cvbutton/render/theme_part.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The themed face: where the theme's part is drawn and how the window's shape follows it.
 #pragma once
 
 #include "cvbutton/host/region.h"
