@@ -1,3 +1,4 @@
+// Tests of the control's about panel: its Close button's faces, its painting and its floating window.
 #include "cvbutton/about_panel_window.h"
 #include "cvbutton/widget_host.h"
 #include "platform/system_colors.h"

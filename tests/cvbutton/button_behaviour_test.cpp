@@ -1,3 +1,4 @@
+// Tests of the control's methods as a form calls them: refreshing, hiding, icons and the drawn state.
 #include "button_fixture.h"
 #include "cvbutton/about_panel.h"
 

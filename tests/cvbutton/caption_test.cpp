@@ -1,3 +1,4 @@
+// Tests of the caption: its colour in each state, with and without custom colours, and its placement.
 #include "cvbutton/button_types.h"
 #include "cvbutton/render/caption.h"
 #include "support/surface_pixels.h"

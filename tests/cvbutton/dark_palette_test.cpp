@@ -1,3 +1,4 @@
+// Tests that captions stay readable on a dark desktop, on faces drawn in fixed light colours too.
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/plain_host.h"
 #include "cvbutton/render/contrast.h"

@@ -1,3 +1,4 @@
+// Tests of hover tracking: entering and leaving, the leave requests, tooltips and colour changes.
 #include "button_fixture.h"
 #include "cvbutton/property_bag.h"
 #include "support/fake_message_hook.h"

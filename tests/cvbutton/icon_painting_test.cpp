@@ -1,3 +1,4 @@
+// Tests of icon painting: masked, gray and silhouette compositing, cropping, and graying an icon.
 #include "cvbutton/render/grayscale.h"
 #include "cvbutton/render/icon_painting.h"
 #include "support/surface_pixels.h"

@@ -1,3 +1,5 @@
+// Tests of the paint pipeline: face, icon and caption in their order, the focus mark and the caption
+// layout.
 #include "button_fixture.h"
 #include "cvbutton/caption_layout.h"
 #include "cvbutton/render/colors.h"

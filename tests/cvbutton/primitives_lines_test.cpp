@@ -1,3 +1,4 @@
+// Tests of the line and box primitives: end pixels, pens and overflow.
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "support/surface_pixels.h"

@@ -1,3 +1,4 @@
+// Tests of the themed face and of the window shapes that follow each style.
 #include "button_fixture.h"
 #include "cvbutton/window_shape.h"
 #include "support/fake_theme.h"

@@ -1,3 +1,4 @@
+// Tests of a control hosted by a widget: its name, size, properties, focus keys, shape, pointer and tooltip.
 #include "cvbutton/property_bag.h"
 #include "cvbutton/widget_host.h"
 

@@ -1,3 +1,4 @@
+// A message hook the test drives by hand.
 #pragma once
 
 #include "cvbutton/host/message_hook.h"

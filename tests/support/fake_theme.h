@@ -1,3 +1,4 @@
+// A visual style for tests that records what it drew.
 #pragma once
 
 #include "cvbutton/host/theme.h"

@@ -1,3 +1,4 @@
+// Tooltip windows for tests that record what a control did with them.
 #pragma once
 
 #include "cvbutton/host/tooltip_window.h"

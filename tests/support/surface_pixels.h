@@ -1,3 +1,4 @@
+// Surfaces and pixel sets for tests that look at what was drawn.
 #pragma once
 
 #include "cvbutton/host/surface.h"

@@ -1,3 +1,4 @@
+// Painting one control on a surface and cutting it to the window's shape.
 #include "render_button.h"
 
 #include "cvbutton/cvbutton.h"

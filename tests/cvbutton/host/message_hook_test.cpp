@@ -1,3 +1,5 @@
+// Tests of the message hook: the order of callbacks around a window's own handling, and the real hook's
+// hover, leave and colour messages from widget events.
 #include "cvbutton/host/message_hook_qt.h"
 #include "support/fake_message_hook.h"
 

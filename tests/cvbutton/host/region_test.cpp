@@ -1,3 +1,5 @@
+// Tests of window shapes: rectangles, rounded rectangles and polygons cover exactly the pixels their rules
+// say.
 #include "cvbutton/host/region.h"
 
 #include <QWidget>

@@ -1,3 +1,5 @@
+// Tests of the drawing surface's pixel rules: lines, filled rectangles, edges, pictures, copies, 24-bit rows
+// and text.
 #include "cvbutton/host/surface.h"
 #include "support/surface_pixels.h"
 
