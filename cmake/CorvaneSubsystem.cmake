@@ -1,9 +1,20 @@
 # corvane_subsystem(NAME LIBS ...): a static library made of every .cpp/.h of the calling folder
-# (and its subfolders), so adding a file to a subsystem needs no edit here.
+# (and its subfolders), so adding a file to a subsystem needs no edit here. A subfolder with a
+# CMakeLists.txt of its own is a subsystem of its own and is left out.
 function(corvane_subsystem name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  file(GLOB_RECURSE own_lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(own_list ${own_lists})
+    get_filename_component(own_folder ${own_list} DIRECTORY)
+    foreach(source ${sources})
+      string(FIND "${source}" "${own_folder}/" at)
+      if(at EQUAL 0)
+        list(REMOVE_ITEM sources ${source})
+      endif()
+    endforeach()
+  endforeach()
   if(NOT sources)
     return()
   endif()

@@ -25,6 +25,9 @@
 
 #include <stdint.h>
 
+/* CORVANE_VERSION_MAJOR, _MINOR, _PATCH and CORVANE_VERSION_STRING: the version these headers belong to. */
+#include "corvane_version.h"
+
 #if defined(_WIN32)
 #  if defined(CORVANE_BUILDING_LIBRARY)
 #    define CORVANE_API __declspec(dllexport)
@@ -126,6 +129,10 @@ enum corvane_sidecar_name {
  * Safe to call from any thread. Returns CORVANE_OK, or CORVANE_E_ARGUMENT for another value (nothing changes).
  */
 CORVANE_API int32_t corvane_set_new_sidecar_name(int32_t naming);
+
+/* The version of the library that is loaded, as CORVANE_VERSION_STRING was when it was built ("1.0"); never
+ * null. A caller compares it with the CORVANE_VERSION_STRING it was compiled with. */
+CORVANE_API const char* corvane_version(void);
 
 #ifdef __cplusplus
 }

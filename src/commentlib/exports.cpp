@@ -126,3 +126,8 @@ extern "C" int32_t corvane_set_new_sidecar_name(int32_t naming)
     corvane::sidecar::setNaming(corvane::sidecar::Naming(naming));
     return CORVANE_OK;
 }
+
+extern "C" const char* corvane_version(void)
+{
+    return CORVANE_VERSION_STRING;
+}

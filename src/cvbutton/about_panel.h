@@ -1,3 +1,4 @@
+// The control's own about box: the panel its About method floats as a top-most window.
 #pragma once
 
 namespace cvbutton {

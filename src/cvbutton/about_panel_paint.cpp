@@ -1,3 +1,4 @@
+// Painting the about panel: its title, version, credit line, web address and raised Close button.
 #include "cvbutton/about_panel_paint.h"
 
 #include "cvbutton/render/colors.h"
@@ -9,10 +10,10 @@
 namespace cvbutton {
 namespace {
 
-using platform::Rect;
-using platform::Surface;
+using host::Rect;
+using host::Surface;
 
-constexpr unsigned kLine = platform::DT_SINGLELINE | platform::DT_VCENTER;
+constexpr unsigned kLine = host::DT_SINGLELINE | host::DT_VCENTER;
 constexpr int L = 290;
 constexpr int T = 80;
 constexpr int R = 360;
@@ -30,7 +31,7 @@ void setFont(Surface& panel, int points, bool bold, bool underline)
 // The panel's lines are placed by their top left corner; their boxes do not bound them.
 void drawText(Surface& panel, const QString& text, Rect rect, unsigned format = kLine)
 {
-    panel.drawText(text, rect, format | platform::DT_NOCLIP);
+    panel.drawText(text, rect, format | host::DT_NOCLIP);
 }
 
 void DrawCloseOutline(Surface& panel, platform::Colorref shadow)
@@ -74,7 +75,7 @@ void DrawCloseButton(Surface& panel, const AboutPanelColors& colors, bool presse
     DrawCloseCorners(panel, colors.face);
     setFont(panel, 8, false, true);
     panel.setForegroundColor(0xFF0000);
-    drawText(panel, QStringLiteral("Close"), {L, T, R, B}, kLine | platform::DT_CENTER);
+    drawText(panel, QStringLiteral("Close"), {L, T, R, B}, kLine | host::DT_CENTER);
 }
 
 void PaintAboutPanel(Surface& panel, const AboutPanelColors& colors)

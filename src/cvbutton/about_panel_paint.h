@@ -1,6 +1,7 @@
+// What the about panel paints and the system colours it paints in.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton {
 
@@ -14,8 +15,8 @@ struct AboutPanelColors {
 };
 
 // Everything of the panel: title, version, credit line, web address and the Close button raised.
-void PaintAboutPanel(platform::Surface& panel, const AboutPanelColors& colors);
+void PaintAboutPanel(host::Surface& panel, const AboutPanelColors& colors);
 // The hand-drawn Close button with its label; pressed turns the gradient over.
-void DrawCloseButton(platform::Surface& panel, const AboutPanelColors& colors, bool pressed);
+void DrawCloseButton(host::Surface& panel, const AboutPanelColors& colors, bool pressed);
 
 } // namespace cvbutton

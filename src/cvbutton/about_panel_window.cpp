@@ -1,3 +1,5 @@
+// The about panel's window: floating it as a top-most window of its own with the decorations its style
+// bits ask for, and taking it back.
 #include "cvbutton/about_panel_window.h"
 
 #include "platform/system_colors.h"

@@ -1,8 +1,9 @@
+// The about panel's window, a hidden child of the control until About floats it, and its style bits.
 #pragma once
 
 #include "cvbutton/about_panel.h"
 #include "cvbutton/about_panel_paint.h"
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 #include <QWidget>
 
@@ -28,7 +29,7 @@ public:
     void keepWindowStyle() override { AboutWindowStyle = windowStyle_; }
 
     std::uint32_t windowStyle() const { return windowStyle_; }
-    const platform::Surface& surface() const { return surface_; }
+    const host::Surface& surface() const { return surface_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,7 +42,7 @@ private:
 
     std::uint32_t AboutWindowStyle = 0;
     std::uint32_t windowStyle_ = WS_CHILD | WS_CLIPSIBLINGS;
-    platform::Surface surface_;
+    host::Surface surface_;
     bool painted_ = false;
 };
 

@@ -39,7 +39,7 @@ QPoint iconPosition(int align, double W, double H, int S, int M)
 } // namespace
 
 // A failure to draw (no memory for the picture's scratch copy) leaves what was drawn so far.
-void cvButton::paintIcon(platform::Surface& surface)
+void cvButton::paintIcon(host::Surface& surface)
 {
     if (!Icon_.hasHandle())
         return;
@@ -49,7 +49,7 @@ void cvButton::paintIcon(platform::Surface& surface)
     }
 }
 
-void cvButton::paintIconAt(platform::Surface& surface)
+void cvButton::paintIconAt(host::Surface& surface)
 {
     const int S = IconSize_;
     QPoint at = iconPosition(IconAlign_, host_.scaleWidth(), host_.scaleHeight(), S, runtime_.ContentMargin);
@@ -61,28 +61,28 @@ void cvButton::paintIconAt(platform::Surface& surface)
     }
     const render::MaskUse mask{UseMaskColor_, MaskColor_};
     if (UseMaskColor_)
-        render::DrawPictureMasked(surface, at.x(), at.y(), S, S, Icon_, MaskColor_, kOwnColors, !Enabled_, mask);
+        render::DrawPictureMasked(surface, at.x(), at.y(), S, S, Icon_.view(), MaskColor_, kOwnColors, !Enabled_, mask);
     else if (Enabled_)
         surface.drawImage(Icon_.image(), {at.x(), at.y(), at.x() + S, at.y() + S});
     else
         PaintIconGrayscale(&surface, Icon_, at.x(), at.y(), S, S);
 }
 
-bool cvButton::PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
+bool cvButton::PaintIconGrayscale(host::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
                                   int Dest_Height, int Dest_Width)
 {
-    return render::PaintIconGrayscale(Dest_hDC, hIcon, Dest_X, Dest_Y, Dest_Height, Dest_Width);
+    return render::PaintIconGrayscale(Dest_hDC, hIcon.image(), Dest_X, Dest_Y, Dest_Height, Dest_Width);
 }
 
 // Without a mask colour the shadow is found by comparing with the face: every pixel of the icon's
 // square, both ends included, that differs from the pixel at (1, 1) turns gray.
-void cvButton::paintHotShadow(platform::Surface& surface, int x, int y)
+void cvButton::paintHotShadow(host::Surface& surface, int x, int y)
 {
     const int S = IconSize_;
     if (UseMaskColor_) {
         const render::MaskUse mask{UseMaskColor_, MaskColor_};
-        render::DrawPictureMasked(surface, x + 1, y + 1, S, S, Icon_, MaskColor_, kShadowGray, false, mask);
-        render::DrawPictureMasked(surface, x - 1, y - 1, S, S, Icon_, MaskColor_, kOwnColors, false, mask);
+        render::DrawPictureMasked(surface, x + 1, y + 1, S, S, Icon_.view(), MaskColor_, kShadowGray, false, mask);
+        render::DrawPictureMasked(surface, x - 1, y - 1, S, S, Icon_.view(), MaskColor_, kOwnColors, false, mask);
         return;
     }
     surface.drawImage(Icon_.image(), {x, y, x + S, y + S});

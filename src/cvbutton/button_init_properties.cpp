@@ -18,7 +18,7 @@ void cvButton::InitProperties()
     Caption_ = host_.extenderName();
     IconSize_ = 16;
     Icon_ = IconPicture();
-    runtime_.CaptionFormat = platform::DT_CENTER | platform::DT_WORDBREAK;
+    runtime_.CaptionFormat = host::DT_CENTER | host::DT_WORDBREAK;
     Enabled_ = true;
     ShowFocus_ = false;
     UseCustomColors_ = false;

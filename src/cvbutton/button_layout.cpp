@@ -34,9 +34,9 @@ void cvButton::UserControl_Resize()
 // previous paint left.
 void cvButton::layOutCaption()
 {
-    const unsigned rtl = RightToLeft_ != 0 ? platform::DT_RTLREADING : 0;
-    platform::Rect measured = runtime_.CaptionRect;
-    host_.surface().drawText(Caption_, measured, platform::DT_CALCRECT | platform::DT_WORDBREAK | rtl);
+    const unsigned rtl = RightToLeft_ != 0 ? host::DT_RTLREADING : 0;
+    host::Rect measured = runtime_.CaptionRect;
+    host_.surface().drawText(Caption_, measured, host::DT_CALCRECT | host::DT_WORDBREAK | rtl);
     const int tw = measured.right - 4;
     const int th = measured.bottom - 4;
     const CaptionLayout laid =

@@ -20,7 +20,7 @@ constexpr int kPushButtonPart = 1;
 // the control is shown, clearing is all.
 void cvButton::Refresh()
 {
-    platform::Surface& surface = host_.surface();
+    host::Surface& surface = host_.surface();
     surface.clear();
     runtime_.ContentMargin = 3;
     if (!runtime_.IsShown)
@@ -70,7 +70,7 @@ render::FaceView cvButton::faceView(const platform::SystemColors& colors) const
     return view;
 }
 
-void cvButton::paintFace(platform::Surface& surface, const platform::SystemColors& colors)
+void cvButton::paintFace(host::Surface& surface, const platform::SystemColors& colors)
 {
     const render::FaceView view = faceView(colors);
     switch (Style_) {
@@ -113,7 +113,7 @@ void cvButton::paintFace(platform::Surface& surface, const platform::SystemColor
 
 // Without a visual style the control takes its non-theme style for good, silently; this paint
 // shows no face, and the window keeps its shape until the next layout.
-void cvButton::paintThemeFace(platform::Surface& surface, const platform::SystemColors& colors)
+void cvButton::paintThemeFace(host::Surface& surface, const platform::SystemColors& colors)
 {
     surface.setBackgroundColor(colors.color(platform::COLOR_BTNFACE));
     surface.clear();
@@ -121,7 +121,7 @@ void cvButton::paintThemeFace(platform::Surface& surface, const platform::System
     const int state = runtime_.DrawState == 0 ? StateNormal : runtime_.DrawState;
     const int stateId = runtime_.HasFocus && state == StateNormal ? StateDefaulted : state;
     const render::ThemeTarget target{surface, runtime_.ButtonRect, RoundedBordersByTheme_,
-                                     [this](const platform::Region& region) { host_.setWindowRegion(region); }};
+                                     [this](const host::Region& region) { host_.setWindowRegion(region); }};
     if (!render::DrawThemePart(*theme_, target, QStringLiteral("Button"), kPushButtonPart, stateId))
         Style_ = NonThemeStyle_;
 }

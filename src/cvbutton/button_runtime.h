@@ -1,7 +1,8 @@
+// The control's run-time state, never stored with the form.
 #pragma once
 
-#include "platform/region.h"
-#include "platform/surface.h"
+#include "cvbutton/host/region.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton {
 
@@ -14,14 +15,16 @@ struct ButtonRuntime {
     bool IsShown = false;
     bool MouseInside = false;
     int LastMouseButton = 0;
-    platform::Rect ButtonRect;
-    platform::Rect CaptionRect;
+    host::Rect ButtonRect;
+    host::Rect CaptionRect;
     unsigned CaptionFormat = 0;
     // The gap the last painted face leaves around icon and caption.
     int ContentMargin = 0;
-    platform::Region WindowRegion;
+    host::Region WindowRegion;
     bool CanTrackMouse = false;
-    bool HasUser32TrackMouseEvent = false;
+    // Whether the hook serves the direct request for one leave notification (its TrackMouseEvent);
+    // without it the control asks through the hook's fallback (_TrackMouseEvent). Our Qt hook serves both.
+    bool HasDirectLeaveRequest = false;
 };
 
 } // namespace cvbutton

@@ -15,10 +15,10 @@ void cvButton::CreateToolTip()
         ToolTipText_ = host_.extenderToolTipText();
     host_.setExtenderToolTipText(QString());
     toolTipTextTaken_ = true;
-    unsigned style = platform::TTS_ALWAYSTIP | platform::TTS_NOPREFIX;
+    unsigned style = host::TTS_ALWAYSTIP | host::TTS_NOPREFIX;
     if (ToolTipType_ == TipBalloon)
-        style |= platform::TTS_BALLOON;
-    std::unique_ptr<platform::ToolTipWindow> window = host_.createToolTipWindow(style);
+        style |= host::TTS_BALLOON;
+    std::unique_ptr<host::ToolTipWindow> window = host_.createToolTipWindow(style);
     if (window == nullptr)
         return;
     toolTipWindow_ = std::move(window);

@@ -1,4 +1,8 @@
+// The numbered choices of the control's properties: face styles, alignments, button kinds and tooltip
+// kinds, and the face states it takes from the faces.
 #pragma once
+
+#include "cvbutton/render/draw_state.h"
 
 namespace cvbutton {
 
@@ -26,14 +30,9 @@ enum ContentAlignment : int {
     AlignBottom = 4,
 };
 
-// The state a face is drawn in; the values equal the theme's push-button state ids.
-enum ButtonState : int {
-    StateNormal = 1,
-    StateHot = 2,
-    StatePressed = 3,
-    StateDisabled = 4,
-    StateDefaulted = 5,
-};
+// The state a face is drawn in belongs to the faces; the control names it as its own.
+using render::ButtonState;
+using enum render::ButtonState;
 
 // Only KindCheck is tested for; every other value behaves as a push button.
 enum ButtonKind : int {

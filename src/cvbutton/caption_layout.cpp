@@ -1,3 +1,4 @@
+// Placing a wrapped caption on the control for each alignment, with the text flags that go with it.
 #include "cvbutton/caption_layout.h"
 
 #include "cvbutton/button_types.h"
@@ -16,7 +17,7 @@ int rounded(double value)
 
 CaptionLayout layOutCaption(int CaptionAlign, int W, int H, int tw, int th, int M, const CaptionLayout& unchanged)
 {
-    using namespace platform;
+    using namespace host;
     const double w = W;
     const double h = H;
     const int centredLeft = rounded((w - tw) / 2 - 4);

@@ -1,11 +1,12 @@
+// Where a caption goes on the control for an alignment.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton {
 
 struct CaptionLayout {
-    platform::Rect CaptionRect;
+    host::Rect CaptionRect;
     unsigned CaptionFormat = 0;
 };
 

@@ -1,13 +1,15 @@
+// The button control cvButton: its properties, methods, events and host events, the chief header of the
+// control.
 #pragma once
 
 #include "cvbutton/button_runtime.h"
 #include "cvbutton/button_types.h"
 #include "cvbutton/event.h"
 #include "cvbutton/host.h"
+#include "cvbutton/host/surface.h"
+#include "cvbutton/host/theme.h"
 #include "cvbutton/icon_picture.h"
-#include "platform/surface.h"
 #include "platform/system_colors.h"
-#include "platform/theme.h"
 #include "platform/url_opener.h"
 
 #include <QFont>
@@ -115,14 +117,14 @@ public:
     void About();
     // Hands a web or mail address to the desktop; the result is above 32 when a handler took it.
     int OpenLink(const QString& sLink);
-    bool PaintIconGrayscale(platform::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y,
-                            int Dest_Height, int Dest_Width);
+    bool PaintIconGrayscale(host::Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y, int Dest_Height,
+                            int Dest_Width);
     void setAboutPanel(AboutPanel* panel) { aboutPanel_ = panel; }
     // The window-message callback of the hook the control sets up in run mode.
-    void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, platform::Window& lng_hWnd, int& uMsg,
+    void zSubclass_Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, host::Window& lng_hWnd, int& uMsg,
                         std::intptr_t& wParam, std::intptr_t& lParam);
     // The desktop's visual style, which the theme style draws with.
-    void setTheme(std::shared_ptr<platform::Theme> theme) { theme_ = std::move(theme); }
+    void setTheme(std::shared_ptr<host::Theme> theme) { theme_ = std::move(theme); }
     // Gives the window the outline of the current style.
     void ApplyWindowShape();
 
@@ -165,22 +167,22 @@ private:
     // then ends at once.
     bool raise(const Event& event);
     void setupMouseTracking();
-    void TrackMouseLeave(platform::Window window);
+    void TrackMouseLeave(host::Window window);
     void CreateToolTip();
     void RemoveToolTip();
     void handBackToolTipText();
     void layOutCaption();
     void DrawCaption(const platform::SystemColors& colors);
     render::FaceView faceView(const platform::SystemColors& colors) const;
-    void paintFace(platform::Surface& surface, const platform::SystemColors& colors);
-    void paintThemeFace(platform::Surface& surface, const platform::SystemColors& colors);
-    void paintIcon(platform::Surface& surface);
-    void paintIconAt(platform::Surface& surface);
-    void paintHotShadow(platform::Surface& surface, int x, int y);
+    void paintFace(host::Surface& surface, const platform::SystemColors& colors);
+    void paintThemeFace(host::Surface& surface, const platform::SystemColors& colors);
+    void paintIcon(host::Surface& surface);
+    void paintIconAt(host::Surface& surface);
+    void paintHotShadow(host::Surface& surface, int x, int y);
 
     Host& host_;
     std::shared_ptr<platform::UrlOpener> urlOpener_;
-    std::shared_ptr<platform::Theme> theme_ = std::make_shared<platform::QtStyleTheme>();
+    std::shared_ptr<host::Theme> theme_ = std::make_shared<host::QtStyleTheme>();
     AboutPanel* aboutPanel_ = nullptr;
 
     IconPicture Icon_;
@@ -211,8 +213,8 @@ private:
     std::int32_t RightToLeft_ = 0;
 
     ButtonRuntime runtime_;
-    std::unique_ptr<platform::ToolTipWindow> toolTipWindow_;
-    platform::ToolInfo toolRecord_;
+    std::unique_ptr<host::ToolTipWindow> toolTipWindow_;
+    host::ToolInfo toolRecord_;
     bool toolTipTextTaken_ = false;
     // Expires with the control, so code that raised an event can tell it is gone.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

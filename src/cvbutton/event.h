@@ -1,3 +1,4 @@
+// An event a control raises to its form, with the handlers connected to it.
 #pragma once
 
 #include <functional>

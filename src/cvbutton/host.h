@@ -1,10 +1,12 @@
+// The host interface: what a container offers the control it hosts (its surface, window, hook, tooltip
+// window, theme, ambient properties and events), the only way the control sees its container.
 #pragma once
 
+#include "cvbutton/host/message_hook.h"
+#include "cvbutton/host/region.h"
+#include "cvbutton/host/surface.h"
+#include "cvbutton/host/tooltip_window.h"
 #include "forms/twips.h"
-#include "platform/message_hook.h"
-#include "platform/region.h"
-#include "platform/surface.h"
-#include "platform/tooltip_window.h"
 
 #include <QString>
 
@@ -39,7 +41,7 @@ public:
 
     // The drawing surface and its size: ScaleWidth and ScaleHeight in pixels, Width and Height in
     // twips.
-    virtual platform::Surface& surface() = 0;
+    virtual host::Surface& surface() = 0;
     virtual double scaleWidth() const = 0;
     virtual double scaleHeight() const = 0;
     virtual int widthTwips() const = 0;
@@ -52,7 +54,7 @@ public:
     virtual void setMousePointer(std::int16_t pointer) = 0;
 
     // The window's shape; an empty region gives it back its whole rectangle.
-    virtual void setWindowRegion(const platform::Region& region) = 0;
+    virtual void setWindowRegion(const host::Region& region) = 0;
 
     // Lets the window messages that are waiting run before the caller goes on.
     virtual void processPendingEvents() = 0;
@@ -62,11 +64,11 @@ public:
     virtual void sendKeys(const QString& keys) = 0;
 
     // The window the control's messages arrive at, and the hook through which it sees them.
-    virtual platform::Window window() = 0;
-    virtual platform::MessageHook& messageHook() = 0;
+    virtual host::Window window() = 0;
+    virtual host::MessageHook& messageHook() = 0;
     // A tooltip window owned by the control's window, with the given window style; null when
     // the container cannot make one.
-    virtual std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) = 0;
+    virtual std::unique_ptr<host::ToolTipWindow> createToolTipWindow(unsigned style) = 0;
 };
 
 // The host's events, as the container delivers them to the control it hosts.

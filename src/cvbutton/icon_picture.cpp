@@ -1,3 +1,5 @@
+// Loading a button's picture from a file or resource, and writing it to and reading it from its stored
+// text.
 #include "cvbutton/icon_picture.h"
 
 #include <QBuffer>

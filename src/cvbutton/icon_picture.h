@@ -1,4 +1,7 @@
+// The picture a button shows beside its caption, and how a property set stores it.
 #pragma once
+
+#include "cvbutton/render/picture_view.h"
 
 #include <QImage>
 #include <QString>
@@ -20,6 +23,8 @@ public:
     bool hasHandle() const { return !image_.isNull(); }
     Type type() const { return hasHandle() ? type_ : TypeNone; }
     const QImage& image() const { return image_; }
+    // The picture as icon painting reads it.
+    render::PictureView view() const { return {image_, type() == TypeBitmap}; }
 
     // The text a property set keeps for the picture: "" for none, else "icon:" or "bitmap:"
     // followed by the path it was loaded from or by "data:" and its PNG bytes in base 64.

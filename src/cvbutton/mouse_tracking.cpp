@@ -6,15 +6,15 @@
 
 namespace cvbutton {
 
-using platform::Window;
+using host::Window;
 
 void cvButton::setupMouseTracking()
 {
-    platform::MessageHook& hook = host_.messageHook();
+    host::MessageHook& hook = host_.messageHook();
     runtime_.CanTrackMouse = true;
-    runtime_.HasUser32TrackMouseEvent =
+    runtime_.HasDirectLeaveRequest =
         hook.IsFunctionExported(QStringLiteral("TrackMouseEvent"), QStringLiteral("User32"));
-    if (!runtime_.HasUser32TrackMouseEvent &&
+    if (!runtime_.HasDirectLeaveRequest &&
         !hook.IsFunctionExported(QStringLiteral("_TrackMouseEvent"), QStringLiteral("Comctl32")))
         runtime_.CanTrackMouse = false;
     if (!runtime_.CanTrackMouse)
@@ -24,18 +24,17 @@ void cvButton::setupMouseTracking()
                                        int& uMsg, std::intptr_t& wParam, std::intptr_t& lParam) {
         zSubclass_Proc(bBefore, bHandled, lReturn, lng_hWnd, uMsg, wParam, lParam);
     });
-    for (int message :
-         {platform::WM_MOUSEMOVE, platform::WM_MOUSELEAVE, platform::WM_THEMECHANGED, platform::WM_SYSCOLORCHANGE})
-        hook.SubclassAddMessage(window, message, platform::MSG_AFTER);
+    for (int message : {host::WM_MOUSEMOVE, host::WM_MOUSELEAVE, host::WM_THEMECHANGED, host::WM_SYSCOLORCHANGE})
+        hook.SubclassAddMessage(window, message, host::MSG_AFTER);
 }
 
 void cvButton::TrackMouseLeave(Window window)
 {
     if (!runtime_.CanTrackMouse)
         return;
-    platform::TrackMouseEventRequest request;
+    host::TrackMouseEventRequest request;
     request.hwndTrack = window;
-    if (runtime_.HasUser32TrackMouseEvent)
+    if (runtime_.HasDirectLeaveRequest)
         host_.messageHook().TrackMouseEvent(request);
     else
         host_.messageHook()._TrackMouseEvent(request);
@@ -44,11 +43,11 @@ void cvButton::TrackMouseLeave(Window window)
 void cvButton::zSubclass_Proc(bool, bool&, std::intptr_t&, Window& lng_hWnd, int& uMsg, std::intptr_t&, std::intptr_t&)
 {
     switch (uMsg) {
-    case platform::WM_SYSCOLORCHANGE:
-    case platform::WM_THEMECHANGED:
+    case host::WM_SYSCOLORCHANGE:
+    case host::WM_THEMECHANGED:
         Refresh();
         break;
-    case platform::WM_MOUSEMOVE:
+    case host::WM_MOUSEMOVE:
         if (runtime_.MouseInside)
             break;
         runtime_.MouseInside = true;
@@ -58,7 +57,7 @@ void cvButton::zSubclass_Proc(bool, bool&, std::intptr_t&, Window& lng_hWnd, int
         if (raise(MouseEnter))
             CreateToolTip();
         break;
-    case platform::WM_MOUSELEAVE:
+    case host::WM_MOUSELEAVE:
         runtime_.MouseInside = false;
         runtime_.DrawState = StateNormal;
         RemoveToolTip();

@@ -1,3 +1,5 @@
+// The windowless host: its surface, ambient properties and extender, and the record of what the control
+// asked of it.
 #include "cvbutton/plain_host.h"
 
 namespace cvbutton {
@@ -15,7 +17,7 @@ void PlainHost::setSizeTwips(int width, int height)
         surface_.resize(twipsToPixels(width), twipsToPixels(height));
 }
 
-std::unique_ptr<platform::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)
+std::unique_ptr<host::ToolTipWindow> PlainHost::createToolTipWindow(unsigned style)
 {
     return toolTipMaker_ ? toolTipMaker_(style) : nullptr;
 }

@@ -1,7 +1,8 @@
+// A host without a window, for tests and for rendering faces to files.
 #pragma once
 
 #include "cvbutton/host.h"
-#include "platform/message_hook_qt.h"
+#include "cvbutton/host/message_hook_qt.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +31,7 @@ public:
     const QStringList& notifications() const { return notifications_; }
     void forgetNotifications() { notifications_.clear(); }
 
-    platform::Surface& surface() override { return surface_; }
+    host::Surface& surface() override { return surface_; }
     double scaleWidth() const override { return surface_.width(); }
     double scaleHeight() const override { return surface_.height(); }
     int widthTwips() const override { return surface_.width() * kTwipsPerPixel; }
@@ -44,8 +45,8 @@ public:
     std::int16_t mousePointer() const override { return mousePointer_; }
     void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
 
-    void setWindowRegion(const platform::Region& region) override { windowRegion_ = region; }
-    const platform::Region& windowRegion() const { return windowRegion_; }
+    void setWindowRegion(const host::Region& region) override { windowRegion_ = region; }
+    const host::Region& windowRegion() const { return windowRegion_; }
 
     void processPendingEvents() override {}
     void sendKeys(const QString& keys) override { sentKeys_ << keys; }
@@ -53,11 +54,11 @@ public:
 
     // A window object that never receives window-system messages; tests put in a hook and a
     // tooltip maker of their own. Without a maker there are no tooltip windows.
-    platform::Window window() override { return &window_; }
-    platform::MessageHook& messageHook() override { return *hook_; }
-    void setMessageHook(std::unique_ptr<platform::MessageHook> hook) { hook_ = std::move(hook); }
-    using ToolTipMaker = std::function<std::unique_ptr<platform::ToolTipWindow>(unsigned style)>;
-    std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) override;
+    host::Window window() override { return &window_; }
+    host::MessageHook& messageHook() override { return *hook_; }
+    void setMessageHook(std::unique_ptr<host::MessageHook> hook) { hook_ = std::move(hook); }
+    using ToolTipMaker = std::function<std::unique_ptr<host::ToolTipWindow>(unsigned style)>;
+    std::unique_ptr<host::ToolTipWindow> createToolTipWindow(unsigned style) override;
     void setToolTipMaker(ToolTipMaker maker) { toolTipMaker_ = std::move(maker); }
 
 private:
@@ -66,14 +67,14 @@ private:
     bool displayAsDefault_ = false;
     QString extenderToolTipText_;
     QStringList notifications_;
-    platform::Surface surface_;
+    host::Surface surface_;
     int sizeRequests_ = 0;
     bool enabled_ = true;
     std::int16_t mousePointer_ = 0;
-    platform::Region windowRegion_;
+    host::Region windowRegion_;
     QStringList sentKeys_;
     QObject window_;
-    std::unique_ptr<platform::MessageHook> hook_ = std::make_unique<platform::QtMessageHook>();
+    std::unique_ptr<host::MessageHook> hook_ = std::make_unique<host::QtMessageHook>();
     ToolTipMaker toolTipMaker_;
 };
 

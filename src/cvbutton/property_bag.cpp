@@ -1,3 +1,5 @@
+// The property bag's reads and writes, names matched without regard to case and integers of every width
+// stored alike.
 #include "cvbutton/property_bag.h"
 
 #include <algorithm>

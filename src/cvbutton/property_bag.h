@@ -1,3 +1,4 @@
+// The stored property set of one control: named whole numbers and texts.
 #pragma once
 
 #include <QString>

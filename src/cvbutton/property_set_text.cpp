@@ -1,3 +1,4 @@
+// Writing a form's property sets as text, one section per control, and reading them back.
 #include "cvbutton/property_set_text.h"
 
 #include <QFile>

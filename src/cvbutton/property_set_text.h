@@ -1,3 +1,4 @@
+// The text a form keeps its controls' property sets in.
 #pragma once
 
 #include "cvbutton/property_bag.h"

@@ -1,3 +1,5 @@
+// Reading and writing the control's values in the forms it stores them: numbers, booleans, colours, fonts
+// and pictures.
 #include "cvbutton/stored_values.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// Typed access to a property bag in the forms the control stores its values in.
 #pragma once
 
 #include "cvbutton/icon_picture.h"

@@ -1,6 +1,8 @@
+// The widget that hosts a cvButton in a window: showing its surface, passing on the pointer, keys, focus
+// and size, and its tooltip.
 #include "cvbutton/widget_host.h"
 
-#include "platform/tooltip_window_qt.h"
+#include "cvbutton/host/tooltip_window_qt.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -108,12 +110,12 @@ void WidgetHost::updateAccessKey()
     accessKeyShortcut_ = key.isEmpty() ? 0 : grabShortcut(key);
 }
 
-std::unique_ptr<platform::ToolTipWindow> WidgetHost::createToolTipWindow(unsigned style)
+std::unique_ptr<host::ToolTipWindow> WidgetHost::createToolTipWindow(unsigned style)
 {
-    return std::make_unique<platform::QtToolTipWindow>(style, pointer_);
+    return std::make_unique<host::QtToolTipWindow>(style, pointer_);
 }
 
-platform::Surface& WidgetHost::surface()
+host::Surface& WidgetHost::surface()
 {
     update();
     return surface_;

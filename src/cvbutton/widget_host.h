@@ -1,9 +1,10 @@
+// A cvButton in a window of the program, hosted by a widget.
 #pragma once
 
 #include "cvbutton/about_panel_window.h"
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/host.h"
-#include "platform/message_hook_qt.h"
+#include "cvbutton/host/message_hook_qt.h"
 
 #include <QString>
 #include <QWidget>
@@ -40,7 +41,7 @@ public:
     void propertyChanged(const QString& name) override;
 
     // Drawing on the surface shows at the next paint of the window.
-    platform::Surface& surface() override;
+    host::Surface& surface() override;
     double scaleWidth() const override { return width(); }
     double scaleHeight() const override { return height(); }
     int widthTwips() const override { return width() * kTwipsPerPixel; }
@@ -52,13 +53,13 @@ public:
     std::int16_t mousePointer() const override { return mousePointer_; }
     void setMousePointer(std::int16_t pointer) override;
 
-    void setWindowRegion(const platform::Region& region) override { region.applyTo(*this); }
+    void setWindowRegion(const host::Region& region) override { region.applyTo(*this); }
     void processPendingEvents() override;
     void sendKeys(const QString& keys) override;
 
-    platform::Window window() override { return this; }
-    platform::MessageHook& messageHook() override { return hook_; }
-    std::unique_ptr<platform::ToolTipWindow> createToolTipWindow(unsigned style) override;
+    host::Window window() override { return this; }
+    host::MessageHook& messageHook() override { return hook_; }
+    std::unique_ptr<host::ToolTipWindow> createToolTipWindow(unsigned style) override;
 
 signals:
     void propertyNotified(const QString& name);
@@ -81,8 +82,8 @@ private:
     void updateAccessKey();
     void rememberPointer(const QEvent& event);
 
-    platform::Surface surface_;
-    platform::QtMessageHook hook_;
+    host::Surface surface_;
+    host::QtMessageHook hook_;
     std::unique_ptr<AboutPanelWindow> aboutPanel_;
     std::unique_ptr<cvButton> button_;
     bool userMode_ = true;

@@ -1,3 +1,4 @@
+// Making the window outline of each face style and giving it to the window.
 #include "cvbutton/window_shape.h"
 
 #include "cvbutton/button_types.h"
@@ -16,23 +17,21 @@ int whole(double pixels)
 } // namespace
 
 // The corners are cut unevenly on purpose: the faces are drawn with those very corners.
-platform::Region windowShapeFor(int style, double scaleWidth, double scaleHeight)
+host::Region windowShapeFor(int style, double scaleWidth, double scaleHeight)
 {
     const int W = whole(scaleWidth);
     const int H = whole(scaleHeight);
     switch (style) {
     case StyleRoundedGradient:
     case StyleGlow:
-        return platform::Region::polygon(
-            {{0, 1}, {1, 0}, {W - 1, 0}, {W, 1}, {W, H - 2}, {W - 2, H}, {2, H}, {0, H - 2}});
+        return host::Region::polygon({{0, 1}, {1, 0}, {W - 1, 0}, {W, 1}, {W, H - 2}, {W - 2, H}, {2, H}, {0, H - 2}});
     case StyleShadowed:
     case StyleGlass:
-        return platform::Region::polygon(
-            {{0, 2}, {2, 0}, {W - 3, 0}, {W, 3}, {W, H - 3}, {W - 3, H}, {4, H}, {0, H - 4}});
+        return host::Region::polygon({{0, 2}, {2, 0}, {W - 3, 0}, {W, 3}, {W, H - 3}, {W - 3, H}, {4, H}, {0, H - 4}});
     case StyleSkinned:
-        return platform::Region::roundRectangle(0, 0, whole(scaleWidth + 1), whole(scaleHeight + 1), 18, 18);
+        return host::Region::roundRectangle(0, 0, whole(scaleWidth + 1), whole(scaleHeight + 1), 18, 18);
     default:
-        return platform::Region::rectangle(0, 0, W, H);
+        return host::Region::rectangle(0, 0, W, H);
     }
 }
 

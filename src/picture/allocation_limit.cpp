@@ -1,3 +1,4 @@
+// Whether a picture of a given size stays within the most memory one picture's pixels may take.
 #include "picture/allocation_limit.h"
 
 #include <cstdint>

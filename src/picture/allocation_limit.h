@@ -1,3 +1,4 @@
+// The most memory one picture's pixels may take.
 #pragma once
 
 #include <QSize>

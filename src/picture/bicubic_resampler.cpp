@@ -1,3 +1,5 @@
+// The bicubic resampler: scaling a picture in two passes through precomputed taps, on two threads for
+// large pictures.
 #include "picture/bicubic_resampler.h"
 
 #include "picture/bicubic_taps.h"

@@ -1,3 +1,4 @@
+// Drawing a picture scaled with high-quality bicubic filtering.
 #pragma once
 
 #include "picture/source_rows.h"

@@ -1,3 +1,4 @@
+// Working out the bicubic filter's taps for one axis.
 #include "picture/bicubic_taps.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Precomputed bicubic filter taps for one axis.
 #pragma once
 
 #include <vector>

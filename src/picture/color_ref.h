@@ -1,3 +1,4 @@
+// Colours as callers hand them over, 0x00BBGGRR, and their conversion to Qt's colours.
 #pragma once
 
 #include <QRgb>

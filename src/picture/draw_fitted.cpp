@@ -1,3 +1,4 @@
+// Drawing a picture into a bitmap stretched, or fitted and centred on the background.
 #include "picture/draw_fitted.h"
 
 #include "picture/bicubic_resampler.h"

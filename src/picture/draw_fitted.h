@@ -1,3 +1,4 @@
+// Drawing a picture stretched or aspect-fitted into a bitmap.
 #pragma once
 
 #include <QImage>

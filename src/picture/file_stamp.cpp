@@ -1,3 +1,4 @@
+// Reading a picture file's size and last change time.
 #include "picture/file_stamp.h"
 
 #include <QFile>

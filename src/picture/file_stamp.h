@@ -1,3 +1,4 @@
+// What tells a picture file apart from the same name holding other contents.
 #pragma once
 
 // What tells a picture file apart from the same name holding other contents: its size and the time of

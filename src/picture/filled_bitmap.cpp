@@ -1,3 +1,4 @@
+// Making a new opaque bitmap filled with one colour, within the allocation limit.
 #include "picture/filled_bitmap.h"
 
 #include "picture/allocation_limit.h"

@@ -1,3 +1,4 @@
+// A new opaque bitmap filled with one colour.
 #pragma once
 
 #include <QImage>

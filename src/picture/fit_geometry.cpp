@@ -1,3 +1,4 @@
+// Working out where a fitted picture lies in its box, and its size there.
 #include "picture/fit_geometry.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The geometry of fitting a picture into a box, and the rounding it uses.
 #pragma once
 
 #include <QRect>

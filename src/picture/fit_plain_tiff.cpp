@@ -1,3 +1,4 @@
+// Fitting a plain TIFF strip by strip straight into the resampler, its two halves on two threads.
 #include "picture/fit_plain_tiff.h"
 
 #include "picture/bicubic_resampler.h"

@@ -1,3 +1,4 @@
+// The fitted picture of a plain TIFF, read strip by strip without a full-size copy.
 #pragma once
 
 #include "picture/picture_object.h"

@@ -1,3 +1,4 @@
+// Drawing a picture's transparency over a background colour.
 #include "picture/flatten.h"
 
 namespace picture {

@@ -1,3 +1,4 @@
+// A picture flattened onto a background colour.
 #pragma once
 
 #include <QImage>

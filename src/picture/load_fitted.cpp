@@ -1,3 +1,5 @@
+// Loading a picture file fitted into a box: choosing the reduced decode, the plain TIFF path or the RAW
+// preview, then fitting.
 #include "picture/picture.h"
 
 #include "picture/fit_plain_tiff.h"

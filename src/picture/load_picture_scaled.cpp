@@ -1,3 +1,4 @@
+// Loading a picture file drawn into a bitmap of a given size (its own size when asked), stretched or fitted.
 #include "picture/picture.h"
 
 #include "picture/picture_decoder.h"

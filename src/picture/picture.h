@@ -1,3 +1,4 @@
+// The picture display's calls: decoding picture files and redrawing loaded pictures into new bitmaps.
 #pragma once
 
 // The picture display: decoding picture files and redrawing loaded pictures into new bitmaps of a

@@ -1,3 +1,4 @@
+// Decoding picture files with Qt's readers and LibRaw's previews, upright and within the allocation limit.
 #include "picture/picture_decoder.h"
 
 #include "picture/allocation_limit.h"

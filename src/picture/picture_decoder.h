@@ -1,3 +1,4 @@
+// Decoding a picture file, whole or reduced while decoding.
 #pragma once
 
 #include <QByteArray>

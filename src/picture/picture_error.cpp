@@ -1,3 +1,4 @@
+// The picture module's failure for a file that could not be loaded, and the description it carries.
 #include "picture/picture_error.h"
 
 namespace picture {

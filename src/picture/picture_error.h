@@ -1,3 +1,4 @@
+// The one failure the picture module reports.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The type codes a picture object carries.
 #pragma once
 
 #include <cstdint>

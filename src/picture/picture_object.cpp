@@ -1,3 +1,4 @@
+// Making a picture object, its pixels settled once in 32-bit form.
 #include "picture/picture_object.h"
 
 namespace picture {

@@ -1,3 +1,4 @@
+// A loaded picture: its kind and the pixels it owns, shared by its holders.
 #pragma once
 
 #include "picture/picture_kind.h"

@@ -1,3 +1,5 @@
+// The preparer's worker thread: fitting the pictures a step will likely show, and keeping at most a few
+// bitmaps that still match their files.
 #include "picture/picture_preparer.h"
 
 #include "picture/picture_error.h"

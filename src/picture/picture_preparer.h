@@ -1,3 +1,4 @@
+// Fitting the next and previous pictures ahead of need on a worker thread.
 #pragma once
 
 // Fitting pictures ahead of need. While the user reads or types, a worker thread fits the pictures

@@ -1,3 +1,4 @@
+// Telling whether a TIFF's first page is plain enough to be read strip by strip.
 #include "picture/plain_tiff_layout.h"
 
 #include "picture/allocation_limit.h"

@@ -1,3 +1,4 @@
+// How the first page of a plain TIFF stores its pixels.
 #pragma once
 
 #include <QSize>

@@ -1,3 +1,4 @@
+// Filtering rows kept as planes of floats, eight taps at a time.
 #include "picture/planar_rows.h"
 
 #include "picture/simd_lanes.h"

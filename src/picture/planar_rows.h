@@ -1,3 +1,4 @@
+// One row of pixels as three padded planes of floats, for the resampler's vector loops.
 #pragma once
 
 #include "picture/bicubic_taps.h"

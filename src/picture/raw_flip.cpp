@@ -1,3 +1,4 @@
+// Turning a RAW's preview upright by its flip code.
 #include "picture/raw_flip.h"
 
 #include <QTransform>

@@ -1,3 +1,4 @@
+// Turning a camera RAW's picture upright by LibRaw's flip code.
 #pragma once
 
 // Turning a camera RAW's picture upright by the flip code LibRaw reports for it (sizes.flip): bit 0

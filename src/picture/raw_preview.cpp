@@ -1,3 +1,5 @@
+// Finding and decoding the largest preview a camera embedded in a RAW file, or developing the RAW at half
+// size when it has none.
 #include "picture/raw_preview.h"
 
 #include "picture/allocation_limit.h"

@@ -1,3 +1,4 @@
+// Camera RAW files shown from their embedded previews.
 #pragma once
 
 // Camera RAW files (NEF, CR2, CR3, ARW, RAF, ORF, RW2, PEF, DNG and the others LibRaw reads) are

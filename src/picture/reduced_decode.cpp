@@ -1,3 +1,4 @@
+// Choosing how far a decoder may shrink a picture while decoding it.
 #include "picture/reduced_decode.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Decoding at a reduced size where the fitted result keeps its quality.
 #pragma once
 
 #include <QSize>

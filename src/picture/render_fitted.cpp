@@ -1,3 +1,4 @@
+// Making a new bitmap of a box with a picture drawn into it, flattened onto the background.
 #include "picture/render_fitted.h"
 
 #include "picture/allocation_limit.h"

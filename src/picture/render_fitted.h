@@ -1,3 +1,4 @@
+// A new bitmap with a picture drawn into it stretched or fitted.
 #pragma once
 
 #include "picture/picture_object.h"

@@ -1,3 +1,4 @@
+// Redrawing a loaded picture into a new bitmap of a requested size.
 #include "picture/picture.h"
 
 #include "picture/render_fitted.h"

@@ -1,3 +1,4 @@
+// Eight-lane vectors for the resampler's hot loops.
 #pragma once
 
 // Eight-lane vectors for the resampler's hot loops, written with the compiler's generic vector

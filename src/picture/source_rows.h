@@ -1,3 +1,4 @@
+// Where the resampler takes its source rows from: a picture in memory or a file decoded while drawing.
 #pragma once
 
 #include <QRgb>

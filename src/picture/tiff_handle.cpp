@@ -1,3 +1,4 @@
+// Opening a TIFF through libtiff with an allocation limit, its warnings and errors kept from the terminal.
 #include "picture/tiff_handle.h"
 
 #include "platform/regular_file.h"

@@ -1,3 +1,4 @@
+// An open TIFF file, closed when the handle goes.
 #pragma once
 
 #include <QString>

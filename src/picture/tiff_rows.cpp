@@ -1,3 +1,4 @@
+// Decoding a plain TIFF's rows on demand and flattening their transparency.
 #include "picture/tiff_rows.h"
 
 #include "picture/flatten.h"

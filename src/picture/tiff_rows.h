@@ -1,3 +1,4 @@
+// The rows of a plain TIFF page, decoded as they are asked for.
 #pragma once
 
 #include "picture/plain_tiff_layout.h"

@@ -1,3 +1,4 @@
+// The large view's worker: decoding a picture once and fitting it anew for each window size.
 #include "picture/view_renderer.h"
 
 #include "picture/fit_geometry.h"

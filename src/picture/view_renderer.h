@@ -1,3 +1,4 @@
+// Pictures for a window of any size, decoded once and fitted anew on a worker thread.
 #pragma once
 
 // Pictures for a window that can be any size: a worker thread decodes the file once, upright and

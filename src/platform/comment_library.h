@@ -1,3 +1,5 @@
+// The comment library as the editor calls it: an interface over libcorvane's exports, with where a comment
+// was found and how a new sidecar is named.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,5 @@
+// The desktop shell on a freedesktop desktop: the XDG pictures folder, moving a file to the trash after a
+// question, and opening web addresses.
 #include "platform/desktop_shell.h"
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// The real desktop shell over the freedesktop conventions: special folders, the trash and web addresses.
 #pragma once
 
 #include "platform/shell.h"

@@ -1,3 +1,5 @@
+// Filling a folder's detail columns for a file: name, size, type, dates, owner, picture dimensions and the
+// system comment, each as the shell's detail view writes it.
 #include "platform/detail_folder.h"
 
 #include "platform/system_comment.h"

@@ -1,3 +1,4 @@
+// A local folder seen through the shell's detail view: its files and their numbered detail columns.
 #pragma once
 
 #include "platform/shell_folder.h"

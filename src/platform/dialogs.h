@@ -1,3 +1,5 @@
+// The dialogs service the windows ask questions through: message boxes, the file and folder choosers and
+// the font chooser, with the answers they give back.
 #pragma once
 
 #include <QColor>

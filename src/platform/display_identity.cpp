@@ -1,3 +1,4 @@
+// Working out which display this start shows its windows on, as a short name fit for a socket's path.
 #include "platform/display_identity.h"
 
 #include <QCryptographicHash>

@@ -1,3 +1,5 @@
+// The identity of the display a start shows its windows on, used to tell one person's running instance
+// from another's.
 #pragma once
 
 #include <QString>

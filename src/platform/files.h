@@ -1,3 +1,5 @@
+// The files service the editor works through: what stands at a path, a file's identity, a folder's visible
+// files, copying and renaming.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,5 @@
+// The font chooser with effects: the toolkit's font panel beside the list of sixteen text colours, and the
+// choice it hands back.
 #include "platform/font_dialog.h"
 
 #include <QComboBox>

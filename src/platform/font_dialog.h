@@ -1,3 +1,4 @@
+// A font chooser that also offers underline, strikeout and a text colour.
 #pragma once
 
 #include "platform/dialogs.h"

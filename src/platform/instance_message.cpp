@@ -1,3 +1,5 @@
+// Writing and reading the one line a later start sends the running instance: the picture to open and the
+// desktop's activation token.
 #include "platform/instance_message.h"
 
 #include <QList>

@@ -1,3 +1,4 @@
+// The message a later start hands the running instance, and how it is written on one line and read back.
 #pragma once
 
 #include <QByteArray>

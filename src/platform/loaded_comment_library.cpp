@@ -1,3 +1,5 @@
+// Loading libcorvane at run time and calling its exports, checked at compile time against the library's
+// C header; every call reports kNotLoaded when the library is missing.
 #include "platform/loaded_comment_library.h"
 
 #include "commentlib/corvane.h"

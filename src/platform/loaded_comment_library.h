@@ -1,3 +1,4 @@
+// The real comment library: libcorvane loaded at run time by its soname.
 #pragma once
 
 #include "platform/comment_library.h"

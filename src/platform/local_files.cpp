@@ -1,3 +1,5 @@
+// The files service on the local file system: what stands at a path, listing a folder, copying with the
+// file's times and attributes and renaming without replacing.
 #include "platform/local_files.h"
 
 #include "platform/regular_file.h"

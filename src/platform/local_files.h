@@ -1,3 +1,4 @@
+// The real files service over the local file system.
 #pragma once
 
 #include "platform/files.h"

@@ -1,3 +1,5 @@
+// The listening socket of the running instance: accepting connections, and pausing while the process has
+// no descriptors to spare.
 #include "platform/local_listener.h"
 
 #include "platform/peer_credentials.h"

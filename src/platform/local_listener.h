@@ -1,3 +1,4 @@
+// A listening local socket that keeps listening when the process runs out of descriptors for a moment.
 #pragma once
 
 #include <QObject>

@@ -1,3 +1,4 @@
+// Splitting a path into its folder, name, base name and extension.
 #include "platform/paths.h"
 
 namespace platform::paths {

@@ -1,3 +1,4 @@
+// Path pieces as the program uses them: folder, name, base name and extension.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Asking the kernel which user runs the process at the other end of a local socket.
 #include "platform/peer_credentials.h"
 
 #include <sys/socket.h>

@@ -1,3 +1,4 @@
+// Who is at the other end of a local socket.
 #pragma once
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// Making and checking a folder of this user's own under a shared place such as the runtime folder.
 #include "platform/private_folder.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// A folder of this user's own under a shared place, trusted only once it is checked.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,5 @@
+// The real dialogs over Qt: message boxes with the exact texts, buttons and icons asked for, the file and
+// folder choosers, and the font chooser.
 #include "platform/qt_dialogs.h"
 
 #include "platform/font_dialog.h"

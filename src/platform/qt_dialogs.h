@@ -1,3 +1,4 @@
+// The real dialogs service over Qt's message boxes and file dialogs.
 #pragma once
 
 #include "platform/dialogs.h"

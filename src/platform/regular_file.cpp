@@ -1,3 +1,5 @@
+// Telling what kind of file stands at a path, and opening a regular file for reading without waiting on
+// a pipe or device.
 #include "platform/regular_file.h"
 
 #include <QFile>

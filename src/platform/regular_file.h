@@ -1,3 +1,4 @@
+// What kind of file stands at a path, and opening only regular files for reading.
 #pragma once
 
 #include "platform/files.h"

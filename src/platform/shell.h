@@ -1,3 +1,4 @@
+// The desktop shell service: special folders, moving files to the trash, and opening web addresses.
 #pragma once
 
 #include <QString>

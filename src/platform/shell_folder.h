@@ -1,3 +1,5 @@
+// The shell folder service: a folder's files and their numbered detail columns, as the desktop's detail view
+// shows them.
 #pragma once
 
 #include <QString>

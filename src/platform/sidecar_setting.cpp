@@ -1,3 +1,4 @@
+// Reading from the editor's settings how a new XMP sidecar is named.
 #include "platform/sidecar_setting.h"
 
 #include <QSettings>

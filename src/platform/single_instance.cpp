@@ -1,3 +1,5 @@
+// The single-instance check: claiming the user's socket, handing a later start's picture to the running
+// instance, and dropping connections that say nothing.
 #include "platform/single_instance.h"
 
 #include "platform/display_identity.h"

@@ -1,3 +1,4 @@
+// One running program per user and display, and the hand-over of a later start's picture to it.
 #pragma once
 
 #include <QList>

@@ -1,3 +1,4 @@
+// Reading the desktop's colours from the application palette into the system colour table.
 #include "platform/system_colors.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// The desktop's colours: colour values as the button passes them around, the numbered system colours, and
+// the table read from the palette that resolves them.
 #pragma once
 
 #include <QPalette>

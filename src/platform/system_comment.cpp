@@ -1,3 +1,4 @@
+// Reading the comment the desktop keeps for a file from its user.xdg.comment extended attribute.
 #include "platform/system_comment.h"
 
 #include <QFile>

@@ -1,3 +1,5 @@
+// The comment the desktop keeps for a file, read from its extended attribute or, failing that, from the
+// picture's own Windows comment fields.
 #pragma once
 
 #include <QString>

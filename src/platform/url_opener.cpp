@@ -1,3 +1,4 @@
+// Handing a web address to the desktop's default handler through Qt.
 #include "platform/url_opener.h"
 
 #include <QDesktopServices>

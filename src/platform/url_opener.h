@@ -1,3 +1,4 @@
+// The service that hands a web address to the desktop's default handler.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Spending a desktop activation token so the running window may come forward on Wayland.
 #include "platform/window_activation.h"
 
 #include <QtGlobal>

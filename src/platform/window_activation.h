@@ -1,3 +1,4 @@
+// Bringing the running window forward with the activation token a later start handed over.
 #pragma once
 
 #include <QString>

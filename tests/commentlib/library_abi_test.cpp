@@ -4,6 +4,7 @@
 
 #include "commentlib/corvane.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -207,6 +208,23 @@ TEST_F(LibraryAbi, NewSidecarNameTakesOnlyItsTwoNamings)
     EXPECT_EQ(corvane_set_new_sidecar_name(CORVANE_SIDECAR_WITH_EXTENSION), CORVANE_OK);
 }
 
+// A program compiled against corvane.h can tell whether the library it loads is the one it was built for: the
+// header's macros, the library's answer, its file's version and the project's version are one.
+TEST(SharedLibrary, HeaderLibraryAndProjectAgreeOnTheVersion)
+{
+    EXPECT_STREQ(corvane_version(), CORVANE_VERSION_STRING);
+    EXPECT_STREQ(CORVANE_VERSION_STRING, CORVANE_PROJECT_VERSION);
+    QString parts = QStringLiteral("%1.%2").arg(CORVANE_VERSION_MAJOR).arg(CORVANE_VERSION_MINOR);
+    if (QString(CORVANE_VERSION_STRING).count('.') == 2)
+        parts += QStringLiteral(".%1").arg(CORVANE_VERSION_PATCH);
+    else
+        EXPECT_EQ(CORVANE_VERSION_PATCH, 0);
+    EXPECT_EQ(parts, QString(CORVANE_VERSION_STRING));
+    const QString folder = QString(CORVANE_BIN_DIR) + "/libcorvane.so.";
+    EXPECT_TRUE(QFile::exists(folder + CORVANE_VERSION_STRING)) << "the library file carries the version";
+    EXPECT_TRUE(QFile::exists(folder + QString::number(CORVANE_VERSION_MAJOR))) << "and its soname the major one";
+}
+
 TEST(SharedLibrary, ExportsOnlyItsOwnFunctionsAndNeedsNoQt)
 {
     const QString nm = findProgram("nm"), readelf = findProgram("readelf");
@@ -218,7 +236,7 @@ TEST(SharedLibrary, ExportsOnlyItsOwnFunctionsAndNeedsNoQt)
     QStringList exported = QString(symbols.out).split('\n', Qt::SkipEmptyParts);
     exported.sort();
     EXPECT_EQ(exported, QStringList({"DisplayStringByRef", "FillString", "corvane_caption_file", "corvane_fill_comment",
-                                     "corvane_set_new_sidecar_name", "corvane_strerror", "eraser"}));
+                                     "corvane_set_new_sidecar_name", "corvane_strerror", "corvane_version", "eraser"}));
     const ProcessResult dynamic = run(readelf, {"-d", library});
     EXPECT_FALSE(dynamic.out.contains("Qt")) << dynamic.out.toStdString();
 }

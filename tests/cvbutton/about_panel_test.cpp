@@ -1,3 +1,4 @@
+// Tests of the control's about panel: its Close button's faces, its painting and its floating window.
 #include "cvbutton/about_panel_window.h"
 #include "cvbutton/widget_host.h"
 #include "platform/system_colors.h"
@@ -9,8 +10,8 @@
 namespace cvbutton {
 namespace {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 constexpr Colorref kPaper = 0x123456;
 constexpr AboutPanelColors kColors{0x000000, 0xF0F0F0, 0xA0A0A0};

@@ -1,3 +1,4 @@
+// Tests of the control's methods as a form calls them: refreshing, hiding, icons and the drawn state.
 #include "button_fixture.h"
 #include "cvbutton/about_panel.h"
 
@@ -59,14 +60,14 @@ TEST_F(Behaviour, LayoutKeepsTheMinimumSizeAndSettlesTheRectangles)
     control.UserControl_Resize();
     EXPECT_EQ(small.widthTwips(), 300);
     EXPECT_EQ(small.surface().height(), 20);
-    EXPECT_EQ(control.runtime().ButtonRect, (platform::Rect{0, 0, 20, 20}));
+    EXPECT_EQ(control.runtime().ButtonRect, (host::Rect{0, 0, 20, 20}));
     button.UserControl_Resize();
-    EXPECT_EQ(button.runtime().ButtonRect, (platform::Rect{0, 0, 75, 23}));
-    EXPECT_EQ(button.runtime().CaptionFormat, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK);
+    EXPECT_EQ(button.runtime().ButtonRect, (host::Rect{0, 0, 75, 23}));
+    EXPECT_EQ(button.runtime().CaptionFormat, host::DT_CENTER | host::DT_VCENTER | host::DT_WORDBREAK);
     // The caption is centred on the face around its measured size.
-    platform::Rect text{4, 4, 71, 19};
-    host.surface().drawText(button.Caption(), text, platform::DT_CALCRECT | platform::DT_WORDBREAK);
-    const platform::Rect caption = button.runtime().CaptionRect;
+    host::Rect text{4, 4, 71, 19};
+    host.surface().drawText(button.Caption(), text, host::DT_CALCRECT | host::DT_WORDBREAK);
+    const host::Rect caption = button.runtime().CaptionRect;
     EXPECT_NEAR(caption.left + caption.right, 75 - 4, 1);
     EXPECT_NEAR(caption.right - caption.left, text.right - text.left + 4, 1);
     EXPECT_NEAR(caption.top + caption.bottom, 23 - 1, 1);

@@ -1,3 +1,4 @@
+// The fixture most button tests share: a control on a plain host with pinned system colours.
 #pragma once
 
 #include "cvbutton/cvbutton.h"

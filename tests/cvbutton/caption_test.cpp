@@ -1,3 +1,4 @@
+// Tests of the caption: its colour in each state, with and without custom colours, and its placement.
 #include "cvbutton/button_types.h"
 #include "cvbutton/render/caption.h"
 #include "support/surface_pixels.h"
@@ -43,13 +44,13 @@ TEST_F(CaptionColour, FollowsTheFontColoursWithCustomColours)
 
 TEST_F(CaptionColour, IsDrawnAndTheForegroundColourComesBack)
 {
-    platform::Surface surface = surface_pixels::paper(120, 60);
+    host::Surface surface = surface_pixels::paper(120, 60);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(40);
     font.setBold(true);
     surface.setFont(font);
     surface.setForegroundColor(0x00FF00);
-    DrawCaption(surface, QStringLiteral("HI"), {0, 0, 120, 60}, platform::DT_CENTER | platform::DT_WORDBREAK,
+    DrawCaption(surface, QStringLiteral("HI"), {0, 0, 120, 60}, host::DT_CENTER | host::DT_WORDBREAK,
                 lookOf(true, StatePressed));
     EXPECT_EQ(surface.foregroundColor(), 0x00FF00u);
     EXPECT_FALSE(surface_pixels::pixelsOf(surface, kFontHighlight).empty());
@@ -62,12 +63,11 @@ TEST_F(CaptionColour, IsClippedToItsRectangleUnlessToldNotTo)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(40);
     for (const bool clipped : {true, false}) {
-        platform::Surface surface = surface_pixels::paper(120, 60);
+        host::Surface surface = surface_pixels::paper(120, 60);
         surface.setFont(font);
-        platform::Rect rect{30, 20, 90, 40};
+        host::Rect rect{30, 20, 90, 40};
         surface.drawText(QStringLiteral("WWWW"), rect,
-                         platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE |
-                             (clipped ? 0u : platform::DT_NOCLIP));
+                         host::DT_CENTER | host::DT_VCENTER | host::DT_SINGLELINE | (clipped ? 0u : host::DT_NOCLIP));
         int inside = 0, outside = 0;
         for (int y = 0; y < surface.height(); ++y)
             for (int x = 0; x < surface.width(); ++x)
@@ -81,8 +81,8 @@ TEST_F(CaptionColour, IsClippedToItsRectangleUnlessToldNotTo)
 // What a text draws, in black on white, as the set of its black-ish pixels.
 surface_pixels::Pixels inkOf(const QString& text, unsigned format)
 {
-    platform::Surface surface = surface_pixels::paper(80, 24);
-    platform::Rect rect{2, 2, 78, 22};
+    host::Surface surface = surface_pixels::paper(80, 24);
+    host::Rect rect{2, 2, 78, 22};
     surface.drawText(text, rect, format);
     surface_pixels::Pixels ink;
     for (int y = 0; y < surface.height(); ++y)
@@ -108,17 +108,17 @@ TEST(AccessKeys, AMarkIsNotDrawnAndUnderlinesTheNextCharacter)
         EXPECT_EQ(y, extra.begin()->second) << "one underline row";
         EXPECT_LT(x, 2 + QFontMetrics(QFont()).horizontalAdvance(QLatin1Char('O'))) << "under the O only";
     }
-    EXPECT_NE(inkOf(QStringLiteral("&Open"), platform::DT_NOPREFIX), marked);
+    EXPECT_NE(inkOf(QStringLiteral("&Open"), host::DT_NOPREFIX), marked);
 }
 
 TEST(AccessKeys, ADoubledMarkDrawsOneAndMeasuresAsOne)
 {
-    EXPECT_EQ(inkOf(QStringLiteral("A&&B"), 0), inkOf(QStringLiteral("A&B"), platform::DT_NOPREFIX));
-    platform::Surface surface(10, 10);
-    platform::Rect marked{0, 0, 200, 50};
-    platform::Rect plain = marked;
-    surface.drawText(QStringLiteral("Save &all"), marked, platform::DT_CALCRECT | platform::DT_WORDBREAK);
-    surface.drawText(QStringLiteral("Save all"), plain, platform::DT_CALCRECT | platform::DT_WORDBREAK);
+    EXPECT_EQ(inkOf(QStringLiteral("A&&B"), 0), inkOf(QStringLiteral("A&B"), host::DT_NOPREFIX));
+    host::Surface surface(10, 10);
+    host::Rect marked{0, 0, 200, 50};
+    host::Rect plain = marked;
+    surface.drawText(QStringLiteral("Save &all"), marked, host::DT_CALCRECT | host::DT_WORDBREAK);
+    surface.drawText(QStringLiteral("Save all"), plain, host::DT_CALCRECT | host::DT_WORDBREAK);
     EXPECT_EQ(marked, plain);
 }
 

@@ -1,3 +1,4 @@
+// Tests that captions stay readable on a dark desktop, on faces drawn in fixed light colours too.
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/plain_host.h"
 #include "cvbutton/render/contrast.h"
@@ -37,7 +38,7 @@ protected:
         button.setHasFocus(focused);
         button.setDrawState(state);
         button.Refresh();
-        const platform::Surface face = host.surface();
+        const host::Surface face = host.surface();
         button.setCaption(QStringLiteral("Apply"));
         int readable = 0;
         for (int y = 0; y < face.height(); ++y)

@@ -73,9 +73,9 @@ QImage referenceFace(int style, const FaceCase& c, const QString& out)
     return QImage(out).convertToFormat(QImage::Format_ARGB32);
 }
 
-platform::Surface ourFace(int style, const FaceCase& c)
+host::Surface ourFace(int style, const FaceCase& c)
 {
-    platform::Surface surface(c.W, c.H);
+    host::Surface surface(c.W, c.H);
     surface.setBackgroundColor(kPaper);
     surface.clear();
     const FaceView view{c.W,      c.H,    c.focus,     c.showFocus, c.displayAsDefault,
@@ -104,7 +104,7 @@ platform::Surface ourFace(int style, const FaceCase& c)
 
 // With CVBUTTON_FACES_OUT naming a folder, every face compared is also written there as a PNG for
 // a person to look at.
-void keepForLooking(int style, const FaceCase& c, const platform::Surface& face)
+void keepForLooking(int style, const FaceCase& c, const host::Surface& face)
 {
     const QString folder = qEnvironmentVariable("CVBUTTON_FACES_OUT");
     if (folder.isEmpty())
@@ -126,7 +126,7 @@ void expectSameFace(int style, const FaceCase& c, const QTemporaryDir& folder)
 {
     const QImage expected = referenceFace(style, c, folder.filePath(QStringLiteral("reference.png")));
     ASSERT_EQ(expected.size(), QSize(c.W, c.H));
-    const platform::Surface actual = ourFace(style, c);
+    const host::Surface actual = ourFace(style, c);
     keepForLooking(style, c, actual);
     int differences = 0;
     for (int y = 0; y < c.H; ++y)

@@ -1,3 +1,4 @@
+// What the face tests share: a surface of their own, the stock system colours and a view to draw from.
 #pragma once
 
 #include "cvbutton/button_types.h"

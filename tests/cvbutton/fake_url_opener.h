@@ -1,3 +1,4 @@
+// A stand-in for the desktop's address handler, for the about panel's link.
 #pragma once
 
 #include "platform/url_opener.h"

@@ -1,3 +1,4 @@
+// Tests of the glow, shadowed and glass faces in each state.
 #include "face_test_support.h"
 
 #include <gtest/gtest.h>

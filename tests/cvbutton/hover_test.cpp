@@ -1,3 +1,4 @@
+// Tests of hover tracking: entering and leaving, the leave requests, tooltips and colour changes.
 #include "button_fixture.h"
 #include "cvbutton/property_bag.h"
 #include "support/fake_message_hook.h"
@@ -8,9 +9,9 @@
 namespace cvbutton {
 namespace {
 
-using platform::testing::FakeMessageHook;
-using platform::testing::FakeToolTipWindow;
-using platform::testing::ToolTipLog;
+using host::testing::FakeMessageHook;
+using host::testing::FakeToolTipWindow;
+using host::testing::ToolTipLog;
 
 // A control read in run mode on a host with a hand-driven hook, events counted.
 class Hover : public testing::ButtonTest {
@@ -50,12 +51,12 @@ TEST_F(Hover, EnteringGoesHotOnceAndLeavingGoesNormalOnce)
 {
     read();
     ASSERT_TRUE(button.runtime().CanTrackMouse);
-    message(platform::WM_MOUSEMOVE);
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(button.runtime().DrawState, StateHot);
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(hook->leaveRequests.size(), 1u);
-    message(platform::WM_MOUSELEAVE);
+    message(host::WM_MOUSELEAVE);
     EXPECT_EQ(button.runtime().DrawState, StateNormal);
     EXPECT_EQ(leaves, 1);
     EXPECT_FALSE(button.runtime().MouseInside);
@@ -71,7 +72,7 @@ TEST_F(Hover, SetupHappensOnlyInRunModeAndFallsBackToTheOtherTrackingFunction)
     hook->exported = {QStringLiteral("Comctl32!_TrackMouseEvent")};
     read();
     EXPECT_TRUE(button.runtime().CanTrackMouse);
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(hook->requestedThrough, QStringList{QStringLiteral("_TrackMouseEvent")});
 }
 
@@ -80,7 +81,7 @@ TEST_F(Hover, WithoutLeaveTrackingThereIsNoHotStateAndNoMouseClickButSpaceStillC
     hook->exported.clear();
     read();
     EXPECT_FALSE(button.runtime().CanTrackMouse);
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(enters, 0);
     leftClick();
     EXPECT_EQ(clicks, 0);
@@ -93,7 +94,7 @@ TEST_F(Hover, WithoutLeaveTrackingThereIsNoHotStateAndNoMouseClickButSpaceStillC
 TEST_F(Hover, PushClickAndDoubleClickRaiseOneClickPerMouseUpAndReArmTracking)
 {
     read();
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     leftClick();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button.runtime().DrawState, StateHot);
@@ -109,7 +110,7 @@ TEST_F(Hover, CheckButtonsRaiseClickOnlyWhenAlreadyChecked)
     PropertyBag bag;
     bag.write(QStringLiteral("ButtonType"), 1);
     read(bag);
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     button.UserControl_MouseDown(1, 0, 5, 5);
     button.UserControl_MouseUp(1, 0, 5, 5);
     EXPECT_EQ(button.runtime().DrawState, StatePressed);
@@ -125,13 +126,13 @@ TEST_F(Hover, CheckButtonsRaiseClickOnlyWhenAlreadyChecked)
 TEST_F(Hover, LeavingWhilePressedRaisesNoClickAndEndsNormal)
 {
     read();
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     button.UserControl_MouseDown(1, 0, 5, 5);
-    message(platform::WM_MOUSELEAVE);
+    message(host::WM_MOUSELEAVE);
     button.UserControl_MouseUp(1, 0, 50, 5);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(button.runtime().DrawState, StateHot);
-    message(platform::WM_MOUSELEAVE); // the re-armed request finds the pointer outside
+    message(host::WM_MOUSELEAVE); // the re-armed request finds the pointer outside
     EXPECT_EQ(button.runtime().DrawState, StateNormal);
 }
 
@@ -139,10 +140,10 @@ TEST_F(Hover, AFailingEnterHandlerBuildsNoTooltipAndColourChangesRepaint)
 {
     read();
     button.MouseEnter.connect([] { throw std::runtime_error("form failed"); });
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(tips->alive, 0);
     host.surface().setPixel(1, 1, 0x123456);
-    message(platform::WM_SYSCOLORCHANGE);
+    message(host::WM_SYSCOLORCHANGE);
     EXPECT_NE(host.surface().pixel(1, 1), 0x123456u);
 }
 
@@ -155,12 +156,12 @@ TEST_F(Hover, TheTooltipTakesTheHostsTextWhileThePointerIsOver)
     bag.write(QStringLiteral("ttBackColor"), 0);
     bag.write(QStringLiteral("ttForeColor"), 0x0000FF);
     read(bag);
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(host.extenderToolTipText(), QString());
     EXPECT_EQ(tips->lastStyle, 0x43u);
-    EXPECT_EQ(tips->lastTool.rect, (platform::Rect{0, 0, 75, 23}));
+    EXPECT_EQ(tips->lastTool.rect, (host::Rect{0, 0, 75, 23}));
     EXPECT_EQ(tips->calls, (QStringList{"create 43", "add Renames it", "title 1 Rename", "text 0000ff"}));
-    message(platform::WM_MOUSELEAVE);
+    message(host::WM_MOUSELEAVE);
     EXPECT_EQ(host.extenderToolTipText(), QStringLiteral("Renames it"));
     EXPECT_EQ(tips->alive, 0);
     EXPECT_TRUE(tips->calls.endsWith(QStringLiteral("destroy")));
@@ -173,7 +174,7 @@ TEST_F(Hover, ARectangularTipWithIconOnlyStillSendsTheTitle)
     bag.write(QStringLiteral("ToolTipIcon"), 2);
     read(bag);
     host.setExtenderToolTipText(QStringLiteral("tip"));
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(tips->lastStyle, 0x03u);
     EXPECT_TRUE(tips->calls.contains(QStringLiteral("title 2 ")));
 }
@@ -183,11 +184,11 @@ TEST_F(Hover, SettingTheTextWhileHoveringLosesNothing)
 {
     read();
     host.setExtenderToolTipText(QStringLiteral("first"));
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     button.setToolTipText(QStringLiteral("second"));
     EXPECT_EQ(tips->lastTool.lpszText, QStringLiteral("second"));
     EXPECT_EQ(tips->alive, 1);
-    message(platform::WM_MOUSELEAVE);
+    message(host::WM_MOUSELEAVE);
     EXPECT_EQ(host.extenderToolTipText(), QStringLiteral("second"));
 }
 
@@ -207,14 +208,14 @@ TEST_F(Hover, TerminateDetachesAndAControlDestroyedByItsFormStopsAtOnce)
 {
     read();
     button.UserControl_Terminate();
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(enters, 0);
 
     auto doomed = std::make_unique<cvButton>(host);
     doomed->ReadProperties(PropertyBag());
     doomed->UserControl_Show();
     doomed->MouseEnter.connect([&doomed] { doomed.reset(); });
-    message(platform::WM_MOUSEMOVE);
+    message(host::WM_MOUSEMOVE);
     EXPECT_EQ(doomed, nullptr);
     EXPECT_EQ(tips->alive, 0);
     EXPECT_FALSE(hook->table.isAttached(host.window()));

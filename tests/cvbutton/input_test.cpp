@@ -1,3 +1,4 @@
+// Tests of the control's answer to the pointer and keys: presses, clicks, check buttons and access keys.
 #include "button_fixture.h"
 
 #include <stdexcept>

@@ -1,3 +1,5 @@
+// Tests of the paint pipeline: face, icon and caption in their order, the focus mark and the caption
+// layout.
 #include "button_fixture.h"
 #include "cvbutton/caption_layout.h"
 #include "cvbutton/render/colors.h"
@@ -24,7 +26,7 @@ IconPicture solidIcon(int size, Colorref color)
 }
 
 // The smallest rectangle holding every pixel of the colour.
-QRect boundsOf(const platform::Surface& surface, Colorref color)
+QRect boundsOf(const host::Surface& surface, Colorref color)
 {
     QRect bounds;
     for (const auto& [x, y] : pixelsOf(surface, color))
@@ -106,7 +108,7 @@ TEST_F(Pipeline, TheStandardFaceIsFramedInBlackWhenFocusedOrShownAsDefault)
     show();
     const auto framed = [this] {
         button.Refresh();
-        const platform::Surface& s = host.surface();
+        const host::Surface& s = host.surface();
         return s.pixel(0, 0) == kBlack && s.pixel(74, 22) == kBlack && s.pixel(74, 0) == kBlack;
     };
     EXPECT_FALSE(framed());
@@ -133,7 +135,7 @@ TEST_F(Pipeline, AnUnknownStyleDrawsOnlyIconAndCaption)
     button.setIcon(solidIcon(8, kRed));
     button.setIconSize(8);
     button.setStyle(11);
-    const platform::Surface& s = host.surface();
+    const host::Surface& s = host.surface();
     EXPECT_EQ(pixelsOf(s, kRed).size(), 64u);
     EXPECT_EQ(pixelsOf(s, s.backgroundColor()).size(), 75u * 23u - 64u);
 }
@@ -278,7 +280,7 @@ TEST_F(Pipeline, ADisabledIconIsGrayedWithOrWithoutTheMaskColour)
 
 TEST(CaptionLayout, PlacesTheWrappedTextByEveryAlignment)
 {
-    using namespace platform;
+    using namespace host;
     const CaptionLayout unchanged{{4, 4, 71, 19}, 17};
     const int W = 75, H = 23, tw = 30, th = 13, M = 3;
     const std::pair<int, CaptionLayout> cases[] = {
@@ -300,14 +302,14 @@ TEST(CaptionLayout, RoundsHalvesToEven)
 {
     // (76 - 31) / 2 - 4 = 18.5 -> 18; (76 + 31) / 2 = 53.5 -> 54; M / 2 = 2.5 -> 2.
     const CaptionLayout laid = layOutCaption(AlignTop, 76, 24, 31, 13, 5, {});
-    EXPECT_EQ(laid.CaptionRect, (platform::Rect{18, 2, 54, 16}));
+    EXPECT_EQ(laid.CaptionRect, (host::Rect{18, 2, 54, 16}));
 }
 
 TEST_F(Pipeline, TheResizeHandlerMeasuresTheCaptionInTheSurfaceFont)
 {
     show();
     button.setCaption(QStringLiteral("Save"));
-    const platform::Rect plain = button.runtime().CaptionRect;
+    const host::Rect plain = button.runtime().CaptionRect;
     EXPECT_GT(plain.right - plain.left, 20);
     button.setCaption(QStringLiteral("&Save"));
     EXPECT_EQ(button.runtime().CaptionRect, plain) << "the access-key mark takes no room";
@@ -315,10 +317,10 @@ TEST_F(Pipeline, TheResizeHandlerMeasuresTheCaptionInTheSurfaceFont)
     EXPECT_GT(button.runtime().CaptionRect.bottom - button.runtime().CaptionRect.top, plain.bottom - plain.top)
         << "wrapped to the width less 8";
     button.setRightToLeft(true);
-    EXPECT_EQ(button.runtime().CaptionFormat & platform::DT_RTLREADING, 0u) << "the setter only repaints";
+    EXPECT_EQ(button.runtime().CaptionFormat & host::DT_RTLREADING, 0u) << "the setter only repaints";
     button.UserControl_Resize();
     EXPECT_EQ(button.runtime().CaptionFormat,
-              platform::DT_CENTER | platform::DT_VCENTER | platform::DT_WORDBREAK | platform::DT_RTLREADING);
+              host::DT_CENTER | host::DT_VCENTER | host::DT_WORDBREAK | host::DT_RTLREADING);
 }
 
 TEST_F(Pipeline, TheResizeHandlerKeepsTheMinimumSize)
@@ -329,7 +331,7 @@ TEST_F(Pipeline, TheResizeHandlerKeepsTheMinimumSize)
     tiny.UserControl_Resize();
     EXPECT_EQ(small.surface().width(), 20);
     EXPECT_EQ(small.surface().height(), 30);
-    EXPECT_EQ(tiny.runtime().ButtonRect, (platform::Rect{0, 0, 20, 30}));
+    EXPECT_EQ(tiny.runtime().ButtonRect, (host::Rect{0, 0, 20, 30}));
 }
 
 TEST_F(Pipeline, TheCaptionIsLaidOutWithTheMarginOfThePreviousPaint)

@@ -1,3 +1,4 @@
+// Tests that every property survives writing to a property set and reading back, under its stored name.
 #include "button_fixture.h"
 #include "cvbutton/property_bag.h"
 

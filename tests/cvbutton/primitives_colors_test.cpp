@@ -1,3 +1,4 @@
+// Tests of the faces' colour arithmetic: mixing, lightening, shifting and system colours.
 #include "cvbutton/render/colors.h"
 #include "cvbutton/render/grayscale.h"
 

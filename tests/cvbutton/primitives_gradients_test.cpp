@@ -1,3 +1,4 @@
+// Tests of the gradient primitives: their rows, end colours and single-precision steps.
 #include "cvbutton/render/gradients.h"
 #include "support/surface_pixels.h"
 

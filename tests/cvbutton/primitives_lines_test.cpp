@@ -1,3 +1,4 @@
+// Tests of the line and box primitives: end pixels, pens and overflow.
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "support/surface_pixels.h"
@@ -79,7 +80,7 @@ TEST(DrawEdgeBox, RoundsItsCornersHalfToEven)
     Surface surface = paper(12, 12);
     surface.setBackgroundColor(0);
     surface.clear();
-    DrawEdgeBox(surface, 0.5f, 1.5f, 8.0f, 7.0f, platform::BDR_RAISEDINNER, platform::BF_RECT, colors);
+    DrawEdgeBox(surface, 0.5f, 1.5f, 8.0f, 7.0f, host::BDR_RAISEDINNER, host::BF_RECT, colors);
     EXPECT_EQ(surface.pixel(0, 2), highlight);
     EXPECT_EQ(surface.pixel(0, 1), 0u);
     EXPECT_EQ(surface.pixel(7, 5), colors.color(platform::COLOR_BTNSHADOW));
@@ -90,7 +91,7 @@ TEST(DrawEdgeBox, RoundsItsCornersHalfToEven)
 TEST(DrawEdgeBox, BeyondTheIntegerRangeDrawsNothing)
 {
     Surface surface = paper(4, 4);
-    DrawEdgeBox(surface, 0.0f, 0.0f, 3.0e9f, 4.0f, platform::EDGE_RAISED, platform::BF_RECT,
+    DrawEdgeBox(surface, 0.0f, 0.0f, 3.0e9f, 4.0f, host::EDGE_RAISED, host::BF_RECT,
                 platform::SystemColors::windows10());
     EXPECT_EQ(pixelsOf(surface, surface_pixels::kPaper).size(), 16u);
 }

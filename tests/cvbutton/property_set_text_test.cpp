@@ -1,3 +1,5 @@
+// Tests of a form's property sets as text: reading sections, numbers and quoted text, and writing them
+// back.
 #include "cvbutton/property_set_text.h"
 
 #include <QTemporaryFile>

@@ -1,3 +1,4 @@
+// Tests of cvbutton-render: the picture it writes and its refusal of bad options.
 #include "cvbutton/cvbutton.h"
 #include "cvbutton/plain_host.h"
 

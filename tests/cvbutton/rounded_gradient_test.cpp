@@ -1,3 +1,4 @@
+// Tests of the rounded gradient faces, fixed and in the control's own colours.
 #include "face_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the property setters: the notifications they send and the repaints they cause.
 #include "button_fixture.h"
 
 #include <functional>

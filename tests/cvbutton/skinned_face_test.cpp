@@ -1,3 +1,4 @@
+// Tests of the skinned face: its bands, corners and skin for each state.
 #include "cvbutton/render/skin_tables.h"
 #include "face_test_support.h"
 

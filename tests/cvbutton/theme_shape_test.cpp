@@ -1,3 +1,4 @@
+// Tests of the themed face and of the window shapes that follow each style.
 #include "button_fixture.h"
 #include "cvbutton/window_shape.h"
 #include "support/fake_theme.h"
@@ -29,7 +30,7 @@ TEST_F(Themed, DrawsThePushButtonInTheStateWithFocusShowingAsDefault)
     EXPECT_EQ(theme->opened.back(), QStringLiteral("Button"));
     EXPECT_EQ(theme->drawn.back().partId, 1);
     EXPECT_EQ(theme->drawn.back().stateId, StateNormal);
-    EXPECT_EQ(theme->drawn.back().rect, (platform::Rect{0, 0, 75, 23}));
+    EXPECT_EQ(theme->drawn.back().rect, (host::Rect{0, 0, 75, 23}));
     EXPECT_EQ(host.surface().pixel(40, 10), FakeTheme::faceColor(StateNormal));
 
     button.setHasFocus(true);
@@ -62,7 +63,7 @@ TEST_F(Themed, TakesTheThemesOutlineOnlyWithRoundedBordersByTheme)
 
     button.setRoundedBordersByTheme(true);
     ASSERT_EQ(theme->regionRects.size(), 1u);
-    EXPECT_EQ(theme->regionRects.front(), (platform::Rect{-1, -1, 76, 24}));
+    EXPECT_EQ(theme->regionRects.front(), (host::Rect{-1, -1, 76, 24}));
     EXPECT_FALSE(host.windowRegion().contains(-1, -1));
     EXPECT_TRUE(host.windowRegion().contains(-1, 10)) << "the outline of the grown rectangle";
 
@@ -111,13 +112,13 @@ TEST_F(Themed, AFailedThemedDrawingFallsBackToo)
 
 TEST_F(Themed, ADesktopWithoutVisualStylesOffersNoTheme)
 {
-    platform::NoVisualStyle none;
+    host::NoVisualStyle none;
     EXPECT_EQ(none.open(QStringLiteral("Button")), nullptr);
-    platform::QtStyleTheme styled;
+    host::QtStyleTheme styled;
     EXPECT_EQ(styled.open(QStringLiteral("Edit")), nullptr);
     ASSERT_NE(styled.open(QStringLiteral("Button")), nullptr);
 
-    button.setTheme(std::make_shared<platform::QtStyleTheme>());
+    button.setTheme(std::make_shared<host::QtStyleTheme>());
     button.setRoundedBordersByTheme(true);
     button.setStyle(StyleTheme);
     EXPECT_EQ(button.Style(), StyleTheme);
@@ -126,7 +127,7 @@ TEST_F(Themed, ADesktopWithoutVisualStylesOffersNoTheme)
 }
 
 // Which columns of a row the region holds, as first and last.
-std::pair<int, int> spanOf(const platform::Region& region, int y, int width)
+std::pair<int, int> spanOf(const host::Region& region, int y, int width)
 {
     int first = -1;
     int last = -1;
@@ -142,7 +143,7 @@ std::pair<int, int> spanOf(const platform::Region& region, int y, int width)
 TEST(WindowShape, CutsTheCornersOfTheRoundedGradientAndGlowFaces)
 {
     for (int style : {int{StyleRoundedGradient}, int{StyleGlow}}) {
-        const platform::Region shape = windowShapeFor(style, 40, 20);
+        const host::Region shape = windowShapeFor(style, 40, 20);
         EXPECT_EQ(spanOf(shape, 0, 40), std::make_pair(1, 38)) << style;
         EXPECT_EQ(spanOf(shape, 1, 40), std::make_pair(0, 39)) << style;
         EXPECT_EQ(spanOf(shape, 18, 40), std::make_pair(0, 39)) << style;
@@ -154,7 +155,7 @@ TEST(WindowShape, CutsTheCornersOfTheRoundedGradientAndGlowFaces)
 TEST(WindowShape, CutsTheShadowedAndGlassCornersUnevenly)
 {
     for (int style : {int{StyleShadowed}, int{StyleGlass}}) {
-        const platform::Region shape = windowShapeFor(style, 40, 20);
+        const host::Region shape = windowShapeFor(style, 40, 20);
         EXPECT_EQ(spanOf(shape, 0, 40), std::make_pair(2, 36)) << style;
         EXPECT_EQ(spanOf(shape, 3, 40), std::make_pair(0, 39)) << style;
         EXPECT_EQ(spanOf(shape, 19, 40), std::make_pair(3, 37)) << style;
@@ -164,14 +165,14 @@ TEST(WindowShape, CutsTheShadowedAndGlassCornersUnevenly)
 
 TEST(WindowShape, RoundsTheSkinnedFaceAndLeavesTheOthersRectangular)
 {
-    const platform::Region skinned = windowShapeFor(StyleSkinned, 40, 20);
+    const host::Region skinned = windowShapeFor(StyleSkinned, 40, 20);
     EXPECT_FALSE(skinned.contains(0, 0));
     EXPECT_FALSE(skinned.contains(39, 19));
     EXPECT_TRUE(skinned.contains(9, 0));
     EXPECT_TRUE(skinned.contains(0, 9));
     EXPECT_TRUE(skinned.contains(39, 10));
     for (int style : {0, 1, 2, 3, 4, 6, 11, -1}) {
-        const platform::Region shape = windowShapeFor(style, 40, 20);
+        const host::Region shape = windowShapeFor(style, 40, 20);
         EXPECT_EQ(spanOf(shape, 0, 40), std::make_pair(0, 39)) << style;
         EXPECT_EQ(spanOf(shape, 19, 40), std::make_pair(0, 39)) << style;
         EXPECT_FALSE(shape.contains(0, 20)) << style;

@@ -1,3 +1,4 @@
+// Tests of a control hosted by a widget: its name, size, properties, focus keys, shape, pointer and tooltip.
 #include "cvbutton/property_bag.h"
 #include "cvbutton/widget_host.h"
 
@@ -29,7 +30,7 @@ TEST_F(WidgetHosting, ANewControlTakesTheWidgetsNameAndShowsItsSurface)
     EXPECT_TRUE(host.button().runtime().IsShown);
     EXPECT_EQ(host.surface().width(), 73);
     EXPECT_EQ(host.widthTwips(), 73 * kTwipsPerPixel);
-    EXPECT_EQ(host.button().runtime().ButtonRect, (platform::Rect{0, 0, 73, 25}));
+    EXPECT_EQ(host.button().runtime().ButtonRect, (host::Rect{0, 0, 73, 25}));
     host.hide();
     EXPECT_FALSE(host.button().runtime().IsShown);
 }
@@ -72,7 +73,7 @@ TEST_F(WidgetHosting, ARegionBecomesTheWindowShape)
 {
     WidgetHost host(QStringLiteral("cvButton1"));
     host.resize(40, 20);
-    const platform::Region region = platform::Region::roundRectangle(0, 0, 41, 21, 18, 18);
+    const host::Region region = host::Region::roundRectangle(0, 0, 41, 21, 18, 18);
     host.setWindowRegion(region);
     EXPECT_TRUE(host.mask().xored(region.toQRegion()).isEmpty());
 }

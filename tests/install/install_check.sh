@@ -31,7 +31,7 @@ write_picture() {
 installed_files() {
     echo bin/corvane bin/corvane-comment
     echo "$libdir/libcorvane.so.$version" "$libdir/libcorvane.so.1" "$libdir/libcorvane.so"
-    echo include/corvane.h "$libdir/pkgconfig/corvane.pc"
+    echo include/corvane.h include/corvane_version.h "$libdir/pkgconfig/corvane.pc"
     echo "$libdir/cmake/corvane/corvaneConfig.cmake" "$libdir/cmake/corvane/corvaneConfigVersion.cmake"
     echo share/applications/corvane.desktop share/metainfo/org.corvane.corvane.metainfo.xml
     for size in 16 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/corvane.png"; done

@@ -1,3 +1,4 @@
+// Tests of corvane-fit: the fitted PNG it writes, RAW previews and its errors.
 #include "dng_writer.h"
 #include "fixtures.h"
 

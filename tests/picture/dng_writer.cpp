@@ -1,3 +1,4 @@
+// Writing small DNG files in code, with or without a JPEG preview.
 #include "dng_writer.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// Small DNG files made in code for the RAW tests.
 #pragma once
 
 // Small DNG files made in code: a little-endian TIFF whose first directory is a JPEG preview (or,

@@ -1,3 +1,4 @@
+// Tests of fitting geometry: rounding halves to even and where a fitted picture lies in its box.
 #include "picture/fit_geometry.h"
 
 #include <gtest/gtest.h>

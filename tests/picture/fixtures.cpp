@@ -1,3 +1,4 @@
+// Making test pictures in code: solid halves, photo-like content and hand-built GIFs.
 #include "fixtures.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// Test pictures made in code.
 #pragma once
 
 #include <QByteArray>

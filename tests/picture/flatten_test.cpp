@@ -1,3 +1,4 @@
+// Tests of flattening transparency onto a background colour.
 #include "fixtures.h"
 #include "picture/flatten.h"
 

@@ -1,3 +1,4 @@
+// Tests that every listed picture type decodes, told by its content rather than its name.
 #include "fixtures.h"
 #include "picture/picture.h"
 

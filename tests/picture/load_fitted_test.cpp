@@ -1,3 +1,4 @@
+// Tests of loading a picture fitted into a box: reduced decoding and the result against the two-stage fit.
 #include "fixtures.h"
 #include "picture/picture.h"
 #include "picture/picture_decoder.h"

@@ -1,3 +1,4 @@
+// Tests of loading a picture file at its own size or a given one.
 #include "fixtures.h"
 #include "picture/allocation_limit.h"
 #include "picture/picture.h"

@@ -1,3 +1,4 @@
+// Tests that pictures are shown upright by their EXIF orientation.
 #include "fixtures.h"
 #include "picture/picture.h"
 

@@ -1,3 +1,4 @@
+// Tests of the preparer: fitting ahead, the bitmaps it keeps, and stopping without waiting.
 #include "picture/picture_preparer.h"
 #include "picture/render_fitted.h"
 

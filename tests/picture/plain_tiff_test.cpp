@@ -1,3 +1,4 @@
+// Tests that plain TIFF pages read strip by strip look like the general decoder's picture.
 #include "fixtures.h"
 #include "picture/fit_plain_tiff.h"
 #include "picture/picture.h"

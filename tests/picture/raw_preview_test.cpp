@@ -1,3 +1,4 @@
+// Tests of camera RAW files shown from their embedded previews, upright.
 #include "dng_writer.h"
 #include "fixtures.h"
 #include "picture/picture.h"

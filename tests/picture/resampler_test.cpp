@@ -1,3 +1,4 @@
+// Tests of the bicubic resampler: its taps, flat colours, hard edges, fine detail and the area it draws in.
 #include "fixtures.h"
 #include "picture/bicubic_resampler.h"
 #include "picture/bicubic_taps.h"

@@ -1,3 +1,4 @@
+// Tests of redrawing a loaded picture into a new bitmap, fitted or stretched.
 #include "fixtures.h"
 #include "picture/picture.h"
 

@@ -1,3 +1,4 @@
+// Writing TIFF files in code in every storage style the tests need.
 #include "tiff_writer.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// TIFF files written in code, down to details Qt's own encoder does not offer.
 #pragma once
 
 #include <QImage>

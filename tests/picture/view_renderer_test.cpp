@@ -1,3 +1,4 @@
+// Tests of the large view's renderer: only the newest request is delivered, fitted anew for each size.
 #include "fixtures.h"
 #include "picture/view_renderer.h"
 

@@ -1,3 +1,4 @@
+// Tests of the display identity: one short file name per display, whatever its spelling.
 #include "platform/display_identity.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// Tests of the line a later start sends the running instance, in its current and earlier forms.
 #include "platform/instance_message.h"
 #include "platform/local_listener.h"
 #include "platform/single_instance.h"

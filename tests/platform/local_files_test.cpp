@@ -1,3 +1,4 @@
+// Tests of the local files service: what exists, listing, copying and renaming.
 #include "platform/local_files.h"
 #include "platform/paths.h"
 

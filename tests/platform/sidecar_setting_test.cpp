@@ -1,3 +1,4 @@
+// Tests of the setting that names new sidecars, as typed by hand into the settings file.
 #include "platform/sidecar_setting.h"
 
 #include <QSettings>

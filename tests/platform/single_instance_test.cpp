@@ -1,3 +1,4 @@
+// Tests of the single-instance check with two real starts of the program.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>

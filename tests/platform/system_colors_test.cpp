@@ -1,3 +1,4 @@
+// Tests of colour values and the system colour table read from the palette.
 #include "platform/system_colors.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the system comment read from files exiftool and setfattr gave one.
 #include "platform/detail_folder.h"
 #include "platform/system_comment.h"
 

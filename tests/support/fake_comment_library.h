@@ -1,3 +1,4 @@
+// A comment library kept in memory, for tests of the editor.
 #pragma once
 
 #include "platform/comment_library.h"

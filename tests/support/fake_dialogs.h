@@ -1,3 +1,4 @@
+// Dialogs that record what the program showed and answer from a script.
 #pragma once
 
 #include "platform/dialogs.h"

@@ -1,14 +1,15 @@
+// A message hook the test drives by hand.
 #pragma once
 
-#include "platform/message_hook.h"
-#include "platform/message_hook_table.h"
+#include "cvbutton/host/message_hook.h"
+#include "cvbutton/host/message_hook_table.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
-namespace platform::testing {
+namespace cvbutton::host::testing {
 
 // A message hook whose messages the test delivers by hand. It counts the calls of the window's
 // own procedure and records the leave requests; which tracking functions exist is up to the test.
@@ -54,4 +55,4 @@ public:
     int ownProcedureCalls = 0;
 };
 
-} // namespace platform::testing
+} // namespace cvbutton::host::testing

@@ -1,3 +1,4 @@
+// A desktop shell with a scripted pictures folder and a trash in the test's folder.
 #pragma once
 
 #include "platform/shell.h"

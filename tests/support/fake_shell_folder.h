@@ -1,3 +1,4 @@
+// Shell folders whose column titles and comments a test sets.
 #pragma once
 
 #include "platform/shell_folder.h"

@@ -1,12 +1,13 @@
+// Tooltip windows for tests that record what a control did with them.
 #pragma once
 
-#include "platform/tooltip_window.h"
+#include "cvbutton/host/tooltip_window.h"
 
 #include <QStringList>
 
 #include <memory>
 
-namespace platform::testing {
+namespace cvbutton::host::testing {
 
 // What a control did with its tooltip windows, kept after the windows themselves are gone.
 struct ToolTipLog {
@@ -58,4 +59,4 @@ private:
     std::shared_ptr<ToolTipLog> log_;
 };
 
-} // namespace platform::testing
+} // namespace cvbutton::host::testing

@@ -1,3 +1,4 @@
+// The real file system, with copies and renames that fail on demand.
 #pragma once
 
 #include "platform/local_files.h"

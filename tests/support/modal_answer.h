@@ -1,3 +1,4 @@
+// Answering a modal dialog from inside its own event loop, as a user would.
 #pragma once
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// Readable failure messages for Qt strings in test assertions.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,7 @@
+// Surfaces and pixel sets for tests that look at what was drawn.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 #include <set>
 #include <utility>
@@ -12,16 +13,16 @@ using Pixels = std::set<std::pair<int, int>>;
 
 inline constexpr platform::Colorref kPaper = 0xFFFFFF;
 
-inline platform::Surface paper(int width, int height)
+inline cvbutton::host::Surface paper(int width, int height)
 {
-    platform::Surface surface(width, height);
+    cvbutton::host::Surface surface(width, height);
     surface.setBackgroundColor(kPaper);
     surface.clear();
     return surface;
 }
 
 // Where the surface shows exactly that colour.
-inline Pixels pixelsOf(const platform::Surface& surface, platform::Colorref color)
+inline Pixels pixelsOf(const cvbutton::host::Surface& surface, platform::Colorref color)
 {
     Pixels pixels;
     for (int y = 0; y < surface.height(); ++y)

@@ -1,3 +1,4 @@
+// Reading corvane-comment's command line: the command, its options and its operands.
 #include "command_line.h"
 
 #include <algorithm>

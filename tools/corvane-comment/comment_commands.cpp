@@ -1,3 +1,5 @@
+// corvane-comment's commands: get, show, set and erase over one or many files, with their messages and
+// exit statuses.
 #include "comment_commands.h"
 
 #include "commentlib/comment_batch.h"

@@ -1,3 +1,4 @@
+// corvane-comment: reads, shows, sets and erases the comments of picture files from the command line.
 #include "command_line.h"
 #include "comment_commands.h"
 #include "standard_input.h"

@@ -1,3 +1,4 @@
+// The progress line of a long batch, shown on a terminal only.
 #include "progress_line.h"
 
 #include <cstdio>

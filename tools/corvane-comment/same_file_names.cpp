@@ -1,3 +1,4 @@
+// Finding names on the command line that lead to the same file.
 #include "same_file_names.h"
 
 #include <sys/stat.h>

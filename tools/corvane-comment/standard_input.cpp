@@ -1,3 +1,4 @@
+// Reading the comment text for set from standard input.
 #include "standard_input.h"
 
 #include "commentlib/comment_file.h"

@@ -1,3 +1,4 @@
+// Escaping file names as the tool prints them, so a name cannot forge a line of output.
 #include "terminal_text.h"
 
 #include <cstdio>

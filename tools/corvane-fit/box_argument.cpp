@@ -1,3 +1,4 @@
+// Reading a box size written as WIDTHxHEIGHT.
 #include "box_argument.h"
 
 #include <QRegularExpression>

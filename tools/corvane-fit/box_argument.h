@@ -1,3 +1,4 @@
+// The box size argument of corvane-fit.
 #pragma once
 
 #include <QSize>

@@ -1,3 +1,4 @@
+// The gallery's controls: the property set each button of a row is read from, and its drawn picture.
 #include "gallery_controls.h"
 
 #include "cvbutton/icon_picture.h"

@@ -1,3 +1,4 @@
+// The gallery's columns and the property sets its buttons are read from.
 #pragma once
 
 #include "cvbutton/property_bag.h"

@@ -1,3 +1,4 @@
+// The gallery window: a row of live buttons per style, the event line and the About button.
 #include "gallery_window.h"
 
 #include "gallery_controls.h"

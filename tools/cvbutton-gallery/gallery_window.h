@@ -1,3 +1,4 @@
+// The window of the button gallery.
 #pragma once
 
 #include "cvbutton/widget_host.h"

@@ -1,3 +1,4 @@
+// Painting one control on a surface and cutting it to the window's shape.
 #include "render_button.h"
 
 #include "cvbutton/cvbutton.h"
@@ -45,11 +46,11 @@ void applyProperties(cvButton& button, const RenderOptions& options)
     button.setButtonType(options.check ? cvbutton::KindCheck : cvbutton::KindPush);
     button.setValue(options.value);
     if (options.noThemes)
-        button.setTheme(std::make_shared<platform::NoVisualStyle>());
+        button.setTheme(std::make_shared<cvbutton::host::NoVisualStyle>());
 }
 
 // Outside the window's shape the parent would show: there the picture is left see-through.
-QImage cutToShape(const QImage& face, const platform::Region& shape)
+QImage cutToShape(const QImage& face, const cvbutton::host::Region& shape)
 {
     QImage shaped = face.convertToFormat(QImage::Format_ARGB32);
     if (shape.isEmpty())

@@ -1,3 +1,4 @@
+// Painting one freshly made control once and returning the picture.
 #pragma once
 
 #include "render_options.h"

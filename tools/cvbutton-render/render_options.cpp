@@ -1,3 +1,4 @@
+// Reading cvbutton-render's command line into what to paint.
 #include "render_options.h"
 
 #include <QRegularExpression>

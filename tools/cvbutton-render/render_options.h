@@ -1,3 +1,4 @@
+// What cvbutton-render paints: one control's size, style, state and colours.
 #pragma once
 
 #include "platform/system_colors.h"

@@ -1,8 +1,10 @@
+// Drawing the caption: its colour for the state, made readable on faces drawn in fixed light colours, and
+// the text itself.
 #include "cvbutton/render/caption.h"
 
-#include "cvbutton/button_types.h"
 #include "cvbutton/render/caption_ground.h"
 #include "cvbutton/render/contrast.h"
+#include "cvbutton/render/draw_state.h"
 
 namespace cvbutton::render {
 
@@ -21,7 +23,7 @@ namespace {
 // light text would vanish on them. Where the system's text colour does not read on the face just
 // drawn, the caption takes the stock colour instead. Custom colours are the user's own choice, and a
 // disabled caption is meant to be faint, so both stay as they are.
-Colorref readableCaptionColor(const platform::Surface& surface, platform::Rect CaptionRect, const CaptionLook& look)
+Colorref readableCaptionColor(const host::Surface& surface, host::Rect CaptionRect, const CaptionLook& look)
 {
     const Colorref wanted = captionColor(look);
     if (look.UseCustomColors || look.DrawState == StateDisabled)
@@ -34,7 +36,7 @@ Colorref readableCaptionColor(const platform::Surface& surface, platform::Rect C
 
 } // namespace
 
-void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect, unsigned CaptionFormat,
+void DrawCaption(host::Surface& surface, const QString& Caption, host::Rect CaptionRect, unsigned CaptionFormat,
                  const CaptionLook& look)
 {
     const Colorref remembered = surface.foregroundColor();

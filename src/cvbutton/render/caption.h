@@ -1,6 +1,7 @@
+// Drawing a button's caption and choosing its colour.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 #include <QString>
 
@@ -24,7 +25,7 @@ Colorref captionColor(const CaptionLook& look);
 
 // Draws Caption in CaptionRect with CaptionFormat, in the surface's font and the look's colour,
 // leaving the surface's foreground colour as it found it.
-void DrawCaption(platform::Surface& surface, const QString& Caption, platform::Rect CaptionRect, unsigned CaptionFormat,
+void DrawCaption(host::Surface& surface, const QString& Caption, host::Rect CaptionRect, unsigned CaptionFormat,
                  const CaptionLook& look);
 
 } // namespace cvbutton::render

@@ -1,3 +1,4 @@
+// Finding the face colour under a caption from the pixels already drawn there.
 #include "cvbutton/render/caption_ground.h"
 
 #include "cvbutton/render/contrast.h"
@@ -7,7 +8,7 @@
 
 namespace cvbutton::render {
 
-platform::Colorref GroundBehind(const platform::Surface& surface, platform::Rect area)
+platform::Colorref GroundBehind(const host::Surface& surface, host::Rect area)
 {
     const int left = std::max(area.left, 0);
     const int top = std::max(area.top, 0);

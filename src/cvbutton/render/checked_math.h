@@ -1,3 +1,4 @@
+// Arithmetic that reports overflow, for the drawing routines that stop where a 32-bit sum would overflow.
 #pragma once
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Colour arithmetic of the faces: mixing, lightening and darkening colours, and resolving system colours.
 #include "cvbutton/render/colors.h"
 
 #include "cvbutton/render/checked_math.h"

@@ -1,3 +1,5 @@
+// Colour arithmetic the faces share: averages, lighter and darker shades, and system colours resolved
+// against a table.
 #pragma once
 
 #include "platform/system_colors.h"

@@ -1,3 +1,4 @@
+// Measuring how far apart two colours read, and moving a colour just far enough to be read on a ground.
 #include "cvbutton/render/contrast.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Contrast between colours as readers need it, and colours nudged until they read.
 #pragma once
 
 #include "platform/system_colors.h"

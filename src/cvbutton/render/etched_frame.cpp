@@ -1,3 +1,4 @@
+// Drawing the etched frame: two offset outlines with their corners and crossings mixed.
 #include "cvbutton/render/etched_frame.h"
 
 #include "cvbutton/render/checked_math.h"
@@ -7,7 +8,7 @@
 namespace cvbutton::render {
 
 // Sums are formed step by step; one that overflows ends the frame where it stands.
-void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+void DrawEtchedFrame(host::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
                      Colorref CornerColor)
 {
     const std::optional<int> innerWidth = checkedSub(Width, 1);

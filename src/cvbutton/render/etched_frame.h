@@ -1,6 +1,7 @@
+// The etched frame of the etched style and the About panel.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton::render {
 
@@ -8,7 +9,7 @@ using platform::Colorref;
 
 // Two outlines, the second one pixel down and right of the first, with the two uncovered corners
 // of the whole area in CornerColor and the two crossings in the mix of both outline colours.
-void DrawEtchedFrame(platform::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
+void DrawEtchedFrame(host::Surface& surface, int X, int Y, int Width, int Height, Colorref Color1, Colorref Color2,
                      Colorref CornerColor);
 
 } // namespace cvbutton::render

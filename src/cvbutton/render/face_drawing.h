@@ -1,15 +1,16 @@
+// Small drawing helpers the drawn faces share: colours written as #RRGGBB and a surface's background.
 #pragma once
 
+#include "cvbutton/host/surface.h"
 #include "cvbutton/render/colors.h"
-#include "platform/surface.h"
 
 #include <initializer_list>
 #include <utility>
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // A colour written the way designers write it, #RRGGBB, turned into the control's 0x00BBGGRR.
 constexpr Colorref fromRrggbb(unsigned rrggbb)

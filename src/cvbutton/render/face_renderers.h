@@ -1,3 +1,4 @@
+// The drawn face styles, one function each.
 #pragma once
 
 #include "cvbutton/render/face_view.h"

@@ -1,11 +1,12 @@
+// The read-only view of the control a face renderer draws from.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // What a face renderer may read of the control: its size, its focus and default marks and its
 // colours. The pipeline fills it at paint time with colours already resolved (no system colour

@@ -1,6 +1,7 @@
+// The glass face style: a glossy upper half over a deeper lower half, in the state's colours.
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/face_drawing.h"
 #include "cvbutton/render/gradients.h"
 #include "cvbutton/render/lines_boxes.h"

@@ -1,6 +1,7 @@
+// The glow face style: a soft outline that glows when the pointer is over the button or it is marked.
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/face_drawing.h"
 #include "cvbutton/render/gradients.h"
 #include "cvbutton/render/lines_boxes.h"

@@ -1,3 +1,4 @@
+// Drawing vertical and horizontal colour gradients line by line.
 #include "cvbutton/render/gradients.h"
 
 #include "cvbutton/render/checked_math.h"

@@ -1,11 +1,12 @@
+// Colour gradients drawn as runs of one-pixel lines.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // Steps + 1 horizontal lines, rows Top to Top + Steps, each from column Left up to Right; the first
 // row is exactly ColorFrom and the last exactly ColorTo. Steps of 0 or less draws nothing.

@@ -1,3 +1,4 @@
+// Turning a colour into the gray of a disabled icon.
 #include "cvbutton/render/grayscale.h"
 
 #include "cvbutton/render/checked_math.h"

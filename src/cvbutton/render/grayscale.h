@@ -1,3 +1,4 @@
+// The gray a colour becomes in a disabled icon.
 #pragma once
 
 #include "platform/system_colors.h"

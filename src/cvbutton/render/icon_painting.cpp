@@ -1,3 +1,4 @@
+// Painting a button's picture: compositing it masked, gray or as a silhouette, and graying an icon.
 #include "cvbutton/render/icon_painting.h"
 
 #include "cvbutton/render/grayscale.h"
@@ -10,22 +11,22 @@ namespace cvbutton::render {
 namespace {
 
 // The part of the area that lands on the surface, in surface coordinates; empty when none does.
-platform::Rect onSurface(const Surface& surface, int x, int y, int width, int height)
+host::Rect onSurface(const Surface& surface, int x, int y, int width, int height)
 {
     const auto clamp = [](long long value, int limit) { return static_cast<int>(std::clamp(value, 0LL, 0LL + limit)); };
-    const platform::Rect part{clamp(x, surface.width()), clamp(y, surface.height()),
-                              clamp(0LL + x + width, surface.width()), clamp(0LL + y + height, surface.height())};
-    return part.right > part.left && part.bottom > part.top ? part : platform::Rect{};
+    const host::Rect part{clamp(x, surface.width()), clamp(y, surface.height()),
+                          clamp(0LL + x + width, surface.width()), clamp(0LL + y + height, surface.height())};
+    return part.right > part.left && part.bottom > part.top ? part : host::Rect{};
 }
 
 // The picture as it lies in a memory surface of `part`'s size, `part` counted from the area's corner.
-Surface pictureSurface(const IconPicture& picture, const platform::Rect& part, Colorref maskColor)
+Surface pictureSurface(const PictureView& picture, const host::Rect& part, Colorref maskColor)
 {
     Surface source(part.right - part.left, part.bottom - part.top);
-    if (picture.type() == IconPicture::TypeBitmap) {
+    if (picture.IsBitmap) {
         source.setBackgroundColor(0x000000);
         source.clear();
-        const QImage& bitmap = picture.image();
+        const QImage& bitmap = picture.Image;
         for (int y = part.top; y < std::min(part.bottom, bitmap.height()); ++y)
             for (int x = part.left; x < std::min(part.right, bitmap.width()); ++x)
                 source.setPixel(x - part.left, y - part.top, platform::fromQRgb(bitmap.pixel(x, y)));
@@ -33,7 +34,7 @@ Surface pictureSurface(const IconPicture& picture, const platform::Rect& part, C
     }
     source.setBackgroundColor(maskColor);
     source.clear();
-    const QImage& icon = picture.image();
+    const QImage& icon = picture.Image;
     source.drawImage(icon, {-part.left, -part.top, icon.width() - part.left, icon.height() - part.top});
     return source;
 }
@@ -67,26 +68,26 @@ void composite(std::uint8_t* background, const std::uint8_t* picture, Colorref t
 
 } // namespace
 
-void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const IconPicture& Picture,
+void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const PictureView& Picture,
                        Colorref TransColor, std::int32_t SolidColor, bool Grayscale, const MaskUse& mask)
 {
-    if (Width == 0 || Height == 0 || !Picture.hasHandle())
+    if (Width == 0 || Height == 0 || Picture.Image.isNull())
         return;
     if (Width < 0)
-        Width = Picture.image().width();
+        Width = Picture.Image.width();
     if (Height < 0)
-        Height = Picture.image().height();
+        Height = Picture.Image.height();
     // Only the part that lands on the surface is worked on, however large the area.
-    const platform::Rect target = onSurface(hDC, X, Y, Width, Height);
+    const host::Rect target = onSurface(hDC, X, Y, Width, Height);
     const int width = target.right - target.left, height = target.bottom - target.top;
     if (width == 0)
         return;
     const Surface source =
         pictureSurface(Picture, {target.left - X, target.top - Y, target.right - X, target.bottom - Y}, mask.MaskColor);
-    platform::Dib24 background = hDC.readDib(target.left, target.top, width, height);
-    const platform::Dib24 picture = source.readDib(0, 0, width, height);
+    host::Dib24 background = hDC.readDib(target.left, target.top, width, height);
+    const host::Dib24 picture = source.readDib(0, 0, width, height);
     const Colorref transparent = mask.UseMaskColor ? TransColor : platform::kInvalidColor;
-    const int stride = platform::Dib24::stride(width);
+    const int stride = host::Dib24::stride(width);
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
             const std::size_t at = static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column) * 3;
@@ -96,10 +97,9 @@ void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const 
     hDC.writeDib(target.left, target.top, background);
 }
 
-bool PaintIconGrayscale(Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y, int Dest_Height,
-                        int Dest_Width)
+bool PaintIconGrayscale(Surface* Dest_hDC, const QImage& hIcon, int Dest_X, int Dest_Y, int Dest_Height, int Dest_Width)
 {
-    if (Dest_hDC == nullptr || !hIcon.hasHandle())
+    if (Dest_hDC == nullptr || hIcon.isNull())
         return false;
     QImage mask;
     QImage colors;
@@ -108,18 +108,18 @@ bool PaintIconGrayscale(Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X,
     Surface scratch(colors.width(), colors.height());
     if (!GrayscaleBitmap(&scratch, &colors, 0, 0, 0, 0))
         return false;
-    const IconPicture gray = CreateIconFromBitmaps(mask, colors);
-    if (!gray.hasHandle() || Dest_Width <= 0 || Dest_Height <= 0)
+    const QImage gray = CreateIconFromBitmaps(mask, colors);
+    if (gray.isNull() || Dest_Width <= 0 || Dest_Height <= 0)
         return false;
-    Dest_hDC->drawImage(gray.image(), {Dest_X, Dest_Y, Dest_X + Dest_Width, Dest_Y + Dest_Height});
+    Dest_hDC->drawImage(gray, {Dest_X, Dest_Y, Dest_X + Dest_Width, Dest_Y + Dest_Height});
     return true;
 }
 
-bool GetIconBitmaps(const IconPicture& hIcon, QImage& MaskBitmap, QImage& ColorBitmap)
+bool GetIconBitmaps(const QImage& hIcon, QImage& MaskBitmap, QImage& ColorBitmap)
 {
-    if (!hIcon.hasHandle())
+    if (hIcon.isNull())
         return false;
-    const QImage argb = hIcon.image().convertToFormat(QImage::Format_ARGB32);
+    const QImage argb = hIcon.convertToFormat(QImage::Format_ARGB32);
     MaskBitmap = argb.convertToFormat(QImage::Format_Alpha8);
     ColorBitmap = argb.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < argb.height(); ++y)
@@ -128,7 +128,7 @@ bool GetIconBitmaps(const IconPicture& hIcon, QImage& MaskBitmap, QImage& ColorB
     return true;
 }
 
-IconPicture CreateIconFromBitmaps(const QImage& MaskBitmap, const QImage& ColorBitmap)
+QImage CreateIconFromBitmaps(const QImage& MaskBitmap, const QImage& ColorBitmap)
 {
     if (MaskBitmap.isNull() || ColorBitmap.isNull() || MaskBitmap.size() != ColorBitmap.size())
         return {};
@@ -139,7 +139,7 @@ IconPicture CreateIconFromBitmaps(const QImage& MaskBitmap, const QImage& ColorB
         for (int x = 0; x < icon.width(); ++x)
             icon.setPixel(x, y, (icon.pixel(x, y) & 0x00FFFFFF) | (static_cast<QRgb>(alphaLine[x]) << 24));
     }
-    return IconPicture(std::move(icon), IconPicture::TypeIcon);
+    return icon;
 }
 
 // Column by column, as the pixels are read and written one at a time.

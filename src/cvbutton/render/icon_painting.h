@@ -1,7 +1,9 @@
+// Painting a button's picture onto the surface: masked, grayed or in one colour, and split into an icon's
+// mask and colours.
 #pragma once
 
-#include "cvbutton/icon_picture.h"
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
+#include "cvbutton/render/picture_view.h"
 
 #include <QImage>
 
@@ -9,8 +11,8 @@
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // The control's transparent colour, as DrawPictureMasked reads it.
 struct MaskUse {
@@ -23,18 +25,18 @@ struct MaskUse {
 // its own size. Picture pixels of TransColor (only while UseMaskColor) leave the surface as it
 // was; the others become SolidColor when that is 0 or more, else their gray when Grayscale, else
 // themselves. A negative Width or Height takes the picture's own.
-void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const IconPicture& Picture,
+void DrawPictureMasked(Surface& hDC, int X, int Y, int Width, int Height, const PictureView& Picture,
                        Colorref TransColor, std::int32_t SolidColor, bool Grayscale, const MaskUse& mask);
 
 // Draws the icon grayed and scaled to Dest_Width x Dest_Height, keeping its own transparency.
 // False, drawing nothing, without a surface or an icon.
-bool PaintIconGrayscale(Surface* Dest_hDC, const IconPicture& hIcon, int Dest_X, int Dest_Y, int Dest_Height,
+bool PaintIconGrayscale(Surface* Dest_hDC, const QImage& hIcon, int Dest_X, int Dest_Y, int Dest_Height,
                         int Dest_Width);
 
 // The icon's two parts: its alpha mask (Alpha8) and its colours (RGB32).
-bool GetIconBitmaps(const IconPicture& hIcon, QImage& MaskBitmap, QImage& ColorBitmap);
-// The icon made of a mask and colours of one size; no picture when either is missing.
-IconPicture CreateIconFromBitmaps(const QImage& MaskBitmap, const QImage& ColorBitmap);
+bool GetIconBitmaps(const QImage& hIcon, QImage& MaskBitmap, QImage& ColorBitmap);
+// The icon made of a mask and colours of one size; a null image when either is missing.
+QImage CreateIconFromBitmaps(const QImage& MaskBitmap, const QImage& ColorBitmap);
 
 // Turns hBitmap gray in place (the sixteen kept grays stay), then copies it, from (SrcX, SrcY),
 // to (DestX, DestY) of the surface.

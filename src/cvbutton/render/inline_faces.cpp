@@ -1,7 +1,8 @@
+// The five faces the pipeline paints itself: standard, soft, flat, etched and tinted.
 #include "cvbutton/render/inline_faces.h"
 
-#include "cvbutton/button_types.h"
 #include "cvbutton/render/colors.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/etched_frame.h"
 #include "cvbutton/render/lines_boxes.h"
 
@@ -23,8 +24,7 @@ void setBackground(Surface& hDC, Colorref color)
 
 void edgeBox(Surface& hDC, const FaceView& view, unsigned edge)
 {
-    DrawEdgeBox(hDC, 0, 0, static_cast<float>(view.W), static_cast<float>(view.H), edge, platform::BF_RECT,
-                view.System);
+    DrawEdgeBox(hDC, 0, 0, static_cast<float>(view.W), static_cast<float>(view.H), edge, host::BF_RECT, view.System);
 }
 
 void outline(Surface& hDC, const FaceView& view, Colorref color)
@@ -55,7 +55,7 @@ Colorref etchedFillColor(const FaceView& view, int DrawState)
 void DrawStandardFace(Surface& hDC, const FaceView& view, int DrawState)
 {
     setBackground(hDC, chosen(view, DrawState == StateNormal ? view.BackColor : view.HighlightColor, view.ButtonFace));
-    edgeBox(hDC, view, DrawState == StatePressed ? platform::EDGE_SUNKEN : platform::EDGE_RAISED);
+    edgeBox(hDC, view, DrawState == StatePressed ? host::EDGE_SUNKEN : host::EDGE_RAISED);
     if ((view.HasFocus && view.ShowFocus) || (!view.HasFocus && view.DisplayAsDefault))
         outline(hDC, view, kBlack);
 }
@@ -65,9 +65,9 @@ void DrawSoftFace(Surface& hDC, const FaceView& view, int DrawState)
     const Colorref face = softFaceColor(view, DrawState);
     setBackground(hDC, face);
     if (DrawState == StateNormal || DrawState == StateHot || DrawState == StateDefaulted)
-        edgeBox(hDC, view, platform::BDR_RAISEDINNER);
+        edgeBox(hDC, view, host::BDR_RAISEDINNER);
     else if (DrawState == StatePressed)
-        edgeBox(hDC, view, platform::BDR_SUNKENOUTER);
+        edgeBox(hDC, view, host::BDR_SUNKENOUTER);
     else if (DrawState == StateDisabled)
         outline(hDC, view, face);
 }
@@ -77,9 +77,9 @@ void DrawFlatFace(Surface& hDC, const FaceView& view, int DrawState)
     const Colorref face = softFaceColor(view, DrawState);
     setBackground(hDC, face);
     if (DrawState == StateHot)
-        edgeBox(hDC, view, platform::BDR_RAISEDINNER);
+        edgeBox(hDC, view, host::BDR_RAISEDINNER);
     else if (DrawState == StatePressed)
-        edgeBox(hDC, view, platform::BDR_SUNKENOUTER);
+        edgeBox(hDC, view, host::BDR_SUNKENOUTER);
     else
         outline(hDC, view, face);
 }

@@ -1,3 +1,4 @@
+// The standard, soft, flat, etched and tinted faces.
 #pragma once
 
 #include "cvbutton/render/face_view.h"

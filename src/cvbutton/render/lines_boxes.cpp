@@ -1,3 +1,4 @@
+// Drawing lines, outlines and filled boxes on the surface, stopping where a sum would overflow.
 #include "cvbutton/render/lines_boxes.h"
 
 #include "cvbutton/render/checked_math.h"
@@ -15,7 +16,7 @@ public:
 
 private:
     Surface& surface_;
-    platform::Pen previous_;
+    host::Pen previous_;
 };
 
 } // namespace
@@ -27,7 +28,7 @@ void DrawLineDC(Surface& hDC, int X1, int Y1, int X2, int Y2, Colorref Color)
     hDC.lineTo(X2, Y2);
 }
 
-void FillRectColor(Surface& hDC, const platform::Rect& Rect, Colorref Color)
+void FillRectColor(Surface& hDC, const host::Rect& Rect, Colorref Color)
 {
     hDC.fillRect(Rect, Color);
 }

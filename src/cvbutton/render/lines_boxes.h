@@ -1,16 +1,17 @@
+// The line and box primitives every face is drawn with.
 #pragma once
 
-#include "platform/surface.h"
+#include "cvbutton/host/surface.h"
 
 namespace cvbutton::render {
 
+using host::Surface;
 using platform::Colorref;
-using platform::Surface;
 
 // A one-pixel solid line from (X1, Y1) up to but not including (X2, Y2).
 void DrawLineDC(Surface& hDC, int X1, int Y1, int X2, int Y2, Colorref Color);
 // Fills Rect, right and bottom edges excluded.
-void FillRectColor(Surface& hDC, const platform::Rect& Rect, Colorref Color);
+void FillRectColor(Surface& hDC, const host::Rect& Rect, Colorref Color);
 // Exactly Width x Height pixels from (X, Y).
 void FillBox(Surface& hDC, int X, int Y, int Width, int Height, Colorref Color);
 // An outline through columns X to X + Width and rows Y to Y + Height, both ends included.

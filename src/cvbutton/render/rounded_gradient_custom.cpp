@@ -1,6 +1,8 @@
+// The rounded gradient face in the control's own colours: bands and sides worked out from its back and
+// highlight colours.
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/gradients.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "cvbutton/render/rounded_gradient_parts.h"

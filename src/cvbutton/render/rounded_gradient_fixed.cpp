@@ -1,6 +1,7 @@
+// The rounded gradient face in its fixed colour scheme, one set of bands per state.
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/gradients.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "cvbutton/render/rounded_gradient_parts.h"

@@ -1,3 +1,5 @@
+// Drawing the rounded gradient face's bands: the lines under the top edge and over the bottom edge and
+// the gradients down each side.
 #include "cvbutton/render/rounded_gradient_parts.h"
 
 #include "cvbutton/render/gradients.h"

@@ -1,3 +1,4 @@
+// The coloured bands both rounded gradient faces are drawn from.
 #pragma once
 
 #include "cvbutton/render/face_drawing.h"

@@ -1,3 +1,4 @@
+// The skinned face's corner tiles and band colours; the build works the tables out from the colours.
 #pragma once
 
 #include "platform/system_colors.h"

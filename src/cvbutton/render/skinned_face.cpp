@@ -1,6 +1,7 @@
+// The skinned face style: corner tiles and bands from the skin of the state.
 #include "cvbutton/render/face_renderers.h"
 
-#include "cvbutton/button_types.h"
+#include "cvbutton/render/draw_state.h"
 #include "cvbutton/render/lines_boxes.h"
 #include "cvbutton/render/skin_tables.h"
 

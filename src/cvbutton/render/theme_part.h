@@ -1,8 +1,9 @@
+// The themed face: where the theme's part is drawn and how the window's shape follows it.
 #pragma once
 
-#include "platform/region.h"
-#include "platform/surface.h"
-#include "platform/theme.h"
+#include "cvbutton/host/region.h"
+#include "cvbutton/host/surface.h"
+#include "cvbutton/host/theme.h"
 
 #include <QString>
 
@@ -12,16 +13,15 @@ namespace cvbutton::render {
 
 // Where a themed part goes: the control's surface and rectangle, and its window's shape.
 struct ThemeTarget {
-    platform::Surface& hDC;
-    platform::Rect ButtonRect;
+    host::Surface& hDC;
+    host::Rect ButtonRect;
     bool RoundedBordersByTheme = false;
-    std::function<void(const platform::Region&)> setWindowRegion;
+    std::function<void(const host::Region&)> setWindowRegion;
 };
 
 // Draws the theme's part in the state over the whole control; with RoundedBordersByTheme the
 // window first takes the part's outline as its shape. False, drawing nothing, when no visual style
 // offers the class, and when the theme could not draw.
-bool DrawThemePart(platform::Theme& theme, const ThemeTarget& target, const QString& ClassList, int PartId,
-                   int StateId);
+bool DrawThemePart(host::Theme& theme, const ThemeTarget& target, const QString& ClassList, int PartId, int StateId);
 
 } // namespace cvbutton::render

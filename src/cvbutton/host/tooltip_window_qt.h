@@ -1,6 +1,7 @@
+// The real tooltip window, our own Qt popup watching the widgets of its tools.
 #pragma once
 
-#include "platform/tooltip_window.h"
+#include "cvbutton/host/tooltip_window.h"
 
 #include <QColor>
 #include <QIcon>
@@ -12,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace platform {
+namespace cvbutton::host {
 
 class ToolTipPopup;
 
@@ -52,4 +53,4 @@ private:
     QTimer shownTimer_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

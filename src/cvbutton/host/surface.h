@@ -1,3 +1,5 @@
+// The drawing surface a button paints on: a 32-bit image with the classic desktop's pixel rules for lines,
+// rectangles, edges and text, and the flags those calls take.
 #pragma once
 
 #include "platform/system_colors.h"
@@ -9,7 +11,11 @@
 #include <cstdint>
 #include <vector>
 
-namespace platform {
+namespace cvbutton::host {
+
+// Colours are the desktop's colour values, as platform/ reads them from the palette.
+using platform::Colorref;
+using platform::SystemColors;
 
 // A rectangle as the drawing calls take it: right and bottom lie just outside the area.
 struct Rect {
@@ -131,4 +137,4 @@ private:
     int penY_ = 0;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,3 +1,5 @@
+// The popup widget that shows a tip: a plain box or a balloon, with an optional title and icon above the
+// text.
 #pragma once
 
 #include <QColor>
@@ -6,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace platform {
+namespace cvbutton::host {
 
 // The drawn tip: a plain box, or a balloon whose pointer reaches towards a point, with an
 // optional title line led by an icon, and the text below it.
@@ -47,4 +49,4 @@ private:
     QColor backgroundColor_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,9 +1,11 @@
-#include "platform/region.h"
+// Tests of window shapes: rectangles, rounded rectangles and polygons cover exactly the pixels their rules
+// say.
+#include "cvbutton/host/region.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 bool samePixels(const QRegion& a, const QRegion& b)
@@ -125,4 +127,4 @@ TEST(RegionWindow, BecomesTheWindowMaskAndAnEmptyRegionRemovesIt)
 }
 
 } // namespace
-} // namespace platform
+} // namespace cvbutton::host

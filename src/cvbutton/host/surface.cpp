@@ -1,4 +1,6 @@
-#include "platform/surface.h"
+// The software raster behind every button face: pixels, lines with the pen, filled rectangles, edges,
+// pictures, copies between surfaces, 24-bit rows and text.
+#include "cvbutton/host/surface.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,7 +10,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 std::int64_t floorDiv(std::int64_t numerator, std::int64_t denominator)
@@ -155,14 +157,14 @@ void Surface::resize(int width, int height)
 
 void Surface::clear()
 {
-    image_.fill(toQRgb(background_));
+    image_.fill(platform::toQRgb(background_));
 }
 
 Colorref Surface::pixel(int x, int y) const
 {
     if (!image_.valid(x, y))
-        return kInvalidColor;
-    return fromQRgb(image_.pixel(x, y));
+        return platform::kInvalidColor;
+    return platform::fromQRgb(image_.pixel(x, y));
 }
 
 void Surface::setPixel(int x, int y, Colorref color)
@@ -173,7 +175,7 @@ void Surface::setPixel(int x, int y, Colorref color)
 void Surface::plot(int x, int y, Colorref color)
 {
     if (image_.valid(x, y))
-        image_.setPixel(x, y, toQRgb(color));
+        image_.setPixel(x, y, platform::toQRgb(color));
 }
 
 Pen Surface::selectPen(Pen pen)
@@ -212,7 +214,7 @@ void Surface::fillRect(const Rect& rect, Colorref color)
     const QRect area = QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)) & image_.rect();
     if (rect.right > rect.left && rect.bottom > rect.top && !area.isEmpty()) {
         QPainter painter(&image_);
-        painter.fillRect(area, QColor(toQRgb(color)));
+        painter.fillRect(area, QColor(platform::toQRgb(color)));
     }
 }
 
@@ -241,17 +243,17 @@ void Surface::drawEdge(const Rect& rect, unsigned edge, unsigned sides, const Sy
     };
     const bool outer = (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) != 0;
     if (edge & BDR_RAISEDOUTER)
-        border(rect, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
+        border(rect, platform::COLOR_3DLIGHT, platform::COLOR_3DDKSHADOW);
     else if (edge & BDR_SUNKENOUTER)
-        border(rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        border(rect, platform::COLOR_BTNSHADOW, platform::COLOR_BTNHIGHLIGHT);
     // A lone inner border takes the outermost ring; after an outer one it goes one pixel in.
     const int inset = outer ? 1 : 0;
     const Rect inner{rect.left + ((sides & BF_LEFT) ? inset : 0), rect.top + ((sides & BF_TOP) ? inset : 0),
                      rect.right - ((sides & BF_RIGHT) ? inset : 0), rect.bottom - ((sides & BF_BOTTOM) ? inset : 0)};
     if (edge & BDR_RAISEDINNER)
-        border(inner, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+        border(inner, platform::COLOR_BTNHIGHLIGHT, platform::COLOR_BTNSHADOW);
     else if (edge & BDR_SUNKENINNER)
-        border(inner, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+        border(inner, platform::COLOR_3DDKSHADOW, platform::COLOR_3DLIGHT);
 }
 
 void Surface::drawImage(const QImage& image, const Rect& target)
@@ -269,7 +271,7 @@ void Surface::copyFrom(int x, int y, int width, int height, const Surface& sourc
     for (int row = 0; row < copy.height(); ++row) {
         for (int column = 0; column < copy.width(); ++column) {
             if (source.image_.valid(sourceX + column, sourceY + row))
-                plot(x + column, y + row, fromQRgb(copy.pixel(column, row)));
+                plot(x + column, y + row, platform::fromQRgb(copy.pixel(column, row)));
         }
     }
 }
@@ -301,7 +303,7 @@ void Surface::writeDib(int x, int y, const Dib24& dib)
     for (int row = 0; row < dib.height; ++row) {
         const std::uint8_t* line = dib.bits.data() + static_cast<std::size_t>(dib.height - 1 - row) * stride;
         for (int column = 0; column < dib.width; ++column)
-            plot(x + column, y + row, rgb(line[column * 3 + 2], line[column * 3 + 1], line[column * 3]));
+            plot(x + column, y + row, platform::rgb(line[column * 3 + 2], line[column * 3 + 1], line[column * 3]));
     }
 }
 
@@ -325,7 +327,7 @@ int Surface::drawText(const QString& given, Rect& rect, unsigned format)
     if (!(format & DT_NOCLIP))
         painter.setClipRect(QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
     painter.setFont(font_);
-    painter.setPen(QColor(toQRgb(foreground_)));
+    painter.setPen(QColor(platform::toQRgb(foreground_)));
     const int direction = (format & DT_RTLREADING) ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
     const LinePosition accessKey = positionInLines(lines, text, underlined);
     int top = textTop(rect, textHeight, format);
@@ -345,4 +347,4 @@ int Surface::drawText(const QString& given, Rect& rect, unsigned format)
     return textHeight;
 }
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,5 @@
-#include "platform/tooltip_window_popup.h"
+// Painting and placing the tip's popup: its box or balloon outline, the title with its icon, and the text.
+#include "cvbutton/host/tooltip_window_popup.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -6,7 +7,7 @@
 #include <QPainterPath>
 #include <QScreen>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 constexpr int kPadding = 6;
@@ -136,4 +137,4 @@ void ToolTipPopup::paintEvent(QPaintEvent*)
     painter.drawText(content, Qt::AlignLeft | Qt::AlignTop, text_);
 }
 
-} // namespace platform
+} // namespace cvbutton::host

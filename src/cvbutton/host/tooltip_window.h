@@ -1,13 +1,15 @@
+// The tooltip window's interface: its styles, title icons, the tools it watches, and the text, title and
+// colours it shows.
 #pragma once
 
-#include "platform/message_hook.h"
-#include "platform/surface.h"
+#include "cvbutton/host/message_hook.h"
+#include "cvbutton/host/surface.h"
 
 #include <QString>
 
 #include <cstdint>
 
-namespace platform {
+namespace cvbutton::host {
 
 // Window styles of a tooltip window.
 inline constexpr unsigned TTS_ALWAYSTIP = 0x01;
@@ -49,4 +51,4 @@ public:
     virtual void setTipBkColor(Colorref color) = 0;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,3 +1,4 @@
+// A window's shape as a set of pixels, built by the pixel rules the button's shapes were designed for.
 #pragma once
 
 #include <QPoint>
@@ -8,7 +9,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace cvbutton::host {
 
 // A set of pixels given to a window as its shape, built with the pixel rules the control's shapes
 // were designed for: a pixel belongs to a region when the point at its top-left corner lies inside
@@ -47,4 +48,4 @@ private:
     QRegion region_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,7 +1,7 @@
 // The real tooltip window on the offscreen platform: it shows after the pointer rests over its tool, as a box
 // or a balloon with its title, icon and colours, goes when the pointer leaves, and never shows an empty text.
-#include "platform/tooltip_window_popup.h"
-#include "platform/tooltip_window_qt.h"
+#include "cvbutton/host/tooltip_window_popup.h"
+#include "cvbutton/host/tooltip_window_qt.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -13,14 +13,15 @@
 
 namespace {
 
-using platform::QtToolTipWindow;
+namespace host = cvbutton::host;
+using host::QtToolTipWindow;
 
 constexpr platform::Colorref kInk = 0x0000FF;   // red
 constexpr platform::Colorref kPaper = 0xC0FFE1; // a pale green
 
-platform::ToolInfo toolOver(QWidget& widget, const QString& text)
+host::ToolInfo toolOver(QWidget& widget, const QString& text)
 {
-    platform::ToolInfo tool;
+    host::ToolInfo tool;
     tool.hwnd = &widget;
     tool.rect = {0, 0, widget.width(), widget.height()};
     tool.lpszText = text;
@@ -45,9 +46,9 @@ int pixelsOf(const QImage& image, QColor color)
 
 TEST(RealToolTip, ShowsAfterTheRestAsBoxOrBalloonWithTitleIconAndColoursAndGoesOnLeave)
 {
-    for (const unsigned style : {platform::TTS_ALWAYSTIP, platform::TTS_ALWAYSTIP | platform::TTS_BALLOON}) {
+    for (const unsigned style : {host::TTS_ALWAYSTIP, host::TTS_ALWAYSTIP | host::TTS_BALLOON}) {
         int widthWithoutIcon = 0;
-        for (const int icon : {platform::TTI_NONE, platform::TTI_WARNING}) {
+        for (const int icon : {host::TTI_NONE, host::TTI_WARNING}) {
             QWidget widget;
             widget.resize(75, 23);
             widget.show();
@@ -60,13 +61,13 @@ TEST(RealToolTip, ShowsAfterTheRestAsBoxOrBalloonWithTitleIconAndColoursAndGoesO
             moveOver(widget);
             EXPECT_FALSE(tip.popup()->isVisible()) << "only once the pointer has rested";
             ASSERT_TRUE(QTest::qWaitFor([&] { return tip.popup()->isVisible(); }, 5000));
-            EXPECT_EQ(tip.popup()->isBalloon(), (style & platform::TTS_BALLOON) != 0);
+            EXPECT_EQ(tip.popup()->isBalloon(), (style & host::TTS_BALLOON) != 0);
             EXPECT_EQ(tip.popup()->text(), QStringLiteral("Saves"));
             EXPECT_EQ(tip.popup()->title(), QStringLiteral("Save the comment"));
             const QImage shown = tip.popup()->grab().toImage();
             EXPECT_GT(pixelsOf(shown, QColor(0xE1, 0xFF, 0xC0)), shown.width() * shown.height() / 3);
             EXPECT_GT(pixelsOf(shown, QColor(0xFF, 0, 0)), 20);
-            if (icon == platform::TTI_NONE)
+            if (icon == host::TTI_NONE)
                 widthWithoutIcon = tip.popup()->width();
             else
                 EXPECT_GT(tip.popup()->width(), widthWithoutIcon) << "the icon leads the title";
@@ -89,7 +90,7 @@ TEST(RealToolTip, ShowsBelowThePointerOfTheToolsOwnEventInTheToolsWindow)
     auto* button = new QWidget(&window);
     button->setGeometry(40, 30, 75, 23);
     window.show();
-    QtToolTipWindow tip(platform::TTS_ALWAYSTIP);
+    QtToolTipWindow tip(host::TTS_ALWAYSTIP);
     ASSERT_TRUE(tip.addTool(toolOver(*button, QStringLiteral("Saves"))));
 
     const QPoint at(30, 5);
@@ -109,7 +110,7 @@ TEST(RealToolTip, AnEmptyTextNeverShows)
     QWidget widget;
     widget.resize(75, 23);
     widget.show();
-    QtToolTipWindow tip(platform::TTS_ALWAYSTIP);
+    QtToolTipWindow tip(host::TTS_ALWAYSTIP);
     ASSERT_TRUE(tip.addTool(toolOver(widget, QString())));
     moveOver(widget);
     QTest::qWait(1500);

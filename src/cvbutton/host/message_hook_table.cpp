@@ -1,9 +1,11 @@
-#include "platform/message_hook_table.h"
+// Keeping the hook's table: attaching and detaching windows, their message lists, and the order in which a
+// message passes the callbacks.
+#include "cvbutton/host/message_hook_table.h"
 
 #include <algorithm>
 #include <ranges>
 
-namespace platform {
+namespace cvbutton::host {
 
 SubclassTable::~SubclassTable()
 {
@@ -142,4 +144,4 @@ std::intptr_t SubclassTable::dispatch(const SubclassTable& table, Window window,
     return result;
 }
 
-} // namespace platform
+} // namespace cvbutton::host

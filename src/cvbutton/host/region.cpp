@@ -1,4 +1,6 @@
-#include "platform/region.h"
+// Building window shapes pixel by pixel: rectangles, rounded rectangles and polygons, united and
+// handed to a widget as its mask.
+#include "cvbutton/host/region.h"
 
 #include <QRect>
 #include <QWidget>
@@ -8,7 +10,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 std::int64_t ceilDiv(std::int64_t numerator, std::int64_t denominator)
@@ -112,4 +114,4 @@ void Region::removeFrom(QWidget& window)
     window.clearMask();
 }
 
-} // namespace platform
+} // namespace cvbutton::host

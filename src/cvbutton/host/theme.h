@@ -1,13 +1,15 @@
+// The theme service the button asks for its themed face and outline, and its two implementations: the
+// current Qt style, and none at all.
 #pragma once
 
-#include "platform/region.h"
-#include "platform/surface.h"
+#include "cvbutton/host/region.h"
+#include "cvbutton/host/surface.h"
 
 #include <QString>
 
 #include <memory>
 
-namespace platform {
+namespace cvbutton::host {
 
 // The drawing data of one theme class, open while it is held.
 class ThemeData {
@@ -44,4 +46,4 @@ public:
     std::unique_ptr<ThemeData> open(const QString&) override { return nullptr; }
 };
 
-} // namespace platform
+} // namespace cvbutton::host

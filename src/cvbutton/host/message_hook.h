@@ -1,3 +1,5 @@
+// The message hook's interface: the window messages it numbers, the callbacks it runs before and after
+// a window's own handling, and the request for one leave notification.
 #pragma once
 
 #include <QObject>
@@ -6,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace platform {
+namespace cvbutton::host {
 
 // The window a hook is attached to; its messages arrive numbered as below.
 using Window = QObject*;
@@ -59,7 +61,7 @@ public:
     virtual void SubclassDetach(Window window) = 0;
     virtual void SubclassDetachAll() = 0;
 
-    // Whether the platform offers the named function of the named module.
+    // Whether this hook offers the named function of the named module.
     virtual bool IsFunctionExported(const QString& function, const QString& module) const = 0;
 
     // Each asks for one WM_MOUSELEAVE: when the pointer leaves, or at once when it is already out.
@@ -67,4 +69,4 @@ public:
     virtual bool _TrackMouseEvent(const TrackMouseEventRequest& request) = 0;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,6 +1,8 @@
-#include "platform/tooltip_window_qt.h"
+// The real tooltip window: watching each tool's widget, the rest delay before the tip shows, how long it
+// stays, and what hides it.
+#include "cvbutton/host/tooltip_window_qt.h"
 
-#include "platform/tooltip_window_popup.h"
+#include "cvbutton/host/tooltip_window_popup.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -9,7 +11,7 @@
 #include <QStyle>
 #include <QWindow>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 // How long the pointer rests before the tip shows, and how long the tip then stays.
@@ -20,7 +22,7 @@ constexpr int kBelowPointer = 20;
 
 QColor fromColorref(Colorref color)
 {
-    return QColor(redOf(color), greenOf(color), blueOf(color));
+    return QColor(platform::redOf(color), platform::greenOf(color), platform::blueOf(color));
 }
 
 QIcon titleIcon(int icon)
@@ -164,4 +166,4 @@ void QtToolTipWindow::hideTip()
     popup_->hide();
 }
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,6 @@
-#include "platform/surface.h"
+// Tests of the drawing surface's pixel rules: lines, filled rectangles, edges, pictures, copies, 24-bit rows
+// and text.
+#include "cvbutton/host/surface.h"
 #include "support/surface_pixels.h"
 
 #include <QFontMetrics>
@@ -7,7 +9,7 @@
 #include <set>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 constexpr Colorref kWhite = 0xFFFFFF;
@@ -15,6 +17,8 @@ constexpr Colorref kInk = 0x0000FF;
 
 using surface_pixels::Pixels;
 using surface_pixels::pixelsOf;
+// The edges are drawn in the desktop's colours, named as platform/ names them.
+using namespace platform;
 
 Surface whiteSurface(int width = 20, int height = 20)
 {
@@ -288,4 +292,4 @@ TEST_F(SurfaceText, RightToLeftReadingDrawsInTheSameBox)
 }
 
 } // namespace
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,7 +1,9 @@
+// The real message hook: an event filter on each attached widget that hands its events, numbered as
+// messages, to the callbacks registered for them.
 #pragma once
 
-#include "platform/message_hook.h"
-#include "platform/message_hook_table.h"
+#include "cvbutton/host/message_hook.h"
+#include "cvbutton/host/message_hook_table.h"
 
 #include <QHash>
 #include <QObject>
@@ -10,7 +12,7 @@
 
 class QEvent;
 
-namespace platform {
+namespace cvbutton::host {
 
 // The message hook over a Qt event filter on each attached widget. A hooked event is handed to
 // the widget's own handler from inside the filter, so callbacks run before and after it. The
@@ -47,4 +49,4 @@ private:
     QHash<Window, Pointer> pointers_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,6 @@
-#include "platform/message_hook_qt.h"
+// The hook over Qt's event filter: how widget events become numbered messages, the callbacks run around
+// the widget's own handling, and leave notifications posted on request.
+#include "cvbutton/host/message_hook_qt.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -9,7 +11,7 @@
 #include <array>
 #include <utility>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 // The leave posted when tracking is asked for while the pointer is already out.
@@ -167,4 +169,4 @@ bool QtMessageHook::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-} // namespace platform
+} // namespace cvbutton::host

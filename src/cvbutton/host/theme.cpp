@@ -1,4 +1,6 @@
-#include "platform/theme.h"
+// The desktop theme's push-button faces, drawn by the current Qt style, and the shape read from the drawn
+// face's coverage; and the stand-in that reports no visual styles.
+#include "cvbutton/host/theme.h"
 
 #include <QApplication>
 #include <QImage>
@@ -8,7 +10,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 constexpr int kPushButtonPart = 1;
@@ -110,4 +112,4 @@ std::unique_ptr<ThemeData> QtStyleTheme::open(const QString& classList)
     return std::make_unique<StyledButtonData>();
 }
 
-} // namespace platform
+} // namespace cvbutton::host

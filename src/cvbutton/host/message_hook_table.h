@@ -1,11 +1,12 @@
+// The table a message hook keeps of its windows, their callbacks and the messages each callback runs for.
 #pragma once
 
-#include "platform/message_hook.h"
+#include "cvbutton/host/message_hook.h"
 
 #include <memory>
 #include <vector>
 
-namespace platform {
+namespace cvbutton::host {
 
 // The entries of one hook: per window its callback and the message lists it runs for, and the
 // order in which a message passes them. Both the window-system hook and the test hook run their
@@ -52,4 +53,4 @@ private:
     std::vector<std::shared_ptr<Entry>> entries_;
 };
 
-} // namespace platform
+} // namespace cvbutton::host

@@ -1,4 +1,6 @@
-#include "platform/message_hook_qt.h"
+// Tests of the message hook: the order of callbacks around a window's own handling, and the real hook's
+// hover, leave and colour messages from widget events.
+#include "cvbutton/host/message_hook_qt.h"
 #include "support/fake_message_hook.h"
 
 #include <QApplication>
@@ -9,7 +11,7 @@
 
 #include <memory>
 
-namespace platform {
+namespace cvbutton::host {
 namespace {
 
 using testing::FakeMessageHook;
@@ -191,4 +193,4 @@ TEST_F(QtHook, DetachGivesTheWidgetBackAndTeardownInsideACallbackIsSafe)
 }
 
 } // namespace
-} // namespace platform
+} // namespace cvbutton::host
