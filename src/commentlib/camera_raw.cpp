@@ -1,3 +1,6 @@
+// A proprietary RAW is told by a signature in its first bytes, or else by a walk of its TIFF directories (sub-images
+// too) for a raw photometric or compression value or a tag only sensor data carries; DNGVersion in the first directory
+// marks a DNG. By name, the extension is compared without case against a fixed list.
 #include "commentlib/camera_raw.h"
 
 #include "commentlib/corvane.h"

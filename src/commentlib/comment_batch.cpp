@@ -1,3 +1,5 @@
+// Files are staged one by one into a group; a group that reaches its file or byte limit is flushed and renamed on a
+// thread of its own while the next is staged, and every file is reported in the order it was added.
 #include "commentlib/comment_batch.h"
 
 #include "commentlib/comment_file.h"

@@ -1,3 +1,5 @@
+// Comment reads and writes by path. A RAW, told by its content or by either name's extension, goes to its sidecar; a
+// plan that turns out to need the part it left unread is made once more from the whole file, never a third time.
 #include "commentlib/comment_file.h"
 
 #include "commentlib/camera_raw.h"

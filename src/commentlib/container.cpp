@@ -1,3 +1,5 @@
+// The table of container editors, tried in turn on the file's first bytes. A TIFF that turns out to be a proprietary
+// RAW is turned away before its editor plans anything; reading it stays allowed.
 #include "commentlib/container.h"
 
 #include "commentlib/bmp/bmp_editor.h"

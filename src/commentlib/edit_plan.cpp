@@ -1,3 +1,5 @@
+// Replacements must arrive in file order and keep out of the part left unread: breaking that is a fault of the editor,
+// not of the file, and throws. The ordered list gives the plan's pieces, its size and its result in memory.
 #include "commentlib/edit_plan.h"
 
 #include <algorithm>

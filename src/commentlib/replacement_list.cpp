@@ -1,3 +1,5 @@
+// Replacements are sorted by offset (an insertion before a removal at the same offset) and those that meet end to end
+// merged into one, before they become an edit plan.
 #include "commentlib/replacement_list.h"
 
 #include <algorithm>

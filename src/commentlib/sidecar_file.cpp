@@ -1,3 +1,6 @@
+// Finding, reading and writing a picture's sidecars. For a RAW, NAME.EXT.xmp counts, else a NAME.xmp that records no
+// other extension; a picture written in place keeps in step only a sidecar that names it. An erase deletes a sidecar we
+// made, not reached through a link, once it holds nothing else.
 #include "commentlib/sidecar_file.h"
 
 #include "commentlib/camera_raw.h"

@@ -1,3 +1,5 @@
+// The text corvane_strerror gives for each status: the three partial writes say what was left behind, any other status
+// at or above zero reads as success, and an unknown negative one as an unknown error.
 #include "commentlib/corvane.h"
 
 extern "C" const char* corvane_strerror(int32_t status)

@@ -1,3 +1,4 @@
+// Streams the unread part, up to the end of the file, through its check, stopping once the check has settled.
 #include "commentlib/unread_part_check.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// UTF-8 is checked against overlong forms, surrogates and code points past U+10FFFF; a cut point steps back at most
+// three bytes to a character's start; Latin-1 widens to two-byte sequences.
 #include "commentlib/utf8.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Loads the whole file before a container's parse; a file that cannot be loaded answers with its status instead.
 #include "commentlib/whole_file.h"
 
 namespace corvane {

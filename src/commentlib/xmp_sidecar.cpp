@@ -1,3 +1,6 @@
+// Reading and editing a sidecar's text: it is edited in place where its shape is known, else written anew; either way
+// the result must parse to the old properties with only the new description (and SidecarForExtension, where added). A
+// new one starts from a skeleton marked as ours.
 #include "commentlib/xmp_sidecar.h"
 
 #include "commentlib/fields/xmp_prefixes.h"

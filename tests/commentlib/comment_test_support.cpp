@@ -1,3 +1,5 @@
+// Fixtures are made once per format and kept for the whole run: most by the toolkit's own encoders, GIF and the
+// big-endian TIFF by an external converter. Programs are looked up in /usr/bin before the rest of PATH.
 #include "comment_test_support.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// Reading and planning the comment trailer after a BMP's bitmap. The header's file size is rewritten whenever a trailer
+// is written or a counted one goes; an erase is refused where the bytes behind our trailer would then pass for one.
 #include "commentlib/bmp/bmp_editor.h"
 
 #include "commentlib/bmp/bmp_layout.h"

@@ -1,3 +1,5 @@
+// Finds where a BMP's bitmap ends and which trailer follows it. A wrong size field is borne where the file's real size
+// fits the pixels, but never beside a trailer; a trailer cut short makes the file unusable.
 #include "commentlib/bmp/bmp_layout.h"
 
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// A placeholder is told by its words, split at spaces and underscores: a generic phrase after at most two words in
+// capitals (some phrases count only after such a word), or the format's name with at most one word after it.
 #include "commentlib/fields/camera_placeholder.h"
 
 #include <algorithm>

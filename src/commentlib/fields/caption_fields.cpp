@@ -1,3 +1,6 @@
+// The caption fields in reading order and the choice among them: ImageDescription, then XMP (its extension standing in
+// where the main packet has no description) and IPTC, those two swapped where IPTC's digest no longer matches. Blanks
+// and camera placeholders are passed over; an IPTC caption cut at its limit yields to a later field holding it whole.
 #include "commentlib/fields/caption_fields.h"
 
 #include "commentlib/fields/camera_placeholder.h"

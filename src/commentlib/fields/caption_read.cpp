@@ -1,3 +1,4 @@
+// Every field's text is cleaned for the caller before the caption is chosen, so the caption is a cleaned text too.
 #include "commentlib/fields/caption_read.h"
 
 #include "commentlib/fields/foreign_text.h"

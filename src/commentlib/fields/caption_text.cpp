@@ -1,3 +1,4 @@
+// A caption is blank when nothing is left once spaces and NULs are trimmed from both ends.
 #include "commentlib/fields/caption_text.h"
 
 namespace corvane {

@@ -1,3 +1,5 @@
+// Finding ImageDescription (ASCII or undefined type) in a block's first directory, making a minimal big-endian block,
+// and telling whether a block holds nothing beyond what such a minimal block would.
 #include "commentlib/fields/exif_description.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// A new description in a block's first directory: the directory stays where it is while its entries fit and nothing
+// else points into it; what must grow is appended past every range another tag refers to, with room left for the later
+// directories. Freed bytes are zeroed.
 #include "commentlib/fields/exif_description_edit.h"
 
 #include "commentlib/tiff/tiff_layout.h"

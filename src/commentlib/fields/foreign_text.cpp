@@ -1,3 +1,5 @@
+// Stored text is cut at its first NUL, kept as it is when it is valid UTF-8 and otherwise decoded from code page 1252,
+// whose five undefined bytes become the control characters of the same value.
 #include "commentlib/fields/foreign_text.h"
 
 #include "commentlib/utf8.h"

@@ -1,3 +1,5 @@
+// Datasets are read as UTF-8 only where the block declares it. A caption that needs UTF-8 in a block that does not adds
+// the declaration and converts the other text datasets; new datasets go where record and number order puts them.
 #include "commentlib/fields/iptc_caption.h"
 
 #include "commentlib/fields/foreign_text.h"

@@ -1,3 +1,4 @@
+// One MD5 over a whole byte span, computed in a single update.
 #include "commentlib/fields/md5_digest.h"
 
 #include <md5.h>

@@ -1,3 +1,5 @@
+// One pass records each element's and attribute's offsets and checks that tags close in order by name. A document type,
+// a second root element or a '<' in an attribute value makes it refuse the text.
 #include "commentlib/fields/xml_tree.h"
 
 namespace corvane::xml {

@@ -1,3 +1,6 @@
+// Reading and editing dc:description in a packet. An edit is kept only when parsing the result gives the old properties
+// with just the change asked for. The packet's text is edited first; written anew only where that fails, it is held to
+// the new description alone.
 #include "commentlib/fields/xmp_packet.h"
 
 #include "commentlib/fields/xmp_padding.h"

@@ -1,3 +1,5 @@
+// An edited packet is brought back to its old length through the spaces before its trailer; the line break just before
+// the trailer stays, and a packet that outgrew its padding keeps the length it has.
 #include "commentlib/fields/xmp_padding.h"
 
 namespace corvane::xmp {

@@ -1,3 +1,5 @@
+// Checks the process-wide registry for the namespaces of dc and xmpNote, and drops any binding a packet gave those
+// prefixes to another namespace.
 #include "commentlib/fields/xmp_prefixes.h"
 
 #include "commentlib/fields/xmp_text_edit.h"

@@ -1,3 +1,6 @@
+// Parsing a packet into its properties. Every parse runs with the parser's own messages muted and our prefixes restored
+// before and after it; a packet that rebinds them counts as unparsed. A language alternative flattens into one property
+// per language.
 #include "commentlib/fields/xmp_properties.h"
 
 #include "commentlib/fields/xmp_prefixes.h"

@@ -1,3 +1,5 @@
+// Splices into the packet's text at the offsets its XML reading found, taking the prefixes and indentation around them.
+// A new x-default goes first among the alternatives; a text XML 1.0 cannot carry, or an unknown shape, gives nothing.
 #include "commentlib/fields/xmp_text_edit.h"
 
 #include "commentlib/fields/xml_tree.h"

@@ -1,3 +1,5 @@
+// The closer's worker thread starts with the first descriptor handed over and drains the queue before the destructor
+// lets it stop. Where no thread can be started, a descriptor is closed on the spot.
 #include "commentlib/file_io/background_closer.h"
 
 #include <unistd.h>

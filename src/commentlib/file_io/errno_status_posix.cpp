@@ -1,3 +1,5 @@
+// Maps errno values to the library's statuses: missing file, permission, read-only file system, full disk or quota,
+// link loop, and memory.
 #include "commentlib/file_io/errno_status.h"
 
 #include "commentlib/corvane.h"

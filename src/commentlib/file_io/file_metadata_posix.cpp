@@ -1,3 +1,6 @@
+// Owner, group, mode bits and extended attributes carried over onto a new file. The write fails where the owner, the
+// mode (a set-ID bit the kernel silently dropped included) or a user.* attribute cannot be kept; other attributes are
+// copied where allowed.
 #include "commentlib/file_io/file_metadata.h"
 
 #include "commentlib/corvane.h"

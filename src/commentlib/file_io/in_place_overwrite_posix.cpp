@@ -1,3 +1,6 @@
+// Overwriting a file in place: beforehand, a flushed copy of its old contents and the new contents stand beside it
+// under names tied to its inode, so the next open finishes or undoes an overwrite they outlive. Space is reserved
+// first: a full disk stops the write while the file is still whole.
 #include "commentlib/file_io/in_place_overwrite.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// A new file is written unnamed (or, where the file system cannot, under a locked temporary name), flushed, and only
+// then linked or renamed to its name if that is free. Removal first checks the file still stands there unchanged.
 #include "commentlib/file_io/new_file_creation.h"
 
 #include "commentlib/corvane.h"

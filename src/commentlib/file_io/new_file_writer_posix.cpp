@@ -1,3 +1,5 @@
+// Small pieces are gathered into writes of up to 64 KiB; larger unchanged ranges are copied by the kernel in 4 MiB
+// steps, writeback starting as each lands. An unread part of 1 MiB or more is checked while a second thread copies it.
 #include "commentlib/file_io/new_file_writer.h"
 
 #include "commentlib/corvane.h"

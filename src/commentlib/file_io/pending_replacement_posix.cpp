@@ -1,3 +1,6 @@
+// Preparing a new file and renaming it over the original. It is refused before anything is created where the file is
+// not writable or it or its folder is append-only or immutable. A file with several links, or whose owner the new file
+// cannot take, is overwritten in place instead.
 #include "commentlib/file_io/pending_replacement.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// Opens the file through its held folder, never following a link or blocking on a special file, and first finishes an
+// overwrite a killed writer left. Its size, modification and change times at opening are what later checks compare.
 #include "commentlib/file_io/source_file.h"
 
 #include "commentlib/corvane.h"

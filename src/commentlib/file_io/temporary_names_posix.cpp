@@ -1,3 +1,5 @@
+// Temporaries are named .NAME.corvane-PID-TIME-COUNTER.tmp, an overwrite's helpers .NAME.corvane-keep-INODE.old or
+// .new. A leftover temporary goes only if it is a regular file of ours with one link and its lock can be taken.
 #include "commentlib/file_io/temporary_names.h"
 
 #include "commentlib/corvane.h"

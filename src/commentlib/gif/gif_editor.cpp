@@ -1,3 +1,5 @@
+// A GIF's comment is the first Comment Extension's sub-blocks joined. A write removes every one, puts the new one after
+// the header and any global colour table, and marks the file 87a again once its last extension is erased.
 #include "commentlib/gif/gif_editor.h"
 
 #include "commentlib/fields/caption_read.h"

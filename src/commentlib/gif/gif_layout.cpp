@@ -1,3 +1,5 @@
+// Walks the blocks after the header and any global colour table to the trailer, counting extensions and noting each
+// Comment Extension's sub-blocks. One stray byte just before the trailer is accepted; any other unknown byte is damage.
 #include "commentlib/gif/gif_layout.h"
 
 namespace corvane::gif {

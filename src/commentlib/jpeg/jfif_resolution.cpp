@@ -1,3 +1,5 @@
+// Reads the densities of a JFIF APP0 segment only where it stands right after SOI. Unknown units or a zero density give
+// no resolution at all.
 #include "commentlib/jpeg/jfif_resolution.h"
 
 namespace corvane::jpeg {

@@ -1,3 +1,6 @@
+// Planning the caption edits of a JPEG's EXIF, XMP and IPTC segments: an EXIF block carried on in the next segment
+// keeps its size, a new XMP segment goes right after the EXIF one, and each resource run holding IPTC is rewritten in
+// no more segments than it had. An EXIF caption that can be neither replaced nor removed refuses the whole write.
 #include "commentlib/jpeg/jpeg_caption_plan.h"
 
 #include "commentlib/fields/camera_placeholder.h"

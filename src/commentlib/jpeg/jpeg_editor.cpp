@@ -1,3 +1,5 @@
+// A JPEG's comment is read from its first run of adjacent COM segments. A write removes every COM segment, inserts the
+// text as new ones split on character boundaries, and has a multi-picture index follow whatever moved.
 #include "commentlib/jpeg/jpeg_editor.h"
 
 #include "commentlib/fields/caption_read.h"

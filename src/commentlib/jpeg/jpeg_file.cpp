@@ -1,3 +1,5 @@
+// The segments before the image data are loaded in doubling reads. The image data is then only checked for a COM
+// segment, while reading or during a plan's copy, and the whole file is parsed only when it holds one.
 #include "commentlib/jpeg/jpeg_file.h"
 
 #include "commentlib/jpeg/jpeg_editor.h"

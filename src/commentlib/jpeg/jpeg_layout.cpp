@@ -1,3 +1,6 @@
+// The header walk, up to the first SOS, notes comments, metadata segments, the multi-picture index and where new COM
+// segments go (after the leading APPn run); the scans after it are only searched for COM segments. Stray bytes between
+// header segments are skipped, as decoders skip them.
 #include "commentlib/jpeg/jpeg_layout.h"
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// Caption segments are noted as the segment walk meets them, with where new ones go (after a JFIF APP0 at the start),
+// and their captions read out. IPTC comes from the first resource run that holds an IPTC resource.
 #include "commentlib/jpeg/jpeg_metadata.h"
 
 #include "commentlib/fields/exif_description.h"

@@ -1,3 +1,5 @@
+// The image-data walk is a state machine fed in chunks: stuffed zeros and restart markers stay image data, segments
+// between scans are skipped by their length, and the walk settles at EOI, at a COM marker, or at damage.
 #include "commentlib/jpeg/jpeg_scan_check.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// Pieces of extended XMP are put together by GUID; each must state the same length and together they must cover the
+// whole text, or there is no extension. Also the GUID of a text, and a text cut into segment bodies.
 #include "commentlib/jpeg/jpeg_xmp_extension.h"
 
 #include "commentlib/fields/md5_digest.h"

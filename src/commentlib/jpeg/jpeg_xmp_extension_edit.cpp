@@ -1,3 +1,6 @@
+// The extended XMP's share of a caption edit: an extension holding no description, or the new text, is left alone.
+// Otherwise it is written anew without its description, under the GUID of its new text, and the main packet's pointer
+// renamed; where that cannot be done, the edit is marked incomplete.
 #include "commentlib/jpeg/jpeg_xmp_extension_edit.h"
 
 #include "commentlib/fields/xmp_packet.h"

@@ -1,3 +1,6 @@
+// Rewriting a JPEG's multi-picture index after an edit: later pictures' starts move by the growth of the edits past the
+// index, and the first picture's length by the growth of all. An unreadable index is kept only while nothing after it
+// moves.
 #include "commentlib/jpeg/multi_picture_index.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A PNG's caption fields are read in the order metadata, Description, Comment. A write removes every Comment text and
+// puts one with the new text before the first IDAT; the first Description takes the text and the others go.
 #include "commentlib/png/png_editor.h"
 
 #include "commentlib/fields/caption_read.h"

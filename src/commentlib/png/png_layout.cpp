@@ -1,3 +1,5 @@
+// Checks a PNG chunk by chunk from IHDR to an empty IEND after at least one IDAT, and sorts its text chunks by keyword,
+// compared without case, into comments, descriptions, XMP packets and raw profiles.
 #include "commentlib/png/png_layout.h"
 
 #include "commentlib/png/png_raw_profile.h"

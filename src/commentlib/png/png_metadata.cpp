@@ -1,3 +1,5 @@
+// Every copy of EXIF, XMP and IPTC, in its own chunk or in a raw profile, is read (the standard chunks first) and given
+// the caption where it stands; a PNG without XMP gains a new packet before the first IDAT.
 #include "commentlib/png/png_metadata.h"
 
 #include "commentlib/fields/caption_write.h"

@@ -1,3 +1,5 @@
+// Raw profile text to bytes and back. Decoding trusts the hexadecimal digits over the stated byte count; encoding
+// writes the count right-aligned in eight columns and 36 bytes to a line.
 #include "commentlib/png/png_raw_profile.h"
 
 #include <charconv>

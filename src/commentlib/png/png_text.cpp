@@ -1,3 +1,5 @@
+// A text chunk is read only when its CRC holds, and compressed text inflates to at most 16 MiB. A new chunk is tEXt for
+// ASCII text and plain iTXt otherwise; a rewritten one keeps its type, a zTXt or iTXt coming back compressed.
 #include "commentlib/png/png_text.h"
 
 #include "commentlib/png/zlib_support.h"

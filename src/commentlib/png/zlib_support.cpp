@@ -1,3 +1,5 @@
+// Checksums, inflating and deflating through the compression library, which counts lengths in 32 bits: the checksum is
+// fed larger spans in slices, and a larger compressed input is refused.
 #include "commentlib/png/zlib_support.h"
 
 #include <zlib.h>

@@ -1,3 +1,6 @@
+// Planning a TIFF write: the rewritten first IFD goes past every range any offset points at, reusing the file's tail
+// only where an old first IFD ends the file and nothing else refers to it. Entries keep their order, and bytes left
+// unused are zeroed.
 #include "commentlib/tiff/tiff_editor.h"
 
 #include "commentlib/fields/caption_read.h"

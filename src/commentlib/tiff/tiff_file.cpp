@@ -1,3 +1,5 @@
+// A TIFF is parsed from the ranges read so far, reading each range the parse asks for next, and read whole once 64 of
+// them were not enough. A plan also reads every range it replaces, so the old bytes are at hand.
 #include "commentlib/tiff/tiff_file.h"
 
 #include "commentlib/tiff/tiff_editor.h"

@@ -1,3 +1,6 @@
+// Walks the IFD chain and the directories tags point at, collecting every range an offset refers to so an edit keeps
+// clear of it. A TIFF file must hold all of that within its bytes; an EXIF block is read leniently, noting what lies
+// outside.
 #include "commentlib/tiff/tiff_layout.h"
 
 #include <algorithm>

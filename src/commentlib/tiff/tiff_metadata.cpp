@@ -1,3 +1,5 @@
+// New values for the caption tags, given only where a tag changes. A value keeps its old single-byte type (IPTC may
+// also stay LONG, padded with NULs), and the IPTC digest is taken over the value as stored.
 #include "commentlib/tiff/tiff_metadata.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,5 @@
+// The canvas is read from the first bytes of a VP8 key frame or a VP8L bitstream, and the VP8X chunk made with the
+// caller's flags; a header that is not recognised, or a zero size, gives no chunk.
 #include "commentlib/webp/webp_canvas.h"
 
 #include "commentlib/webp/webp_layout.h"

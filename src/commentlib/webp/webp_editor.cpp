@@ -1,3 +1,6 @@
+// Planning a WebP write: the EXIF and XMP chunks are replaced, removed or added (a new EXIF before an existing XMP,
+// anything else new at the end), the VP8X flags set to match and the RIFF size corrected. A file with two EXIF or two
+// XMP chunks is refused.
 #include "commentlib/webp/webp_editor.h"
 
 #include "commentlib/fields/caption_read.h"

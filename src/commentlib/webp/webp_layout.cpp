@@ -1,3 +1,6 @@
+// The RIFF chunk walk loads every chunk header and of each payload only what an edit needs: a bitstream's first bytes,
+// nothing of frames or unknown chunks, all of VP8X, EXIF and XMP. A file whose chunks hold no picture counts as
+// damaged.
 #include "commentlib/webp/webp_layout.h"
 
 #include "commentlib/corvane.h"

@@ -1,3 +1,6 @@
+// Reading a WebP's captions and making its new EXIF and XMP payloads. An EXIF payload keeps the header a writer put
+// before its block; an erase that leaves the block holding nothing drops the chunk, and a new block is made only for a
+// text.
 #include "commentlib/webp/webp_metadata.h"
 
 #include "commentlib/fields/camera_placeholder.h"
