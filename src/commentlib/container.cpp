@@ -63,14 +63,15 @@ PlanResult planComment(SourceFile& file, std::string_view text)
     const Editor* editor = editorFor(file.bytes());
     if (!editor)
         return planFailure(CORVANE_E_UNSUPPORTED);
-    if (editor->container == Container::Tiff) {
-        raw::Kind kind = raw::Kind::None;
-        if (const int32_t status = raw::kindOf(file, kind); status != CORVANE_OK)
-            return planFailure(status);
-        if (kind == raw::Kind::Proprietary)
-            return planFailure(CORVANE_E_UNSUPPORTED);
-    }
-    return editor->plan(file, text);
+    PlanResult planned = editor->plan(file, text);
+    if (planned.status != CORVANE_OK || editor->container != Container::Tiff)
+        return planned;
+    // A camera's own RAW is never rewritten, however sound the edit: its caption goes to a sidecar. A broken one
+    // is still reported as broken, as reading it does.
+    raw::Kind kind = raw::Kind::None;
+    if (const int32_t status = raw::kindOf(file, kind); status != CORVANE_OK)
+        return planFailure(status);
+    return kind == raw::Kind::Proprietary ? planFailure(CORVANE_E_UNSUPPORTED) : planned;
 }
 
 }

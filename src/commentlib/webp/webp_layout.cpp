@@ -3,6 +3,8 @@
 // damaged.
 #include "commentlib/webp/webp_layout.h"
 
+#include "commentlib/webp/webp_canvas.h"
+
 #include "commentlib/corvane.h"
 
 #include <algorithm>
@@ -51,13 +53,16 @@ int32_t walkChunks(SourceFile& file, Layout& layout)
     return CORVANE_OK;
 }
 
-// A picture's bitstream alone, or a whole VP8X header (its flags and canvas) before a bitstream or frames.
-bool holdsPicture(const Layout& layout)
+// A picture's bitstream alone, with a header that tells its size (a caption added later needs it for the VP8X
+// chunk), or a whole VP8X header (its flags and canvas) before a bitstream or frames.
+bool holdsPicture(const Layout& layout, ByteView file)
 {
-    const std::string_view first = layout.chunks.empty() ? std::string_view() : layout.chunks.front().name;
-    if (first == kLossy || first == kLossless)
-        return true;
-    const bool wholeHeader = first == kExtended && layout.chunks.front().size >= kExtendedHeaderSize;
+    if (layout.chunks.empty())
+        return false;
+    const Chunk& front = layout.chunks.front();
+    if (front.name == kLossy || front.name == kLossless)
+        return extendedHeader(front.name, file.subspan(front.payload(), front.size), 0).has_value();
+    const bool wholeHeader = front.name == kExtended && front.size >= kExtendedHeaderSize;
     return wholeHeader && (layout.first(kLossy) || layout.first(kLossless) || layout.first(kFrame));
 }
 
@@ -90,7 +95,7 @@ int32_t parseLayout(SourceFile& file, Layout& layout)
     layout = Layout{8 + uint64_t(*riffSize), {}};
     if (const int32_t status = walkChunks(file, layout); status != CORVANE_OK)
         return status;
-    return holdsPicture(layout) ? CORVANE_OK : CORVANE_E_DAMAGED;
+    return holdsPicture(layout, file.whole()) ? CORVANE_OK : CORVANE_E_DAMAGED;
 }
 
 }
