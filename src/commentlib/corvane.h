@@ -53,7 +53,8 @@ enum corvane_status {
     CORVANE_E_ARGUMENT = -1,      /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,          /* the file cannot be opened or read */
     CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF, WebP or BMP file (nor a camera RAW), or a layout we
-                                    refuse to edit (a WebP with two EXIF or two XMP chunks) */
+                                    refuse to edit (a WebP with two EXIF or two XMP chunks, or whose
+                                    EXIF and XMP are both too broken to take the comment) */
     CORVANE_E_DAMAGED = -4,       /* the file claims a known format but its structure is broken */
     CORVANE_E_TOO_LARGE = -5,     /* the comment or the file exceeds what the library handles */
     CORVANE_E_ENCODING = -6,      /* the comment is not valid UTF-8 */

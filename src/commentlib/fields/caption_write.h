@@ -2,7 +2,7 @@
 // that cannot (it would outgrow its segment or chunk, or its data cannot be edited) loses its old caption
 // instead, which must not outlive the new text in a field read first, and the write reports CORVANE_PARTIAL;
 // an XMP packet that cannot be parsed is left as it was and the write reports CORVANE_PARTIAL_XMP, the more
-// telling of the two.
+// telling of the two. A text that no field takes at all is not written: the caller refuses the write.
 #pragma once
 
 #include "commentlib/corvane.h"
@@ -26,13 +26,19 @@ public:
     std::invoke_result_t<const Edit&, std::string_view> into(const Edit& edit)
     {
         auto changed = edit(text_);
-        if (changed)
+        if (changed) {
+            fieldHoldsText();
             return changed;
+        }
         fieldLeftOut();
         return text_.empty() ? changed : edit(std::string_view());
     }
 
+    // A field that already holds the text, or a new one made for it.
+    void fieldHoldsText() { held_ = true; }
     void fieldLeftOut() { note(CORVANE_PARTIAL); }
+    // A text that would be stored nowhere, so the write would lose it while reporting a partial success.
+    bool lostEverywhere() const { return !text_.empty() && !held_; }
     void packetUnreadable() { note(CORVANE_PARTIAL_XMP); }
 
 private:
@@ -40,6 +46,7 @@ private:
 
     std::string_view text_;
     int32_t notice_ = CORVANE_OK;
+    bool held_ = false;
 };
 
 }

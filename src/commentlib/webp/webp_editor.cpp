@@ -84,6 +84,8 @@ PlanResult planFor(ByteView file, uint64_t fileSize, const Layout& layout, std::
     if (newExif.refused)
         return planFailure(CORVANE_E_UNSUPPORTED);
     const NewPayload newXmp = xmpPayload(file, xmp, write);
+    if (write.lostEverywhere())
+        return planFailure(CORVANE_E_UNSUPPORTED);
     std::vector<Replacement> edits;
     placeChunk(edits, kExif, exif, newExif, xmp ? xmp->offset : layout.riffEnd);
     placeChunk(edits, kXmp, xmp, newXmp, layout.riffEnd);

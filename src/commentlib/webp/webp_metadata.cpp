@@ -76,8 +76,10 @@ NewPayload exifPayload(ByteView file, const Chunk* chunk, CaptionWrite& write)
     if (write.text().empty())
         return {};
     Bytes block = exif::newBlock(write.text(), exif::Resolution{});
-    if (block.size() <= exif::kMaxBlock)
+    if (block.size() <= exif::kMaxBlock) {
+        write.fieldHoldsText();
         return {true, std::move(block)};
+    }
     write.fieldLeftOut();
     return {};
 }
@@ -90,8 +92,10 @@ NewPayload xmpPayload(ByteView file, const Chunk* chunk, CaptionWrite& write)
         write.packetUnreadable();
         return {};
     }
-    if (*current == write.text())
+    if (*current == write.text()) {
+        write.fieldHoldsText();
         return {};
+    }
     const auto changed = write.into([&](std::string_view text) { return xmp::withDescription(packet, text); });
     if (!changed)
         return {};
