@@ -2,8 +2,8 @@
 // that order, plain or Brotli-compressed. A write replaces those boxes where they stand (a compressed one by a plain
 // one, so no second caption is left behind) or adds them before the codestream, and keeps every other box and the
 // order of the codestream's parts; a bare codestream is first put in a container. In a file that rebuilds a JPEG,
-// the Exif and XMP boxes keep their lengths so the rebuilt JPEG carries the new caption; an erase empties boxes
-// left holding nothing elsewhere removes them.
+// the Exif and XMP boxes keep their lengths so the rebuilt JPEG carries the new caption, and none is added. An
+// erase removes a box left holding nothing, except in such a file, where it stays at its length, emptied.
 #pragma once
 
 #include "commentlib/editor_result.h"
