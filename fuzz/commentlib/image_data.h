@@ -1,7 +1,7 @@
 // The bytes of a picture that an edit of its comment must keep as they are, found in each container the way
 // its own readers find them: a JPEG's image data (comment segments inside it aside), a PNG's critical chunks,
 // a GIF's blocks other than its comments, a TIFF's first picture's strips or tiles, a BMP's bitmap, a WebP's
-// chunks other than its header and metadata.
+// chunks other than its header and metadata, a JPEG XL's codestream and boxes other than its metadata.
 #pragma once
 
 #include "commentlib/bmp/bmp_layout.h"
@@ -151,6 +151,37 @@ inline std::optional<Bytes> webpImageData(ByteView file)
     return kept;
 }
 
+// A JPEG XL's codestream (the whole of a bare one, which a caption puts in a box) and every box but the file
+// type and the metadata, walked as a decoder walks them.
+inline std::optional<Bytes> jxlImageData(ByteView file)
+{
+    if (startsWith(file, "\xFF\x0A"))
+        return Bytes(file.begin(), file.end());
+    Bytes kept;
+    for (uint64_t at = 12; at < file.size();) {
+        const auto size = readU32(file, at, Endian::Big);
+        if (!size || !fits(file.size(), at, 8) || (*size == 1 && !fits(file.size(), at, 16)))
+            return std::nullopt;
+        uint64_t header = 8, length = *size;
+        if (*size == 1) {
+            header = 16;
+            length = uint64_t(*readU32(file, at + 8, Endian::Big)) << 32 | *readU32(file, at + 12, Endian::Big);
+        } else if (*size == 0) {
+            length = file.size() - at;
+        }
+        if (length < header || !fits(file.size(), at, length))
+            return std::nullopt;
+        const ByteView type = file.subspan(at + 4, 4);
+        if (startsWith(type, "jxlc"))
+            appendRange(kept, file, at + header, length - header);
+        else if (!startsWith(type, "ftyp") && !startsWith(type, "Exif") && !startsWith(type, "xml ") &&
+                 !startsWith(type, "brob"))
+            appendRange(kept, file, at, length);
+        at += length;
+    }
+    return kept;
+}
+
 // Nothing when the file does not parse as the container it claims to be.
 inline std::optional<Bytes> imageData(ByteView file)
 {
@@ -167,6 +198,8 @@ inline std::optional<Bytes> imageData(ByteView file)
         return bmpImageData(file);
     case Container::Webp:
         return webpImageData(file);
+    case Container::Jxl:
+        return jxlImageData(file);
     case Container::Unknown:
         break;
     }

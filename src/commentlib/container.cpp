@@ -7,6 +7,8 @@
 #include "commentlib/gif/gif_editor.h"
 #include "commentlib/jpeg/jpeg_editor.h"
 #include "commentlib/jpeg/jpeg_file.h"
+#include "commentlib/jxl/jxl_editor.h"
+#include "commentlib/jxl/jxl_layout.h"
 #include "commentlib/png/png_editor.h"
 #include "commentlib/tiff/tiff_editor.h"
 #include "commentlib/tiff/tiff_file.h"
@@ -31,6 +33,7 @@ constexpr Editor kEditors[] = {
     {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
     {Container::Webp, webp::looksLike, webp::readComment, webp::planComment},
+    {Container::Jxl, jxl::looksLike, jxl::readComment, jxl::planComment},
 };
 
 const Editor* editorFor(ByteView file)
