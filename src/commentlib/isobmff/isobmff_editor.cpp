@@ -1,0 +1,72 @@
+// Planning a HEIF or AVIF write: the new Exif and XMP payloads are made, then placed by the item writer. A file
+// with two Exif or two XMP items for its picture, or one whose bytes are not in the file itself, is refused:
+// which one a reader takes is not settled, or its bytes cannot be rewritten where they are.
+#include "commentlib/isobmff/isobmff_editor.h"
+
+#include "commentlib/fields/caption_read.h"
+#include "commentlib/isobmff/isobmff_item_write.h"
+#include "commentlib/isobmff/isobmff_layout.h"
+#include "commentlib/isobmff/isobmff_metadata.h"
+
+namespace corvane::isobmff {
+
+namespace {
+
+const MetadataItem* onlyItem(const std::vector<MetadataItem>& items)
+{
+    return items.empty() ? nullptr : &items.front();
+}
+
+bool editable(const std::vector<MetadataItem>& items)
+{
+    return items.size() < 2 && (items.empty() || items.front().readable);
+}
+
+void addWrite(std::vector<ItemWrite>& writes, const MetadataItem* item, MetadataKind kind, NewPayload payload)
+{
+    if (!payload.changed)
+        return;
+    writes.push_back({item ? std::optional<uint32_t>(item->id) : std::nullopt, kind, std::move(payload.payload)});
+}
+
+PlanResult planFor(SourceFile& file, const Layout& layout, std::string_view text)
+{
+    if (!editable(layout.exif) || !editable(layout.xmp))
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    CaptionWrite write(text);
+    const MetadataItem* exif = onlyItem(layout.exif);
+    const MetadataItem* xmp = onlyItem(layout.xmp);
+    NewPayload newExif = exifPayload(exif, write);
+    if (newExif.refused)
+        return planFailure(CORVANE_E_UNSUPPORTED);
+    std::vector<ItemWrite> writes;
+    addWrite(writes, exif, MetadataKind::Exif, std::move(newExif));
+    addWrite(writes, xmp, MetadataKind::Xmp, xmpPayload(xmp, write));
+    if (writes.empty())
+        return {CORVANE_OK, EditPlan(file.size()), write.notice()};
+    std::vector<Replacement> edits;
+    if (const int32_t status = planItemWrites(layout, file.whole(), file.size(), std::move(writes), edits);
+        status != CORVANE_OK)
+        return planFailure(status);
+    return {CORVANE_OK, planOf(file.size(), std::move(edits)), write.notice()};
+}
+
+}
+
+ReadResult readComment(SourceFile& file)
+{
+    Layout layout;
+    if (const int32_t status = parseLayout(file, layout); status != CORVANE_OK)
+        return readFailure(status);
+    return captionRead(captionFields(storedCaptions(layout)));
+}
+
+PlanResult planComment(SourceFile& file, std::string_view text)
+{
+    Layout layout;
+    if (const int32_t status = parseLayout(file, layout); status != CORVANE_OK)
+        return planFailure(status);
+    return planFor(file, layout, text);
+}
+
+}
