@@ -187,7 +187,8 @@ inline std::optional<Bytes> heifImageData(ByteView file)
     if (iprp)
         appendRange(kept, file, iprp->offset, iprp->size);
     for (const isobmff::ItemLocation& item : locations->items) {
-        if (item.construction() != isobmff::Construction::File || heifMetadataItem(*info, item.id))
+        if (item.construction() != isobmff::Construction::File || item.dataReference != 0 ||
+            heifMetadataItem(*info, item.id))
             continue;
         for (const isobmff::Extent& extent : item.extents) {
             const uint64_t start = item.baseOffset + extent.offset;

@@ -1,6 +1,6 @@
 /*
- * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF (DNG included), WebP and
- * BMP files. The comment is kept in step with the caption fields other photo programs read: EXIF ImageDescription,
+ * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF (DNG included), WebP,
+ * HEIF/HEIC, AVIF and BMP files. The comment is kept in step with the caption fields other photo programs read: EXIF ImageDescription,
  * XMP dc:description and IPTC Caption-Abstract, where the format has them, and with the picture's XMP sidecar
  * (NAME.EXT.xmp, or a NAME.xmp that names the picture's extension) where it has one. A proprietary camera RAW
  * file (NEF, CR2, CR3, ARW, RAF, ORF, RW2, ...: told by its content and by its name) is never written: its
@@ -52,8 +52,11 @@ enum corvane_status {
                                     cannot be parsed, or cannot be written) and still holds its old description */
     CORVANE_E_ARGUMENT = -1,      /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,          /* the file cannot be opened or read */
-    CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF, WebP or BMP file (nor a camera RAW), or a layout we
-                                    refuse to edit (a WebP with two EXIF or two XMP chunks) */
+    CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF, WebP, HEIF, AVIF or BMP file (nor a camera RAW), or
+                                    a layout we refuse to edit (a WebP with two EXIF or two XMP chunks; a HEIF or
+                                    AVIF with two Exif or two XMP items, one held in the meta box or in several
+                                    pieces, offsets its item table cannot hold, or other boxes that locate bytes
+                                    a new item would move) */
     CORVANE_E_DAMAGED = -4,       /* the file claims a known format but its structure is broken */
     CORVANE_E_TOO_LARGE = -5,     /* the comment or the file exceeds what the library handles */
     CORVANE_E_ENCODING = -6,      /* the comment is not valid UTF-8 */

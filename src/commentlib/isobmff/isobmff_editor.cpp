@@ -31,7 +31,8 @@ void addWrite(std::vector<ItemWrite>& writes, const MetadataItem* item, Metadata
 
 PlanResult planFor(SourceFile& file, const Layout& layout, std::string_view text)
 {
-    if (!editable(layout.exif) || !editable(layout.xmp))
+    const bool sharedItem = !layout.exif.empty() && !layout.xmp.empty() && layout.exif[0].id == layout.xmp[0].id;
+    if (!editable(layout.exif) || !editable(layout.xmp) || sharedItem)
         return planFailure(CORVANE_E_UNSUPPORTED);
     CaptionWrite write(text);
     const MetadataItem* exif = onlyItem(layout.exif);

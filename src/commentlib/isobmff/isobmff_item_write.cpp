@@ -62,6 +62,8 @@ Bytes rebuiltMeta(ByteView file, const Layout& layout, const LocationTable& loca
             append(boxOf("iloc", locationPayload(locations), child.headerSize == 16));
         else if (child.type == "iref")
             append(rebuiltReferences(file, layout, added));
+        else if (child.toEnd)
+            append(boxOf(child.type, file.subspan(child.payload(), child.payloadSize())));
         else
             appendBytes(payload, file.data() + child.offset, child.size);
     }
@@ -103,6 +105,13 @@ bool addItems(const Layout& layout, std::vector<ItemWrite>& writes, LocationTabl
     return true;
 }
 
+bool countsFit(const Layout& layout, const LocationTable& locations, const Additions& added)
+{
+    const uint64_t entries = layout.itemInfo.items.size() + added.count;
+    return fitsWidth(entries, layout.itemInfo.version == 0 ? 2 : 4) &&
+           fitsWidth(locations.items.size(), locations.version < 2 ? 2 : 4);
+}
+
 bool rewritten(const std::vector<ItemWrite>& writes, uint32_t id)
 {
     return std::any_of(writes.begin(), writes.end(), [&](const ItemWrite& write) { return write.id == id; });
@@ -140,8 +149,28 @@ bool shifted(ItemLocation& item, const LocationTable& table, const Box& meta, ui
     return true;
 }
 
-bool shiftedAll(const Layout& layout, const std::vector<ItemWrite>& writes, LocationTable& locations, uint64_t growth)
+// An extent of length 0 runs to the end of the file: it is given its length, so the new box stays out of it.
+bool closedAtFileEnd(ItemLocation& item, const LocationTable& table, uint64_t fileSize)
 {
+    for (Extent& extent : item.extents) {
+        const uint64_t start = item.baseOffset + extent.offset;
+        if (extent.length != 0)
+            continue;
+        if (start < item.baseOffset || start >= fileSize || table.lengthSize() == 0)
+            return false;
+        extent.length = fileSize - start;
+        if (!fitsWidth(extent.length, table.lengthSize()))
+            return false;
+    }
+    return true;
+}
+
+bool shiftedAll(const Layout& layout, const std::vector<ItemWrite>& writes, LocationTable& locations, uint64_t fileSize,
+                uint64_t growth)
+{
+    for (ItemLocation& item : locations.items)
+        if (inThisFile(item) && !rewritten(writes, item.id) && !closedAtFileEnd(item, locations, fileSize))
+            return false;
     if (growth == 0)
         return true;
     for (const Box& box : layout.topLevel)
@@ -243,7 +272,7 @@ int32_t planItemWrites(const Layout& layout, ByteView file, uint64_t fileSize, s
 {
     LocationTable locations = layout.locations;
     Additions added;
-    if (!addItems(layout, writes, locations, added))
+    if (!addItems(layout, writes, locations, added) || !countsFit(layout, locations, added))
         return CORVANE_E_UNSUPPORTED;
     const uint64_t growth = rebuiltMeta(file, layout, locations, added).size() - layout.meta.size;
     Bytes payloads;
@@ -251,7 +280,7 @@ int32_t planItemWrites(const Layout& layout, ByteView file, uint64_t fileSize, s
         payloads.insert(payloads.end(), write.payload.begin(), write.payload.end());
     Bytes mdat = boxOf("mdat", payloads);
     const uint64_t firstPayload = fileSize + growth + (mdat.size() - payloads.size());
-    if (!shiftedAll(layout, writes, locations, growth) || !placedAll(writes, locations, firstPayload) ||
+    if (!shiftedAll(layout, writes, locations, fileSize, growth) || !placedAll(writes, locations, firstPayload) ||
         !closeLastBox(layout, edits))
         return CORVANE_E_UNSUPPORTED;
     edits.push_back({layout.meta.offset, layout.meta.size, rebuiltMeta(file, layout, locations, added)});
