@@ -98,13 +98,14 @@ bool describesPrimary(const Layout& layout, uint32_t id)
     return !describesAny;
 }
 
-// Where an extent's bytes are in the file; nothing when they are not all in it.
+// Where an extent's bytes are in the file, for an extent counted from `origin` in `size` bytes (the file, or
+// the idat box's payload); nothing when they are not all in those bytes.
 std::optional<SourceRange> extentRange(uint64_t base, uint64_t size, const Extent& extent, uint64_t origin)
 {
     const uint64_t start = base + extent.offset;
-    if (start < base || start > size || origin > size - start)
+    if (start < base || start > size)
         return std::nullopt;
-    const uint64_t available = size - start - origin;
+    const uint64_t available = size - start;
     if (extent.length > available)
         return std::nullopt;
     return SourceRange{origin + start, extent.length == 0 ? available : extent.length};
@@ -129,6 +130,20 @@ int32_t loadItem(SourceFile& file, const Layout& layout, const ItemLocation& loc
         item.data.insert(item.data.end(), bytes.begin(), bytes.end());
     }
     return CORVANE_OK;
+}
+
+// Every item held in this file lies inside it: one that reaches past its end was cut off, and a box added at
+// the end would become part of it.
+bool itemsInsideFile(const Layout& layout, uint64_t size)
+{
+    for (const ItemLocation& item : layout.locations.items) {
+        if (item.construction() != Construction::File || item.dataReference != 0)
+            continue;
+        for (const Extent& extent : item.extents)
+            if (!extentRange(item.baseOffset, size, extent, 0))
+                return false;
+    }
+    return true;
 }
 
 int32_t loadMetadataItems(SourceFile& file, Layout& layout)
@@ -186,6 +201,8 @@ int32_t parseLayout(SourceFile& file, Layout& layout)
     layout.metaChildren = *children;
     if (const int32_t status = parseTables(data, layout); status != CORVANE_OK)
         return status;
+    if (!itemsInsideFile(layout, file.size()))
+        return CORVANE_E_DAMAGED;
     return loadMetadataItems(file, layout);
 }
 

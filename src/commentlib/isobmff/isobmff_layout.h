@@ -41,7 +41,7 @@ bool looksLike(ByteView first);
 
 // Walks the top-level boxes reading only their headers, then the meta box and the metadata items' bytes.
 // CORVANE_E_DAMAGED when a box or an item table runs past what holds it, a needed box is missing or
-// repeated, the primary item is not listed, or a metadata item's bytes lie outside the file;
+// repeated, the primary item is not listed, or an item's bytes lie outside the file;
 // CORVANE_E_UNSUPPORTED for several meta boxes or a meta box that does not describe a picture.
 int32_t parseLayout(SourceFile& file, Layout& layout);
 
