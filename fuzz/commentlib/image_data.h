@@ -1,12 +1,14 @@
 // The bytes of a picture that an edit of its comment must keep as they are, found in each container the way
 // its own readers find them: a JPEG's image data (comment segments inside it aside), a PNG's critical chunks,
 // a GIF's blocks other than its comments, a TIFF's first picture's strips or tiles, a BMP's bitmap, a WebP's
-// chunks other than its header and metadata, a JPEG XL's codestream and boxes other than its metadata.
+// chunks other than its header and metadata, a HEIF's item properties and the bytes of its items other than
+// Exif and XMP, a JPEG XL's codestream and boxes other than its metadata.
 #pragma once
 
 #include "commentlib/bmp/bmp_layout.h"
 #include "commentlib/container.h"
 #include "commentlib/gif/gif_layout.h"
+#include "commentlib/isobmff/isobmff_items.h"
 #include "commentlib/jpeg/jpeg_layout.h"
 #include "commentlib/png/png_layout.h"
 #include "commentlib/tiff/tiff_layout.h"
@@ -151,6 +153,52 @@ inline std::optional<Bytes> webpImageData(ByteView file)
     return kept;
 }
 
+inline const isobmff::Box* heifChild(const std::vector<isobmff::Box>& boxes, std::string_view type)
+{
+    for (const isobmff::Box& box : boxes)
+        if (box.type == type)
+            return &box;
+    return nullptr;
+}
+
+inline bool heifMetadataItem(const isobmff::ItemInfoTable& info, uint32_t id)
+{
+    for (const isobmff::ItemInfo& item : info.items)
+        if (item.id == id)
+            return item.type == "Exif" || item.type == "mime";
+    return false;
+}
+
+// The item properties, then each picture item's extents, as a reader finds them through iloc.
+inline std::optional<Bytes> heifImageData(ByteView file)
+{
+    const auto top = isobmff::readBoxes(file, 0, file.size());
+    const isobmff::Box* meta = top ? heifChild(*top, "meta") : nullptr;
+    const auto children =
+        meta && meta->payloadSize() >= 4 ? isobmff::readBoxes(file, meta->payload() + 4, meta->end()) : std::nullopt;
+    const isobmff::Box* iinf = children ? heifChild(*children, "iinf") : nullptr;
+    const isobmff::Box* iloc = children ? heifChild(*children, "iloc") : nullptr;
+    const isobmff::Box* iprp = children ? heifChild(*children, "iprp") : nullptr;
+    const auto info = iinf ? isobmff::parseItemInfo(file, *iinf) : std::nullopt;
+    const auto locations = iloc ? isobmff::parseLocations(file, *iloc) : std::nullopt;
+    if (!info || !locations)
+        return std::nullopt;
+    Bytes kept;
+    if (iprp)
+        appendRange(kept, file, iprp->offset, iprp->size);
+    for (const isobmff::ItemLocation& item : locations->items) {
+        if (item.construction() != isobmff::Construction::File || item.dataReference != 0 ||
+            heifMetadataItem(*info, item.id))
+            continue;
+        for (const isobmff::Extent& extent : item.extents) {
+            const uint64_t start = item.baseOffset + extent.offset;
+            if (start >= item.baseOffset && fits(file.size(), start, extent.length))
+                appendRange(kept, file, start, extent.length == 0 ? file.size() - start : extent.length);
+        }
+    }
+    return kept;
+}
+
 // A JPEG XL's codestream (the whole of a bare one, which a caption puts in a box) and every box but the file
 // type and the metadata, walked as a decoder walks them.
 inline std::optional<Bytes> jxlImageData(ByteView file)
@@ -198,6 +246,8 @@ inline std::optional<Bytes> imageData(ByteView file)
         return bmpImageData(file);
     case Container::Webp:
         return webpImageData(file);
+    case Container::Heif:
+        return heifImageData(file);
     case Container::Jxl:
         return jxlImageData(file);
     case Container::Unknown:

@@ -5,6 +5,8 @@
 #include "commentlib/bmp/bmp_editor.h"
 #include "commentlib/camera_raw.h"
 #include "commentlib/gif/gif_editor.h"
+#include "commentlib/isobmff/isobmff_editor.h"
+#include "commentlib/isobmff/isobmff_layout.h"
 #include "commentlib/jpeg/jpeg_editor.h"
 #include "commentlib/jpeg/jpeg_file.h"
 #include "commentlib/jxl/jxl_editor.h"
@@ -33,6 +35,7 @@ constexpr Editor kEditors[] = {
     {Container::Tiff, tiff::looksLike, tiff::readComment, tiff::planComment},
     {Container::Bmp, bmp::looksLike, bmp::readComment, bmp::planComment},
     {Container::Webp, webp::looksLike, webp::readComment, webp::planComment},
+    {Container::Heif, isobmff::looksLike, isobmff::readComment, isobmff::planComment},
     {Container::Jxl, jxl::looksLike, jxl::readComment, jxl::planComment},
 };
 

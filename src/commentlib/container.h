@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-enum class Container { Unknown, Jpeg, Png, Gif, Tiff, Bmp, Webp, Jxl };
+enum class Container { Unknown, Jpeg, Png, Gif, Tiff, Bmp, Webp, Heif, Jxl };
 
 // What the first bytes of a file show it to be.
 Container detectContainer(ByteView first);

@@ -1,11 +1,11 @@
 /*
  * libcorvane: reads, writes and erases the photo comment embedded in JPEG, PNG, GIF, TIFF (DNG included), WebP,
- * JPEG XL and BMP files. The comment is kept in step with the caption fields other photo programs read: EXIF
- * ImageDescription, XMP dc:description and IPTC Caption-Abstract, where the format has them, and with the picture's
- * XMP sidecar (NAME.EXT.xmp, or a NAME.xmp that names the picture's extension) where it has one. A proprietary
- * camera RAW file (NEF, CR2, CR3, ARW, RAF, ORF, RW2, ...: told by its content and by its name) is never written: its
- * comment is the dc:description (x-default) of its XMP sidecar, which is read, written, created and removed
- * instead. For a RAW DIR/NAME.EXT, DIR/NAME.EXT.xmp counts when it exists, since it names exactly this file;
+ * HEIF/HEIC, AVIF, JPEG XL and BMP files. The comment is kept in step with the caption fields other photo programs
+ * read: EXIF ImageDescription, XMP dc:description and IPTC Caption-Abstract, where the format has them, and with the
+ * picture's XMP sidecar (NAME.EXT.xmp, or a NAME.xmp that names the picture's extension) where it has one. A
+ * proprietary camera RAW file (NEF, CR2, CR3, ARW, RAF, ORF, RW2, ...: told by its content and by its name) is never
+ * written: its comment is the dc:description (x-default) of its XMP sidecar, which is read, written, created and
+ * removed instead. For a RAW DIR/NAME.EXT, DIR/NAME.EXT.xmp counts when it exists, since it names exactly this file;
  * otherwise DIR/NAME.xmp, unless its photoshop:SidecarForExtension records another extension (it is then a
  * sibling's, the JPEG's of a RAW+JPEG pair say, and is never touched). A write goes into the sidecar that counts
  * or creates a new one; only the description's text changes in it. An erase deletes a sidecar only when the
@@ -52,11 +52,13 @@ enum corvane_status {
                                     cannot be parsed, or cannot be written) and still holds its old description */
     CORVANE_E_ARGUMENT = -1,      /* a null pointer, a capacity <= 0 or a negative length */
     CORVANE_E_OPEN = -2,          /* the file cannot be opened or read */
-    CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF, WebP, JPEG XL or BMP file (nor a camera RAW), or a
-                                    layout we refuse to edit: two EXIF or two XMP chunks or boxes, compressed
-                                    metadata that does not decompress, or caption fields none of which can take
-                                    the text (too broken, or held to the lengths a JPEG XL needs to rebuild the
-                                    JPEG it came from) */
+    CORVANE_E_UNSUPPORTED = -3,   /* not a JPEG, PNG, GIF, TIFF, WebP, HEIF, AVIF, JPEG XL or BMP file (nor a camera
+                                    RAW), or a layout we refuse to edit: two EXIF or two XMP chunks, items or boxes;
+                                    a HEIF or AVIF metadata item held in the meta box or in several pieces, offsets
+                                    its item table cannot hold, or other boxes that locate bytes a new item would
+                                    move; compressed metadata that does not decompress; or caption fields none of
+                                    which can take the text (too broken, or held to the lengths a JPEG XL needs to
+                                    rebuild the JPEG it came from) */
     CORVANE_E_DAMAGED = -4,       /* the file claims a known format but its structure is broken */
     CORVANE_E_TOO_LARGE = -5,     /* the comment or the file exceeds what the library handles */
     CORVANE_E_ENCODING = -6,      /* the comment is not valid UTF-8 */

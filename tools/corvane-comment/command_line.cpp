@@ -108,8 +108,8 @@ Invocation parseCommandLine(const std::vector<std::string>& givenArguments)
 const char* usageText()
 {
     return "Usage: corvane-comment COMMAND [OPTION] [--] ARGUMENTS\n"
-           "Reads and edits the photo comment of JPEG, PNG, GIF, TIFF (DNG included), WebP, JPEG XL and BMP files,\n"
-           "and of camera RAW files through their XMP sidecars.\n"
+           "Reads and edits the photo comment of JPEG, PNG, GIF, TIFF (DNG included), WebP, HEIF/HEIC, AVIF,\n"
+           "JPEG XL and BMP files, and of camera RAW files through their XMP sidecars.\n"
            "\n"
            "  get FILE...          print each file's comment followed by a newline\n"
            "                       (with several files, each is headed by '==> FILE <==')\n"
@@ -132,8 +132,8 @@ const char* usageText()
            "holds one: for JPEG and TIFF, EXIF ImageDescription (not a camera's fixed words such as 'SONY DSC'),\n"
            "XMP dc:description, IPTC Caption-Abstract (before XMP when the IPTC digest shows that IPTC was\n"
            "edited last), then the JPEG COM segment; for PNG, XMP dc:description, then the 'Description' and\n"
-           "'Comment' texts; for WebP and JPEG XL, EXIF ImageDescription, then XMP dc:description; for GIF its\n"
-           "comment extension and for BMP our own trailer.\n"
+           "'Comment' texts; for WebP, HEIF, AVIF and JPEG XL, EXIF ImageDescription, then XMP dc:description;\n"
+           "for GIF its comment extension and for BMP our own trailer.\n"
            "set and erase write (or remove) the text in every one of these fields the format has, IPTC only\n"
            "where the file already has IPTC (cut to 2000 bytes). When a JPEG's EXIF or XMP segment cannot hold\n"
            "the text (64 KB), the other fields still get it and that file is reported, with exit status 0.\n"
