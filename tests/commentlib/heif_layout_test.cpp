@@ -48,7 +48,7 @@ struct Handmade {
     bool exifInMetaBox = false;
     int exifPieces = 1;
     quint32 exifHeader = 6; // bytes between the offset field and the TIFF header
-    QByteArray trailingBox;
+    QByteArray trailingBox{};
 };
 
 const QByteArray kPicture = QByteArray("\x00\x00\x00\x10picture-bytes-which-stand-for-a-coded-image", 48).repeated(3);
@@ -128,13 +128,13 @@ class HeifLayouts : public FolderTest {};
 TEST_F(HeifLayouts, EditsKeepThePictureWhereItsItemTableFindsIt)
 {
     const QList<QPair<const char*, Handmade>> layouts{
-        {"8-byte offsets from a base offset", {1, 8, 8}},
-        {"32-bit item ids", {2, 4, 0}},
-        {"no base offsets, version 0", {0, 4, 0}},
-        {"meta box after the picture", {1, 4, 4, true}},
-        {"no Exif item yet, 8-byte offsets", {1, 8, 8, false, false}},
-        {"no Exif item yet, meta box after the picture", {1, 4, 0, true, false}},
-        {"Exif payload without a header before its TIFF block", {1, 4, 0, false, true, false, 1, 0}},
+        {"8-byte offsets from a base offset", {.offsetSize = 8, .baseOffsetSize = 8}},
+        {"32-bit item ids", {.ilocVersion = 2}},
+        {"no base offsets, version 0", {.ilocVersion = 0}},
+        {"meta box after the picture", {.baseOffsetSize = 4, .metaAfterPicture = true}},
+        {"no Exif item yet, 8-byte offsets", {.offsetSize = 8, .baseOffsetSize = 8, .exif = false}},
+        {"no Exif item yet, meta box after the picture", {.metaAfterPicture = true, .exif = false}},
+        {"Exif payload without a header before its TIFF block", {.exifHeader = 0}},
     };
     for (const auto& [what, spec] : layouts) {
         const QByteArray original = HandmadeHeif(spec).bytes();
@@ -160,9 +160,9 @@ TEST_F(HeifLayouts, EditsKeepThePictureWhereItsItemTableFindsIt)
 TEST_F(HeifLayouts, ItemsWeCannotRewriteAreReadButRefused)
 {
     const QList<QPair<const char*, Handmade>> layouts{
-        {"Exif item in the meta box", {1, 4, 0, false, true, true}},
-        {"Exif item in two pieces", {1, 4, 0, false, true, false, 2}},
-        {"a track box that would move when the meta box grows", {1, 4, 0, false, true, false, 1, 6, box("moov", {})}},
+        {"Exif item in the meta box", {.exifInMetaBox = true}},
+        {"Exif item in two pieces", {.exifPieces = 2}},
+        {"a track box that would move when the meta box grows", {.trailingBox = box("moov", {})}},
     };
     for (const auto& [what, spec] : layouts) {
         const QByteArray original = HandmadeHeif(spec).bytes();
