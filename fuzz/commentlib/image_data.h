@@ -174,8 +174,9 @@ inline std::optional<Bytes> heifImageData(ByteView file)
 {
     const auto top = isobmff::readBoxes(file, 0, file.size());
     const isobmff::Box* meta = top ? heifChild(*top, "meta") : nullptr;
-    const auto children =
-        meta && meta->payloadSize() >= 4 ? isobmff::readBoxes(file, meta->payload() + 4, meta->end()) : std::nullopt;
+    const auto children = meta && meta->payloadSize() >= 4
+                              ? isobmff::readChildBoxes(file, meta->payload() + 4, meta->end())
+                              : std::nullopt;
     const isobmff::Box* iinf = children ? heifChild(*children, "iinf") : nullptr;
     const isobmff::Box* iloc = children ? heifChild(*children, "iloc") : nullptr;
     const isobmff::Box* iprp = children ? heifChild(*children, "iprp") : nullptr;

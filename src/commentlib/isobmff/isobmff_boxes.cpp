@@ -2,6 +2,8 @@
 // never reaches past the end of its box.
 #include "commentlib/isobmff/isobmff_boxes.h"
 
+#include <algorithm>
+
 namespace corvane::isobmff {
 
 std::optional<Box> readBox(ByteView data, uint64_t at, uint64_t end)
@@ -33,6 +35,14 @@ std::optional<std::vector<Box>> readBoxes(ByteView data, uint64_t from, uint64_t
         boxes.push_back(*box);
         from = box->end();
     }
+    return boxes;
+}
+
+std::optional<std::vector<Box>> readChildBoxes(ByteView data, uint64_t from, uint64_t end)
+{
+    auto boxes = readBoxes(data, from, end);
+    if (boxes && std::any_of(boxes->begin(), boxes->end(), [](const Box& box) { return box.toEnd; }))
+        return std::nullopt;
     return boxes;
 }
 

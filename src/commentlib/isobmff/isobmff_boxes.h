@@ -27,6 +27,9 @@ struct Box {
 std::optional<Box> readBox(ByteView data, uint64_t at, uint64_t end);
 // Every box from `from` to `end`, which they must fill exactly; nothing when they do not.
 std::optional<std::vector<Box>> readBoxes(ByteView data, uint64_t from, uint64_t end);
+// The same for the boxes inside another box, where a size of 0 ("to the end of the file") has no meaning: a
+// box that claims it would swallow whatever an edit appends after it, so it counts as damage.
+std::optional<std::vector<Box>> readChildBoxes(ByteView data, uint64_t from, uint64_t end);
 
 // A box of `type` around `payload`, with a 64-bit size only where 32 bits cannot hold it or `large` asks for it.
 Bytes boxOf(std::string_view type, ByteView payload, bool large = false);

@@ -62,8 +62,6 @@ Bytes rebuiltMeta(ByteView file, const Layout& layout, const LocationTable& loca
             append(boxOf("iloc", locationPayload(locations), child.headerSize == 16));
         else if (child.type == "iref")
             append(rebuiltReferences(file, layout, added));
-        else if (child.toEnd)
-            append(boxOf(child.type, file.subspan(child.payload(), child.payloadSize())));
         else
             appendBytes(payload, file.data() + child.offset, child.size);
     }

@@ -69,7 +69,7 @@ std::optional<ItemInfoTable> parseItemInfo(ByteView data, const Box& iinf)
     const uint64_t count = fields.uint(table.version == 0 ? 2 : 4);
     if (fields.failed())
         return std::nullopt;
-    const auto entries = readBoxes(data, fields.at(), iinf.end());
+    const auto entries = readChildBoxes(data, fields.at(), iinf.end());
     if (!entries || entries->size() != count)
         return std::nullopt;
     for (const Box& entry : *entries) {
@@ -109,7 +109,7 @@ std::optional<std::vector<ItemReference>> parseReferences(ByteView data, const B
     FieldReader header(data, iref.payload(), iref.end());
     const unsigned idSize = header.uint(1) == 0 ? 2 : 4;
     header.uint(3);
-    const auto boxes = header.failed() ? std::nullopt : readBoxes(data, header.at(), iref.end());
+    const auto boxes = header.failed() ? std::nullopt : readChildBoxes(data, header.at(), iref.end());
     if (!boxes)
         return std::nullopt;
     std::vector<ItemReference> references;

@@ -194,8 +194,9 @@ int32_t parseLayout(SourceFile& file, Layout& layout)
     if (const int32_t status = walkTopLevel(file, layout); status != CORVANE_OK)
         return status;
     const ByteView data = file.whole();
-    const auto children =
-        layout.meta.payloadSize() < 4 ? std::nullopt : readBoxes(data, layout.meta.payload() + 4, layout.meta.end());
+    const auto children = layout.meta.payloadSize() < 4
+                              ? std::nullopt
+                              : readChildBoxes(data, layout.meta.payload() + 4, layout.meta.end());
     if (!children || !childrenAreSound(*children))
         return CORVANE_E_DAMAGED;
     layout.metaChildren = *children;
