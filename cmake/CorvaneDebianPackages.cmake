@@ -43,7 +43,7 @@ corvane_debian_package(corvane graphics
   "editor for the comments embedded in picture files"
   "Corvane shows a picture with the comment stored inside its file and
 lets you edit and save that comment. It reads and writes JPEG, PNG, GIF,
-BMP and TIFF files, steps through the pictures of a folder, and copies,
+BMP, TIFF, WebP, HEIF, AVIF and JPEG XL files, steps through the pictures of a folder, and copies,
 renames or moves them to the trash. Saving never edits a picture in
 place, so a crash never leaves half a picture behind.")
 corvane_debian_package(corvane-comment graphics

@@ -1,14 +1,14 @@
 // Stepping through a folder of 24-megapixel JPEGs in the real window (offscreen) at a person's pace:
 // the time from the click on Next File to the picture painted, median and worst, with the neighbours
 // fitted ahead and, in the same run, without; then the same through camera RAWs (DNGs whose 6000 x
-// 4000 JPEG previews are those pictures). Then the time from the start of the program with a
+// 4000 JPEG previews are those pictures) and through HEICs of the same pictures. Then the time from the start of the program with a
 // picture named on its command line to the first painted picture, beside the fit of that picture
 // alone.
 //
 //   navigation_bench [--steps N] [--pace MS] [--starts N]
 //
-// The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation and
-// navigation-raw).
+// The pictures are made once under $CORVANE_BENCH_DIR (default ~/.cache/corvane-bench/navigation,
+// navigation-raw and navigation-heic).
 #include "bench_arguments.h"
 #include "dng_writer.h"
 #include "editor/main_window.h"
@@ -45,27 +45,43 @@ using bench::photoLike;
 constexpr int kPictures = 12;
 const QSize kPictureSize(6000, 4000);
 
-// The pictures, made once: JPEGs, or DNGs whose previews are those JPEGs' pictures.
-QStringList preparePictures(bool raw)
+enum class Kind { Jpeg, Raw, Heic };
+
+// One picture of the folder in its kind: a DNG carries the JPEG's picture as its preview, a HEIC is
+// encoded by heif-enc from the same picture.
+bool writePicture(Kind kind, const QString& path, int seed)
+{
+    const QImage picture = photoLike(kPictureSize, seed);
+    if (kind == Kind::Jpeg)
+        return picture.save(path, "jpg", 90);
+    if (kind == Kind::Heic) {
+        const QString png = path + QStringLiteral(".png");
+        const bool encoded = picture.save(png, "png") &&
+                             QProcess::execute(QStringLiteral("heif-enc"), {"-q", "85", png, "-o", path}) == 0;
+        QFile::remove(png);
+        return encoded;
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(fixtures::dngBytes({picture, {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1})) > 0;
+}
+
+// The pictures of one kind, made once.
+QStringList preparePictures(Kind kind)
 {
     const QString cache = qEnvironmentVariable("CORVANE_BENCH_DIR",
                                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                                                    QStringLiteral("/corvane-bench"));
-    const QString folder = cache + (raw ? QStringLiteral("/navigation-raw") : QStringLiteral("/navigation"));
+    const char* suffix = kind == Kind::Jpeg ? "" : kind == Kind::Raw ? "-raw" : "-heic";
+    const char* extension = kind == Kind::Jpeg ? "jpg" : kind == Kind::Raw ? "dng" : "heic";
+    const QString folder = cache + QStringLiteral("/navigation") + QLatin1String(suffix);
     QDir().mkpath(folder);
     QStringList paths;
     for (int i = 0; i < kPictures; ++i) {
-        const QString path =
-            QStringLiteral("%1/photo%2.%3").arg(folder).arg(i, 2, 10, QLatin1Char('0')).arg(raw ? "dng" : "jpg");
+        const QString path = QStringLiteral("%1/photo%2.%3").arg(folder).arg(i, 2, 10, QLatin1Char('0')).arg(extension);
         if (!QFile::exists(path)) {
             std::fprintf(stderr, "making %s (once)\n", qPrintable(path));
-            QFile file(path);
-            const bool written =
-                raw ? file.open(QIODevice::WriteOnly) &&
-                          file.write(fixtures::dngBytes(
-                              {photoLike(kPictureSize, i), {64, 48}, std::vector<uint16_t>(64 * 48, 1000), 1})) > 0
-                    : photoLike(kPictureSize, i).save(path, "jpg", 90);
-            if (!written)
+            if (!writePicture(kind, path, i))
                 qFatal("cannot write %s", qPrintable(path));
         }
         paths.append(path);
@@ -205,16 +221,20 @@ int main(int argc, char** argv)
     const int steps = option(argc, argv, "--steps", 24);
     const int pace = option(argc, argv, "--pace", 1200);
     const int starts = option(argc, argv, "--starts", 7);
-    const QStringList pictures = preparePictures(false);
-    const QStringList raws = preparePictures(true);
+    const QStringList pictures = preparePictures(Kind::Jpeg);
+    const QStringList raws = preparePictures(Kind::Raw);
+    const QStringList heics = preparePictures(Kind::Heic);
 
-    std::printf("%d steps through %d JPEGs of %dx%d, and %d RAWs with such previews, one click every %d ms\n", steps,
-                kPictures, kPictureSize.width(), kPictureSize.height(), kPictures, pace);
+    std::printf("%d steps through %d JPEGs of %dx%d, %d RAWs with such previews and %d HEICs of those pictures, one "
+                "click every %d ms\n",
+                steps, kPictures, kPictureSize.width(), kPictureSize.height(), kPictures, kPictures, pace);
     std::printf("%-34s %9s %9s\n", "click to picture painted (ms)", "median", "worst");
     printRow("JPEGs, neighbours fitted ahead", stepTimes(pictures, true, steps, pace));
     printRow("JPEGs, fitted at each click", stepTimes(pictures, false, steps, pace));
     printRow("RAWs, neighbours fitted ahead", stepTimes(raws, true, steps, pace));
     printRow("RAWs, fitted at each click", stepTimes(raws, false, steps, pace));
+    printRow("HEICs, neighbours fitted ahead", stepTimes(heics, true, steps, pace));
+    printRow("HEICs, fitted at each click", stepTimes(heics, false, steps, pace));
 
     std::vector<double> startTimes, fitTimes;
     const qreal ratio = qApp->devicePixelRatio(); // the window fits at the screen's own pixels

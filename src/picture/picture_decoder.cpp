@@ -1,7 +1,8 @@
-// Decoding picture files with Qt's readers and LibRaw's previews, upright and within the allocation limit.
+// Decoding picture files with Qt's readers, the codec libraries and LibRaw's previews, upright and within the allocation limit.
 #include "picture/picture_decoder.h"
 
 #include "picture/allocation_limit.h"
+#include "picture/codec_picture.h"
 #include "picture/fit_geometry.h"
 #include "picture/picture_error.h"
 #include "picture/raw_preview.h"
@@ -88,6 +89,8 @@ QSize requestReduced(QImageReader& reader, QSize box, bool sideways)
 
 DecodedPicture decodeAtOwnSize(const QString& path)
 {
+    if (std::optional<DecodedPicture> coded = decodeWithCodecLibrary(path))
+        return std::move(*coded);
     if (std::optional<DecodedPicture> raw = decodeCameraRaw(path, QSize()))
         return std::move(*raw);
     QFile file;
@@ -100,6 +103,8 @@ DecodedPicture decodeAtOwnSize(const QString& path)
 
 DecodedPicture decodeForBox(const QString& path, QSize box)
 {
+    if (std::optional<DecodedPicture> coded = decodeWithCodecLibrary(path))
+        return std::move(*coded);
     if (std::optional<DecodedPicture> raw = decodeCameraRaw(path, box))
         return std::move(*raw);
     QFile file;

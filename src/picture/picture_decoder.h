@@ -13,7 +13,8 @@ struct DecodedPicture {
     QSize ownSize; // the picture's full upright size; larger than `image` after a reduced decode
 };
 
-// Both decode a camera RAW from its embedded preview (see raw_preview.h).
+// Both decode a camera RAW from its embedded preview (see raw_preview.h), and a HEIF, HEIC, AVIF or
+// JPEG XL file through its codec library at its own size (see codec_picture.h).
 
 // Decodes the file at its own size. Throws PictureError when it is missing, unreadable, of an
 // unsupported type or too large for the allocation limit.

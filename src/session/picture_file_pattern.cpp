@@ -10,10 +10,10 @@ namespace {
 
 // Every pattern of PictureFilePattern is "*." followed by an extension, so matching one is a
 // case-blind look at what follows the last dot.
-constexpr std::array<QStringView, 34> kExtensions = {
-    u"jpg", u"jpeg", u"jpe", u"jfif", u"png", u"gif", u"bmp", u"tif", u"tiff", u"webp", u"nef", u"nrw",
-    u"cr2", u"cr3",  u"crw", u"arw",  u"srf", u"sr2", u"raf", u"orf", u"rw2",  u"rwl",  u"pef", u"srw",
-    u"dng", u"3fr",  u"iiq", u"erf",  u"mrw", u"x3f", u"dcr", u"kdc", u"mos",  u"mef"};
+constexpr std::array<QStringView, 39> kExtensions = {
+    u"jpg",  u"jpeg", u"jpe", u"jfif", u"png", u"gif", u"bmp", u"tif", u"tiff", u"webp", u"heic", u"heif", u"hif",
+    u"avif", u"jxl",  u"nef", u"nrw",  u"cr2", u"cr3", u"crw", u"arw", u"srf",  u"sr2",  u"raf",  u"orf",  u"rw2",
+    u"rwl",  u"pef",  u"srw", u"dng",  u"3fr", u"iiq", u"erf", u"mrw", u"x3f",  u"dcr",  u"kdc",  u"mos",  u"mef"};
 
 } // namespace
 

@@ -6,9 +6,9 @@
 namespace session {
 
 // The file-name patterns of the folder list and of the Open dialog's filter: the toolkit's picture
-// types, then the camera RAW types.
+// types, then HEIF, AVIF and JPEG XL, then the camera RAW types.
 inline constexpr char16_t PictureFilePattern[] =
-    u"*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;*.webp;"
+    u"*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;*.webp;*.heic;*.heif;*.hif;*.avif;*.jxl;"
     u"*.nef;*.nrw;*.cr2;*.cr3;*.crw;*.arw;*.srf;*.sr2;*.raf;*.orf;*.rw2;*.rwl;*.pef;*.srw;*.dng;*.3fr;*.iiq;"
     u"*.erf;*.mrw;*.x3f;*.dcr;*.kdc;*.mos;*.mef";
 

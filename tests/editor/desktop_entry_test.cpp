@@ -22,10 +22,10 @@ TEST(DesktopEntry, OffersTheProgramForEveryPictureTypeItOpensWithTheFileAsItsArg
     EXPECT_TRUE(lines.contains(QStringLiteral("Exec=corvane %f")));
     const QStringList mime = lines.filter(QRegularExpression(QStringLiteral("^MimeType=")));
     ASSERT_EQ(mime.size(), 1);
-    for (const char* type :
-         {"image/jpeg", "image/png", "image/gif", "image/bmp", "image/tiff", "image/webp", "image/x-nikon-nef",
-          "image/x-canon-cr2", "image/x-canon-cr3", "image/x-sony-arw", "image/x-fuji-raf", "image/x-olympus-orf",
-          "image/x-panasonic-rw2", "image/x-pentax-pef", "image/x-adobe-dng"})
+    for (const char* type : {"image/jpeg", "image/png", "image/gif", "image/bmp", "image/tiff", "image/webp",
+                             "image/heic", "image/heif", "image/avif", "image/jxl", "image/x-nikon-nef",
+                             "image/x-canon-cr2", "image/x-canon-cr3", "image/x-sony-arw", "image/x-fuji-raf",
+                             "image/x-olympus-orf", "image/x-panasonic-rw2", "image/x-pentax-pef", "image/x-adobe-dng"})
         EXPECT_TRUE(mime[0].mid(9).split(u';').contains(QLatin1String(type))) << type;
 }
 

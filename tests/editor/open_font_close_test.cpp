@@ -19,9 +19,9 @@ TEST_F(OpenTest, WithoutACurrentFileStartsInThePicturesFolder)
     EXPECT_EQ(dialogs.openRequests[0].filterName, QStringLiteral("Picture Files"));
     EXPECT_EQ(
         dialogs.openRequests[0].patterns,
-        QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;*.webp;*.nef;*.nrw;*.cr2;*.cr3;*.crw;"
-                       "*.arw;*.srf;*.sr2;*.raf;*.orf;*.rw2;*.rwl;*.pef;*.srw;*.dng;*.3fr;*.iiq;*.erf;*.mrw;"
-                       "*.x3f;*.dcr;*.kdc;*.mos;*.mef"));
+        QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.gif;*.bmp;*.tif;*.tiff;*.webp;*.heic;*.heif;*.hif;*.avif;"
+                       "*.jxl;*.nef;*.nrw;*.cr2;*.cr3;*.crw;*.arw;*.srf;*.sr2;*.raf;*.orf;*.rw2;*.rwl;*.pef;*.srw;"
+                       "*.dng;*.3fr;*.iiq;*.erf;*.mrw;*.x3f;*.dcr;*.kdc;*.mos;*.mef"));
 }
 
 TEST_F(OpenTest, WithACurrentFileStartsInItsFolder)

@@ -9,7 +9,7 @@ namespace {
 TEST(PictureFilePatternTest, EveryPatternMatchesInAnyLetterCase)
 {
     const QStringList patterns = QString::fromUtf16(session::PictureFilePattern).split(u';');
-    ASSERT_EQ(patterns.size(), 34);
+    ASSERT_EQ(patterns.size(), 39);
     for (const QString& pattern : patterns) {
         const QString extension = pattern.mid(2);
         EXPECT_TRUE(session::matchesPictureFilePattern(QStringLiteral("a.") + extension)) << qPrintable(pattern);
@@ -20,8 +20,8 @@ TEST(PictureFilePatternTest, EveryPatternMatchesInAnyLetterCase)
 
 TEST(PictureFilePatternTest, OtherNamesDoNotMatch)
 {
-    for (const char* name :
-         {"a.txt", "a.jpgx", "a.jp", "jpg", "a.", "a.jpg.txt", "a.webpx", "", "a.tiff~", "a.nef.xmp", "a.cr"})
+    for (const char* name : {"a.txt", "a.jpgx", "a.jp", "jpg", "a.", "a.jpg.txt", "a.webpx", "", "a.tiff~", "a.nef.xmp",
+                             "a.cr", "a.heics", "a.jxl.txt"})
         EXPECT_FALSE(session::matchesPictureFilePattern(QString::fromLatin1(name))) << name;
 }
 
