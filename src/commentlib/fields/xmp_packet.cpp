@@ -20,13 +20,6 @@ namespace {
 constexpr const char* kDescriptionKey = "Xmp.dc.description";
 constexpr const char* kGuidKey = "Xmp.xmpNote.HasExtendedXMP";
 constexpr const char* kDefaultLanguage = "x-default";
-constexpr std::string_view kNewPacket = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-                                        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-                                        " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-                                        "  <rdf:Description rdf:about=\"\"/>\n"
-                                        " </rdf:RDF>\n"
-                                        "</x:xmpmeta>\n"
-                                        "<?xpacket end=\"w\"?>";
 
 // `edited` when exiv2 reads in it exactly the `expected` properties; empty when it holds none.
 std::optional<std::string> checked(std::string edited, const Properties& expected)
@@ -86,7 +79,7 @@ std::optional<std::string> withDescription(std::string_view packet, std::string_
     expected.erase(languageKey(kDescriptionKey, kDefaultLanguage));
     if (!text.empty())
         expected[languageKey(kDescriptionKey, kDefaultLanguage)] = std::string(text);
-    if (const auto edited = editedDescription(packet.empty() ? kNewPacket : packet, text))
+    if (const auto edited = editedDescription(packet.empty() ? kEmptyPacket : packet, text))
         if (auto result = checked(withPaddingFor(*edited, packet.size()), expected))
             return result;
     return reserialized(*data, text);

@@ -10,6 +10,16 @@
 
 namespace corvane::xmp {
 
+// A packet without properties: what a new packet starts from.
+inline constexpr std::string_view kEmptyPacket =
+    "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+    "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+    " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+    "  <rdf:Description rdf:about=\"\"/>\n"
+    " </rdf:RDF>\n"
+    "</x:xmpmeta>\n"
+    "<?xpacket end=\"w\"?>";
+
 // Empty when the packet has no x-default description; nothing when it cannot be parsed.
 std::optional<std::string> descriptionOf(std::string_view packet);
 // The packet with `text` as its x-default description (an empty text removes it), every other property and

@@ -3,10 +3,8 @@
 // it. An XMP packet left without properties becomes an empty packet rather than an empty item.
 #include "commentlib/isobmff/isobmff_metadata.h"
 
-#include "commentlib/fields/camera_placeholder.h"
-#include "commentlib/fields/caption_text.h"
+#include "commentlib/fields/exif_caption_write.h"
 #include "commentlib/fields/exif_description.h"
-#include "commentlib/fields/exif_description_edit.h"
 #include "commentlib/fields/xmp_packet.h"
 
 namespace corvane::isobmff {
@@ -14,10 +12,6 @@ namespace corvane::isobmff {
 namespace {
 
 constexpr std::string_view kExifHeader{"Exif\0\0", 6};
-constexpr std::string_view kEmptyPacket =
-    "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-    "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
-    "</rdf:RDF></x:xmpmeta>\n<?xpacket end=\"w\"?>";
 
 // The bytes before the TIFF header: the offset field and what it skips; nothing when it points past the payload.
 std::optional<size_t> headerLength(ByteView payload)
@@ -44,21 +38,11 @@ NewPayload changedTo(ByteView old, Bytes payload)
 NewPayload editedExif(ByteView payload, CaptionWrite& write)
 {
     const ByteView block = blockOf(payload);
-    const auto directory = exif::parseFirstDirectory(block);
-    if (!directory) {
-        write.fieldLeftOut();
-        return {};
-    }
-    if (write.text().empty() && !directory->descriptionEntry)
-        return {};
-    const auto changed =
-        write.into([&](std::string_view text) { return exif::withDescription(block, *directory, text); });
-    if (!changed) {
-        const std::string_view old = exif::descriptionOf(block, *directory);
-        return {false, {}, !isBlankCaption(old) && !isCameraPlaceholder(old)};
-    }
+    const exif::BlockEdit edit = exif::editedBlock(block, write);
+    if (edit.outcome != exif::BlockEdit::Outcome::Edited)
+        return {false, {}, edit.outcome == exif::BlockEdit::Outcome::Refused};
     Bytes edited(payload.begin(), payload.end() - ptrdiff_t(block.size()));
-    edited.insert(edited.end(), changed->begin(), changed->end());
+    edited.insert(edited.end(), edit.block.begin(), edit.block.end());
     return changedTo(payload, std::move(edited));
 }
 
@@ -108,7 +92,7 @@ NewPayload xmpPayload(const MetadataItem* item, CaptionWrite& write)
     const auto changed = write.into([&](std::string_view text) { return xmp::withDescription(asText(old), text); });
     if (!changed)
         return {};
-    const std::string_view packet = changed->empty() ? kEmptyPacket : std::string_view(*changed);
+    const std::string_view packet = changed->empty() ? xmp::kEmptyPacket : std::string_view(*changed);
     return changedTo(old, Bytes(packet.begin(), packet.end()));
 }
 

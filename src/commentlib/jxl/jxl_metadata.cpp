@@ -15,14 +15,6 @@ namespace corvane::jxl {
 namespace {
 
 constexpr size_t kOffsetSize = 4;
-// A packet without properties, for an erase that must keep an XMP box at its length.
-constexpr std::string_view kEmptyPacket = "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-                                          "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-                                          " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-                                          "  <rdf:Description rdf:about=\"\"/>\n"
-                                          " </rdf:RDF>\n"
-                                          "</x:xmpmeta>\n"
-                                          "<?xpacket end=\"w\"?>";
 
 // Where the TIFF-structured block starts in an Exif payload; nothing when its offset points past it.
 std::optional<size_t> blockStart(ByteView payload)
@@ -87,7 +79,8 @@ std::optional<std::string> fittedPacket(std::string edited, FixedLength fixed)
 {
     if (!fixed.fixed)
         return edited;
-    const std::string padded = xmp::withPaddingFor(edited.empty() ? std::string(kEmptyPacket) : edited, fixed.length);
+    const std::string padded =
+        xmp::withPaddingFor(edited.empty() ? std::string(xmp::kEmptyPacket) : edited, fixed.length);
     return padded.size() == fixed.length ? std::optional<std::string>(padded) : std::nullopt;
 }
 

@@ -3,10 +3,8 @@
 // text.
 #include "commentlib/webp/webp_metadata.h"
 
-#include "commentlib/fields/camera_placeholder.h"
-#include "commentlib/fields/caption_text.h"
+#include "commentlib/fields/exif_caption_write.h"
 #include "commentlib/fields/exif_description.h"
-#include "commentlib/fields/exif_description_edit.h"
 #include "commentlib/fields/xmp_packet.h"
 
 namespace corvane::webp {
@@ -35,24 +33,14 @@ NewPayload changedTo(ByteView old, Bytes payload)
 
 NewPayload editedExif(ByteView payload, CaptionWrite& write)
 {
-    const ByteView block = payload.subspan(headerLength(payload));
-    const auto directory = exif::parseFirstDirectory(block);
-    if (!directory) {
-        write.fieldLeftOut();
-        return {};
-    }
-    if (write.text().empty() && !directory->descriptionEntry)
-        return {};
-    const auto changed =
-        write.into([&](std::string_view text) { return exif::withDescription(block, *directory, text); });
-    if (!changed) {
-        const std::string_view old = exif::descriptionOf(block, *directory);
-        return {false, {}, !isBlankCaption(old) && !isCameraPlaceholder(old)};
-    }
-    if (write.text().empty() && exif::holdsNothing(*changed, exif::Resolution{}))
+    const size_t header = headerLength(payload);
+    const exif::BlockEdit edit = exif::editedBlock(payload.subspan(header), write);
+    if (edit.outcome != exif::BlockEdit::Outcome::Edited)
+        return {false, {}, edit.outcome == exif::BlockEdit::Outcome::Refused};
+    if (write.text().empty() && exif::holdsNothing(edit.block, exif::Resolution{}))
         return {true, {}};
-    Bytes edited(payload.begin(), payload.begin() + ptrdiff_t(headerLength(payload)));
-    edited.insert(edited.end(), changed->begin(), changed->end());
+    Bytes edited(payload.begin(), payload.begin() + ptrdiff_t(header));
+    edited.insert(edited.end(), edit.block.begin(), edit.block.end());
     return changedTo(payload, std::move(edited));
 }
 
