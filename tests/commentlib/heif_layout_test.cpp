@@ -55,72 +55,72 @@ const QByteArray kPicture = QByteArray("\x00\x00\x00\x10picture-bytes-which-stan
 
 class HandmadeHeif {
 public:
-    explicit HandmadeHeif(const Handmade& spec) : spec_(spec) {}
+    explicit HandmadeHeif(const Handmade& shape) : shape_(shape) {}
 
     QByteArray bytes() const
     {
         const QByteArray ftyp = box("ftyp", "heic"_qba + uint(0, 4) + "mif1heic");
         const QByteArray sized = meta(0);
-        const quint64 mdatPayload = ftyp.size() + 8 + (spec_.metaAfterPicture ? 0 : sized.size());
-        const QByteArray mdat = box("mdat", kPicture + (spec_.exifInMetaBox ? QByteArray() : exifPayload()));
+        const quint64 mdatPayload = ftyp.size() + 8 + (shape_.metaAfterPicture ? 0 : sized.size());
+        const QByteArray mdat = box("mdat", kPicture + (shape_.exifInMetaBox ? QByteArray() : exifPayload()));
         const QByteArray finalMeta = meta(mdatPayload);
-        const QByteArray body = spec_.metaAfterPicture ? mdat + finalMeta : finalMeta + mdat;
-        return ftyp + body + spec_.trailingBox;
+        const QByteArray body = shape_.metaAfterPicture ? mdat + finalMeta : finalMeta + mdat;
+        return ftyp + body + shape_.trailingBox;
     }
 
 private:
     QByteArray exifPayload() const
     {
-        return spec_.exif ? uint(spec_.exifHeader, 4) + QByteArray("Exif\0\0\0\0\0\0", int(spec_.exifHeader)) +
-                                exifBlock("handmade caption")
-                          : QByteArray();
+        return shape_.exif ? uint(shape_.exifHeader, 4) + QByteArray("Exif\0\0\0\0\0\0", int(shape_.exifHeader)) +
+                                 exifBlock("handmade caption")
+                           : QByteArray();
     }
 
     QByteArray location(quint32 id, int method, quint64 base, const QList<QPair<quint64, quint64>>& extents) const
     {
-        QByteArray entry = uint(id, spec_.ilocVersion < 2 ? 2 : 4);
-        if (spec_.ilocVersion > 0)
+        QByteArray entry = uint(id, shape_.ilocVersion < 2 ? 2 : 4);
+        if (shape_.ilocVersion > 0)
             entry += uint(quint64(method), 2);
-        entry +=
-            uint(0, 2) + uint(spec_.baseOffsetSize ? base : 0, spec_.baseOffsetSize) + uint(quint64(extents.size()), 2);
+        entry += uint(0, 2) + uint(shape_.baseOffsetSize ? base : 0, shape_.baseOffsetSize) +
+                 uint(quint64(extents.size()), 2);
         for (const auto& [offset, length] : extents)
-            entry += uint(spec_.baseOffsetSize ? offset - base : offset, spec_.offsetSize) + uint(length, 4);
+            entry += uint(shape_.baseOffsetSize ? offset - base : offset, shape_.offsetSize) + uint(length, 4);
         return entry;
     }
 
     QByteArray exifLocation(quint64 mdatPayload) const
     {
         const quint64 size = quint64(exifPayload().size());
-        if (spec_.exifInMetaBox)
+        if (shape_.exifInMetaBox)
             return location(2, 1, 0, {{0, size}});
         const quint64 start = mdatPayload + quint64(kPicture.size());
-        if (spec_.exifPieces == 1)
+        if (shape_.exifPieces == 1)
             return location(2, 0, mdatPayload, {{start, size}});
         return location(2, 0, mdatPayload, {{start, 10}, {start + 10, size - 10}});
     }
 
     QByteArray meta(quint64 mdatPayload) const
     {
-        const int items = spec_.exif ? 2 : 1;
-        QByteArray iloc = uint(quint64(spec_.offsetSize << 4 | 4), 1) + uint(quint64(spec_.baseOffsetSize << 4), 1) +
-                          uint(quint64(items), spec_.ilocVersion < 2 ? 2 : 4) +
+        const int items = shape_.exif ? 2 : 1;
+        QByteArray iloc = uint(quint64(shape_.offsetSize << 4 | 4), 1) + uint(quint64(shape_.baseOffsetSize << 4), 1) +
+                          uint(quint64(items), shape_.ilocVersion < 2 ? 2 : 4) +
                           location(1, 0, mdatPayload, {{mdatPayload, quint64(kPicture.size())}});
         QByteArray iinf = uint(quint64(items), 2) + fullBox("infe", 2, uint(1, 2) + uint(0, 2) + "hvc1\0"_qba);
         QByteArray children =
             fullBox("hdlr", 0, uint(0, 4) + "pict" + QByteArray(12, '\0') + '\0') + fullBox("pitm", 0, uint(1, 2));
-        if (spec_.exif) {
+        if (shape_.exif) {
             iloc += exifLocation(mdatPayload);
             iinf += fullBox("infe", 2, uint(2, 2) + uint(0, 2) + "Exif\0"_qba);
         }
-        children += fullBox("iloc", spec_.ilocVersion, iloc) + fullBox("iinf", 0, iinf);
-        if (spec_.exif)
+        children += fullBox("iloc", shape_.ilocVersion, iloc) + fullBox("iinf", 0, iinf);
+        if (shape_.exif)
             children += fullBox("iref", 0, box("cdsc", uint(2, 2) + uint(1, 2) + uint(1, 2)));
-        if (spec_.exifInMetaBox)
+        if (shape_.exifInMetaBox)
             children += box("idat", exifPayload());
         return fullBox("meta", 0, children);
     }
 
-    Handmade spec_;
+    Handmade shape_;
 };
 
 class HeifLayouts : public FolderTest {};
@@ -136,8 +136,8 @@ TEST_F(HeifLayouts, EditsKeepThePictureWhereItsItemTableFindsIt)
         {"no Exif item yet, meta box after the picture", {.metaAfterPicture = true, .exif = false}},
         {"Exif payload without a header before its TIFF block", {.exifHeader = 0}},
     };
-    for (const auto& [what, spec] : layouts) {
-        const QByteArray original = HandmadeHeif(spec).bytes();
+    for (const auto& [what, shape] : layouts) {
+        const QByteArray original = HandmadeHeif(shape).bytes();
         const QString path = store("handmade.heic", original);
         const auto picture = [&] {
             const QByteArray bytes = readFile(path);
@@ -145,7 +145,7 @@ TEST_F(HeifLayouts, EditsKeepThePictureWhereItsItemTableFindsIt)
         };
         const auto before = picture();
         ASSERT_TRUE(before && !before->empty()) << what;
-        EXPECT_EQ(readComment(path).text, spec.exif ? "handmade caption" : "") << what;
+        EXPECT_EQ(readComment(path).text, shape.exif ? "handmade caption" : "") << what;
         for (const std::string& caption : {std::string("new caption"), std::string(3000, 'x')}) {
             ASSERT_EQ(setComment(path, caption), CORVANE_OK) << what;
             EXPECT_EQ(readComment(path).text, caption) << what;
@@ -164,10 +164,10 @@ TEST_F(HeifLayouts, ItemsWeCannotRewriteAreReadButRefused)
         {"Exif item in two pieces", {.exifPieces = 2}},
         {"a track box that would move when the meta box grows", {.trailingBox = box("moov", {})}},
     };
-    for (const auto& [what, spec] : layouts) {
-        const QByteArray original = HandmadeHeif(spec).bytes();
+    for (const auto& [what, shape] : layouts) {
+        const QByteArray original = HandmadeHeif(shape).bytes();
         const QString path = store("handmade.heic", original);
-        EXPECT_EQ(readComment(path).text, spec.exif ? "handmade caption" : "") << what;
+        EXPECT_EQ(readComment(path).text, shape.exif ? "handmade caption" : "") << what;
         EXPECT_EQ(setComment(path, "never"), CORVANE_E_UNSUPPORTED) << what;
         EXPECT_EQ(readFile(path), original) << what;
     }
