@@ -1,13 +1,25 @@
-// What every benchmark shares: its numeric options from the command line and the median of its timings.
+// What every benchmark shares: its numeric options from the command line, one timed run, and the median of its
+// timings.
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace bench {
+
+// How long `work` took, in milliseconds.
+inline double timeOnce(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
 // The value after `name` on the command line, or `fallback` when it is not given.
 inline int option(int argc, char** argv, const char* name, int fallback)

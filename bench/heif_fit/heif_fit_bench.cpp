@@ -25,6 +25,7 @@ namespace {
 using bench::median;
 using bench::option;
 using bench::photoLike;
+using bench::timeOnce;
 
 const QSize kPictureSize(4000, 3000);
 const QSize kPictureArea(1000, 750);
@@ -62,14 +63,6 @@ void decodeWithLibheif(const QString& path)
     heif_image_release(image);
     heif_image_handle_release(handle);
     heif_context_free(context);
-}
-
-double timeOnce(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 } // namespace

@@ -30,6 +30,7 @@ namespace {
 using bench::median;
 using bench::option;
 using bench::photoLike;
+using bench::timeOnce;
 
 const QSize kPreviewSize(6000, 4000);
 
@@ -69,14 +70,6 @@ QString writePreviewJpeg(const QString& rawPath)
     if (!file.open(QIODevice::WriteOnly) || file.write(extractPreview(rawPath)) < 0)
         qFatal("cannot write %s", qPrintable(path));
     return path;
-}
-
-double timeOnce(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 } // namespace
